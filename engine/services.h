@@ -1,0 +1,28 @@
+#pragma once
+// Everything outside the game's core that the engine and the computer opponent reach: the
+// window's dialogs, sounds, the board, the status bar, the network, the settings store, the
+// pause and the computer's turn. The Qt shell fills it with the real ones, tests with headless
+// ones (engine/headless).
+#include "engine/ports/board_port.h"
+#include "engine/ports/dialogs.h"
+#include "engine/ports/net_port.h"
+#include "engine/ports/sounds.h"
+#include "engine/ports/status_port.h"
+#include "engine/ports/turn_port.h"
+#include "platform/pause.h"
+#include "platform/settings_store.h"
+
+struct Services {
+    Dialogs* dialogs = nullptr;
+    Sounds* sounds = nullptr;
+    BoardPort* board = nullptr;
+    StatusPort* status = nullptr;
+    NetPort* net = nullptr;
+    SettingsStore* settings = nullptr;
+    Pauser* pauser = nullptr;
+    TurnPort* turns = nullptr;
+
+    void Pause(double seconds) const {
+        if (pauser) pauser->Pause(seconds);
+    }
+};

@@ -1,0 +1,39 @@
+#include "engine/shared_helpers.h"
+
+#include <algorithm>
+#include <cctype>
+
+#include "platform/file_util.h"
+#include "platform/record_file.h"
+
+i16 BadFileChars(const std::string& name, Dialogs& dialogs) {
+    static const std::string kForbidden = "!\"*./:<>?\\|";
+    if (name.find_first_of(kForbidden) == std::string::npos) return VbFalse;
+    const std::string text = std::string("Please do not use the following characters:  ") + "\n\n" +
+                             "/ \\ : * . ? ! < > | " + "\"" + "\n\n" + "Please re-enter.";
+    dialogs.MsgBox(text, mb::Exclamation, "Non-standard filename character");
+    return VbTrue;
+}
+
+std::string ReadTextBlock(const std::string& appFolder, int first, int last) {
+    std::string out;
+    RecordFile file(JoinPath(appFolder, "Data/snack.ade"), 100);
+    RecordBuffer rec;
+    for (int n = first; n <= last; ++n) {
+        if (!file.Read(n, rec)) rec.Clear();
+        out += rec.GetText(0, 100) + " ";
+    }
+    return out;
+}
+
+bool IsWebAddress(const std::string& address) {
+    std::string lower = address;
+    std::transform(lower.begin(), lower.end(), lower.begin(),
+                   [](unsigned char c) { return std::tolower(c); });
+    auto hasHost = [&](size_t prefix) {
+        return lower.size() > prefix && lower.find_first_of(" \t\r\n") == std::string::npos;
+    };
+    if (lower.rfind("http://", 0) == 0) return hasHost(7);
+    if (lower.rfind("https://", 0) == 0) return hasHost(8);
+    return false;
+}

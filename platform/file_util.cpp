@@ -1,0 +1,107 @@
+#include "platform/file_util.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+namespace fs = std::filesystem;
+
+bool FileExists(const std::string& path) {
+    std::error_code ec;
+    return !path.empty() && fs::exists(path, ec);
+}
+
+std::optional<std::string> ReadWholeFile(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    if (!in) return std::nullopt;
+    std::ostringstream ss;
+    ss << in.rdbuf();
+    if (in.bad()) return std::nullopt;
+    return ss.str();
+}
+
+namespace {
+
+bool WriteAll(int fd, const std::string& bytes) {
+    size_t done = 0;
+    while (done < bytes.size()) {
+        ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
+        if (n < 0) {
+            if (errno == EINTR) continue;
+            return false;
+        }
+        done += static_cast<size_t>(n);
+    }
+    return true;
+}
+
+void SetError(std::string* error, const std::string& what) {
+    if (error) *error = what + ": " + std::strerror(errno);
+}
+
+std::string Lower(std::string s) {
+    std::transform(s.begin(), s.end(), s.begin(), [](unsigned char c) { return std::tolower(c); });
+    return s;
+}
+
+}  // namespace
+
+bool WriteFileAtomically(const std::string& path, const std::string& bytes, std::string* error) {
+    std::string tmp = path + ".tmp-XXXXXX";
+    std::vector<char> name(tmp.begin(), tmp.end());
+    name.push_back('\0');
+    int fd = ::mkstemp(name.data());
+    if (fd < 0) {
+        SetError(error, "cannot create a file beside " + path);
+        return false;
+    }
+    ::fchmod(fd, 0644);
+    bool ok = WriteAll(fd, bytes) && ::fsync(fd) == 0;
+    if (!ok) SetError(error, "cannot write " + path);
+    ok = (::close(fd) == 0) && ok;
+    if (ok && ::rename(name.data(), path.c_str()) != 0) {
+        SetError(error, "cannot replace " + path);
+        ok = false;
+    }
+    if (!ok) ::unlink(name.data());
+    return ok;
+}
+
+std::optional<std::string> FindNoCase(const std::string& folder, const std::string& name) {
+    std::error_code ec;
+    if (fs::exists(fs::path(folder) / name, ec)) return name;
+    const std::string want = Lower(name);
+    for (const auto& entry : fs::directory_iterator(folder, ec)) {
+        std::string candidate = entry.path().filename().string();
+        if (Lower(candidate) == want) return candidate;
+    }
+    return std::nullopt;
+}
+
+std::vector<std::string> ListFiles(const std::string& folder, const std::string& ext) {
+    std::vector<std::string> names;
+    std::error_code ec;
+    for (const auto& entry : fs::directory_iterator(folder, ec)) {
+        if (!entry.is_regular_file(ec)) continue;
+        if (Lower(entry.path().extension().string()) == Lower(ext))
+            names.push_back(entry.path().filename().string());
+    }
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+std::string JoinPath(const std::string& folder, const std::string& rel) {
+    std::string r = rel;
+    std::replace(r.begin(), r.end(), '\\', '/');
+    while (!r.empty() && r.front() == '/') r.erase(r.begin());
+    if (folder.empty()) return r;
+    if (folder.back() == '/') return folder + r;
+    return folder + "/" + r;
+}
