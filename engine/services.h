@@ -6,6 +6,7 @@
 #include "engine/ports/board_port.h"
 #include "engine/ports/dialogs.h"
 #include "engine/ports/net_port.h"
+#include "engine/ports/records_port.h"
 #include "engine/ports/sounds.h"
 #include "engine/ports/status_port.h"
 #include "engine/ports/turn_port.h"
@@ -18,6 +19,7 @@ struct Services {
     BoardPort* board = nullptr;
     StatusPort* status = nullptr;
     NetPort* net = nullptr;
+    RecordsPort* records = nullptr;
     SettingsStore* settings = nullptr;
     Pauser* pauser = nullptr;
     TurnPort* turns = nullptr;

@@ -50,6 +50,7 @@ HeadlessServices::HeadlessServices(Game& g) : pauser(clock, pump, g.StopFlag, g.
     services.board = &board;
     services.status = &status;
     services.net = &net;
+    services.records = &records;
     services.settings = &settings;
     services.pauser = &pauser;
     services.turns = &turns;

@@ -73,6 +73,20 @@ private:
     CallLog& log_;
 };
 
+class RecordingRecords : public RecordsPort {
+public:
+    explicit RecordingRecords(CallLog& log) : log_(log) {}
+    bool SaveProfile() override {
+        log_.Add("SaveProfile");
+        return saveSucceeds;
+    }
+    void AutoSave() override { log_.Add("AutoSave"); }
+    bool saveSucceeds = true;
+
+private:
+    CallLog& log_;
+};
+
 // Runs a callback as the computer's turn (tests plug in a stand-in or the real computer).
 class CallbackTurns : public TurnPort {
 public:
@@ -92,6 +106,7 @@ struct HeadlessServices {
     RecordingBoard board{log};
     RecordingStatus status{log};
     RecordingNet net{log};
+    RecordingRecords records{log};
     MemorySettings settings;
     ManualClock clock;
     InstantPump pump{clock};

@@ -1,0 +1,12 @@
+#pragma once
+// The records the game's flow writes as it goes: the signed-in player's profile, the automatic
+// save and the move history.
+class RecordsPort {
+public:
+    virtual ~RecordsPort() = default;
+    // Writes the signed-in player's profile back to its record; false when it could not be
+    // written (the caller tells the player).
+    virtual bool SaveProfile() = 0;
+    // Saves the position for Previous Turn and the automatic save, at a turn boundary.
+    virtual void AutoSave() = 0;
+};
