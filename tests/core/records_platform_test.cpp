@@ -1,4 +1,7 @@
+#include <sys/resource.h>
 #include <unistd.h>
+
+#include <csignal>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
@@ -85,22 +88,32 @@ TEST(RecordFile, RoundTripsMixedFieldsAndReadsZerosPastTheEnd) {
 }
 
 TEST(RecordFile, AFailedWriteSaysSoAndLeavesTheOldFile) {
-    if (::geteuid() == 0) GTEST_SKIP() << "root ignores folder permissions";
     TempDir dir;
     RecordFile file(dir.File("keep.dat"), 4);
     RecordBuffer rec(4);
     rec.SetI32(0, 7);
     ASSERT_TRUE(file.Write(1, rec));
-    fs::permissions(fs::path(dir.File("")), fs::perms::owner_read | fs::perms::owner_exec);
+
+    // A disk that fills up half way: the file-size limit makes the write fail part way through.
+    rlimit old{};
+    ::getrlimit(RLIMIT_FSIZE, &old);
+    auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit small = old;
+    small.rlim_cur = 6;
+    ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &small), 0);
     rec.SetI32(0, 8);
     std::string error;
-    EXPECT_FALSE(file.Write(2, rec, &error));
+    const bool written = file.Write(3, rec, &error);
+    ::setrlimit(RLIMIT_FSIZE, &old);
+    std::signal(SIGXFSZ, oldHandler);
+
+    EXPECT_FALSE(written);
     EXPECT_FALSE(error.empty());
-    fs::permissions(fs::path(dir.File("")), fs::perms::owner_all);
     RecordBuffer back;
     ASSERT_TRUE(file.Read(1, back));
     EXPECT_EQ(back.GetI32(0), 7);
     EXPECT_EQ(file.RecordCount(), 1);
+    EXPECT_EQ(std::distance(fs::directory_iterator(dir.File("")), fs::directory_iterator()), 1);
 }
 
 TEST(RecordFile, AWriteIntoAMissingFolderFailsWithoutCreatingAnything) {
