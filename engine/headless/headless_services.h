@@ -43,7 +43,12 @@ public:
     void DrawTable() override { log_.Add("DrawTable"); }
     void ResetTable() override { log_.Add("ResetTable"); }
     void SetupLayout(int oldPlayers, int oldCenters) override;
+    void SetWildLabel(int center, const std::string& text) override {
+        if (center >= 0 && center <= 4) wildLabels[center] = text;
+        log_.Add("WildLabel " + std::to_string(center) + " " + text);
+    }
     std::string messages[5];
+    std::string wildLabels[5];
 
 private:
     CallLog& log_;

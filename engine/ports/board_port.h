@@ -23,4 +23,7 @@ public:
     virtual void ResetTable() = 0;
     // Re-lays the table for the current NumPlayers/NumCenters; the old values are passed.
     virtual void SetupLayout(int oldPlayers, int oldCenters) = 0;
+    // The label over center pile `center` that tells the value a wild King on top stands for
+    // (also the pile's tool tip); empty text hides it.
+    virtual void SetWildLabel(int center, const std::string& text) = 0;
 };
