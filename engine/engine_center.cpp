@@ -36,7 +36,7 @@ void Engine::Add_Used() {
     g.CenterCount[k] = 0;
     PlayDataSound(118);
     sv.Pause(g.NetConnected != 0 ? 0.2 : 2.0 * g.MovePause);
-    if (sv.board) sv.board->ShowCard(PileRow::Center, k, 0, CardKind::Empty);
+    if (sv.board) sv.board->ShowCard(PileRow::Center, k, 0, card_kind::kEmptyPile);
     sv.Pause(2.0 * g.MovePause);
     Message(0, "");
 }

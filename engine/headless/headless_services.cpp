@@ -19,10 +19,38 @@ void RecordingSounds::PlaySound(const std::string& path, bool wait) {
     log_.Add(std::string(wait ? "PlaySoundSync " : "PlaySound ") + path);
 }
 
-void RecordingBoard::ShowCard(PileRow row, int index, i16 cardId, CardKind kind) {
+namespace {
+std::string Box(PileRow row, int index) {
+    return std::to_string(static_cast<int>(row)) + "," + std::to_string(index);
+}
+}  // namespace
+
+void RecordingBoard::ShowCard(PileRow row, int index, i16 cardId, int kind) {
     if (!log_.enabled) return;
-    log_.Add("ShowCard " + std::to_string(static_cast<int>(row)) + "," + std::to_string(index) +
-             " " + std::to_string(cardId) + " kind " + std::to_string(static_cast<int>(kind)));
+    log_.Add("ShowCard " + Box(row, index) + " " + std::to_string(cardId) + " kind " +
+             std::to_string(kind));
+}
+
+void RecordingBoard::HideCard(PileRow row, int index) {
+    if (log_.enabled) log_.Add("HideCard " + Box(row, index));
+}
+
+void RecordingBoard::MoveCardAnim(PileRow fromRow, int fromIdx, PileRow toRow, int toIdx) {
+    if (log_.enabled)
+        log_.Add("MoveCardAnim " + Box(fromRow, fromIdx) + " -> " + Box(toRow, toIdx));
+}
+
+void RecordingBoard::EnableHumanPiles(bool flag, int fromPile, int toPile) {
+    log_.Add("EnableHumanPiles " + std::to_string(flag) + " " + std::to_string(fromPile) + "-" +
+             std::to_string(toPile));
+}
+
+void RecordingBoard::EnablePlayerPiles(bool flag) {
+    log_.Add("EnablePlayerPiles " + std::to_string(flag));
+}
+
+void RecordingBoard::EnableItem(PileRow row, int index) {
+    log_.Add("EnableItem " + Box(row, index));
 }
 
 void RecordingBoard::SetMessage(int index, const std::string& text) {

@@ -38,11 +38,19 @@ private:
 class RecordingBoard : public BoardPort {
 public:
     explicit RecordingBoard(CallLog& log) : log_(log) {}
-    void ShowCard(PileRow row, int index, i16 cardId, CardKind kind) override;
+    void ShowCard(PileRow row, int index, i16 cardId, int kind) override;
+    void HideCard(PileRow row, int index) override;
     void SetMessage(int index, const std::string& text) override;
     void DrawTable() override { log_.Add("DrawTable"); }
     void ResetTable() override { log_.Add("ResetTable"); }
     void SetupLayout(int oldPlayers, int oldCenters) override;
+    void MoveCardAnim(PileRow fromRow, int fromIdx, PileRow toRow, int toIdx) override;
+    void PutMoverOnStock() override { log_.Add("PutMoverOnStock"); }
+    void Peek() override { log_.Add("Peek"); }
+    void EnableHumanPiles(bool flag, int fromPile, int toPile) override;
+    void EnablePlayerPiles(bool flag) override;
+    void EnableItem(PileRow row, int index) override;
+    void LoadAvatar(const std::string& fileName) override { log_.Add("LoadAvatar " + fileName); }
     void SetWildLabel(int center, const std::string& text) override {
         if (center >= 0 && center <= 4) wildLabels[center] = text;
         log_.Add("WildLabel " + std::to_string(center) + " " + text);
