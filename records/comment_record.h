@@ -1,0 +1,16 @@
+#pragma once
+// One 100-character line: the records of comment files ("users/<name>.cmt", lines 1-20) and of
+// the label texts in "Data/snack.ade".
+#include <string>
+
+#include "platform/record_buffer.h"
+
+struct CommentRecord {
+    static constexpr size_t kSize = 100;
+    static constexpr int kCommentFileLines = 20;
+
+    std::string Text;
+
+    void Encode(RecordBuffer& buf, size_t at = 0) const { buf.SetText(at, kSize, Text); }
+    void Decode(const RecordBuffer& buf, size_t at = 0) { Text = buf.GetText(at, kSize); }
+};
