@@ -18,10 +18,9 @@ struct SnapshotState {
     i16 PreviousTurn = VbFalse;
     i16 CancelFlag = VbFalse;  // the last restore was refused
 
-    // Internet play: a game being saved, a saved game being resumed, the peer's version.
+    // Internet play: a game being saved, a saved game being resumed.
     i16 NetSaveFlag = VbFalse;
     i16 NetResume = 0;
-    std::string PeerVersion;
 
     // Player and center counts before the latest layout change.
     i16 PrevPlayers = 0;
