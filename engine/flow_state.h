@@ -17,7 +17,6 @@ struct FlowState {
     i16 Dragging = 0;
     i16 DroppedByDrag = VbFalse;
     i16 Dealing = VbFalse;
-    i16 Peeking = VbFalse;         // the opponents' hands are shown face up
     i16 StartingUp = VbFalse;
     i16 DevMode = VbFalse;
 
