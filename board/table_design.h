@@ -1,0 +1,69 @@
+#pragma once
+// The designed sizes of the table's pictures, markers, buttons and labels: the layout places
+// them by these sizes and the card drawing makes its art to them, so both read this one table.
+// Every size is in pixels.
+#include "board/layout_control.h"
+
+struct DesignSize {
+    double Width;
+    double Height;
+};
+
+namespace table_design {
+
+inline constexpr int kTwipsPerPixel = 15;
+
+inline constexpr DesignSize kNormalCard{71, 96};
+inline constexpr DesignSize kSmallCard{59, 80};
+
+// The picture behind the center piles: three piles in a row, or four as a 2 x 2 block. Small
+// cards stretch it to four fifths.
+inline constexpr DesignSize kCenterRowPicture{260, 125};
+inline constexpr DesignSize kCenterBlockPicture{182, 227};
+inline constexpr DesignSize kSmallCenterRowPicture{208, 100};
+inline constexpr DesignSize kSmallCenterBlockPicture{145.6, 181.6};
+
+inline constexpr DesignSize kTurnMarker{32, 22};  // ImgTurn1, ImgTurn2
+inline constexpr DesignSize kDealButton{75, 28};
+inline constexpr DesignSize kWildLabel{25, 17};     // LblWild, over each center pile
+inline constexpr DesignSize kNoticeLabel{220, 34};  // Label9(0), Label9(1)
+inline constexpr DesignSize kRemarkLabel{260, 80};  // Label9(2)
+inline constexpr DesignSize kNameLabel{120, 17};    // Label9(3) to Label9(6)
+inline constexpr DesignSize kPeekLabel{150, 17};    // LabelPeek
+inline constexpr DesignSize kIcon{32, 32};          // imgIcon, an emoticon
+inline constexpr DesignSize kMenuImage{28, 20};     // imgMenu, reveals the menu bar
+inline constexpr DesignSize kMenuPanel{320, 22};    // picPanel, the drawn menu bar
+inline constexpr DesignSize kAvatarBox{120, 120};
+inline constexpr DesignSize kSmallAvatarBox{110, 110};
+inline constexpr DesignSize kRulesLabel{100, 45};
+inline constexpr DesignSize kLevelLabel{100, 16};
+inline constexpr DesignSize kTipPointer{32, 32};  // imgTip, imgTipUp
+
+// The frame label behind a player's hold piles: normal rows, the small opponent rows of three
+// and four players, and the human's row with small cards.
+inline constexpr DesignSize kHoldFrame{324, 112};
+inline constexpr DesignSize kSmallHoldFrame{256, 90};
+inline constexpr DesignSize kSmallHumanHoldFrame{262, 93};
+
+inline constexpr double kStatusBarHeight = 22;
+inline constexpr double kLabelFontSize = 8;
+inline constexpr double kMessageFontSize = 9;
+
+// Names of the pictures the controls show; the card drawing supplies them.
+inline constexpr const char* kCenterRowWood = "imgCenterH";
+inline constexpr const char* kCenterRowMetal = "imgCenterHM";
+inline constexpr const char* kCenterBlockWood = "imgCenterV";
+inline constexpr const char* kCenterBlockMetal = "imgCenterVM";
+inline constexpr const char* kNormalBack = "FilePic0";
+inline constexpr const char* kSmallBack = "FilePic5";
+inline constexpr const char* kEmptyPile = "EmptyPic";
+
+}  // namespace table_design
+
+// The main window's table as designed, before the first layout: the designed controls and the
+// pile boxes that start-up loads.
+FormModel DesignMainForm();
+
+// A designed control as it stands before any layout; used to put back an element that is
+// hidden rather than unloaded when its player leaves the table.
+ControlGeom DesignControl(std::string_view name, int index = -1);

@@ -1,0 +1,178 @@
+// The four display modes: normal or small cards, the human's rows at their default height or
+// moved up. The caption of the card-size menu row records which way the next switch goes.
+#include "board/table_design.h"
+#include "board/table_layout.h"
+
+namespace {
+const char* const kMoveUp = "Move Cards Up";
+const char* const kMoveDown = "Move Cards Down";
+const char* const kSmaller = "Make Display Smaller";
+const char* const kLarger = "Make Display Larger";
+
+// Row heights in pixels: the hold row, the hand row and, with two players, the opponent's
+// hold row.
+struct RowTops {
+    int hold, hand, oppHold;
+};
+constexpr RowTops kRowsUp{230, 352, 113};
+constexpr RowTops kRowsDown{273, 392, 128};
+}  // namespace
+
+void TableLayout::SetCardVars(bool small) {
+    const DesignSize card = small ? table_design::kSmallCard : table_design::kNormalCard;
+    CardWidthPx = static_cast<int>(card.Width);
+    CardHeightPx = static_cast<int>(card.Height);
+    CardWidthTw = CardWidthPx * table_design::kTwipsPerPixel;
+    CardHeightTw = CardHeightPx * table_design::kTwipsPerPixel;
+}
+
+void TableLayout::Change_Display(int Action) {
+    SmallDisplay = DisplayMode >= 2;
+    if (Action == 0) {
+        const bool up = DisplayMode % 2 == 0;
+        SetRowTops(up);
+        DisplayMode += up ? 1 : -1;
+        Display[0].Caption = up ? kMoveDown : kMoveUp;
+    } else if (Action == 1) {
+        SwitchCardSize();
+    }
+    if (NumPlayers == 2 || DisplayMode < 2) PlaceHoldLabels();
+    if (BackgroundShown) requests_.LoadBackground = true;
+    Ctl("Label9", 3).Top = Ctl("Picture7", 1).Top + CardHeightPx + 6;
+    if (!StartingUp) PlaceStatusArea();
+    if (DefaultWindowWidth - form_.Left > ScreenWidthPx()) form_.Left = 0;
+    const DesignSize moving =
+        DisplayMode < 2 ? table_design::kNormalCard : table_design::kSmallCard;
+    Ctl("Picture1", 0).Width = moving.Width;
+    Ctl("Picture1", 0).Height = moving.Height;
+    DropOffset = static_cast<i16>(71 - RoundHalfEven((142 - DropBase) / 2.0));
+    SmallDisplay = DisplayMode >= 2;
+    PlaceCenterArea();
+}
+
+void TableLayout::SwitchCardSize() {
+    if (DisplayMode % 2 == 1) {
+        SetRowTops(false);
+        Display[0].Caption = kMoveUp;
+    }
+    if (Display[1].Caption == kSmaller)
+        GoSmall();
+    else
+        GoLarge();
+    if (NumPlayers == 2) {
+        SizeDeckAndTurn();
+        Ctl("Label9", 2).FontSize = FontSize;
+        if (Narrow()) requests_.ShowRulesCaption = true;
+        SetCardSize();
+        SizePiles();
+        SizeSideStack(1, 50);
+        PlaceHoldImage();
+    }
+    requests_.ClearBoard = true;
+    requests_.DrawTable = true;
+}
+
+void TableLayout::GoSmall() {
+    Display[0].Enabled = false;
+    if (NumPlayers == 2) Scale_Form(5, 3);
+    DisplayMode = 2;
+    if (NumPlayers > 2) SetDisplaySize(true);
+    Display[1].Caption = kLarger;
+    Ctl("Label1").Visible = true;
+}
+
+void TableLayout::GoLarge() {
+    if (NumPlayers == 2) Scale_Form(5, 2);
+    Display[0].Enabled = ScreenWidth > kMoveUpTwips;
+    DisplayMode = 0;
+    Display[1].Caption = kSmaller;
+    form_.Left = 0;
+    form_.Top = 0;
+    if (NumPlayers > 2) SetDisplaySize(false);
+}
+
+void TableLayout::SetCardSize() {
+    SetCardVars(DisplayMode >= 2);
+    HoldRowTop = RoundHalfEven(Ctl("Picture7", 7).Top);
+    HoldRowLeft = RoundHalfEven(Ctl("Picture7", 7).Left);
+    if (ScreenWidth < kMoveUpTwips)
+        Ctl("Label9", 1).Height = CardHeightPx + Ctl("Label3", 0).Height;
+}
+
+void TableLayout::SizePiles() {
+    if (NumPlayers > 2) Ctl("Picture1", 2).Top = 5;
+    for (int i = 0; i <= 10; ++i) {
+        SizeBox(Ctl("Picture1", i));
+        if (i >= 1) SizeBox(Ctl("Picture7", i));
+    }
+}
+
+void TableLayout::SetDisplaySize(bool Small) {
+    SetCardVars(Small);
+    for (int i = 1; i <= 10; ++i) SizeBox(Ctl("Picture7", i));
+    for (int c = 1; c <= NumCenters; ++c) SizeBox(Ctl("PicCenter", c));
+    SizeSideStack(1, 25);
+    if (!Small) {
+        Place_PlayerAreas();
+        Place_PlayerLabel(RoundHalfEven(Ctl("Picture7", 7).Top),
+                          RoundHalfEven(Ctl("Picture7", 7).Left), 0);
+        PlaceHoldImage();
+        Layout_Center();
+        return;
+    }
+    ControlGeom& side = Ctl("Picture7", 1);
+    const int handBase = RoundHalfEven(CardWidthPx / 2.0 + side.Left + 6);
+    side.Top -= CardHeightPx / 3.0;
+    Ctl("Picture7", 2).Top = side.Top;
+    // The hand cards touch each other, the hold piles stand 3 apart.
+    for (int slot = 2; slot <= 6; ++slot) {
+        Ctl("Picture7", slot).Left = handBase + CardWidthPx * (slot - 1);
+        Ctl("Picture7", slot).Top = Ctl("Picture7", slot - 1).Top;
+    }
+    for (int k = 8; k <= 10; ++k)
+        Ctl("Picture7", k).Left = Ctl("Picture7", k - 1).Left + CardWidthPx + 3;
+    for (int k = 2; k <= 10; ++k) Ctl("Picture7", k).Visible = true;
+    Ctl("Label3", 0).Height = table_design::kSmallHumanHoldFrame.Height;
+    Ctl("Label3", 0).Width = table_design::kSmallHumanHoldFrame.Width;
+    PlaceSideStack(25, "Picture7");
+    PlaceHoldImage();
+    PlaceHoldLabels();
+    Layout_Center();
+}
+
+void TableLayout::SetRowTops(bool Up) {
+    const RowTops rows = Up ? kRowsUp : kRowsDown;
+    HoldRowTop = rows.hold;
+    HandRowTop = rows.hand;
+    // The small human row of three and four players keeps its side pile and hand raised by a
+    // third of a card above the hand row.
+    const double handTop =
+        NumPlayers > 2 && DisplayMode >= 2 ? rows.hand - CardHeightPx / 3.0 : rows.hand;
+    for (int k = 1; k <= 6; ++k) Ctl("Picture7", k).Top = handTop;
+    for (int k = 7; k <= 10; ++k) Ctl("Picture7", k).Top = rows.hold;
+    if (NumPlayers == 2)
+        for (int k = 7; k <= 10; ++k) Ctl("Picture1", k).Top = rows.oppHold;
+    Ctl("Label3", 0).Top = Ctl("Picture7", 7).Top - HoldFrameFor(0).margin / 2.0;
+    if (NumPlayers == 2)
+        Ctl("Label3", 1).Top = Ctl("Picture1", 7).Top - HoldFrameFor(1).margin / 2.0;
+    PlaceSideStack(25, "Picture7");
+    Ctl("ImgHold").Left = Ctl("Stack", 25).Left;
+    Ctl("ImgHold").Top = Ctl("Stack", 25).Top;
+    if (!Up) {
+        if (NumPlayers == 2 && NumCenters == 4) {
+            CenterTop = 153;
+            Place_CenterPiles();
+        }
+        Place_Labels();
+        return;
+    }
+    if (NumPlayers == 2 && NumCenters == 4) {
+        Ctl("Label9", 1).Top = Ctl("Picture7", 1).Top + 10;
+        CenterTop = RoundHalfEven(Ctl("Picture1", 7).Top + 10);
+        Place_CenterPiles();
+    } else if (NumPlayers > 2) {
+        ControlGeom& remark = Ctl("Label9", 2);
+        remark.Left = Ctl("imgCenter").Left + Ctl("imgCenter").Width;
+        remark.Width = 2 * CardWidthPx;
+    }
+}

@@ -1,0 +1,102 @@
+// The labels, the Deal button and the icon around the piles and the center area. Runs after the
+// piles and the center picture are placed, since it reads their positions.
+#include "board/table_layout.h"
+
+void TableLayout::Place_Labels() {
+    const ControlGeom& humanSide = Ctl("Picture7", 1);
+    const ControlGeom& center = Ctl("imgCenter");
+    ControlGeom& ownName = Ctl("Label9", 3);
+    ownName.Top = humanSide.Top + CardHeightPx + 6;
+    ownName.Left = humanSide.Left;
+    // Under player 2's side pile: a normal card in two-player games, a small one otherwise.
+    const bool normalOppRow = NumPlayers == 2 && DisplayMode < 2;
+    Ctl("Label9", 4).Top = Ctl("Picture1", 1).Top + (normalOppRow ? 96 : 80);
+    ControlGeom& remark = Ctl("Label9", 2);
+    remark.Width = center.Width;
+    if (NumPlayers == 2) remark.Height = NumCenters == 3 ? 80 : center.Height;
+    Ctl("imgIcon").Left = Ctl("imgMenu").Left + Ctl("imgMenu").Width;
+    if (NumCenters == 4 && NumPlayers > 2)
+        PlaceLabelsFourCentersMulti();
+    else if (NumCenters == 4)
+        PlaceLabelsFourCentersTwo();
+    else
+        PlaceLabelsThreeCenters();
+}
+
+void TableLayout::PlaceLabelsFourCentersMulti() {
+    const ControlGeom& center = Ctl("imgCenter");
+    ControlGeom& notice = Ctl("Label9", 0);
+    notice.Left = CenterLeft + center.Width;
+    notice.Top = center.Top;
+    ControlGeom& info = Ctl("Label9", 1);
+    if (Narrow()) {
+        // Beside the stock, which stands at the left on a narrow table.
+        info.Left = Ctl("ImgTurn1").Left + Ctl("ImgTurn1").Width;
+        info.Top = Ctl("Label1").Top + Ctl("Label1").Height;
+        info.Width = 1.4 * center.Width;
+    } else {
+        info.Left = 3;
+        info.Top = center.Top + center.Height;
+        info.Width = 1.75 * center.Width;
+    }
+    ControlGeom& remark = Ctl("Label9", 2);
+    remark.Left = Ctl("Label3", 0).Left;
+    remark.Top = 193;
+    remark.Width = Ctl("Label3", 0).Width + 50;
+    remark.Height = 80;
+    ControlGeom& icon = Ctl("imgIcon");
+    icon.Left = remark.Left - icon.Width;
+    icon.Top = remark.Top;
+    ControlGeom& deal = Ctl("cmdDeal");
+    deal.Left = center.Left + center.Width + 6;
+    deal.Top = Ctl("PicCenter", 4).Top - deal.Height - 13;
+    Ctl("LabelPeek").Left = deal.Left;
+    Ctl("LabelPeek").Top = deal.Top + deal.Height;
+}
+
+void TableLayout::PlaceLabelsFourCentersTwo() {
+    const ControlGeom& center = Ctl("imgCenter");
+    Ctl("Label9", 0).Left = Ctl("PicCenter", 2).Left;
+    Ctl("Label9", 0).Top = center.Top - Ctl("LblWild", 1).Height;
+    ControlGeom& info = Ctl("Label9", 1);
+    info.Left = 3;
+    if (Wide() && DisplayMode < 2) {
+        info.Top = Ctl("Picture7", 1).Top;
+        info.Width = center.Width;
+    } else {
+        info.Top = center.Top + center.Height;
+        info.Width = center.Width + 20;
+    }
+    Ctl("LabelPeek").Left = 3;
+    Ctl("LabelPeek").Top = Ctl("PicCenter", 3).Top + CardWidthPx / 2.0;
+    ControlGeom& remark = Ctl("Label9", 2);
+    remark.Left = 6;
+    remark.Top = Ctl("PicCenter", 1).Top - 20;
+    remark.Width = center.Left - 10;
+    ControlGeom& deal = Ctl("cmdDeal");
+    deal.Left = center.Left + center.Width + 6;
+    deal.Top = Ctl("PicCenter", 4).Top - deal.Height / 2;
+    Ctl("imgIcon").Top = remark.Top - Ctl("imgIcon").Height;
+}
+
+void TableLayout::PlaceLabelsThreeCenters() {
+    const ControlGeom& center = Ctl("imgCenter");
+    ControlGeom& notice = Ctl("Label9", 0);
+    notice.Left = Ctl("PicCenter", 2).Left;
+    notice.Top = center.Top + center.Height + notice.Height;
+    ControlGeom& info = Ctl("Label9", 1);
+    info.Left = 6;
+    info.Top = center.Top + center.Height;
+    info.Width = center.Width;
+    ControlGeom& remark = Ctl("Label9", 2);
+    remark.Left = 20;
+    remark.Top = Ctl("Label9", 4).Top + 15;
+    remark.Width = center.Left + center.Width - 20;
+    Ctl("LabelPeek").Left = Ctl("Picture7", 6).Left + CardWidthPx;
+    Ctl("LabelPeek").Top = HandRowTop;
+    ControlGeom& deal = Ctl("cmdDeal");
+    deal.Left = Ctl("PicCenter", 3).Left;
+    deal.Top = HandRowTop - 2 * deal.Height;
+    ControlGeom& icon = Ctl("imgIcon");
+    icon.Top = Wide() ? Ctl("PicCenter", 1).Top : remark.Top - icon.Height;
+}
