@@ -176,6 +176,8 @@ class TableLayout {
     void PlaceLabelsFourCentersTwo();
     void PlaceLabelsThreeCenters();
     void SwitchCardSize();
+    void SizeInfoLabel();
+    void PlaceAvatarBox();
     void GoSmall();
     void GoLarge();
     void SetCardVars(bool small);

@@ -42,7 +42,8 @@ void TableLayout::PlaceCenterArea() {
             wild1.Top = CenterTop;
             wild3.Left = wild1.Left;
             wild3.Top = Ctl("PicCenter", 3).Top;
-            Ctl("Label9", 1).Top = center.Top + center.Height;
+            // On a narrow table the line stands beside the stock instead (Place_Labels).
+            if (!Narrow()) Ctl("Label9", 1).Top = center.Top + center.Height;
         } else {
             wild1.Left = Ctl("PicCenter", 1).Left + CardWidthPx / 2.0 - wild1.Width / 2;
             wild1.Top = center.Top - wild1.Height;

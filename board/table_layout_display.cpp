@@ -48,6 +48,8 @@ void TableLayout::Change_Display(int Action) {
     DropOffset = static_cast<i16>(71 - RoundHalfEven((142 - DropBase) / 2.0));
     SmallDisplay = DisplayMode >= 2;
     PlaceCenterArea();
+    // The labels follow the new card size, so a switch gives the same table as a fresh start.
+    if (Action == 1) Place_Labels();
 }
 
 void TableLayout::SwitchCardSize() {
@@ -59,14 +61,18 @@ void TableLayout::SwitchCardSize() {
         GoSmall();
     else
         GoLarge();
+    // The stock hangs off the center block with three and four players, so it follows the card
+    // size with every player count.
+    SizeDeckAndTurn();
     if (NumPlayers == 2) {
-        SizeDeckAndTurn();
         Ctl("Label9", 2).FontSize = FontSize;
         if (Narrow()) requests_.ShowRulesCaption = true;
         SetCardSize();
         SizePiles();
         SizeSideStack(1, 50);
         PlaceHoldImage();
+    } else {
+        SizeInfoLabel();
     }
     requests_.ClearBoard = true;
     requests_.DrawTable = true;
@@ -95,6 +101,11 @@ void TableLayout::SetCardSize() {
     SetCardVars(DisplayMode >= 2);
     HoldRowTop = RoundHalfEven(Ctl("Picture7", 7).Top);
     HoldRowLeft = RoundHalfEven(Ctl("Picture7", 7).Left);
+    SizeInfoLabel();
+}
+
+// On a very narrow screen the information line reaches down over the human's hold frame.
+void TableLayout::SizeInfoLabel() {
     if (ScreenWidth < kMoveUpTwips)
         Ctl("Label9", 1).Height = CardHeightPx + Ctl("Label3", 0).Height;
 }
@@ -174,5 +185,6 @@ void TableLayout::SetRowTops(bool Up) {
         ControlGeom& remark = Ctl("Label9", 2);
         remark.Left = Ctl("imgCenter").Left + Ctl("imgCenter").Width;
         remark.Width = 2 * CardWidthPx;
+        Ctl("imgIcon").Left = remark.Left - Ctl("imgIcon").Width;
     }
 }

@@ -44,6 +44,11 @@ void TableLayout::PlaceLabelsFourCentersMulti() {
     remark.Top = 193;
     remark.Width = Ctl("Label3", 0).Width + 50;
     remark.Height = 80;
+    if (DisplayMode % 2 == 1) {
+        // The raised rows take the remark's place: it moves right of the center block.
+        remark.Left = center.Left + center.Width;
+        remark.Width = 2 * CardWidthPx;
+    }
     ControlGeom& icon = Ctl("imgIcon");
     icon.Left = remark.Left - icon.Width;
     icon.Top = remark.Top;
@@ -61,7 +66,7 @@ void TableLayout::PlaceLabelsFourCentersTwo() {
     ControlGeom& info = Ctl("Label9", 1);
     info.Left = 3;
     if (Wide() && DisplayMode < 2) {
-        info.Top = Ctl("Picture7", 1).Top;
+        info.Top = Ctl("Picture7", 1).Top + (DisplayMode == 1 ? 10 : 0);
         info.Width = center.Width;
     } else {
         info.Top = center.Top + center.Height;

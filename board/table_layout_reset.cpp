@@ -49,7 +49,29 @@ void TableLayout::Show_PlayerNames(const Game& g) {
     Ctl("Label9", 4).Caption = g.Opp[1].Name;
     if (NumPlayers > 2) Ctl("Label9", 5).Caption = g.Opp[2].Name;
     if (NumPlayers == 4) Ctl("Label9", 6).Caption = g.Opp[3].Name;
-    if (g.Pturn == 0) requests_.LoadAvatar = true;
+    if (g.Pturn == 0) {
+        PlaceAvatarBox();
+        requests_.LoadAvatar = true;
+    }
+}
+
+// The avatar's box by players and screen; the picture loaded into it is fitted to the box.
+void TableLayout::PlaceAvatarBox() {
+    ControlGeom& avatar = Ctl("ImgAvatar");
+    if (NumPlayers == 4 && Narrow()) {
+        avatar.Width = table_design::kSmallAvatarBox.Width;
+        avatar.Height = table_design::kSmallAvatarBox.Height;
+        avatar.Top = Ctl("imgCenter").Top;
+        avatar.Left = 2;
+    } else {
+        avatar.Width = table_design::kAvatarBox.Width;
+        avatar.Height = table_design::kAvatarBox.Height;
+        avatar.Top = 0;
+        // Against the window's right edge, except on a narrow three-player table.
+        avatar.Left = NumPlayers == 3 && Narrow() ? 25 : form_.Width - avatar.Width;
+    }
+    Ctl("imgSlap").Left = avatar.Left;
+    Ctl("imgSlap").Top = avatar.Top;
 }
 
 void TableLayout::Show_CenterPiles() {
