@@ -1,8 +1,17 @@
 #pragma once
 // Flags and counters of the game's flow that the window, the engine and the computer share.
+#include <array>
 #include <string>
 
 #include "platform/vb_types.h"
+
+// An Internet player's place at the host, indexed by the host's socket.
+struct NetSeat {
+    std::string Name;
+    i16 Socket = 0;
+    i16 Kind = 0;  // 7 an Internet player, 0 empty
+    i16 Seat = 0;  // 1-3: the player is Opp1-Opp3 on the host
+};
 
 struct FlowState {
     i16 StopFlag = VbFalse;        // shutdown: every pause and game loop ends at once
@@ -23,6 +32,7 @@ struct FlowState {
     // Internet play: 0 no Internet game, 99 set up but nobody connected, else connected peers.
     i16 NetConnected = 0;
     i16 IsHost = 0;
+    std::array<NetSeat, 5> NetSeats{};
 };
 
 // The signed-in player's choices that the game's logic reads (copied from the profile).

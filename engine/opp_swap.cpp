@@ -33,9 +33,23 @@ void StorePlay(const WorkingCopy& w, const StatsTableArray& stats, OpponentRecor
     for (int i = 0; i <= 5; ++i) r.Stats[1][i] = stats[4][i];
 }
 
+// The host's socket of the Internet player whose seat is on turn; 0 on a remote or when the
+// seat has nobody.
+i16 SocketOnTurn(const Game& g) {
+    if (g.IsHost == 0) return 0;
+    for (int i = 1; i <= 3; ++i)
+        if (g.NetSeats[i].Seat == g.Pturn - 1) return g.NetSeats[i].Socket;
+    return 0;
+}
+
+void ShowSeatAvatar(const Game& g, const OpponentRecord& r, BoardPort* board) {
+    if (!board || r.Avatar.empty() || g.Pturn == 1) return;
+    if (g.NetConnected != 0 || g.NumPlayers > 2) board->LoadAvatar(r.Avatar);
+}
+
 }  // namespace
 
-void OppSwap(Game& g, int opp, bool store) {
+void OppSwap(Game& g, int opp, bool store, BoardPort* board) {
     if (opp < 1 || opp > 3) return;
     OpponentRecord& r = g.Opp[opp];
     if (store) {
@@ -45,7 +59,11 @@ void OppSwap(Game& g, int opp, bool store) {
     }
     CopyPlay(r, g, g.StatsTable);
     g.WorkingOpp = opp;
-    if (g.NetConnected != 0) return;  // the seat's socket stands in for the level online
+    ShowSeatAvatar(g, r, board);
+    if (g.NetConnected != 0) {
+        g.CompLevel = SocketOnTurn(g);  // online the level is the seat's connection
+        return;
+    }
     g.CompLevel = r.Level;
     g.CompSounds = r.Sounds;
     if (r.CommentFile == "No Comments") {
@@ -54,6 +72,12 @@ void OppSwap(Game& g, int opp, bool store) {
     }
     g.QuietComp = VbFalse;
     for (int i = 1; i <= 33; ++i) g.CompComments[i] = r.Comments[i];
+}
+
+OpponentRecord CurrentOpp(const Game& g, int opp) {
+    OpponentRecord r = g.Opp[opp];
+    if (g.WorkingOpp == opp) StorePlay(g, g.StatsTable, r);
+    return r;
 }
 
 void EraseOppArrays(OpponentRecord& opp) {

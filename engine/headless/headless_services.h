@@ -94,6 +94,7 @@ public:
         return saveSucceeds;
     }
     void AutoSave() override { log_.Add("AutoSave"); }
+    void SaveMove() override { log_.Add("SaveMove"); }
     bool saveSucceeds = true;
 
 private:

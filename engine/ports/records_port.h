@@ -9,4 +9,7 @@ public:
     virtual bool SaveProfile() = 0;
     // Saves the position for Previous Turn and the automatic save, at a turn boundary.
     virtual void AutoSave() = 0;
+    // After each of the human's plays onto a center pile: the position goes into the move
+    // history, so that Undo can step back to it.
+    virtual void SaveMove() = 0;
 };

@@ -1,0 +1,146 @@
+#include "engine/personality.h"
+
+#include "engine/shared_helpers.h"
+#include "platform/file_util.h"
+#include "platform/record_file.h"
+#include "platform/vb_strings.h"
+#include "records/comment_record.h"
+#include "records/record_io.h"
+
+namespace {
+
+// The real path of `folder`/`fileName` when the name is safe and the file is there.
+std::optional<std::string> FindInFolder(const std::string& appFolder, const std::string& folder,
+                                        const std::string& fileName) {
+    if (!IsPlainFileName(fileName)) return std::nullopt;
+    const std::string dir = JoinPath(appFolder, folder);
+    auto real = FindNoCase(dir, fileName);
+    if (!real) return std::nullopt;
+    return JoinPath(dir, *real);
+}
+
+std::optional<std::string> CommentFilePath(const std::string& appFolder, const std::string& name) {
+    if (HasBadFileChars(name)) return std::nullopt;
+    return FindInFolder(appFolder, "users", name + ".cmt");
+}
+
+bool IsCommentFileName(const std::string& set) {
+    return set != kNoComments && set != kDefaultComments;
+}
+
+// Loads the personality file of opp.Name, or the default one; false when neither is there.
+bool ReadOrDefault(const std::string& appFolder, OpponentRecord& opp, PmsRecord& pms) {
+    if (ReadPersonalityFile(appFolder, opp.Name, pms)) return true;
+    opp.Name = kDefaultPersonality;
+    return ReadPersonalityFile(appFolder, opp.Name, pms);
+}
+
+void LoadSounds(Game& g, OpponentRecord& opp, const PmsRecord& pms, int mode) {
+    const int set = opp.SoundSet == 1 ? 1 : 0;
+    for (int e = 1; e <= kSoundEvents; ++e) {
+        opp.Sounds[e] = SoundPath(g.AppFolder, pms.Sound(e, set));
+        if (mode == 1) g.CompSounds[e] = opp.Sounds[e];
+    }
+    opp.Sounds[0] = Str(static_cast<long long>(Val(pms.Sounds[0])));
+}
+
+void LoadRemarks(Game& g, const PmsRecord& pms, int mode) {
+    if (mode == 1) {
+        for (int i = 1; i <= 35; ++i)
+            g.CompComments[i] = (g.QuietComp && i < 34) ? std::string() : pms.Comments[i];
+        return;
+    }
+    if (g.QuietComp) return;
+    for (int i = 1; i <= 27; ++i) g.CompComments[i] = pms.Comments[i];
+}
+
+}  // namespace
+
+void SeatDefaults(SeatRecord& seat) {
+    seat.Name = kDefaultPersonality;
+    seat.Level = 0;
+    seat.Avatar = std::string(kDefaultPersonality) + ".jpg";
+    seat.SoundSet = 0;
+    seat.Comments = kDefaultComments;
+}
+
+void SeatToOpp(Game& g, int opp, int seat) {
+    if (opp < 1 || opp > 3 || seat < 0 || seat > 3) return;
+    SeatRecord& s = g.PlayerPrefs.Seats[seat];
+    if (Trim(s.Name).empty()) SeatDefaults(s);
+    OpponentRecord& r = g.Opp[opp];
+    r.Name = Trim(s.Name);
+    r.Level = s.Level;
+    r.Avatar = Trim(s.Avatar);
+    r.SoundSet = s.SoundSet;
+    r.CommentFile = Trim(s.Comments);
+}
+
+bool ReadPersonalityFile(const std::string& appFolder, const std::string& name, PmsRecord& out) {
+    if (HasBadFileChars(name)) return false;
+    auto path = FindInFolder(appFolder, "Data/PMS", name + ".pms");
+    if (!path) return false;
+    return ReadRecord(RecordFile(*path, PmsRecord::kSize), 1, out);
+}
+
+std::string SoundPath(const std::string& appFolder, const std::string& name) {
+    if (auto path = FindInFolder(appFolder, "Sounds", Trim(name))) return *path;
+    return JoinPath(appFolder, "Data/empty.wav");
+}
+
+std::string LoadPersonality(Game& g, int opp, int mode, BoardPort* board) {
+    if (opp < 1 || opp > 3) return "";
+    OpponentRecord& r = g.Opp[opp];
+    if (IsCommentFileName(r.CommentFile) && !CommentFilePath(g.AppFolder, r.CommentFile))
+        r.CommentFile = kDefaultComments;
+
+    PmsRecord pms;  // an unreadable default personality plays with neutral, empty remarks
+    std::string warning;
+    if (!ReadOrDefault(g.AppFolder, r, pms))
+        warning = "The personality files were not found in Data/PMS. " + r.Name +
+                  " will play without remarks or sounds.";
+
+    LoadSounds(g, r, pms, mode);
+    const std::string ownAvatar = Trim(pms.DefaultAvatar);
+    if (Trim(r.Avatar).empty()) r.Avatar = ownAvatar;
+    g.DefaultAvatar = ownAvatar;
+    g.QuietComp = VbBool(r.CommentFile == kNoComments);
+
+    if (mode == 1 && board && !r.Avatar.empty()) board->LoadAvatar(r.Avatar);
+    LoadRemarks(g, pms, mode);
+    if (r.CommentFile != kDefaultComments && !g.QuietComp) LoadCmtFile(g, r.CommentFile);
+
+    const int last = mode == 1 ? 35 : 33;
+    for (int i = 1; i <= last; ++i) r.Comments[i] = g.CompComments[i];
+    return warning;
+}
+
+std::string ApplyOpponentSeats(Game& g, BoardPort* board) {
+    std::string warning;
+    for (int seat = 1; seat <= 3; ++seat) {
+        SeatToOpp(g, seat, seat);
+        const std::string w = LoadPersonality(g, seat, seat, board);
+        if (warning.empty()) warning = w;
+    }
+    return warning;
+}
+
+bool LoadCmtFile(Game& g, const std::string& name) {
+    auto path = CommentFilePath(g.AppFolder, name);
+    if (!path) return false;
+    RecordFile file(*path, CommentRecord::kSize);
+    std::array<CommentRecord, CommentRecord::kCommentFileLines + 1> lines{};
+    for (int i = 1; i <= CommentRecord::kCommentFileLines; ++i)
+        if (!ReadRecord(file, i, lines[i])) return false;  // all lines or none
+    for (int i = 1; i <= CommentRecord::kCommentFileLines; ++i) g.CompComments[i] = lines[i].Text;
+    return true;
+}
+
+bool LoadPmsComments(Game& g, const std::string& name) {
+    PmsRecord pms;
+    if (!ReadPersonalityFile(g.AppFolder, name, pms) &&
+        !ReadPersonalityFile(g.AppFolder, kDefaultPersonality, pms))
+        return false;
+    for (int i = 1; i <= 20; ++i) g.CompComments[i] = pms.Comments[i];
+    return true;
+}

@@ -1,0 +1,44 @@
+#pragma once
+// Filling the opponent records from the signed-in player's seats and the personality files:
+// name, level, avatar, sound set, comment set, the fifteen sound events and the remarks.
+// Names come from the profile, from files and from other players, so a name is only ever
+// turned into a path after it has passed the file-name checks; nothing found on disk is run.
+#include <string>
+#include <vector>
+
+#include "engine/game.h"
+#include "engine/ports/board_port.h"
+#include "records/pms_record.h"
+
+inline constexpr const char* kDefaultPersonality = "Brivo";
+inline constexpr const char* kDefaultComments = "Default Personality";
+inline constexpr const char* kNoComments = "No Comments";
+
+// Resets a seat to the default personality.
+void SeatDefaults(SeatRecord& seat);
+// Copies seat `seat` (0-3) of the profile into Opp[opp]; a blank seat first gets the defaults.
+void SeatToOpp(Game& g, int opp, int seat);
+
+// Loads Opp[opp]'s personality file: sounds, remarks, avatar. `mode` 1 is the first opponent,
+// whose remarks and sounds also become the current ones and whose avatar is shown. A missing or
+// unsafe personality name loads the default personality; a missing sound plays
+// "Data/empty.wav". Returns what the player loses (a message for them), or "" when all loaded.
+std::string LoadPersonality(Game& g, int opp, int mode, BoardPort* board);
+
+// The set-up applied to the three opponent seats in order; returns LoadPersonality's warnings.
+std::string ApplyOpponentSeats(Game& g, BoardPort* board);
+
+// Remarks 1-20 from comment file "users/<name>.cmt" into CompComments; false (nothing changed)
+// when the name is unsafe or the file is missing.
+bool LoadCmtFile(Game& g, const std::string& name);
+// Remarks 1-20 of a personality file into CompComments (the default personality's when the file
+// is missing); false when neither can be read.
+bool LoadPmsComments(Game& g, const std::string& name);
+
+// Reads personality `name` of the program folder; false when the name is unsafe or the file is
+// missing or unreadable.
+bool ReadPersonalityFile(const std::string& appFolder, const std::string& name, PmsRecord& out);
+
+// The full path of sound file `name` in the Sounds folder, or "Data/empty.wav" when the name is
+// unsafe or the file is missing.
+std::string SoundPath(const std::string& appFolder, const std::string& name);

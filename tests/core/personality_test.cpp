@@ -1,0 +1,196 @@
+// Seats and personalities: the defaults of a blank seat, the fall-backs for a missing
+// personality, sound, comment file or the whole personality folder, the remarks copied by seat,
+// and names that must never become paths outside the program folder.
+#include "engine/personality.h"
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+
+#include "engine/headless/headless_services.h"
+#include "engine/opp_combos.h"
+#include "engine/opp_swap.h"
+#include "platform/file_util.h"
+#include "platform/record_file.h"
+#include "records/comment_record.h"
+#include "records/record_io.h"
+#include "temp_folder.h"
+
+namespace {
+
+void Touch(const std::string& path) {
+    std::ofstream(path) << "RIFF";
+}
+
+void WritePersonality(const TempProgramFolder& f, const std::string& name) {
+    PmsRecord pms;
+    pms.Comments[0] = name + " plays it cool.";
+    for (int i = 1; i <= 35; ++i) pms.Comments[i] = name + " line" + std::to_string(i);
+    pms.Sounds[0] = "7";
+    for (int e = 1; e <= kSoundEvents; ++e) {
+        pms.Sound(e, 0) = name + "_d" + std::to_string(e) + ".wav";
+        pms.Sound(e, 1) = name + "_c" + std::to_string(e) + ".wav";
+    }
+    pms.DefaultAvatar = name + ".jpg";
+    ASSERT_TRUE(
+        WriteRecord(RecordFile(f.File("Data/PMS/" + name + ".pms"), PmsRecord::kSize), 1, pms));
+}
+
+void WriteCommentFile(const TempProgramFolder& f, const std::string& name) {
+    RecordFile file(f.File("users/" + name + ".cmt"), CommentRecord::kSize);
+    for (int i = 1; i <= 20; ++i)
+        ASSERT_TRUE(WriteRecord(file, i, CommentRecord{"custom" + std::to_string(i)}));
+}
+
+struct Seats {
+    Seats() : h(g) {
+        g.AppFolder = folder.path();
+        WritePersonality(folder, "Brivo");
+        WritePersonality(folder, "Tessik");
+        for (int e = 1; e <= kSoundEvents; ++e) {
+            Touch(folder.File("Sounds/Brivo_d" + std::to_string(e) + ".wav"));
+            if (e != 4) Touch(folder.File("Sounds/Tessik_c" + std::to_string(e) + ".wav"));
+        }
+    }
+    SeatRecord& Seat(int s) { return g.PlayerPrefs.Seats[s]; }
+    TempProgramFolder folder;
+    Game g;
+    HeadlessServices h;
+};
+
+}  // namespace
+
+TEST(Personality, ABlankSeatGetsTheDefaultPersonality) {
+    Seats s;
+    s.Seat(1).Name = "";
+    SeatToOpp(s.g, 1, 1);
+    EXPECT_EQ(s.Seat(1).Name, "Brivo");
+    EXPECT_EQ(s.g.Opp[1].Avatar, "Brivo.jpg");
+    EXPECT_EQ(s.g.Opp[1].CommentFile, "Default Personality");
+    EXPECT_EQ(s.g.Opp[1].Level, 0);
+    EXPECT_EQ(LoadPersonality(s.g, 1, 1, &s.h.board), "");
+    EXPECT_EQ(s.g.CompComments[35], "Brivo line35");
+    EXPECT_EQ(s.g.CompSounds[13], s.folder.File("Sounds/Brivo_d13.wav"));
+    EXPECT_EQ(s.g.Opp[1].Sounds[0], " 7");
+    EXPECT_TRUE(s.h.log.Contains("Brivo.jpg"));  // the first opponent's avatar is shown
+}
+
+TEST(Personality, FallsBackForMissingOrUnsafeNamesAndFiles) {
+    struct Case {
+        const char* name;
+        const char* comments;
+        int soundSet;
+        const char* becomes;
+        const char* commentsBecome;
+    } cases[] = {
+        {"Zed", "Default Personality", 0, "Brivo", "Default Personality"},
+        {"../../etc/passwd", "Default Personality", 0, "Brivo", "Default Personality"},
+        {"Tessik", "Gone", 1, "Tessik", "Default Personality"},
+        {"Tessik", "../Prefs", 1, "Tessik", "Default Personality"},
+    };
+    for (const Case& c : cases) {
+        Seats s;
+        s.Seat(2) = SeatRecord{c.name, "", c.comments, 1, static_cast<i16>(c.soundSet)};
+        SeatToOpp(s.g, 2, 2);
+        EXPECT_EQ(LoadPersonality(s.g, 2, 2, nullptr), "");
+        const OpponentRecord& o = s.g.Opp[2];
+        EXPECT_EQ(o.Name, c.becomes) << c.name;
+        EXPECT_EQ(o.CommentFile, c.commentsBecome) << c.name;
+        EXPECT_EQ(o.Avatar, std::string(c.becomes) + ".jpg");
+        EXPECT_EQ(o.Comments[27], std::string(c.becomes) + " line27");
+    }
+    Seats s;
+    s.Seat(1) = SeatRecord{"Tessik", "Own.jpg", "Default Personality", 2, 1};
+    SeatToOpp(s.g, 1, 1);
+    LoadPersonality(s.g, 1, 1, nullptr);
+    EXPECT_EQ(s.g.Opp[1].Avatar, "Own.jpg");
+    EXPECT_EQ(s.g.DefaultAvatar, "Tessik.jpg");
+    EXPECT_EQ(s.g.Opp[1].Sounds[3], s.folder.File("Sounds/Tessik_c3.wav"));
+    EXPECT_EQ(s.g.Opp[1].Sounds[4], s.folder.File("Data/empty.wav"));  // a sound that is missing
+}
+
+TEST(Personality, CommentSetsReplaceOrSilenceTheRemarks) {
+    Seats s;
+    WriteCommentFile(s.folder, "Mine");
+    s.Seat(1) = SeatRecord{"Tessik", "", "Mine", 0, 0};
+    s.Seat(2) = SeatRecord{"Brivo", "", "No Comments", 0, 0};
+    s.Seat(3) = SeatRecord{"Brivo", "", "Default Personality", 0, 0};
+    s.g.Opp[2].Comments[34] = "own 34";
+    EXPECT_EQ(ApplyOpponentSeats(s.g, nullptr), "");
+    EXPECT_EQ(s.g.Opp[1].Comments[20], "custom20");
+    EXPECT_EQ(s.g.Opp[1].Comments[21], "Tessik line21");
+    // Seat 2 is quiet; it keeps its own lines 34-35 and carries the list's 28-33.
+    EXPECT_EQ(s.g.Opp[2].Comments[34], "own 34");
+    EXPECT_EQ(s.g.Opp[3].Comments[28], "Tessik line28");
+    EXPECT_EQ(s.g.Opp[3].Comments[5], "Brivo line5");
+
+    Seats q;
+    q.Seat(1) = SeatRecord{"Tessik", "", "No Comments", 0, 0};
+    SeatToOpp(q.g, 1, 1);
+    LoadPersonality(q.g, 1, 1, nullptr);
+    EXPECT_EQ(q.g.CompComments[33], "");
+    EXPECT_EQ(q.g.CompComments[34], "Tessik line34");
+    q.g.CompComments[5] = "kept";
+    OppSwap(q.g, 1, false);
+    EXPECT_EQ(q.g.QuietComp, VbTrue);
+    EXPECT_EQ(q.g.CompComments[5], "kept");
+
+    EXPECT_FALSE(LoadCmtFile(q.g, "../../x"));
+    EXPECT_TRUE(LoadPmsComments(q.g, "Nobody"));  // the default personality's lines
+    EXPECT_EQ(q.g.CompComments[20], "Brivo line20");
+}
+
+TEST(Personality, AMissingPersonalityFolderPlaysQuietlyAndSaysSo) {
+    Seats s;
+    std::filesystem::remove_all(s.folder.File("Data/PMS"));
+    s.Seat(1) = SeatRecord{"Tessik", "", "Default Personality", 0, 0};
+    SeatToOpp(s.g, 1, 1);
+    const std::string warning = LoadPersonality(s.g, 1, 1, nullptr);
+    EXPECT_NE(warning.find("without remarks or sounds"), std::string::npos);
+    EXPECT_EQ(s.g.CompComments[1], "");
+    EXPECT_EQ(s.g.CompSounds[1], s.folder.File("Data/empty.wav"));
+}
+
+TEST(OppCombos, ListsAndSelectionsKeepTheirIndexesInRange) {
+    i16 index = 2;  // equal to the number of personalities: past the last entry
+    OppCombos c = FillOppCombos({"Mine"}, {"Brivo", "Tessik"}, index, true, "");
+    EXPECT_EQ(index, 0);
+    EXPECT_EQ(c.CboComment,
+              (std::vector<std::string>{"Default Personality", "Mine", "No Comments"}));
+    index = 1;
+    EXPECT_EQ(FillOppCombos({}, {"Brivo", "Tessik"}, index, true, "").OpponentIndex, 1);
+    EXPECT_EQ(FillOppCombos({}, {"Brivo"}, index, false, "Theirs").OpponentText, "Theirs");
+
+    Seats s;
+    WriteCommentFile(s.folder, "Mine");
+    s.h.services.records = &s.h.records;
+    s.Seat(1).Comments = "Mine";
+    EXPECT_EQ(SyncSeatComment(s.g, 1, c, &s.h.records).index, -1);
+    s.Seat(1).Comments = "No Comments";
+    EXPECT_EQ(SyncSeatComment(s.g, 1, c, &s.h.records).index, 2);
+    s.Seat(1).Comments = "Deleted";
+    EXPECT_EQ(SyncSeatComment(s.g, 1, c, &s.h.records).index, 0);
+    EXPECT_EQ(s.Seat(1).Comments, "Default Personality");
+    EXPECT_TRUE(s.h.log.Contains("SaveProfile"));
+}
+
+TEST(OppSwap, OnlineTheLevelIsTheSeatsSocketAndTheAvatarFollowsTheTurn) {
+    Game g;
+    HeadlessServices h(g);
+    g.NumPlayers = 4;
+    g.Opp[2].Avatar = "Ruun.jpg";
+    g.Opp[2].Level = 2;
+    g.Pturn = 3;
+    OppSwap(g, 2, false, &h.board);
+    EXPECT_EQ(g.CompLevel, 2);
+    EXPECT_TRUE(h.log.Contains("Ruun.jpg"));
+
+    g.NetConnected = 2;
+    g.IsHost = 1;
+    g.NetSeats[2] = NetSeat{"Ann", 5, 7, 2};
+    OppSwap(g, 2, false);
+    EXPECT_EQ(g.CompLevel, 5);
+    g.IsHost = 0;
+    OppSwap(g, 2, false);
+    EXPECT_EQ(g.CompLevel, 0);
+}
