@@ -1,0 +1,182 @@
+#include "board/qt/table_painter.h"
+
+#include <QFont>
+#include <vector>
+
+#include "board/qt/board_art.h"
+#include "board/qt/card_pictures.h"
+#include "board/qt/textures.h"
+#include "board/table_design.h"
+
+namespace {
+using Control = std::pair<const std::string, ControlGeom>;
+
+QRectF RectOf(const ControlGeom& c) {
+    return QRectF(c.Left, c.Top, c.Width, c.Height);
+}
+
+bool StartsWith(const std::string& s, const char* prefix) {
+    return s.rfind(prefix, 0) == 0;
+}
+
+bool IsCardBox(const std::string& key) {
+    for (const char* row : {"Picture7_", "Picture1_", "Picture2_", "Picture3_", "PicCenter_"})
+        if (StartsWith(key, row)) return true;
+    return false;
+}
+
+QImage NamedPicture(const std::string& name, const TableScene& s, const ControlGeom& c) {
+    using namespace table_design;
+    const qreal dpr = s.pictures.dpr();
+    if (name == kNormalBack) return s.pictures.LargeBack();
+    if (name == kSmallBack) return s.pictures.SmallBack();
+    if (name == kEmptyPile) return c.Width < 65 ? s.pictures.EmptyPicSm() : s.pictures.EmptyPic();
+    if (StartsWith(name, "imgCenter")) {
+        const bool metal = name.back() == 'M';
+        return CenterAreaImage(!metal, QSize(qRound(c.Width), qRound(c.Height)), dpr);
+    }
+    return {};
+}
+
+void PaintBoxBorder(QPainter& p, const QRectF& r) {
+    p.setPen(QPen(QColor(0x20, 0x20, 0x20), 1));
+    p.setBrush(Qt::NoBrush);
+    p.drawRect(r.adjusted(0.5, 0.5, -0.5, -0.5));
+}
+
+void PaintCardBox(QPainter& p, const TableScene& s, const Control& ctl) {
+    const ControlGeom& c = ctl.second;
+    const QRectF r = RectOf(c);
+    const BoxFace* face = s.boxes.FaceOf(ctl.first);
+    QImage img;
+    if (face && face->painted) {
+        if (face->colour != BoxColour::Keep)
+            p.fillRect(r, face->colour == BoxColour::White ? QColor(Qt::white)
+                                                           : ToQColor(s.looks.DeckColor));
+        img = s.pictures.PictureFor(face->look);
+    } else {
+        img = NamedPicture(c.Picture, s, c);
+    }
+    p.save();
+    p.setClipRect(r);
+    // A picture shows at its own size from the box's corner, as a picture box shows it.
+    if (!img.isNull()) p.drawImage(r.topLeft(), img);
+    p.restore();
+    if (face && face->border) PaintBoxBorder(p, r);
+}
+
+void PaintLabel(QPainter& p, const ControlGeom& c, bool frame) {
+    const QRectF r = RectOf(c);
+    if (frame) {
+        p.setPen(QPen(QColor(255, 255, 255, 70), 1));
+        p.setBrush(QColor(0, 0, 0, 40));
+        p.drawRoundedRect(r.adjusted(0.5, 0.5, -0.5, -0.5), 6, 6);
+    }
+    // A small opponent frame has no strip below its cards for the caption.
+    if (c.Caption.empty() || (frame && c.Height < 100)) return;
+    QFont f("DejaVu Sans");
+    if (frame)
+        f.setPixelSize(9);
+    else
+        f.setPointSizeF(c.FontSize > 0 ? c.FontSize : 8);
+    f.setBold(!frame);
+    p.setFont(f);
+    const int flags =
+        (frame ? Qt::AlignHCenter | Qt::AlignBottom : Qt::AlignCenter) | Qt::TextWordWrap;
+    const QString text = QString::fromStdString(c.Caption);
+    p.setPen(QColor(0, 0, 0, 160));
+    p.drawText(r.translated(1, 1), flags, text);
+    p.setPen(QColor(0xFF, 0xF4, 0xC8));
+    p.drawText(r, flags, text);
+}
+
+void PaintButton(QPainter& p, const ControlGeom& c) {
+    const QRectF r = RectOf(c);
+    p.setPen(QPen(QColor(0x40, 0x40, 0x40), 1));
+    p.setBrush(QColor(0xE6, 0xE6, 0xE6));
+    p.drawRoundedRect(r.adjusted(0.5, 0.5, -0.5, -0.5), 3, 3);
+    p.setPen(Qt::black);
+    p.drawText(r, Qt::AlignCenter, QString::fromStdString(c.Caption.empty() ? "Deal" : c.Caption));
+}
+
+void PaintBackground(QPainter& p, const TableScene& s) {
+    const QRectF area(0, 0, s.form.Width, s.form.Height);
+    p.fillRect(area, ToQColor(s.boxes.tableColourSet ? s.boxes.tableColour : s.looks.MatColor));
+    if (s.background.isNull()) return;
+    if (s.stretch)
+        p.drawImage(area, s.background);
+    else
+        TilePicture(p, s.background, area);
+}
+
+void PaintImage(QPainter& p, const TableScene& s, const std::string& key, const ControlGeom& c) {
+    const QRectF r = RectOf(c);
+    if (key == "ImgTurn1" || key == "ImgTurn2") {
+        p.drawImage(r, TurnMarker(s.pictures.dpr()));
+    } else if (key == "ImgAvatar") {
+        if (!s.avatar.isNull()) p.drawImage(r, s.avatar);
+    } else if (key == "ImgHold") {
+        p.drawImage(r.topLeft(), c.Width < 65 ? s.pictures.SmallBack() : s.pictures.LargeBack());
+        if (s.boxes.holdImageFrame) PaintBoxBorder(p, r);
+    } else if (key == "imgCenter") {
+        p.drawImage(r.topLeft(), NamedPicture(c.Picture, s, c));
+    }
+}
+
+void PaintShape(QPainter& p, const TableScene& s, const ControlGeom& c) {
+    p.setPen(QPen(QColor(0x10, 0x10, 0x10), 1));
+    p.setBrush(ToQColor(s.boxes.depthColour));
+    p.drawRect(RectOf(c).adjusted(0.5, 0.5, -0.5, -0.5));
+}
+}  // namespace
+
+void TilePicture(QPainter& p, const QImage& picture, const QRectF& area) {
+    const QSizeF cell = picture.deviceIndependentSize();
+    if (cell.width() <= 0 || cell.height() <= 0) return;
+    const int cols = static_cast<int>(area.width() / cell.width()) + 1;
+    const int rows = static_cast<int>(area.height() / cell.height()) + 1;
+    for (int j = 0; j < rows; ++j)
+        for (int i = 0; i < cols; ++i)
+            p.drawImage(QPointF(area.left() + i * cell.width(), area.top() + j * cell.height()),
+                        picture);
+}
+
+void PaintTable(QPainter& p, const TableScene& s) {
+    p.save();
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setRenderHint(QPainter::SmoothPixmapTransform);
+    PaintBackground(p, s);
+    std::vector<const Control*> cards, front, labels;
+    const Control* mover = nullptr;
+    for (const Control& ctl : s.form.Controls) {
+        const ControlGeom& c = ctl.second;
+        if (!c.Visible) continue;
+        if (ctl.first == "imgCenter") PaintImage(p, s, ctl.first, c);
+        if (StartsWith(ctl.first, "Label3_") && s.drawTexts) PaintLabel(p, c, true);
+    }
+    for (const Control& ctl : s.form.Controls) {
+        const ControlGeom& c = ctl.second;
+        if (!c.Visible) continue;
+        if (c.Kind == ControlKind::Shape) PaintShape(p, s, c);
+        if (ctl.first == "ImgHold") PaintImage(p, s, ctl.first, c);
+        if (ctl.first == "Picture1_0")
+            mover = &ctl;
+        else if (IsCardBox(ctl.first))
+            (c.Front ? front : cards).push_back(&ctl);
+        else if (c.Kind == ControlKind::Label && !StartsWith(ctl.first, "Label3_"))
+            labels.push_back(&ctl);
+    }
+    for (const Control* ctl : cards) PaintCardBox(p, s, *ctl);
+    for (const Control* ctl : front) PaintCardBox(p, s, *ctl);
+    for (const Control& ctl : s.form.Controls) {
+        if (!ctl.second.Visible) continue;
+        if (ctl.first == "ImgTurn1" || ctl.first == "ImgTurn2" || ctl.first == "ImgAvatar")
+            PaintImage(p, s, ctl.first, ctl.second);
+        if (s.drawTexts && ctl.second.Kind == ControlKind::CommandButton)
+            PaintButton(p, ctl.second);
+    }
+    if (s.drawTexts)
+        for (const Control* ctl : labels) PaintLabel(p, ctl->second, false);
+    if (mover) PaintCardBox(p, s, *mover);
+    p.restore();
+}

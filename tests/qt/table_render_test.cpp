@@ -1,0 +1,110 @@
+#include "board/qt/table_render.h"
+
+#include <gtest/gtest.h>
+
+#include "board/card_geometry.h"
+#include "board/qt/card_pictures.h"
+#include "tests/qt/qt_test_app.h"
+
+namespace {
+void Put(PorC& cards, int slot, int id) {
+    cards[kId][slot] = static_cast<i16>(id);
+    cards[kRank][slot] = id ? static_cast<i16>((id - 1) % 13 + 1) : 0;
+}
+
+// A game in the middle: every player has a side top, a part-filled hand and some hold piles;
+// centers at 3, empty, a wild King for 7 and (with four) 11.
+Game MidGame(int players, int centers, int pturn) {
+    Game g;
+    g.NumPlayers = static_cast<i16>(players);
+    g.NumCenters = static_cast<i16>(centers);
+    g.NumCards = static_cast<i16>(52 * players);
+    g.GameStarted = VbTrue;
+    g.Pturn = static_cast<i16>(pturn);
+    g.StockCount = 30;
+    g.HumanSideCount = 12;
+    g.HumanSideShape = 25 - 11;
+    int id = 1;
+    auto fill = [&](PorC& c) {
+        Put(c, 1, id++ % 52 + 1);
+        for (int s = 2; s <= 6; ++s) Put(c, s, s == 4 ? 0 : (id += 5) % 52 + 1);
+        for (int s = 7; s <= 10; ++s) Put(c, s, s % 2 ? 0 : (id += 7) % 52 + 1);
+    };
+    fill(g.HumanCards);
+    for (int p = 1; p < players; ++p) {
+        fill(g.Opp[p].Cards);
+        g.Opp[p].SideCount = static_cast<i16>(8 + p);
+        g.Opp[p].SideShape = static_cast<i16>(25 * (p + 1) - (7 + p));
+    }
+    const int counts[] = {0, 3, 0, 7, 11};
+    for (int k = 1; k <= centers; ++k) {
+        g.CenterCount[k] = static_cast<i16>(counts[k]);
+        for (int n = 1; n <= counts[k]; ++n) {
+            g.Center[kId][k][n] = static_cast<i16>(n + 13 * (k % 4));
+            g.Center[kRank][k][n] = static_cast<i16>(n);
+        }
+    }
+    if (counts[3]) {
+        g.Center[kId][3][7] = 26;  // a King on top
+        g.Center[kRank][3][7] = 13;
+    }
+    return g;
+}
+
+QImage Render(const Game& g, int mode, BoardLooks looks = {}, qreal dpr = 1.0,
+              TableLayout* out = nullptr) {
+    TableLayout layout(15360, false);
+    layout.StartUp(g, mode);
+    layout.ShowSideStack(g, true);
+    CardPictures pics(dpr);
+    pics.LoadFaceDeck(looks.FaceDeck <= 5 ? looks.FaceDeck : 0);
+    const QImage img = RenderTable(g, layout, looks, pics);
+    if (out) *out = layout;
+    return img;
+}
+
+bool NearlyWhite(QColor c) {
+    return c.red() > 240 && c.green() > 240 && c.blue() > 240;
+}
+}  // namespace
+
+// Every player count, center count and display mode, saved for looking at.
+TEST(TableRender, EveryLayoutRendersItsPiles) {
+    TestApp();
+    for (int players = 2; players <= 4; ++players)
+        for (int centers : {3, 4}) {
+            if (players > 2 && centers == 3) continue;
+            for (int mode = 0; mode <= 3; ++mode) {
+                const Game g = MidGame(players, centers, 1);
+                TableLayout layout(15360, false);
+                const QImage img = Render(g, mode, {}, 1.0, &layout);
+                const QString name =
+                    QString("table_%1p_%2c_mode%3").arg(players).arg(centers).arg(mode);
+                SaveRender(img, name);
+                // The human's first hand card is a face: white near its middle-left.
+                const ControlGeom& hand = layout.Ctl("Picture7", 2);
+                EXPECT_TRUE(NearlyWhite(img.pixelColor(hand.Left + 6, hand.Top + hand.Height / 2)))
+                    << name.toStdString();
+                // An opponent's hand card is a back on the deck colour.
+                const ControlGeom& opp = layout.Ctl("Picture1", 2);
+                const QColor back = img.pixelColor(opp.Left + 2, opp.Top + 2);
+                EXPECT_GT(back.blue(), back.red() + 40) << name.toStdString();
+            }
+        }
+}
+
+TEST(TableRender, NumberCardsAndHighDensityKeepTheirPlaces) {
+    TestApp();
+    const Game g = MidGame(2, 4, 2);
+    BoardLooks looks;
+    looks.FaceDeck = 3;  // "Shout": yellow
+    TableLayout layout(15360, false);
+    const QImage img = Render(g, 0, looks, 2.0, &layout);
+    SaveRender(img, "table_2p_4c_shout_hidpi");
+    EXPECT_EQ(img.width(), qRound(layout.Form().Width * 2));
+    const ControlGeom& side = layout.Ctl("Picture7", 1);
+    const QColor c = img.pixelColor(qRound((side.Left + 20) * 2), qRound((side.Top + 60) * 2));
+    EXPECT_GT(c.red(), 200);
+    EXPECT_GT(c.green(), 150);
+    EXPECT_LT(c.blue(), 100);
+}
