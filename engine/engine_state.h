@@ -6,14 +6,6 @@
 
 #include "platform/vb_types.h"
 
-// The statistics the end of a game writes to the signed-in player's profile, by category:
-// 0 all local games, 1-3 by the first opponent's level, 4-6 by two, three and four players.
-struct ProfileStats {
-    std::array<i16, 7> GamesPlayed{};
-    std::array<i16, 7> GamesWon{};
-    std::array<i16, 7> MarginTotal{};
-};
-
 struct EngineState {
     i16 TieCount = 0;          // players who shared the highest side top at the deal (0: none)
     i16 NoMissCheck = 0;       // 2 right after a deal or recovery: skip the opening remarks
@@ -28,6 +20,7 @@ struct EngineState {
     i16 NumberCards = VbFalse;  // the peer shows numbers only: hands are not reordered
     i16 TempMovesOpen = VbFalse;
     i16 TutorialOn = VbFalse;
+    i16 PlayRunning = VbFalse;  // a play or discard of the human's is being carried out
 
     i16 SampleGameNumber = 0;
     i16 NewGameAsked = VbFalse;
@@ -38,7 +31,6 @@ struct EngineState {
     i16 GamesPlayedTally = 0;
     i16 GamesWonTally = 0;
     i16 MarginTally = 0;
-    ProfileStats Stats;
 
     i16 NetSessionGames = 0;
     i16 NetSessionWins = 0;

@@ -10,6 +10,7 @@
 #include "engine/ports/sounds.h"
 #include "engine/ports/status_port.h"
 #include "engine/ports/turn_port.h"
+#include "engine/ports/window_port.h"
 #include "platform/pause.h"
 #include "platform/settings_store.h"
 
@@ -23,6 +24,7 @@ struct Services {
     SettingsStore* settings = nullptr;
     Pauser* pauser = nullptr;
     TurnPort* turns = nullptr;
+    WindowPort* window = nullptr;
 
     void Pause(double seconds) const {
         if (pauser) pauser->Pause(seconds);

@@ -72,6 +72,15 @@ void RecordingNet::SendNetAll(int exceptSocket, const std::string& line) {
     log_.Add("SendNetAll " + std::to_string(exceptSocket) + " " + line);
 }
 
+bool RecordingNet::WaitNet(int index) {
+    log_.Add("WaitNet " + std::to_string(index));
+    if (replies.empty()) return false;
+    auto reply = std::move(replies.front());
+    replies.pop_front();
+    reply();
+    return true;
+}
+
 HeadlessServices::HeadlessServices(Game& g) : pauser(clock, pump, g.StopFlag, g.FlipInProgress) {
     services.dialogs = &dialogs;
     services.sounds = &sounds;
@@ -82,4 +91,5 @@ HeadlessServices::HeadlessServices(Game& g) : pauser(clock, pump, g.StopFlag, g.
     services.settings = &settings;
     services.pauser = &pauser;
     services.turns = &turns;
+    services.window = &window;
 }

@@ -55,8 +55,17 @@ public:
         if (center >= 0 && center <= 4) wildLabels[center] = text;
         log_.Add("WildLabel " + std::to_string(center) + " " + text);
     }
+    void SetRulesLabels(const std::string& rules, const std::string& level) override {
+        rulesCaption = rules;
+        levelCaption = level;
+    }
+    i32 ScreenWidth() const override { return screenWidth; }
+    int DisplayMode() const override { return displayMode; }
     std::string messages[5];
     std::string wildLabels[5];
+    std::string rulesCaption, levelCaption;
+    i32 screenWidth = 19200;
+    int displayMode = 0;
 
 private:
     CallLog& log_;
@@ -80,7 +89,15 @@ public:
     explicit RecordingNet(CallLog& log) : log_(log) {}
     void SendNet(int socket, const std::string& line) override;
     void SendNetAll(int exceptSocket, const std::string& line) override;
+    // Runs the next scripted answer of the peer; false (connection gone) when none is left.
+    bool WaitNet(int index) override;
+    void EndNetGame() override {
+        ended = true;
+        log_.Add("EndNetGame");
+    }
     std::vector<std::pair<int, std::string>> sent;
+    std::deque<std::function<void()>> replies;
+    bool ended = false;
 
 private:
     CallLog& log_;
@@ -95,7 +112,33 @@ public:
     }
     void AutoSave() override { log_.Add("AutoSave"); }
     void SaveMove() override { log_.Add("SaveMove"); }
+    void StatsAdd(int slot, int who) override {
+        log_.Add("StatsAdd " + std::to_string(slot) + "," + std::to_string(who));
+    }
+    void StatsCk(int ckNew, int ckOld) override {
+        log_.Add("StatsCk " + std::to_string(ckNew) + "," + std::to_string(ckOld));
+    }
+    void StatsSave(int ckNew, int whoSaved) override {
+        log_.Add("StatsSave " + std::to_string(ckNew) + "," + std::to_string(whoSaved));
+    }
+    void Scores_Net(const std::string& winner) override { log_.Add("Scores_Net " + winner); }
     bool saveSucceeds = true;
+
+private:
+    CallLog& log_;
+};
+
+class RecordingWindow : public WindowPort {
+public:
+    explicit RecordingWindow(CallLog& log) : log_(log) {}
+    void ReturnDraggedCard(int slot) override { log_.Add("ReturnDraggedCard " + std::to_string(slot)); }
+    void ShowTurnMarker(int pturn) override { log_.Add("TurnMarker " + std::to_string(pturn)); }
+    void ShowDealButton(bool visible) override { log_.Add(visible ? "ShowDeal" : "HideDeal"); }
+    void ShowSideStack(bool visible) override { log_.Add(visible ? "ShowSideStack" : "HideSideStack"); }
+    void StopIdleTimer() override { log_.Add("StopIdleTimer"); }
+    void Flash(const std::string& personalityName) override { log_.Add("Flash " + personalityName); }
+    void AnimateCardsFlow(int style) override { log_.Add("AnimateCardsFlow " + std::to_string(style)); }
+    void DebugShowDeck() override { log_.Add("DebugShowDeck"); }
 
 private:
     CallLog& log_;
@@ -126,6 +169,7 @@ struct HeadlessServices {
     InstantPump pump{clock};
     Pauser pauser;
     CallbackTurns turns;
+    RecordingWindow window{log};
 
     Services services;
 };

@@ -65,4 +65,13 @@ public:
     // The label over center pile `center` that tells the value a wild King on top stands for
     // (also the pile's tool tip); empty text hides it.
     virtual void SetWildLabel(int center, const std::string& text) = 0;
+    // The rules caption and the level (or decks) caption of the main window.
+    virtual void SetRulesLabels(const std::string& rules, const std::string& level) {
+        (void)rules;
+        (void)level;
+    }
+    // The screen's width in twips and the display mode (0-3; 2 and 3 small cards): a narrow
+    // screen gets the short rules caption.
+    virtual i32 ScreenWidth() const { return 19200; }
+    virtual int DisplayMode() const { return 0; }
 };

@@ -9,4 +9,13 @@ public:
     virtual void SendNet(int socket, const std::string& line) = 0;
     // Sends from the host to every peer but the one on `exceptSocket` (0: all).
     virtual void SendNetAll(int exceptSocket, const std::string& line) = 0;
+    // Waits, keeping the window alive, until a line from peer `index` has arrived and been
+    // handled (the handler sets the game's NetCode, NetAnswers, RecoverText). False when nothing
+    // more can arrive: the connection is gone.
+    virtual bool WaitNet(int index) = 0;
+    // Ends the Internet game after a peer sent what cannot be played; the player has been told.
+    virtual void EndNetGame() = 0;
+    // Sends the human's card play just made (endOfTurn: the turn's last play and its end) to the
+    // peers and waits for their answers; the handler sets NetCode and NetAnswers meanwhile.
+    virtual void Move_Transmit(bool endOfTurn) { (void)endOfTurn; }
 };

@@ -1,0 +1,135 @@
+#include <algorithm>
+
+#include "engine/engine.h"
+
+namespace {
+
+// Under a forced-card rule, the rank that must still be played before a discard, or 0.
+bool MustPlay(const Game& g, i16 rank) {
+    if (g.HumanCards[kRank][kSideSlot] == rank) return true;
+    if (g.ForcedCards < 4) {
+        for (int s = kFirstHandSlot; s <= kLastHandSlot; ++s)
+            if (g.HumanCards[kRank][s] == rank) return true;
+    } else if (g.HumanCards[kRank][g.PickSlot] == rank) {
+        return true;
+    }
+    for (int s = kFirstHoldSlot; s <= kLastHoldSlot; ++s)
+        if (g.HumanCards[kRank][s] == rank) return true;
+    return false;
+}
+
+bool AnyCenterAt(const Game& g, i16 count) {
+    for (int k = 1; k <= g.NumCenters; ++k)
+        if (g.CenterCount[k] == count) return true;
+    return false;
+}
+
+}  // namespace
+
+void Engine::PlayerGoBack(const std::string& whichRule) {
+    if (sv.dialogs)
+        sv.dialogs->MsgBox(
+            "Forced " + whichRule + " rule is in effect. You must play your " + whichRule + ".",
+            mb::Information, "Rule Enforced");
+    if (sv.window) sv.window->ReturnDraggedCard(g.PickSlot);
+    EnableHuman(true, 1, 10);
+}
+
+bool Engine::ForcedDiscardRefused() {
+    const i16 f = g.ForcedCards;
+    if ((f & 1) && AnyCenterAt(g, 0) && MustPlay(g, kAce)) {
+        PlayerGoBack("Ace");
+        return true;
+    }
+    if ((f & 2) && AnyCenterAt(g, 1) && MustPlay(g, kTwo)) {
+        PlayerGoBack("Two");
+        return true;
+    }
+    return false;
+}
+
+void Engine::Player_EndTurn() {
+    if (g.Pturn != 1 || g.PlayRunning) return;
+    const i16 from = g.PickSlot, to = g.DropSlot;
+    if (from < kFirstHandSlot || from > kLastHandSlot || g.HumanCards[kRank][from] == 0) return;
+    if (to < kFirstHoldSlot || to > kLastHoldSlot) return;
+    Message(1, " ");
+    if (g.NetConnected == 0) Message(2, " ");
+    const int p = to - 6;
+    if (g.HumanHoldCount[p] >= kHoldCapacity) {
+        Message(1, "That HOLD pile is too full. PICK ANOTHER PILE!");
+        PlayDataSound(108);
+        if (sv.window) sv.window->ReturnDraggedCard(from);
+        EnableHuman(true, 1, 10);
+        return;
+    }
+    if (g.ForcedCards != 0 && ForcedDiscardRefused()) return;
+
+    g.PlayRunning = VbTrue;
+    ShowCard(PileRow::Human, to, g.HumanCards[kId][from], card_kind::kToHold);
+    HideCard(PileRow::Human, from);
+    if (sv.window) sv.window->ReturnDraggedCard(from);
+    if (g.HumanCards[kRank][to] != 0) {
+        const i16 n = ++g.HumanHoldCount[p];
+        for (int r : {kId, kRank}) g.HumanHold[r][p][n] = g.HumanCards[r][to];
+    }
+    for (int r : {kId, kRank}) {
+        g.HumanCards[r][to] = g.HumanCards[r][from];
+        g.HumanCards[r][from] = 0;
+    }
+    if (g.NetConnected != 0) {
+        NetMoveSent(true);
+        if (g.NetConnected == 0) {
+            g.PlayRunning = VbFalse;
+            return;
+        }
+    } else {
+        sv.Pause(0.75);
+    }
+    if (sv.records) sv.records->StatsCk(1, 2);
+    EndTurnHandOver();
+}
+
+void Engine::EndTurnHandOver() {
+    if (++g.TurnPos > g.NumPlayers) g.TurnPos = 1;
+    g.NoMissCheck = 0;
+    g.Pturn = g.TurnOrder[g.TurnPos];
+    g.HandCount = 5;
+    if (sv.window) {
+        sv.window->ShowTurnMarker(g.Pturn);
+    }
+    EnableHuman(true, kFirstHoldSlot, kLastHoldSlot);
+    g.MissedPlay = PlayerMissedMove() ? VbTrue : VbFalse;
+    if (sv.records) sv.records->AutoSave();
+    g.PlayRunning = VbFalse;
+    if (sv.turns) sv.turns->ComputerTurn();
+}
+
+void Engine::Hand_Sort(PorC& cards, PileRow row, i16 fromPos, i16 toPos) {
+    if (fromPos < kFirstHandSlot || fromPos > kLastHandSlot || toPos < kFirstHandSlot ||
+        toPos > kLastHandSlot)
+        return;
+    if (!g.NumberCards) {
+        const i16 keptId = cards[kId][fromPos], keptRank = cards[kRank][fromPos];
+        PlayDataSound(118);
+        // The human has dragged the card there already; another player's card slides over.
+        if (row != PileRow::Human && sv.board) sv.board->MoveCardAnim(row, fromPos, row, toPos);
+        const int step = fromPos > toPos ? -1 : 1;
+        for (int s = fromPos; s != toPos; s += step)
+            for (int r : {kId, kRank}) cards[r][s] = cards[r][s + step];
+        cards[kId][toPos] = keptId;
+        cards[kRank][toPos] = keptRank;
+    } else {
+        PlayDataSound(118);
+    }
+    const int lo = std::min(fromPos, toPos), hi = std::max(fromPos, toPos);
+    const bool faceUp = g.Pturn == 1 || g.Peeking;
+    for (int s = lo; s <= hi; ++s) {
+        const i16 id = cards[kId][s];
+        if (id == 0)
+            HideCard(row, s);
+        else
+            ShowCard(row, s, faceUp ? id : 0, card_kind::kSilent);
+        sv.Pause(0.02);
+    }
+}

@@ -1,0 +1,22 @@
+#pragma once
+// What the game flow reads of an Internet game's messages: the code of the last message handled,
+// the answers counted, this remote's seat, the peer's version and the payload being read.
+#include <string>
+
+#include "platform/vb_types.h"
+
+// Codes of the messages the game flow waits for.
+namespace net {
+constexpr i16 GS = 3, DK = 4, TR = 5, GO = 6, WT = 8, OK = 9, LO = 14, EG = 15;
+}
+
+struct NetState {
+    i16 NetCode = 0;
+    i16 NetAnswers = 0;
+    i16 NetValue2 = 0;        // this remote's seat (1-3) at the host
+    std::string PeerVersion;  // two digits, compared as text
+    std::string RecoverText;  // the "#"-separated payload of the last DK (or RC)
+    i16 RecoverPos = 0;
+    std::string HostPlayerName;
+    float SavedPause = 0;  // the computer's pause kept while an Internet game plays faster
+};

@@ -1,0 +1,120 @@
+// Whole games by calls: a scripted player 1 against the stand-in seats, every player count and
+// rule combination, with the card-conservation check after every step.
+#include <gtest/gtest.h>
+
+#include "engine/conservation.h"
+#include "engine/engine.h"
+#include "engine/headless/headless_services.h"
+#include "engine/standin_turns.h"
+
+namespace {
+
+// Answers Yes to every question and counts the stalemates asked about.
+struct CountingDialogs : Dialogs {
+    int MsgBox(const std::string&, int, const std::string& title) override {
+        stalemates += title == "Stalemate";
+        return mb::Yes;
+    }
+    int stalemates = 0;
+};
+
+struct Table {
+    Game g;
+    HeadlessServices h{g};
+    Engine e{g, h.services};
+    StandInTurns seats{e};
+    CountingDialogs dialogs;
+    std::string fault;
+
+    Table(int players, int centers) {
+        h.log.enabled = false;
+        h.services.turns = &seats;
+        h.services.dialogs = &dialogs;
+        g.NumPlayers = static_cast<i16>(players);
+        g.NumCards = static_cast<i16>(52 * players);
+        g.NumCenters = static_cast<i16>(centers);
+        for (int k = 1; k <= 3; ++k) {
+            g.Opp[k].Name = "Seat" + std::to_string(k);
+            g.Opp[k].CommentFile = "Default Personality";
+        }
+        seats.afterStep = [this] { Check("seat"); };
+    }
+    void Check(const char* where) {
+        if (!fault.empty()) return;
+        std::string f = CheckConservation(g);
+        if (!f.empty()) fault = std::string(where) + ": " + f;
+    }
+    bool Over() const { return g.Pturn != 1; }
+};
+
+// Lays every card that fits, side card first, then hold tops, then the hand; then discards.
+void PlayHumanTurn(Table& t) {
+    Game& g = t.g;
+    static const int kOrder[] = {1, 7, 8, 9, 10, 2, 3, 4, 5, 6};
+    for (int plays = 0; plays < 300 && !t.Over(); ++plays) {
+        bool played = false;
+        for (int slot : kOrder) {
+            for (int k = 1; k <= g.NumCenters && !played; ++k) {
+                if (!CenterAccepts(g, g.HumanCards[kRank][slot], k)) continue;
+                g.PickSlot = static_cast<i16>(slot);
+                g.PileSel = static_cast<i16>(k);
+                ASSERT_TRUE(t.e.CheckCenterPlay());
+                t.e.Player_Move();
+                t.Check("play");
+                played = true;
+            }
+            if (played) break;
+        }
+        if (!played) break;
+    }
+    for (int slot = kFirstHandSlot; slot <= kLastHandSlot && !t.Over(); ++slot) {
+        for (int p = 1; p <= 4 && !t.Over() && g.HumanCards[kRank][slot] != 0; ++p) {
+            g.PickSlot = static_cast<i16>(slot);
+            g.DropSlot = static_cast<i16>(6 + p);
+            t.e.Player_EndTurn();
+            t.Check("discard");
+        }
+    }
+}
+
+}  // namespace
+
+TEST(EngineSoak, SeededWholeGamesKeepEveryCardAndEnd) {
+    static const i16 kSides[] = {9, 14, 19, 25};
+    int humanWins = 0, seatWins = 0, stalemates = 0;
+    for (int seed = 0; seed < 300; ++seed) {
+        const int players = 2 + seed % 3;
+        const int centers = players == 2 && (seed / 3) % 2 ? 3 : 4;
+        Table t(players, centers);
+        Game& g = t.g;
+        const int rules = seed / 3;
+        g.ForcedCards = static_cast<i16>(rules % 8);
+        g.NoWildAce = (rules / 8) % 2 ? VbTrue : VbFalse;
+        g.ShuffleSeparately = (rules / 16) % 2 ? VbTrue : VbFalse;
+        g.SidePileSize = kSides[(rules / 32) % 4];
+        g.Rng.Rnd(-1);
+        g.Rng.Randomize(seed);
+        t.e.Game_New();
+        t.Check("deal");
+        int turns = 0;
+        for (; turns < 3000 && g.Pturn == 1 && t.fault.empty(); ++turns) {
+            const int before = t.seats.turnsPlayed;
+            PlayHumanTurn(t);
+            if (g.Pturn == 1 && t.seats.turnsPlayed == before) break;  // the discard was refused
+        }
+        ASSERT_EQ(t.fault, "") << "seed " << seed;
+        ASSERT_EQ(g.Pturn, 0) << "seed " << seed << " did not end after " << turns << " turns";
+        stalemates += t.dialogs.stalemates > 0;
+        if (g.HumanSideCount == 0)
+            ++humanWins;
+        else
+            ++seatWins;
+        EXPECT_EQ(g.PlayerPrefs.GamesPlayed[0], 1);
+    }
+    EXPECT_GT(humanWins, 0);
+    EXPECT_GT(seatWins, 0);
+    RecordProperty("human_wins", humanWins);
+    RecordProperty("stalemates", stalemates);
+    std::printf("human wins %d, seat wins %d, games with a stalemate %d\n", humanWins, seatWins,
+                stalemates);
+}
