@@ -1,0 +1,47 @@
+# Generators of the shipped files, written into the staged program folder at build time from
+# reviewable sources: the personality files (from resources/personalities) and every sound
+# (synthesised; spoken remarks by espeak-ng when it is installed, a tune otherwise).
+set(GENERATOR_DIR ${CMAKE_CURRENT_SOURCE_DIR}/resources/tools)
+set(PERSONALITY_DIR ${CMAKE_CURRENT_SOURCE_DIR}/resources/personalities)
+file(GLOB PERSONALITY_SOURCES CONFIGURE_DEPENDS ${PERSONALITY_DIR}/*.txt)
+
+add_library(quorvane_generators STATIC ${GENERATOR_DIR}/personality_source.cpp
+                                       ${GENERATOR_DIR}/wav_synth.cpp
+                                       ${GENERATOR_DIR}/builtin_sounds.cpp)
+target_include_directories(quorvane_generators PUBLIC ${GENERATOR_DIR})
+target_link_libraries(quorvane_generators PUBLIC quorvane_core)
+
+add_executable(quorvane_make_pms ${GENERATOR_DIR}/make_pms.cpp)
+target_link_libraries(quorvane_make_pms PRIVATE quorvane_generators)
+add_executable(quorvane_make_sounds ${GENERATOR_DIR}/make_sounds.cpp)
+target_link_libraries(quorvane_make_sounds PRIVATE quorvane_generators)
+
+find_program(ESPEAK_NG_PROGRAM espeak-ng)
+if(NOT ESPEAK_NG_PROGRAM)
+  set(ESPEAK_NG_PROGRAM "")
+  message(STATUS "espeak-ng not found: spoken remarks become short tunes")
+endif()
+
+set(PMS_STAMP ${CMAKE_BINARY_DIR}/generated_pms.stamp)
+add_custom_command(
+  OUTPUT ${PMS_STAMP}
+  COMMAND quorvane_make_pms ${PERSONALITY_DIR} ${QUORVANE_STAGE_DIR}/Data/PMS
+  COMMAND ${CMAKE_COMMAND} -E touch ${PMS_STAMP}
+  DEPENDS quorvane_make_pms ${PERSONALITY_SOURCES}
+  COMMENT "Writing the personality files")
+
+set(SOUNDS_STAMP ${CMAKE_BINARY_DIR}/generated_sounds.stamp)
+add_custom_command(
+  OUTPUT ${SOUNDS_STAMP}
+  COMMAND quorvane_make_sounds ${PERSONALITY_DIR} ${QUORVANE_STAGE_DIR} "${ESPEAK_NG_PROGRAM}"
+  COMMAND ${CMAKE_COMMAND} -E touch ${SOUNDS_STAMP}
+  DEPENDS quorvane_make_sounds ${PERSONALITY_SOURCES}
+  COMMENT "Synthesising the sounds")
+
+add_custom_target(generated_program_files DEPENDS ${PMS_STAMP} ${SOUNDS_STAMP})
+add_dependencies(stage_program_folder generated_program_files)
+
+# The core tests check the shipped files in the staged folder.
+add_dependencies(core_tests stage_program_folder)
+target_compile_definitions(core_tests PRIVATE QUORVANE_STAGE_DIR="${QUORVANE_STAGE_DIR}")
+target_link_libraries(core_tests PRIVATE quorvane_generators)
