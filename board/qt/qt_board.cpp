@@ -1,0 +1,223 @@
+#include "board/qt/qt_board.h"
+
+#include <QImage>
+
+#include "board/anim_steps.h"
+#include "board/avatar_fit.h"
+#include "board/background_choice.h"
+#include "board/qt/card_pictures.h"
+#include "board/qt/table_view.h"
+#include "engine/shared_helpers.h"
+#include "platform/file_util.h"
+#include "platform/vb_strings.h"
+
+QtBoard::QtBoard(QtBoardParts parts, ModelCanvas& canvas) : parts_(parts), canvas_(canvas) {
+    canvas_.playSound = [this](const std::string& file) {
+        if (parts_.sounds)
+            parts_.sounds->PlaySound(JoinPath(parts_.appFolder, "Data/" + file), false);
+    };
+}
+
+DrawInputs QtBoard::Inputs() const {
+    return DrawInputs{parts_.game, parts_.looks, parts_.layout.DisplayMode,
+                      parts_.layout.ScreenWidth, parts_.layout.LargeFonts};
+}
+
+void QtBoard::Refresh() {
+    parts_.view.update();
+}
+
+void QtBoard::ShowCard(PileRow row, int index, i16 cardId, int kind) {
+    if (!canvas_.Has(row, index)) {
+        if (parts_.dialogs)
+            parts_.dialogs->MsgBox(
+                ShowCardProblem(9, "Subscript out of range", RowName(row), index, cardId),
+                mb::Exclamation, "");
+        return;
+    }
+    ::ShowCard(canvas_, Inputs().Context(), row, index, cardId, kind);
+    Refresh();
+}
+
+void QtBoard::HideCard(PileRow row, int index) {
+    canvas_.SetVisible(row, index, false);
+    Refresh();
+}
+
+void QtBoard::SetMessage(int index, const std::string& text) {
+    FormModel& f = parts_.layout.Form();
+    if (f.IsLoaded("Label9", index)) f.At("Label9", index).Caption = text;
+    Refresh();
+}
+
+void QtBoard::DrawTable() {
+    ::DrawTable(canvas_, Inputs());
+    Refresh();
+}
+
+void QtBoard::FollowLayoutRequests() {
+    const LayoutRequests r = parts_.layout.TakeRequests();
+    if (r.DrawTable || r.RedrawHumanPiles) DrawTable();
+    if (r.LoadBackground) LoadBackground();
+    Refresh();
+}
+
+void QtBoard::ResetTable() {
+    parts_.layout.Reset_Table(parts_.game);
+    FollowLayoutRequests();
+}
+
+void QtBoard::SetupLayout(int oldPlayers, int oldCenters) {
+    parts_.layout.Setup_Layout(parts_.game, oldPlayers, oldCenters);
+    FollowLayoutRequests();
+}
+
+void QtBoard::Slide(ControlGeom& box, const std::vector<BoxPos>& steps) {
+    const int n = static_cast<int>(steps.size());
+    const double start = parts_.clock.Now();
+    int shown = -1;
+    while (n > 0 && !parts_.game.StopFlag) {
+        const double elapsed = parts_.clock.Now() - start;
+        const int i = StepAt(elapsed, n);
+        if (i != shown) {
+            box.Left = steps[i].left;
+            box.Top = steps[i].top;
+            shown = i;
+            Refresh();
+        }
+        if (i == n - 1 && elapsed >= n * kSlideStepSeconds) break;
+        parts_.pump.Pump(!parts_.game.FlipInProgress, kSlideStepSeconds);
+    }
+}
+
+void QtBoard::MoveCardAnim(PileRow fromRow, int fromIdx, PileRow toRow, int toIdx) {
+    if (!canvas_.Has(fromRow, fromIdx) || !canvas_.Has(toRow, toIdx)) return;
+    TableLayout& t = parts_.layout;
+    Game& g = parts_.game;
+    ControlGeom& from = t.Ctl(RowName(fromRow), fromIdx);
+    const ControlGeom& to = t.Ctl(RowName(toRow), toIdx);
+    ControlGeom& mover = t.Ctl("Picture1", 0);
+    const BoxPos start{static_cast<int>(from.Left), static_cast<int>(from.Top)};
+    const bool fromHumanHold = fromRow == PileRow::Human && fromIdx > kLastHandSlot;
+    // The spare card covers the source, showing what lies under the card that leaves.
+    if (fromHumanHold || !g.Dealing) {
+        t.Size_MovingCard(RowName(fromRow), fromIdx);
+        mover.Left = start.left;
+        mover.Top = start.top;
+    }
+    const BoxPos target{static_cast<int>(to.Left), static_cast<int>(to.Top)};
+    from.Front = true;
+    if (fromRow != PileRow::Human && fromIdx == kSideSlot && g.CurSideCount != 0)
+        mover.Visible = true;
+    if (fromHumanHold) {
+        const int p = fromIdx - kLastHandSlot;
+        const int under = g.HumanHoldCount[p];
+        uncovered_ = under > 0 ? g.HumanHold[kId][p][under] : 0;
+        ShowCard(PileRow::Opp1, 0, uncovered_,
+                 uncovered_ ? card_kind::kSilent : card_kind::kEmptyPile);
+    }
+    if (fromIdx > kLastHandSlot && !fromHumanHold) mover.Visible = true;
+    Slide(from, SlideSteps(start, target, g.AnimationSpeed));
+    from.Visible = false;
+    from.Front = false;
+    from.Left = start.left;
+    from.Top = start.top;
+    Refresh();
+}
+
+void QtBoard::PutMoverOnStock() {
+    TableLayout& t = parts_.layout;
+    ControlGeom& mover = t.Ctl("Picture1", 0);
+    const ControlGeom& stock = t.Ctl("PicCenter", 0);
+    mover.Left = stock.Left;
+    mover.Top = stock.Top;
+    mover.Width = stock.Width;
+    mover.Height = stock.Height;
+    uncovered_ = 0;
+    ShowCard(PileRow::Opp1, 0, 0, card_kind::kSilent);
+}
+
+void QtBoard::Peek() {
+    ::Peek(canvas_, Inputs());
+    Refresh();
+}
+
+void QtBoard::EnableHumanPiles(bool flag, int fromPile, int toPile) {
+    for (int i = std::max(fromPile, 0); i <= std::min(toPile, 10); ++i)
+        if (canvas_.Has(PileRow::Human, i))
+            parts_.layout.Ctl("Picture7", i).Enabled =
+                flag && parts_.game.HumanCards[kRank][i] != 0;
+}
+
+void QtBoard::EnablePlayerPiles(bool flag) {
+    for (int i = 1; i <= 10; ++i)
+        if (canvas_.Has(PileRow::Human, i))
+            parts_.layout.Ctl("Picture7", i).Enabled =
+                flag || (parts_.game.TutorialOn && i >= kFirstHoldSlot);
+}
+
+void QtBoard::EnableItem(PileRow row, int index) {
+    if (canvas_.Has(row, index)) parts_.layout.Ctl(RowName(row), index).Enabled = true;
+}
+
+void QtBoard::LoadAvatar(const std::string& fileName) {
+    TableLayout& t = parts_.layout;
+    if (!t.Form().IsLoaded("ImgAvatar")) return;
+    // A name from a profile or a peer may only name a file inside the avatar folder.
+    if (!IsPlainFileName(fileName)) return;
+    const QImage picture(QString::fromStdString(JoinPath(parts_.appFolder, "Avatars/" + fileName)));
+    if (picture.isNull()) return;  // a missing or broken picture leaves the old avatar
+    const int centerTop = t.Form().IsLoaded("imgCenter") ? int(t.Ctl("imgCenter").Top) : 0;
+    const AvatarBox box = AvatarBoxFor(t.NumPlayers, t.ScreenWidth, centerTop);
+    const AvatarSize size = FitAvatar(box.width, box.height, picture.width(), picture.height());
+    ControlGeom& avatar = t.Ctl("ImgAvatar");
+    avatar.Width = size.width;
+    avatar.Height = size.height;
+    avatar.Top = box.top;
+    avatar.Left = box.atRightEdge ? t.Form().Width - size.width : box.left;
+    if (t.Form().IsLoaded("imgSlap")) {
+        t.Ctl("imgSlap").Left = avatar.Left;
+        t.Ctl("imgSlap").Top = avatar.Top;
+    }
+    parts_.view.SetAvatar(picture);
+}
+
+void QtBoard::SetWildLabel(int center, const std::string& text) {
+    canvas_.SetWildLabel(center, text);
+    Refresh();
+}
+
+void QtBoard::SetRulesLabels(const std::string& rules, const std::string& level) {
+    FormModel& f = parts_.layout.Form();
+    if (f.IsLoaded("lblRules")) f.At("lblRules").Caption = rules;
+    if (f.IsLoaded("lblLevel")) f.At("lblLevel").Caption = level;
+    Refresh();
+}
+
+void QtBoard::LoadBackground() {
+    const BoardLooks& l = parts_.looks;
+    QImage picture;
+    const int i = l.BackgroundIndex;
+    if (BackgroundIsPicture(i, l.BackgroundCount) &&
+        i < static_cast<int>(l.BackgroundFiles.size()) && IsPlainFileName(l.BackgroundFiles[i]))
+        picture.load(QString::fromStdString(
+            JoinPath(parts_.appFolder, "backgrounds/" + l.BackgroundFiles[i])));
+    canvas_.SetTableColour(l.MatColor);
+    parts_.view.SetBackground(picture, l.StretchBackground);
+}
+
+void QtBoard::CycleBackground(int keyCode) {
+    BoardLooks& l = parts_.looks;
+    if (l.BackgroundChoice == 0 && parts_.dialogs) {
+        std::string text = ReadTextBlock(parts_.appFolder, 32, 34);
+        if (Trim(text).empty())
+            text =
+                "Use the Up and Down arrow keys to step through the table backgrounds. "
+                "The last one is the plain table colour.";
+        parts_.dialogs->MsgBox(text, mb::OkOnly, "Brivo Backgrounds");
+    }
+    l.BackgroundIndex =
+        static_cast<i16>(NextBackgroundIndex(l.BackgroundIndex, l.BackgroundCount, keyCode));
+    LoadBackground();
+    l.BackgroundChoice = l.BackgroundIndex;
+}

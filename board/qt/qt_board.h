@@ -1,0 +1,73 @@
+#pragma once
+// The board the game's logic draws on, in the Qt shell: cards into the layout's boxes, slides
+// paced by the clock, the message labels, redraws, re-layouts, the avatar and the table
+// background, all shown by the table view.
+#include <string>
+
+#include "board/anim_steps.h"
+#include "board/model_canvas.h"
+#include "board/table_draw.h"
+#include "board/table_layout.h"
+#include "engine/game.h"
+#include "engine/ports/board_port.h"
+#include "engine/ports/dialogs.h"
+#include "engine/ports/sounds.h"
+#include "platform/pause.h"
+
+class CardPictures;
+class TableView;
+
+struct QtBoardParts {
+    Game& game;
+    TableLayout& layout;
+    BoardLooks& looks;
+    CardPictures& pictures;
+    TableView& view;
+    Clock& clock;
+    EventPump& pump;
+    Sounds* sounds = nullptr;
+    Dialogs* dialogs = nullptr;
+    std::string appFolder;
+};
+
+class QtBoard : public BoardPort {
+  public:
+    QtBoard(QtBoardParts parts, ModelCanvas& canvas);
+
+    void ShowCard(PileRow row, int index, i16 cardId, int kind) override;
+    void HideCard(PileRow row, int index) override;
+    void SetMessage(int index, const std::string& text) override;
+    void DrawTable() override;
+    void ResetTable() override;
+    void SetupLayout(int oldPlayers, int oldCenters) override;
+    void MoveCardAnim(PileRow fromRow, int fromIdx, PileRow toRow, int toIdx) override;
+    void PutMoverOnStock() override;
+    void Peek() override;
+    void EnableHumanPiles(bool flag, int fromPile, int toPile) override;
+    void EnablePlayerPiles(bool flag) override;
+    void EnableItem(PileRow row, int index) override;
+    void LoadAvatar(const std::string& fileName) override;
+    void SetWildLabel(int center, const std::string& text) override;
+    void SetRulesLabels(const std::string& rules, const std::string& level) override;
+    i32 ScreenWidth() const override { return parts_.layout.ScreenWidth; }
+    int DisplayMode() const override { return parts_.layout.DisplayMode; }
+
+    // The table background: picture BackgroundIndex of the backgrounds folder, or the plain mat
+    // colour for any index that names no picture (and for a picture that does not load).
+    void LoadBackground();
+    // Steps the background (32 or 40 forward, anything else back); the first time a profile
+    // does it, the keys are explained first.
+    void CycleBackground(int keyCode);
+
+    DrawInputs Inputs() const;
+
+  private:
+    void Refresh();
+    void FollowLayoutRequests();
+    void Slide(ControlGeom& box, const std::vector<BoxPos>& steps);
+
+    QtBoardParts parts_;
+    ModelCanvas& canvas_;
+    // The card uncovered on a human hold pile while its top card slides away.
+    i16 uncovered_ = 0;
+};

@@ -1,0 +1,41 @@
+#include "board/qt/table_view.h"
+
+#include <QPainter>
+
+#include "board/qt/card_pictures.h"
+#include "board/qt/table_painter.h"
+#include "board/qt/textures.h"
+
+TableView::TableView(const FormModel& form, const ModelCanvas& boxes, CardPictures& pictures,
+                     const BoardLooks& looks, QWidget* parent)
+    : QWidget(parent), form_(form), boxes_(boxes), pictures_(pictures), looks_(looks) {
+    setObjectName("TableView");
+    setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+void TableView::SetBackground(const QImage& picture, bool stretch) {
+    background_ = picture;
+    stretch_ = stretch;
+    update();
+}
+
+void TableView::SetAvatar(const QImage& picture) {
+    avatar_ = picture;
+    update();
+}
+
+void TableView::paintEvent(QPaintEvent*) {
+    // A window moved to a screen of another density gets its cards drawn again for it.
+    pictures_.SetDevicePixelRatio(devicePixelRatioF());
+    QPainter p(this);
+    PaintTable(p, TableScene{form_, boxes_, pictures_, looks_, background_, stretch_, avatar_,
+                             drawTexts_});
+}
+
+QImage TableView::Grab() const {
+    QImage img = BlankImage(width(), height(), pictures_.dpr());
+    QPainter p(&img);
+    PaintTable(p, TableScene{form_, boxes_, pictures_, looks_, background_, stretch_, avatar_,
+                             drawTexts_});
+    return img;
+}

@@ -1,0 +1,37 @@
+#pragma once
+// The table on the main window: one widget that paints the background, the center area, the
+// depth shapes and every card box from the layout's model and the drawn boxes. Cards are drawn
+// at the screen's pixel density, so they stay sharp on high-density screens.
+#include <QImage>
+#include <QWidget>
+
+#include "board/board_looks.h"
+#include "board/model_canvas.h"
+
+class CardPictures;
+
+class TableView : public QWidget {
+    Q_OBJECT
+  public:
+    TableView(const FormModel& form, const ModelCanvas& boxes, CardPictures& pictures,
+              const BoardLooks& looks, QWidget* parent = nullptr);
+
+    void SetBackground(const QImage& picture, bool stretch);
+    void SetAvatar(const QImage& picture);
+    // Labels and buttons painted by the table itself (off when widgets stand for them).
+    void SetDrawTexts(bool on) { drawTexts_ = on; }
+    QImage Grab() const;
+
+  protected:
+    void paintEvent(QPaintEvent*) override;
+
+  private:
+    const FormModel& form_;
+    const ModelCanvas& boxes_;
+    CardPictures& pictures_;
+    const BoardLooks& looks_;
+    QImage background_;
+    bool stretch_ = false;
+    QImage avatar_;
+    bool drawTexts_ = true;
+};

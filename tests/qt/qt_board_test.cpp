@@ -1,0 +1,147 @@
+#include "board/qt/qt_board.h"
+
+#include <gtest/gtest.h>
+
+#include <QTemporaryDir>
+
+#include "board/deal_card.h"
+#include "board/qt/card_pictures.h"
+#include "board/qt/table_view.h"
+#include "engine/headless/headless_services.h"
+#include "tests/qt/qt_test_app.h"
+
+namespace {
+// Advances the manual clock like a pause would, counting the frames.
+struct CountingPump : EventPump {
+    explicit CountingPump(ManualClock& c) : clock(c) {}
+    void Pump(bool, double wait) override {
+        clock.Advance(wait);
+        ++frames;
+    }
+    ManualClock& clock;
+    int frames = 0;
+};
+
+struct BoardFixture : ::testing::Test {
+    QApplication& app = TestApp();  // before any widget
+    QTemporaryDir dir;
+    Game g;
+    BoardLooks looks;
+    TableLayout layout{15360, false};
+    CardPictures pics{1.0};
+    ModelCanvas canvas{layout.Form()};
+    TableView view{layout.Form(), canvas, pics, looks};
+    ManualClock clock;
+    CountingPump pump{clock};
+    CallLog log;
+    ScriptedDialogs dialogs{log};
+    std::unique_ptr<QtBoard> board;
+
+    void SetUp() override {
+        g.NumPlayers = 2;
+        g.NumCenters = 3;
+        layout.StartUp(g, 0);
+        view.resize(int(layout.Form().Width), int(layout.Form().Height));
+        board = std::make_unique<QtBoard>(QtBoardParts{g, layout, looks, pics, view, clock, pump,
+                                                       nullptr, &dialogs, dir.path().toStdString()},
+                                          canvas);
+    }
+    QColor At(const char* name, int index, int dx, int dy) {
+        const ControlGeom& c = layout.Ctl(name, index);
+        return view.Grab().pixelColor(int(c.Left) + dx, int(c.Top) + dy);
+    }
+};
+}  // namespace
+
+TEST_F(BoardFixture, ASlideIsPacedByTheClockAndPutsTheSourceBackHidden) {
+    g.AnimationSpeed = 20;
+    g.HumanCards[kId][3] = 5;
+    g.HumanCards[kRank][3] = 5;
+    board->ShowCard(PileRow::Human, 3, 5, card_kind::kSilent);
+    const ControlGeom before = layout.Ctl("Picture7", 3);
+    board->MoveCardAnim(PileRow::Human, 3, PileRow::Center, 2);
+    const ControlGeom& after = layout.Ctl("Picture7", 3);
+    EXPECT_FALSE(after.Visible);
+    EXPECT_EQ(after.Left, before.Left);
+    EXPECT_EQ(after.Top, before.Top);
+    // About AnimationSpeed steps, one a frame at the step time.
+    EXPECT_GE(pump.frames, 15);
+    EXPECT_LE(pump.frames, 40);
+    EXPECT_NEAR(clock.Now(), pump.frames * kSlideStepSeconds, 1e-9);
+    // The spare card covers the source.
+    EXPECT_EQ(layout.Ctl("Picture1", 0).Left, before.Left);
+}
+
+TEST_F(BoardFixture, ASlideFromAHoldPileUncoversTheCardBelowOrThePlaceholder) {
+    g.HumanHoldCount[1] = 1;
+    g.HumanHold[kId][1][1] = 30;
+    board->MoveCardAnim(PileRow::Human, 7, PileRow::Center, 1);
+    const BoxFace* spare = canvas.FaceOf("Picture1_0");
+    ASSERT_NE(spare, nullptr);
+    EXPECT_EQ(spare->look.face, 30);
+    EXPECT_TRUE(layout.Ctl("Picture1", 0).Visible);
+    g.HumanHoldCount[2] = 0;
+    board->MoveCardAnim(PileRow::Human, 8, PileRow::Center, 1);
+    EXPECT_EQ(canvas.FaceOf("Picture1_0")->look.picture, CardPicture::LargeEmpty);
+}
+
+TEST_F(BoardFixture, DealingShowsTheCardAtItsSlotFaceUpForTheHuman) {
+    HeadlessServices h(g);
+    h.services.board = board.get();
+    g.StockCount = 1;
+    g.Deck[kId][1] = 27;
+    g.Deck[kRank][1] = 1;
+    DealCard(g, h.services, PileRow::Human, g.HumanCards, 2, card_kind::kDealToHuman);
+    EXPECT_TRUE(layout.Ctl("Picture7", 2).Visible);
+    EXPECT_EQ(canvas.FaceOf("Picture7_2")->look.face, 27);
+    // The heart Ace's big pip is red in the middle of the box.
+    const QColor c = At("Picture7", 2, 35, 48);
+    EXPECT_GT(c.red(), 150);
+    EXPECT_LT(c.green(), 80);
+}
+
+TEST_F(BoardFixture, AMissingBoxSaysWhatWentWrongInsteadOfDrawing) {
+    board->ShowCard(PileRow::Opp3, 4, 12, card_kind::kSilent);
+    ASSERT_EQ(dialogs.asked, 1);
+    EXPECT_NE(dialogs.lastText.find("Houston, we have a problem:"), std::string::npos);
+    EXPECT_NE(dialogs.lastText.find("Object is: Picture3"), std::string::npos);
+}
+
+TEST_F(BoardFixture, BackgroundCycleWrapsAndOnlyPictureIndexesLoadAFile) {
+    looks.BackgroundFiles = {"", "a.jpg", "b.jpg"};
+    looks.BackgroundCount = 2;
+    looks.BackgroundIndex = 2;
+    board->CycleBackground(40);
+    EXPECT_EQ(looks.BackgroundIndex, 3);  // the plain mat colour
+    EXPECT_EQ(dialogs.lastTitle, "Brivo Backgrounds");
+    EXPECT_EQ(looks.BackgroundChoice, 3);
+    EXPECT_EQ(At("PicCenter", 0, -20, 0), QColor(0x1E, 0x6B, 0x34));
+    board->CycleBackground(40);
+    EXPECT_EQ(looks.BackgroundIndex, 1);
+    board->CycleBackground(38);
+    EXPECT_EQ(looks.BackgroundIndex, 3);
+    EXPECT_EQ(dialogs.asked, 1);  // explained once per profile
+    // Index 0 (or any other that names no picture) paints the mat colour, never a file.
+    looks.BackgroundIndex = 0;
+    board->LoadBackground();
+    EXPECT_EQ(At("PicCenter", 0, -20, 0), QColor(0x1E, 0x6B, 0x34));
+}
+
+TEST_F(BoardFixture, AvatarsFitTheirBoxByTheirProportions) {
+    QDir(dir.path()).mkpath("Avatars");
+    struct Case {
+        int w, h, wantW, wantH;
+    } cases[] = {{64, 64, 120, 120}, {100, 82, 146, 120}, {200, 100, 120, 60}};
+    for (const auto& c : cases) {
+        QImage img(c.w, c.h, QImage::Format_RGB32);
+        img.fill(Qt::red);
+        img.save(dir.path() + "/Avatars/a.png");
+        board->LoadAvatar("a.png");
+        EXPECT_EQ(layout.Ctl("ImgAvatar").Width, c.wantW) << c.w << "x" << c.h;
+        EXPECT_EQ(layout.Ctl("ImgAvatar").Height, c.wantH) << c.w << "x" << c.h;
+        EXPECT_EQ(layout.Ctl("ImgAvatar").Left, layout.Form().Width - c.wantW);
+    }
+    board->LoadAvatar("../escape.png");  // not a plain name: nothing changes
+    board->LoadAvatar("missing.png");
+    EXPECT_EQ(layout.Ctl("ImgAvatar").Width, 120);
+}
