@@ -8,10 +8,34 @@
 #include "engine/services.h"
 
 struct DropMemo;
+class TurnWatcher;
 
-class ComputerPlayer {
+class ComputerPlayer : public TurnPort {
   public:
     ComputerPlayer(Game& g, const Services& sv) : g(g), sv(sv) {}
+
+    // The turn (computer_turn.cpp, turn_pass.cpp, payoff_step.cpp, discard_step.cpp). Plays the
+    // seats after the human until the human is on turn again; a call made while a turn is
+    // already running returns at once.
+    void ComputerTurn() override;
+    // One turn of the local computer seat Pturn, from the refill to the discard.
+    void Computer();
+    // True from the start of ComputerTurn to its end.
+    bool TurnInProgress() const { return inTurn_; }
+
+    // The moves as the player sees and hears them (comp_flip.cpp, side_compare.cpp). Comp_Flip
+    // lays MoveCard, already taken from slot `flipFrom` of the seat, on center `flipTo`.
+    void Comp_Flip(PileRow row, i16 flipFrom, i16 flipTo);
+    // The remark after a card landed on center PileSel that blocks another player.
+    void Comp_SideCompare(i16 flipFrom);
+    // Shows the wild King of slot DropPile and slides it to center PileSel.
+    void WildShow(PileRow row);
+    // Moves the chosen discard (hand slot PileSel) onto hold pile DropPile and hands the turn on
+    // (move_end_turn.cpp).
+    void Move_End_Turn(PileRow row);
+
+    // Follows the turn step by step (self-play, tests); not owned, may be null.
+    TurnWatcher* watcher = nullptr;
 
     // How close the human is to its payoff card: BlockValue, EmptyCenter, HumanCenter and the
     // Ruthless CenterReach marks (block_value.cpp).
@@ -58,6 +82,8 @@ class ComputerPlayer {
 
     // Takes the top card off the seat's hold pile p, the card below surfacing.
     void LiftHoldTop(int p);
+    // Sets the pattern flag of hold pile p from its top card.
+    void ReadPattern(int p);
 
     // The pile row of the seat on turn.
     PileRow OwnRow() const;
@@ -67,6 +93,34 @@ class ComputerPlayer {
     ComputerState st;
 
   private:
+    bool inTurn_ = false;
+    // The comment line now in the remark label (0 none or another text).
+    int shownRemark_ = 0;
+
+    // The turn's stages (turn_pass.cpp, payoff_step.cpp, discard_step.cpp).
+    enum class PassEnd { NextPass, Planning, Discard, TurnOver };
+    bool RefillHand();
+    void OpeningComments();
+    PassEnd ChoosePayoffPlay();
+    PassEnd PlayPayoffCard();
+    PassEnd PlanAndPlay();
+    bool ForcedDiscardPlay();
+    void CorrectDiscard();
+    void RecordDiscard();
+    void AfterSeatLoop();
+    void HumanTurnStarts();
+    void Step(const char* what);
+
+    // Remarks, sounds and the pieces of a card move (turn_remarks.cpp, comp_flip.cpp).
+    void Remark(int line);
+    void Say(int label, const std::string& text);
+    void PersonalitySound(int n, bool wait = true);
+    void DataSound(int id, bool wait);
+    void Show(PileRow row, int index, i16 id, int kind);
+    void RandomBlockSound();
+    void ShowSource(PileRow row, i16 flipFrom);
+    void AfterWildPayoff(i16 center);
+
     // The value the first-pass target needs next, while the pass over the centers runs.
     i16 nextNeed_ = 0;
 

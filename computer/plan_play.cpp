@@ -1,5 +1,5 @@
-// Playing an accepted plan: each step's card goes onto the planned center while it still fits.
-// The moves are the game's; what the player sees and hears of them is the turn's to add.
+// Playing an accepted plan: each step's card goes onto the planned center while it still fits,
+// with the remarks that go with it; an emptied hand is refilled and the plan dropped.
 #include <algorithm>
 
 #include "computer/computer_player.h"
@@ -7,6 +7,7 @@
 
 void ComputerPlayer::Comp_Play() {
     Engine engine(g, sv);
+    const PileRow row = OwnRow();
     const int c = Planned();
     const int n = std::clamp<int>(st.PlanState[c][1], 0, kMaxPlanSteps);
     for (st.StepSlot = 1; st.StepSlot <= n; ++st.StepSlot) {
@@ -21,29 +22,49 @@ void ComputerPlayer::Comp_Play() {
         if (rank == kKing) st.WildPlayed = kKing;
         st.DropPile = slot;
         g.MoveCard = {id, rank};
-        if (slot <= kLastHandSlot) {
-            g.CurCards[kId][slot] = 0;
-            g.CurCards[kRank][slot] = 0;
-            --g.HandCount;
-        } else {
-            LiftHoldTop(slot - kLastHandSlot);
+        const bool fromHand = slot <= kLastHandSlot;
+        if (fromHand) g.CurCards[kId][slot] = g.CurCards[kRank][slot] = 0;
+        if (!g.QuietComp && Val(st.PlanSlot[c][n]) == HumanPayoff()) {
+            Remark(26);
+            sv.Pause(g.MovePause);
         }
         g.PileSel = static_cast<i16>(c);
-        engine.Add_Center();
-        if (g.CenterCount[c] >= kQueen) engine.Add_Used();
-        st.WildPlayed = 0;
-        // An empty hand ends the plan: the turn refills it and plans again.
-        if (g.HandCount <= 0) {
-            st.PlanState[c][1] = 0;
-            st.PayoffChoice = 88;
-            st.Refilled = VbTrue;
-            return;
+        if (!fromHand) {
+            LiftHoldTop(slot - kLastHandSlot);
+            Comp_Flip(row, slot, static_cast<i16>(c));
+        } else {
+            Comp_Flip(row, slot, static_cast<i16>(c));
+            if (rank == kKing && g.CenterCount[c] == HumanPayoff() && !g.QuietComp) {
+                Remark(27);
+                sv.Pause(3 * g.MovePause);
+            }
+            sv.Pause(g.MovePause);
+            g.HandCount = CountHand(g.CurCards);
+            if (g.HandCount == 0) {
+                g.PileSel = static_cast<i16>(c);
+                if (g.CenterCount[c] >= kQueen) engine.Add_Used();
+                Step("play");
+                engine.Deal_Players(row, g.CurCards);
+                g.HandCount = CountHand(g.CurCards);
+                st.PayoffChoice = 88;
+                st.Refilled = VbTrue;
+                st.PlanState[c][1] = 0;
+                if (g.AbortTurn == 1) return;
+                if (g.AbortTurn == 2) g.AbortTurn = 0;
+                sv.Pause(g.MovePause);
+            }
         }
+        g.PileSel = static_cast<i16>(c);
+        Comp_SideCompare(slot);
+        g.PileSel = static_cast<i16>(c);
+        if (g.CenterCount[c] >= kQueen) engine.Add_Used();
+        Step("play");
+        if (st.PlanState[c][1] == 0) return;
     }
 }
 
-// Takes the top card off hold pile p: the card below surfaces and the pile's pattern is read
-// again from its new top.
+// Takes the top card off hold pile p: the card below surfaces into the pile's slot and the
+// pile's pattern is read again from its new top.
 void ComputerPlayer::LiftHoldTop(int p) {
     i16& count = g.HoldPileInfo[p][1];
     if (count <= 0) return;
@@ -52,16 +73,22 @@ void ComputerPlayer::LiftHoldTop(int p) {
     --count;
     st.NextHoldCard = {g.HoldCards[kId][p][std::max<int>(count, 0)],
                        g.HoldCards[kRank][p][std::max<int>(count, 0)]};
-    if (count <= 1) {
+    if (count <= 1)
         g.HoldPileInfo[p][2] = 0;
-    } else {
-        const auto& r = g.HoldCards[kRank][p];
-        i16 flag = 0;
-        if (r[count] == r[1]) flag = 0;
-        if (r[count] != r[count - 1]) flag = 1;
-        if (r[count] == r[count - 1] - 1) flag = 2;
-        g.HoldPileInfo[p][2] = flag;
-    }
+    else
+        ReadPattern(p);
     g.CurCards[kId][kLastHandSlot + p] = st.NextHoldCard[kId];
     g.CurCards[kRank][kLastHandSlot + p] = st.NextHoldCard[kRank];
+}
+
+// The pattern of hold pile p from its top card (a pile of one card keeps its flag): equal
+// cards, then a change of value, then a descending run, the last that holds winning.
+void ComputerPlayer::ReadPattern(int p) {
+    const int n = HoldCount(p);
+    if (n < 2) return;
+    const auto& v = g.HoldCards[kRank][p];
+    i16& flag = g.HoldPileInfo[p][2];
+    if (v[n] == v[1]) flag = 0;
+    if (v[n] != v[n - 1]) flag = 1;
+    if (v[n] == v[n - 1] - 1) flag = 2;
 }

@@ -29,6 +29,7 @@ public:
     explicit RecordingSounds(CallLog& log) : log_(log) {}
     void PlaySound(const std::string& path, bool wait) override;
     void StopSounds() override {}
+    void Beep() override { log_.Add("Beep"); }
     int played = 0;
 
 private:
@@ -136,6 +137,13 @@ public:
     void ShowDealButton(bool visible) override { log_.Add(visible ? "ShowDeal" : "HideDeal"); }
     void ShowSideStack(bool visible) override { log_.Add(visible ? "ShowSideStack" : "HideSideStack"); }
     void StopIdleTimer() override { log_.Add("StopIdleTimer"); }
+    void StartIdleTimer(int ms) override { log_.Add("StartIdleTimer " + std::to_string(ms)); }
+    void MenuNewGame() override {
+        log_.Add("MenuNewGame");
+        if (onMenuNewGame) onMenuNewGame();
+    }
+    void TutorialTurnOver() override { log_.Add("TutorialTurnOver"); }
+    std::function<void()> onMenuNewGame;
     void Flash(const std::string& personalityName) override { log_.Add("Flash " + personalityName); }
     void AnimateCardsFlow(int style) override { log_.Add("AnimateCardsFlow " + std::to_string(style)); }
     void DebugShowDeck() override { log_.Add("DebugShowDeck"); }

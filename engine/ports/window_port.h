@@ -14,6 +14,12 @@ class WindowPort {
     // Shows (or hides) the side-pile depth shapes after a deal.
     virtual void ShowSideStack(bool visible) = 0;
     virtual void StopIdleTimer() = 0;
+    // Starts the idle-comment timer after the computer players' turns.
+    virtual void StartIdleTimer(int milliseconds) = 0;
+    // The Game menu's New Game, chosen while the computer players moved and run once they stop.
+    virtual void MenuNewGame() = 0;
+    // In the tutorial: the computer's turn is over and the tutorial waits for its Next button.
+    virtual void TutorialTurnOver() = 0;
     // The winning personality's end-of-game show, and the card animation after the human's win.
     virtual void Flash(const std::string& personalityName) = 0;
     virtual void AnimateCardsFlow(int style) = 0;

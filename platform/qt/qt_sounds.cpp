@@ -1,5 +1,6 @@
 #include "platform/qt/qt_sounds.h"
 
+#include <QApplication>
 #include <QEventLoop>
 #include <QFileInfo>
 #include <QAudioDevice>
@@ -32,6 +33,8 @@ void QtSounds::PlaySound(const std::string& path, bool wait) {
     QTimer::singleShot(10000, &loop, &QEventLoop::quit);  // never hang on a broken device
     loop.exec(QEventLoop::ExcludeUserInputEvents);
 }
+
+void QtSounds::Beep() { QApplication::beep(); }
 
 void QtSounds::StopSounds() {
     for (auto& e : playing_) e->stop();

@@ -15,6 +15,7 @@ public:
     ~QtSounds() override;
     void PlaySound(const std::string& path, bool wait) override;
     void StopSounds() override;
+    void Beep() override;
 
 private:
     std::vector<std::unique_ptr<QSoundEffect>> playing_;

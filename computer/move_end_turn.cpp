@@ -1,0 +1,83 @@
+// The end of a computer seat's turn: the discard goes onto its hold pile, the seat's cards go
+// back into its record and the turn passes on; the human's hand is refilled for its turn.
+#include "computer/computer_player.h"
+#include "computer/turn_watcher.h"
+#include "engine/engine.h"
+
+namespace {
+
+std::string TurnOverCaption(const Game& g) {
+    if (g.NetConnected != 0) return g.CurName + "'s turn is over...";
+    if (g.NumPlayers == 2) return "I'll drop a card now...\n     My Turn is over.";
+    return g.CurName + " will drop\n a card now...\n" + g.CurName + "'s turn is over.";
+}
+
+}  // namespace
+
+void ComputerPlayer::Move_End_Turn(PileRow row) {
+    Say(1, TurnOverCaption(g));
+    sv.Pause(g.NetConnected != 0 ? 0.1 : g.MovePause / 2);
+    const i16 slot = g.PileSel;
+    // No pile at all means all four are full: the seat keeps its card this time.
+    const bool discard = st.DropPile >= 1 && st.DropPile <= 4 && Val(slot) != 0;
+    st.DropPile = static_cast<i16>(st.DropPile + kLastHandSlot);
+    const i16 hold = st.DropPile;
+    if (discard) {
+        const i16 id = g.CurCards[kId][slot];
+        for (int r : {kId, kRank}) {
+            g.CurCards[r][hold] = g.CurCards[r][slot];
+            g.CurCards[r][slot] = 0;
+        }
+        g.HandCount = CountHand(g.CurCards);
+        if (sv.status) sv.status->ShowCounter();
+        Show(row, slot, id, card_kind::kTurnUp);
+        sv.Pause(g.MovePause);
+        if (sv.board) sv.board->HideCard(row, slot);
+        Show(row, hold, 0, card_kind::kToHold);
+        sv.Pause(g.MovePause);
+        Show(row, hold, id, card_kind::kSilent);
+        Step("discard");
+    }
+    sv.Pause(g.MovePause);
+
+    Engine engine(g, sv);
+    if (sv.records) sv.records->StatsCk(3, 4);
+    engine.GoUpdateOpponents();
+    if (++g.TurnPos > g.NumPlayers || g.TurnPos < 1) g.TurnPos = 1;
+    g.Pturn = g.TurnOrder[static_cast<size_t>(g.TurnPos)];
+    g.HandCount = 5;
+    if (sv.board) sv.board->EnableHumanPiles(false, kFirstHoldSlot, kLastHoldSlot);
+    if (g.SoundMode != 2) {
+        if (sv.sounds && !g.CompSounds[2].empty()) sv.sounds->PlaySound(g.CompSounds[2], false);
+        sv.Pause(0.2);
+    }
+    sv.Pause(g.MovePause);
+    if (discard) Show(row, hold, g.CurCards[kId][hold], card_kind::kSilent);
+
+    if (g.Pturn == 1) HumanTurnStarts();
+    if (g.AbortTurn == 1) return;
+    if (g.AbortTurn == 2) g.AbortTurn = 0;
+    st.NoReplan = 0;
+    if (g.Pturn != 1) return;
+    g.MissedPlay = VbFalse;
+    if (sv.window) sv.window->ShowTurnMarker(1);
+    if (sv.board) sv.board->EnableHumanPiles(true, kSideSlot, kLastHoldSlot);
+}
+
+// The human's hand is full for its turn (a deal or a recovery has just filled it), and the
+// position is kept for going back a turn.
+void ComputerPlayer::HumanTurnStarts() {
+    Say(1, "\n\n     It's your turn...");
+    if (g.NoMissCheck == 0) {
+        g.HandCount = CountHand(g.HumanCards);
+        Engine(g, sv).Deal_Players(PileRow::Human, g.HumanCards);
+        g.HandCount = CountHand(g.HumanCards);
+        Step("human refill");
+    } else {
+        g.NoMissCheck = 0;
+    }
+    if (g.TempMovesOpen && g.AbortTurn != 1) {
+        ++g.MoveCounter;
+        if (sv.records) sv.records->AutoSave();
+    }
+}

@@ -1,0 +1,213 @@
+#include "computer/self_play.h"
+
+#include <ctime>
+
+#include "computer/computer_player.h"
+#include "computer/turn_watcher.h"
+#include "engine/conservation.h"
+#include "engine/engine.h"
+
+namespace {
+
+double ThreadCpuSeconds() {
+    timespec ts{};
+    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &ts);
+    return static_cast<double>(ts.tv_sec) + static_cast<double>(ts.tv_nsec) * 1e-9;
+}
+
+// Every question is answered Yes: a stalemate is reshuffled and play goes on.
+struct YesDialogs : Dialogs {
+    int MsgBox(const std::string&, int, const std::string& title) override {
+        stalemates += title == "Stalemate";
+        return mb::Yes;
+    }
+    int stalemates = 0;
+};
+
+struct Watcher : TurnWatcher {
+    Watcher(const Game& g, const SelfPlaySetup& s, SelfPlayResult& r) : g(g), s(s), r(r) {}
+    void SeatTurnStarted(int) override {
+        steps = 0;
+        if (s.timeTurns) start = ThreadCpuSeconds();
+    }
+    void Step(const char* what) override {
+        ++steps;
+        Check(what);
+    }
+    void SeatTurnEnded(int player) override {
+        if (s.timeTurns) r.turnSeconds.push_back(ThreadCpuSeconds() - start);
+        ++r.computerTurns;
+        if (steps > r.mostStepsInTurn) r.mostStepsInTurn = steps;
+        // A seat's turn ends by handing on, by the end of the game or by a stalemate given up.
+        if (g.Pturn == player) ++r.stuckTurns;
+    }
+    void Check(const char* what) {
+        if (!s.checkCards || !r.fault.empty()) return;
+        const std::string f = CheckConservation(g);
+        if (!f.empty()) r.fault = std::string(what) + ": " + f;
+    }
+    const Game& g;
+    const SelfPlaySetup& s;
+    SelfPlayResult& r;
+    int steps = 0;
+    double start = 0;
+};
+
+// The scripted player 1: lays its side card whenever it fits, then hold tops and hand cards
+// that fit, a wild King only where it lets the side card follow; then discards its highest
+// hand card where it continues a pile downwards, else on an empty pile, else the smallest.
+class ScriptedPlayer {
+  public:
+    // `seatTurns` counts the computer turns: once it moves, this player's turn is over.
+    ScriptedPlayer(Game& g, Engine& e, const int& seatTurns) : g(g), e(e), seatTurns_(seatTurns) {}
+
+    void PlayTurn() {
+        turnStart_ = seatTurns_;
+        for (int plays = 0; plays < 200 && OnTurn(); ++plays)
+            if (!PlayOne()) break;
+        if (OnTurn()) Discard();
+    }
+
+  private:
+    i16 Rank(int slot) const { return g.HumanCards[kRank][slot]; }
+    bool OnTurn() const { return g.Pturn == 1 && seatTurns_ == turnStart_; }
+
+    bool Play(int slot, int center) {
+        g.PickSlot = static_cast<i16>(slot);
+        g.PileSel = static_cast<i16>(center);
+        g.DropSlot = 0;
+        if (!e.CheckCenterPlay()) return false;
+        e.Player_Move();
+        return true;
+    }
+
+    bool PlayOne() {
+        const i16 side = Rank(kSideSlot);
+        for (int c = 1; c <= g.NumCenters; ++c)
+            if (CenterAccepts(g, side, c)) return Play(kSideSlot, c);
+        for (int slot : {7, 8, 9, 10, 2, 3, 4, 5, 6}) {
+            const i16 r = Rank(slot);
+            if (r == 0 || r == kKing) continue;
+            for (int c = 1; c <= g.NumCenters; ++c)
+                if (CenterAccepts(g, r, c)) return Play(slot, c);
+        }
+        // A wild King only to bring a center to just below the side card.
+        for (int slot : {2, 3, 4, 5, 6, 7, 8, 9, 10}) {
+            if (Rank(slot) != kKing) continue;
+            for (int c = 1; c <= g.NumCenters; ++c)
+                if (g.CenterCount[c] + 2 == side && CenterAccepts(g, kKing, c))
+                    return Play(slot, c);
+        }
+        return false;
+    }
+
+    void Discard() {
+        int best = 0;
+        for (int s = kFirstHandSlot; s <= kLastHandSlot; ++s) {
+            const i16 r = Rank(s);
+            if (r == 0) continue;
+            if (best == 0 || (r != kKing && (Rank(best) == kKing || r > Rank(best)))) best = s;
+        }
+        if (best == 0) return;
+        TryDiscard(best, PileFor(Rank(best)));
+        // A forced card may still be owed: any other card that the rules let go.
+        for (int s = kFirstHandSlot; s <= kLastHandSlot && OnTurn(); ++s)
+            for (int p = 1; p <= 4 && OnTurn() && Rank(s) != 0; ++p) TryDiscard(s, p);
+    }
+
+    // A pile whose top equals the card or is one above it, else an empty pile, else the pile
+    // with the fewest cards.
+    int PileFor(i16 r) const {
+        auto room = [&](int p) { return g.HumanHoldCount[p] < kHoldCapacity; };
+        for (int p = 1; p <= 4; ++p) {
+            const i16 top = Rank(6 + p);
+            if (top != 0 && (top == r || top == r + 1) && room(p)) return p;
+        }
+        for (int p = 1; p <= 4; ++p)
+            if (Rank(6 + p) == 0) return p;
+        int pile = 0;
+        for (int p = 1; p <= 4; ++p)
+            if (room(p) && (pile == 0 || g.HumanHoldCount[p] < g.HumanHoldCount[pile])) pile = p;
+        return pile;
+    }
+
+    void TryDiscard(int slot, int pile) {
+        if (!OnTurn() || pile < 1) return;
+        g.PickSlot = static_cast<i16>(slot);
+        g.DropSlot = static_cast<i16>(6 + pile);
+        e.Player_EndTurn();
+    }
+
+    Game& g;
+    Engine& e;
+    const int& seatTurns_;
+    int turnStart_ = 0;
+};
+
+int Winner(const Game& g) {
+    if (g.HumanSideCount == 0) return 1;
+    for (int k = 1; k < g.NumPlayers; ++k)
+        if (g.Opp[k].SideCount == 0) return k + 1;
+    return 0;
+}
+
+int Margin(const Game& g, int winner) {
+    int m = 0;
+    if (winner != 1) m += g.HumanSideCount;
+    for (int k = 1; k < g.NumPlayers; ++k)
+        if (winner != k + 1) m += g.Opp[k].SideCount;
+    return m;
+}
+
+}  // namespace
+
+SelfPlayResult PlaySelfGame(const SelfPlaySetup& s) {
+    SelfPlayResult r;
+    Game g;
+    g.NumPlayers = static_cast<i16>(s.players);
+    g.NumCards = static_cast<i16>(52 * s.players);
+    g.NumCenters = static_cast<i16>(s.players > 2 ? 4 : s.centers);
+    g.ForcedCards = s.forcedCards;
+    g.NoWildAce = s.noWildAce ? VbTrue : VbFalse;
+    g.ShuffleSeparately = s.shuffleSeparately ? VbTrue : VbFalse;
+    g.SidePileSize = s.sidePileSize;
+    g.MovePause = 0;
+    g.SoundMode = 2;
+    for (int k = 1; k <= 3; ++k) {
+        g.Opp[k].Name = "Seat" + std::to_string(k + 1);
+        g.Opp[k].CommentFile = "No Comments";
+        g.Opp[k].Level = static_cast<i16>(s.level);
+    }
+    g.Rng.Rnd(-1);
+    g.Rng.Randomize(s.seed);
+    g.CosmeticRng.Rnd(-1);
+    g.CosmeticRng.Randomize(s.seed);
+
+    YesDialogs dialogs;
+    Services sv;
+    sv.dialogs = &dialogs;
+    Engine engine(g, sv);
+    ComputerPlayer computer(g, sv);
+    sv.turns = &computer;
+    Watcher watcher(g, s, r);
+    computer.watcher = &watcher;
+    ScriptedPlayer human(g, engine, r.computerTurns);
+
+    engine.Game_New();
+    watcher.Check("deal");
+    while (g.Pturn == 1 && r.fault.empty() && r.humanTurns < s.maxHumanTurns) {
+        ++r.humanTurns;
+        const int seatTurns = r.computerTurns;
+        human.PlayTurn();
+        watcher.Check("player 1");
+        if (g.Pturn == 1 && r.computerTurns == seatTurns) {
+            // Every discard was refused: the scripted player cannot go on.
+            r.fault = "player 1 could not discard";
+            break;
+        }
+    }
+    r.stalemates = dialogs.stalemates;
+    r.winner = g.Pturn == 0 ? Winner(g) : 0;
+    r.margin = r.winner ? Margin(g, r.winner) : 0;
+    return r;
+}

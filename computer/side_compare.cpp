@@ -1,0 +1,37 @@
+// The remark after a card landed on a center: whose payoff card it has just blocked.
+#include "computer/computer_player.h"
+#include "computer/side_card_owner.h"
+
+void ComputerPlayer::Comp_SideCompare(i16 flipFrom) {
+    g.Msg.clear();
+    const int owner = SideCardOwnerPlayer(g, CenterValue(g.PileSel));
+    const bool ownWildPayoff = g.MoveCard[kRank] == kKing && flipFrom == kSideSlot;
+    if (owner == 0) {
+        // Nobody is blocked; the own wild payoff card may still be worth a word when another
+        // player waits with a wild payoff card of its own.
+        if (g.QuietComp || !ownWildPayoff) return;
+        g.Msg = SideCardOwner(g, kKing);
+        if (g.Msg.empty()) return;
+    }
+    if (flipFrom == kSideSlot) {
+        Remark(g.Msg.empty() ? 25 : 24);
+        if (owner == 1) RandomBlockSound();
+    } else if (g.MoveCard[kRank] != kKing) {
+        int pick = 0;
+        for (int tries = 0; tries < 64; ++tries) {
+            pick = g.CosmeticRng.Draw1To(10) + 10;
+            if (pick != st.LastComment) break;
+        }
+        st.CommentPick = static_cast<i16>(pick);
+        st.LastComment = st.CommentPick;
+        if (owner != 1) {
+            if (g.QuietComp) return;
+            Say(2, g.Opp[owner - 1].Name + ", " + g.CompComments[static_cast<size_t>(pick)]);
+            sv.Pause(2 * g.MovePause);
+        } else {
+            Remark(pick);
+            RandomBlockSound();
+        }
+    }
+    if (!g.QuietComp) sv.Pause(3 * g.MovePause);
+}

@@ -1,0 +1,43 @@
+// The seat's voice: comment lines, personality and program sounds, and what the board shows.
+#include "computer/computer_player.h"
+#include "platform/file_util.h"
+
+void ComputerPlayer::Say(int label, const std::string& text) {
+    if (label == 2) shownRemark_ = 0;
+    if (sv.board) sv.board->SetMessage(label, text);
+}
+
+void ComputerPlayer::Remark(int line) {
+    if (g.QuietComp || line < 0 || line >= static_cast<int>(g.CompComments.size())) return;
+    Say(2, g.CompComments[static_cast<size_t>(line)]);
+    shownRemark_ = line;
+}
+
+// Personality sounds play only with all sounds on.
+void ComputerPlayer::PersonalitySound(int n, bool wait) {
+    if (g.SoundMode != 0 || !sv.sounds || n < 0 || n >= static_cast<int>(g.CompSounds.size()))
+        return;
+    const std::string& path = g.CompSounds[static_cast<size_t>(n)];
+    if (!path.empty()) sv.sounds->PlaySound(path, wait);
+}
+
+void ComputerPlayer::DataSound(int id, bool wait) {
+    if (g.SoundMode == 2 || !sv.sounds) return;
+    sv.sounds->PlaySound(JoinPath(g.AppFolder, "Data/~" + std::to_string(id) + ".tmp"), wait);
+}
+
+void ComputerPlayer::Show(PileRow row, int index, i16 id, int kind) {
+    if (sv.board) sv.board->ShowCard(row, index, id, kind);
+}
+
+// One of the personality's sounds 3-6, never the one played last time.
+void ComputerPlayer::RandomBlockSound() {
+    if (g.SoundMode != 0) return;
+    int k = 0;
+    for (int tries = 0; tries < 64; ++tries) {
+        k = g.CosmeticRng.Draw1To(4) + 2;
+        if (k != st.LastSound) break;
+    }
+    st.LastSound = static_cast<i16>(k);
+    PersonalitySound(k);
+}
