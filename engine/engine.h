@@ -31,6 +31,8 @@ class Engine {
     void SetUp();
     void GoDeal();
     void Deal_All();
+    // The player with the highest side-pile top goes first; a tie is drawn for at random.
+    void ChooseFirstPlayer();
     void WhosOnFirst();
     // On an Internet remote: the host's player number in Pturn into this machine's.
     void PturnCalculate();
@@ -105,7 +107,6 @@ class Engine {
     std::string StockPayload() const;
 
     void DealSidePiles();
-    void ChooseFirstPlayer();
     void AnnounceFirstPlayer();
     void BlockingRemark(i16 fromSlot);
     void Dumbness();

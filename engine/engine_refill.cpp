@@ -196,6 +196,11 @@ void Engine::Stale_Recover() {
         return;
     }
 
+    // A stalemate leaves the stock empty; should any cards remain there, they join the rest
+    // rather than be overwritten by the new stock.
+    for (int i = 1; i <= g.StockCount; ++i) ok = ToUsed(g.Deck[kId][i], g.Deck[kRank][i]) && ok;
+    for (int i = 1; i <= g.StockCount; ++i) g.Deck[kId][i] = g.Deck[kRank][i] = 0;
+    g.StockCount = 0;
     RESHUFFLE();
     for (int i = 1; i <= g.NumCards; ++i) g.Deck[2][i] = 0;
     if (sv.board) sv.board->DrawTable();

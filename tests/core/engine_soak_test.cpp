@@ -6,6 +6,7 @@
 #include "engine/engine.h"
 #include "engine/headless/headless_services.h"
 #include "engine/standin_turns.h"
+#include "engine_fixture.h"
 
 namespace {
 
@@ -30,13 +31,7 @@ struct Table {
         h.log.enabled = false;
         h.services.turns = &seats;
         h.services.dialogs = &dialogs;
-        g.NumPlayers = static_cast<i16>(players);
-        g.NumCards = static_cast<i16>(52 * players);
-        g.NumCenters = static_cast<i16>(centers);
-        for (int k = 1; k <= 3; ++k) {
-            g.Opp[k].Name = "Seat" + std::to_string(k);
-            g.Opp[k].CommentFile = "Default Personality";
-        }
+        SetPlayers(g, players, centers);
         seats.afterStep = [this] { Check("seat"); };
     }
     void Check(const char* where) {

@@ -1,0 +1,131 @@
+#include <set>
+
+#include "engine_fixture.h"
+#include "platform/vb_strings.h"
+
+namespace {
+
+struct DealTest : EngineFixture {
+    // The stock as the set-up shuffles it, from a copy of the generator.
+    CardState ShuffledCopy() {
+        CardState s;
+        VbRandom rng = g.Rng;
+        for (i16 i = 1; i <= g.NumCards; ++i) s.Deck[kId][i] = i, s.Deck[kRank][i] = RankOf(i);
+        if (g.ShuffleSeparately) {
+            for (int d = 1; d <= g.NumPlayers; ++d)
+                Shuffle(s, rng, 52 * (d - 1) + 1, 52 * d, 52, 52 * (d - 1));
+        } else {
+            Shuffle(s, rng, 1, g.NumCards, g.NumCards);
+        }
+        return s;
+    }
+};
+
+}  // namespace
+
+TEST_F(DealTest, SidePilesComeFromTheTopOfTheStockInTurn) {
+    struct Case {
+        int players;
+        i16 sidePileSize;
+        bool separately;
+        i16 stockAfter;
+    } cases[] = {{2, 19, false, 64}, {2, 19, true, 64}, {4, 25, false, 104}, {3, 9, true, 126}};
+    for (const auto& c : cases) {
+        Players(c.players);
+        g.SidePileSize = c.sidePileSize;
+        g.ShuffleSeparately = c.separately ? VbTrue : VbFalse;
+        e.Reset_Table();
+        const CardState s = ShuffledCopy();
+        e.SetUp();
+        EXPECT_EQ(g.StockCount, c.stockAfter);
+        const int n = c.players, size = c.sidePileSize + 1;
+        for (int pass = 1; pass <= size; ++pass) {
+            const int pos = g.NumCards - (pass - 1) * n;
+            EXPECT_EQ(g.HumanSide[kId][pass], s.Deck[kId][pos]);
+            for (int k = 1; k < n; ++k) EXPECT_EQ(g.Opp[k].Side[kId][pass], s.Deck[kId][pos - k]);
+        }
+        EXPECT_EQ(g.HumanCards[kId][1], s.Deck[kId][g.NumCards - (size - 1) * n]);
+        for (int i = 1; i <= g.StockCount; ++i) EXPECT_EQ(g.Deck[kId][i], s.Deck[kId][i]);
+        for (int i = g.StockCount + 1; i <= g.NumCards; ++i) EXPECT_EQ(g.Deck[kId][i], 0);
+        if (c.separately && n == 2) {  // both side piles from the second deck
+            for (int i = 1; i <= size; ++i) EXPECT_GT(g.HumanSide[kId][i], 52);
+        }
+        EXPECT_EQ(g.NewDeal, 1);
+        EXPECT_EQ(g.NoMissCheck, 2);
+        ExpectSound();
+    }
+}
+
+TEST_F(DealTest, TheHighestSideTopGoesFirstAndTiesAreDrawn) {
+    struct Case {
+        std::vector<i16> tops;  // players 1..n
+        std::set<int> first;
+        i16 ties;
+    } cases[] = {
+        {{13, 12}, {1}, 0},
+        {{12, 13}, {2}, 0},
+        {{13, 13}, {1, 2}, 2},
+        {{5, 9, 9}, {2, 3}, 2},
+        {{7, 7, 7, 7}, {1, 2, 3, 4}, 4},
+        {{2, 11, 4, 10}, {2}, 0},
+    };
+    for (const auto& c : cases) {
+        std::set<int> seen;
+        for (int seed = 0; seed < 200; ++seed) {
+            Players(static_cast<int>(c.tops.size()));
+            g.HumanCards = {};
+            for (auto& o : g.Opp) o.Cards = {};
+            g.HumanCards[kRank][1] = c.tops[0];
+            for (size_t k = 1; k < c.tops.size(); ++k) g.Opp[k].Cards[kRank][1] = c.tops[k];
+            g.Rng.Randomize(seed);
+            e.ChooseFirstPlayer();
+            EXPECT_EQ(g.TieCount, c.ties);
+            seen.insert(g.Pturn);
+        }
+        EXPECT_EQ(seen, c.first) << "tops starting " << c.tops[0];
+    }
+}
+
+TEST_F(DealTest, TurnOrderFollowsThePlayerNumbersFromTheFirst) {
+    Players(4);
+    g.Pturn = 3;
+    e.WhosOnFirst();
+    EXPECT_EQ((std::array<i16, 5>{0, 3, 4, 1, 2}), g.TurnOrder);
+    EXPECT_EQ(g.TurnPos, 1);
+    EXPECT_EQ(g.Pturn, 3);
+}
+
+TEST_F(DealTest, GoDealDealsFiveEachAndAnnouncesTheFirstPlayer) {
+    Players(2);
+    int computerTurns = 0;
+    h.turns.run = [&] { ++computerTurns; };
+    e.Reset_Table();
+    e.SetUp();
+    const i16 stock = g.StockCount;
+    e.GoDeal();
+    EXPECT_EQ(g.StockCount, stock - 10);
+    EXPECT_EQ(CountHand(g.HumanCards), 5);
+    EXPECT_EQ(CountHand(g.Opp[1].Cards), 5);
+    EXPECT_EQ(g.MoveCounter, 1);
+    EXPECT_FALSE(g.ComputerBusy);
+    EXPECT_TRUE(h.log.Contains("AutoSave"));
+    if (g.Pturn == 1) {
+        EXPECT_EQ(h.board.messages[2], "\n\nYOU go first");
+        EXPECT_EQ(computerTurns, 0);
+    } else {
+        EXPECT_EQ(computerTurns, 1);
+        if (g.TieCount == 0) {
+            EXPECT_EQ(h.board.messages[2], "My" + Str(g.Opp[1].Cards[kRank][1]) + " beats\nyour" +
+                                               Str(g.HumanCards[kRank][1]) + "\nSo I go FIRST!");
+        }
+    }
+    ExpectSound();
+}
+
+TEST_F(DealTest, AnEmptyTableDealsNothing) {
+    Players(2);
+    e.Reset_Table();
+    e.GoDeal();  // the set-up ended early: nothing was dealt
+    EXPECT_EQ(CountHand(g.HumanCards), 0);
+    EXPECT_FALSE(g.ComputerBusy);
+}

@@ -1,0 +1,183 @@
+// The deal and the reshuffle of an Internet game against a scripted peer.
+#include "engine_fixture.h"
+#include "platform/vb_strings.h"
+
+namespace {
+
+struct RemoteTest : EngineFixture {
+    void Remote(int players, int seat, const std::string& version = "80") {
+        Fresh();
+        Players(players);
+        g.NetConnected = static_cast<i16>(players - 1);
+        g.IsHost = 0;
+        g.NetValue2 = static_cast<i16>(seat);
+        g.PeerVersion = version;
+        h.net.replies.clear();
+        h.net.sent.clear();
+        h.net.ended = false;
+    }
+    // The host's deck in stock order (ids 1..NumCards unshuffled) and its rules.
+    std::string DeckIds(int numCards, const std::string& rules = " 19# 0# 0# 0#") {
+        std::string out;
+        for (int i = 1; i <= numCards; ++i) out += Str(i) + "#";
+        return out + rules;
+    }
+    void PeerSends(i16 code, std::string payload = "", i16 first = 0) {
+        h.net.replies.push_back([this, code, payload, first] {
+            g.NetCode = code;
+            if (code == net::DK) g.RecoverText = payload;
+            if (code == net::TR) g.Pturn = first;
+        });
+    }
+};
+
+}  // namespace
+
+TEST_F(RemoteTest, EachHostPlayersCardsGoToTheSeatItIsHere) {
+    struct Case {
+        int players, seat;
+        int hostPlayerOfHuman;  // whose cards this machine's human gets
+        int hostPlayerOfOpp1;
+        i16 sentFirst, localFirst;  // "TR": a two-player host sends this side's numbering
+    } cases[] = {
+        {2, 1, 2, 1, 2, 2},  // two players: the host's card on Opp1, the next on the human
+        {4, 2, 3, 4, 1, 3},  // host -> Opp2, seat 1 -> Opp3, own -> human, seat 3 -> Opp1
+        {4, 3, 4, 1, 1, 2}, {4, 1, 2, 3, 2, 1}, {3, 2, 3, 1, 1, 2},
+    };
+    for (const auto& c : cases) {
+        Remote(c.players, c.seat);
+        const int n = c.players;
+        PeerSends(net::DK, DeckIds(52 * n));
+        PeerSends(net::TR, "", c.sentFirst);
+        e.SetUp();
+        ASSERT_FALSE(h.net.ended);
+        // Pass 1 of the side deal takes positions NumCards down: the host's player q gets
+        // position NumCards - (q - 1), an id reduced to one deck here.
+        auto idOf = [&](int q) {
+            i16 id = static_cast<i16>(52 * n - (q - 1));
+            CardRank(id);
+            return id;
+        };
+        EXPECT_EQ(g.HumanSide[kId][1], idOf(c.hostPlayerOfHuman)) << n << " seat " << c.seat;
+        EXPECT_EQ(g.Opp[1].Side[kId][1], idOf(c.hostPlayerOfOpp1)) << n << " seat " << c.seat;
+        EXPECT_EQ(g.Pturn, c.localFirst) << n << " seat " << c.seat;
+        ASSERT_EQ(h.net.sent.size(), 2u);
+        EXPECT_EQ(h.net.sent[0].second, "DK");
+        EXPECT_EQ(h.net.sent[1].second, "TR");
+    }
+}
+
+TEST_F(RemoteTest, PturnCalculateTranslatesTheHostsNumbering) {
+    struct Case {
+        int players, seat, host, local;
+    } cases[] = {{4, 1, 1, 4}, {4, 1, 3, 2}, {3, 1, 1, 3}, {4, 2, 1, 3}, {3, 2, 1, 2},
+                 {4, 2, 2, 4}, {4, 2, 4, 2}, {4, 3, 1, 2}, {4, 3, 4, 1}};
+    for (const auto& c : cases) {
+        Remote(c.players, c.seat);
+        g.Pturn = static_cast<i16>(c.host);
+        e.PturnCalculate();
+        EXPECT_EQ(g.Pturn, c.local) << c.players << " seat " << c.seat << " host " << c.host;
+    }
+}
+
+TEST_F(RemoteTest, TheRulesComeWithTheDeck) {
+    Remote(2, 1);
+    PeerSends(net::DK, DeckIds(104, " 9# 5# -1# -1#"));
+    PeerSends(net::TR, "", 1);
+    e.SetUp();
+    EXPECT_EQ(g.SidePileSize, 9);
+    EXPECT_EQ(g.ForcedCards, 5);
+    EXPECT_EQ(g.NoWildAce, VbTrue);
+    EXPECT_EQ(g.ShuffleSeparately, VbTrue);
+    EXPECT_EQ(g.HumanSideCount, 10);
+    EXPECT_EQ(g.HumanSideShape, 16);
+}
+
+TEST_F(RemoteTest, ABadDeckEndsTheInternetGameAndDealsNothing) {
+    std::string missing = DeckIds(104);
+    missing.erase(missing.find(" 50#"), 4);
+    std::string twice = DeckIds(104);
+    twice.replace(twice.find(" 50#"), 4, " 51#");
+    const std::string cases[] = {
+        "",
+        DeckIds(103),                     // too few cards
+        DeckIds(104, " 1000# 0# 0# 0#"),  // a side pile of a thousand
+        DeckIds(104, " 19# 9# 0# 0#"),    // no such forced-card rule
+        missing,
+        twice,                              // one card twice
+        " 1000#" + DeckIds(104).substr(3),  // an id beyond the cards in play
+        " -3#" + DeckIds(104).substr(3),
+    };
+    for (const auto& payload : cases) {
+        Remote(2, 1);
+        const i16 sideBefore = g.SidePileSize;
+        PeerSends(net::DK, payload);
+        e.SetUp();
+        e.GoDeal();
+        EXPECT_TRUE(h.net.ended) << payload.substr(0, 40);
+        EXPECT_EQ(h.dialogs.lastTitle, "Quorvane Online");
+        EXPECT_EQ(g.HumanSideCount, 0);
+        EXPECT_EQ(CountHand(g.HumanCards), 0);
+        EXPECT_EQ(g.SidePileSize, sideBefore);
+        EXPECT_FALSE(g.ComputerBusy);
+    }
+}
+
+TEST_F(RemoteTest, ALostConnectionOrABadFirstPlayerDealsNothing) {
+    Remote(2, 1);
+    e.SetUp();  // nobody answers: the connection is gone
+    EXPECT_EQ(g.NetCode, net::GO);
+    EXPECT_EQ(g.HumanSideCount, 0);
+
+    Remote(4, 2);
+    PeerSends(net::DK, DeckIds(208));
+    PeerSends(net::TR, "", 7);
+    e.SetUp();
+    EXPECT_TRUE(h.net.ended);
+    EXPECT_EQ(g.HumanSideCount, 0);
+}
+
+TEST_F(RemoteTest, TheHostSendsTheDeckAndTheFirstPlayer) {
+    Fresh();
+    Players(2);
+    g.NetConnected = 1;
+    g.IsHost = 1;
+    g.PeerVersion = "80";
+    g.NetCode = net::GS;  // every remote pressed Deal
+    h.net.replies.push_back([this] {
+        g.NetCode = net::DK;
+        ++g.NetAnswers;
+    });
+    h.net.replies.push_back([this] {
+        g.NetCode = net::TR;
+        ++g.NetAnswers;
+    });
+    e.SetUp();
+    ASSERT_EQ(h.net.sent.size(), 2u);
+    const std::string& dk = h.net.sent[0].second;
+    EXPECT_EQ(dk.substr(0, 3), "DK ");
+    EXPECT_EQ(dk.size() - dk.find_last_of('#', dk.size() - 2), 4u);  // ... " 0#" the last rule
+    EXPECT_EQ(h.net.sent[1].second, "TR " + Str(g.Pturn == 1 ? 2 : 1));
+    EXPECT_EQ(g.HumanSideCount, 20);
+}
+
+TEST_F(RemoteTest, ARemoteReshuffleTakesOnlyTheUsedPilesCards) {
+    for (bool honest : {true, false}) {
+        Remote(2, 1);
+        g.HostPlayerName = "Host";
+        g.UsedCount = 3;
+        for (int i = 1; i <= 3; ++i) {
+            g.UsedPile[kId][i] = static_cast<i16>(i);
+            g.UsedPile[kRank][i] = static_cast<i16>(i);
+        }
+        PeerSends(net::DK, honest ? " 3# 1# 2#" : " 3# 1# 9#");
+        e.RESHUFFLE();
+        EXPECT_EQ(h.net.ended, !honest);
+        EXPECT_EQ(g.StockCount, honest ? 3 : 0);
+        if (honest) {
+            EXPECT_EQ(g.Deck[kId][1], 3);
+            EXPECT_EQ(g.UsedCount, 0);
+            EXPECT_EQ(h.net.sent.back().second, "DK");
+        }
+    }
+}

@@ -1,0 +1,151 @@
+#include "engine_fixture.h"
+
+namespace {
+
+struct PlayTest : EngineFixture {
+    void SetUp() override {
+        Players(2, 3);
+        g.Pturn = 1;
+        g.MovePause = 0.5f;
+        g.Opp[1].Comments[4] = "Seat1 line";
+        g.CosmeticRng.set_state(3);
+    }
+    void Play(int slot, int pile) {
+        g.PickSlot = static_cast<i16>(slot);
+        g.PileSel = static_cast<i16>(pile);
+        e.Player_Move();
+    }
+};
+
+}  // namespace
+
+TEST_F(PlayTest, TheLastSideCardEndsTheGameAtOnceEvenOnAFinishedPile) {
+    HumanSide({12});
+    OppSide(1, {3, 4, 5, 6});
+    Hand({0, 0, 0, 0, 0});  // an empty hand is not refilled either
+    Center(1, 11);
+    RestToStock();
+    const i16 stock = g.StockCount;
+    Play(1, 1);
+    EXPECT_EQ(g.Pturn, 0);
+    EXPECT_EQ(g.CenterCount[1], 12);
+    EXPECT_EQ(g.UsedCount, 0);
+    EXPECT_EQ(g.StockCount, stock);
+    EXPECT_EQ(g.PlayerPrefs.GamesWon[0], 1);
+    ExpectSound();
+}
+
+TEST_F(PlayTest, TheFifthHandCardRefillsTheHand) {
+    HumanSide({9, 9});
+    OppSide(1, {9});
+    Hand({0, 0, 0, 0, 3});
+    Center(1, 2);
+    RestToStock();
+    Play(6, 1);
+    EXPECT_EQ(CountHand(g.HumanCards), 5);
+    EXPECT_EQ(g.HandCount, 5);
+    EXPECT_EQ(h.board.messages[1], "\n\nYOU Picked Up");
+    EXPECT_EQ(g.Pturn, 1);
+    ExpectSound();
+}
+
+TEST_F(PlayTest, KingsCountWhereTheyCameFromAndHoldPilesUncoverTheirCards) {
+    HumanSide({7, 13});
+    OppSide(1, {9});
+    Hand({13, 4, 0, 0, 0});
+    Put(g.HumanCards, 7, Card(5));
+    g.HumanHoldCount[1] = 1;
+    g.HumanHold[kId][1][1] = Card(6);
+    g.HumanHold[kRank][1][1] = 6;
+    Put(g.HumanCards, 8, Card(3));
+    Center(1, 1);
+    Center(2, 6);
+    RestToStock();
+    Play(1, 2);  // the side King stands for the Seven and uncovers a Seven: Murphy's Law
+    EXPECT_EQ(g.HumanWildSide, 1);
+    EXPECT_EQ(h.board.messages[1], "\nMurphy's Law strikes again!");
+    Play(2, 1);
+    EXPECT_EQ(g.HumanWildHand, 1);
+    Play(8, 1);  // hold pile 2 had nothing beneath: it is empty now
+    EXPECT_EQ(g.HumanCards[kRank][8], 0);
+    EXPECT_TRUE(h.log.Contains("ShowCard 7,8 0 kind 88"));
+    Play(3, 1);
+    Play(7, 1);  // hold pile 1 shows the Six beneath
+    EXPECT_EQ(g.HumanCards[kRank][7], 6);
+    EXPECT_EQ(g.HumanHoldCount[1], 0);
+    ExpectSound();
+}
+
+TEST_F(PlayTest, PlaysWaitForTheHumansTurnAndForLegalCards) {
+    HumanSide({9, 5});
+    OppSide(1, {9});
+    Hand({4, 0, 0, 0, 0});
+    Center(1, 2);
+    RestToStock();
+    const Game before = g;
+    g.Pturn = 2;
+    Play(1, 1);
+    g.Pturn = 1;
+    Play(2, 1);  // a Four on a Two
+    g.PlayRunning = VbTrue;
+    Play(1, 2);
+    g.PlayRunning = VbFalse;
+    EXPECT_EQ(g.CenterCount, before.CenterCount);
+    EXPECT_EQ(g.HumanCards, before.HumanCards);
+}
+
+TEST_F(PlayTest, TheBlockedSeatRemarksInItsOwnWordsUnlessItIsQuiet) {
+    Players(3);
+    HumanSide({9, 2});
+    OppSide(1, {2});
+    OppSide(2, {2});
+    Hand({0, 0, 0, 0, 0});
+    g.HandCount = 5;  // no refill wanted here
+    Center(1, 1);
+    Center(2, 1);
+    Center(3, 1);
+    Center(4, 1);
+    RestToStock();
+    for (int r = 1; r <= 10; ++r) {
+        g.Opp[1].Comments[r] = "Seat1 line";
+        g.Opp[2].Comments[r] = "Seat2 line";
+    }
+    g.CompComments[1] = "Other personality";
+    Play(1, 1);  // both seats waited for that Two: Opp1's remark wins
+    EXPECT_EQ(h.board.messages[2], "Seat1 line");
+    EXPECT_EQ(g.AvatarSwapped, VbTrue);
+
+    Fresh();
+    SetUp();
+    Players(3);
+    HumanSide({9, 2});
+    OppSide(1, {2});
+    Hand({0, 0, 0, 0, 0});
+    g.HandCount = 5;
+    for (int k = 1; k <= 4; ++k) Center(k, 1);
+    RestToStock();
+    g.Opp[1].CommentFile = "No Comments";
+    g.Opp[1].Comments[1] = "Should not be shown";
+    h.board.messages[2] = "";
+    g.QuietComp = VbFalse;  // the working copy holds a talkative personality meanwhile
+    Play(1, 1);
+    EXPECT_EQ(h.board.messages[2], "");
+    ExpectSound();
+}
+
+TEST_F(PlayTest, AnAceDrawsARemarkOnlyWhenItFillsTheLastEmptyCenter) {
+    for (bool lastEmpty : {false, true}) {
+        Fresh();
+        SetUp();
+        HumanSide({9, 1});
+        OppSide(1, {1});
+        Hand({0, 0, 0, 0, 0});
+        g.HandCount = 5;
+        Center(2, 3);
+        if (lastEmpty) Center(3, 4);
+        RestToStock();
+        for (int r = 1; r <= 10; ++r) g.Opp[1].Comments[r] = "Seat1 line";
+        Play(1, 1);
+        EXPECT_EQ(h.board.messages[2] == "Seat1 line", lastEmpty);
+    }
+}

@@ -1,0 +1,67 @@
+#include "engine_fixture.h"
+
+TEST_F(EngineFixture, CheckCenterPlayAcceptsInSequenceAndWildKingsByTheRule) {
+    struct Case {
+        i16 rank, count, noWildAce, pturn;
+        bool accepted;
+        const char* message;  // first message line after the check
+        const char* box;      // title of a message box, "" none
+    } cases[] = {
+        {12, 11, 0, 1, true, " ", ""},
+        {12, 10, 0, 1, false,
+         "Center piles are built up in sequence (Ace to Queen). That card "
+         "cannot be played to any Center pile yet.",
+         ""},
+        {1, 0, 0, 1, true, " ", ""},
+        {13, 0, VbTrue, 1, false, " ", "Rules Enforced"},
+        {13, 1, VbTrue, 1, true, " ", ""},
+        {13, 0, 0, 1, true, " ", ""},
+        {13, 7, VbTrue, 1, true, " ", ""},
+        {5, 3, 0, 0, false, " ", ""},  // nobody on turn: refused without a word
+    };
+    Players(2, 3);
+    for (const auto& c : cases) {
+        h.dialogs.lastTitle.clear();
+        Put(g.HumanCards, 3, static_cast<i16>(c.rank));
+        g.CenterCount[2] = c.count;
+        g.NoWildAce = c.noWildAce;
+        g.Pturn = c.pturn;
+        g.PickSlot = 3;
+        g.PileSel = 2;
+        EXPECT_EQ(e.CheckCenterPlay(), c.accepted) << c.rank << " on " << c.count;
+        EXPECT_EQ(g.Pturn, c.pturn) << "the check leaves the turn alone";
+        EXPECT_EQ(h.board.messages[1], c.message);
+        EXPECT_EQ(h.dialogs.lastTitle, c.box);
+    }
+}
+
+TEST_F(EngineFixture, RulesCaptionShortensOnNarrowScreens) {
+    struct Case {
+        i16 forced, noWild;
+        i32 width;
+        int mode;
+        const char* text;
+    } cases[] = {
+        {3, VbTrue, 12000, 0, "Ace, Two - No Wild Ace"},
+        {3, VbTrue, 12000, 2, "A,T - No Wild Ace"},
+        {3, VbTrue, 11000, 0, "A,T, No Wild A"},
+        {7, 0, 12001, 3, "Ace, Two (V)"},
+        {2, 0, 19200, 0, ", Two"},
+        {4, 0, 19200, 0, ""},
+        {0, 0, 19200, 0, ""},
+    };
+    for (const auto& c : cases) {
+        g.ForcedCards = c.forced;
+        g.NoWildAce = c.noWild;
+        h.board.screenWidth = c.width;
+        h.board.displayMode = c.mode;
+        e.BuildRulesText();
+        EXPECT_EQ(g.RulesText, c.text);
+    }
+    EXPECT_EQ(g.ForcedCards, 0);  // "visible only" alone means no forced card
+    g.SidePileSize = 19;
+    g.Opp[1].Level = 2;
+    e.ShowRulesCaption();
+    EXPECT_EQ(h.board.rulesCaption, "Rules: 20 cards ");
+    EXPECT_EQ(h.board.levelCaption, "Level: Ruthless");
+}
