@@ -177,3 +177,27 @@ TEST(CompBeforeDrop, AForcedCardStartsAFreshPlan) {
         EXPECT_EQ(t.g.CenterCount[c.center], before + 1) << c.forced;
     }
 }
+
+// Between two piles with equal tops the discard prefers the one that keeps equal cards or a whole
+// descending run together.
+TEST(CompAnalyze, LinksPilesWithEqualTops) {
+    struct Case {
+        std::vector<i16> pile1, pile2;
+        i16 link1, link2;
+    } cases[] = {
+        {{5, 5}, {9, 5}, 1, 1},        // a pile of equal cards keeps to itself
+        {{7, 6, 5}, {9, 6, 5}, 2, 2},  // a whole run links to the broken one
+        {{3, 5}, {4, 5}, 2, 2},        // mixed tops: the pile whose second card is higher
+    };
+    for (const auto& c : cases) {
+        Table t;
+        t.Hand({12, 11});
+        t.Hold(1, c.pile1);
+        t.Hold(2, c.pile2);
+        t.cp.Comp_Analyze();
+        EXPECT_EQ(t.g.HoldPileInfo[1][3], c.link1);
+        EXPECT_EQ(t.g.HoldPileInfo[2][3], c.link2);
+        EXPECT_EQ(t.cp.st.LinkPile, c.link1);
+        EXPECT_EQ(t.cp.st.LinkSlot, t.cp.st.FallbackSlot);
+    }
+}
