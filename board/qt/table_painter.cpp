@@ -118,6 +118,9 @@ void PaintImage(QPainter& p, const TableScene& s, const std::string& key, const 
     } else if (key == "ImgHold") {
         p.drawImage(r.topLeft(), c.Width < 65 ? s.pictures.SmallBack() : s.pictures.LargeBack());
         if (s.boxes.holdImageFrame) PaintBoxBorder(p, r);
+    } else if (key == "picPanel") {
+        p.drawImage(
+            r, MenuBarImage(s.looks.MenuStyle != VbFalse, r.size().toSize(), s.pictures.dpr()));
     } else if (key == "imgCenter") {
         p.drawImage(r.topLeft(), NamedPicture(c.Picture, s, c));
     }
@@ -170,7 +173,8 @@ void PaintTable(QPainter& p, const TableScene& s) {
     for (const Control* ctl : front) PaintCardBox(p, s, *ctl);
     for (const Control& ctl : s.form.Controls) {
         if (!ctl.second.Visible) continue;
-        if (ctl.first == "ImgTurn1" || ctl.first == "ImgTurn2" || ctl.first == "ImgAvatar")
+        if (ctl.first == "ImgTurn1" || ctl.first == "ImgTurn2" || ctl.first == "ImgAvatar" ||
+            ctl.first == "picPanel")
             PaintImage(p, s, ctl.first, ctl.second);
         if (s.drawTexts && ctl.second.Kind == ControlKind::CommandButton)
             PaintButton(p, ctl.second);
