@@ -9,8 +9,9 @@ inline QApplication& TestApp() {
     static int argc = 1;
     static char name[] = "qt_tests";
     static char* argv[] = {name, nullptr};
-    static QApplication app(argc, argv);
-    return app;
+    // Never destroyed: Qt's own static objects (input devices) outlive it at exit otherwise.
+    static QApplication* app = new QApplication(argc, argv);
+    return *app;
 }
 
 // Saves a picture under renders/ in the build folder, for a person to look at.
