@@ -29,10 +29,6 @@ TableLayout::TableLayout(i32 screenWidthTwips, bool largeFonts)
     }
 }
 
-int TableLayout::ScreenWidthPx() const {
-    return ScreenWidth / table_design::kTwipsPerPixel;
-}
-
 LayoutRequests TableLayout::TakeRequests() {
     LayoutRequests r = requests_;
     requests_ = {};

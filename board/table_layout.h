@@ -11,6 +11,7 @@
 #include <string_view>
 
 #include "board/layout_control.h"
+#include "board/layout_twips.h"
 #include "board/table_design.h"
 #include "engine/game.h"
 #include "platform/vb_types.h"
@@ -94,6 +95,8 @@ class TableLayout {
     void SizeSideStack(int First, int Last);
     void PlaceHoldImage();
     void SetHoldPicture();
+    // The card back under the human's top side card shows while there is a card under it.
+    void ShowHoldImage(const Game& g);
 
     void ClearBoard();
     void PlaceCenterArea();
@@ -184,7 +187,7 @@ class TableLayout {
     void ShowShapeGroup(int base, int shapeIndex, bool flag);
     bool Narrow() const { return ScreenWidth <= kNarrowTwips; }
     bool Wide() const { return ScreenWidth >= kWideTwips; }
-    int ScreenWidthPx() const;
+    int ScreenWidthPx() const { return TwipsToPixels(ScreenWidth); }
 
     FormModel form_;
     LayoutRequests requests_;

@@ -49,9 +49,10 @@ void TableLayout::Place_PlayerAreas() {
     ControlGeom& side = Ctl("Picture7", 1);
     side.Top = HandRowTop;
     side.Left = HandRowLeft - 1.25 * CardWidthPx;
-    Ctl("ImgHold").Left = side.Left - 4;
-    Ctl("ImgHold").Top = HandRowTop;
     PlaceSideStack(25, "Picture7");
+    // The card back lies exactly on the band's nearest shape, as wherever else it is placed.
+    Ctl("ImgHold").Left = Ctl("Stack", 25).Left;
+    Ctl("ImgHold").Top = HandRowTop;
     const int handStep = NumPlayers == 2 ? PileStep : PileStep - 8;
     for (int k = 2; k <= 6; ++k) {
         Ctl("Picture7", k).Left = HandRowLeft + (k - 2) * handStep;

@@ -61,3 +61,7 @@ void TableLayout::PlaceHoldImage() {
 void TableLayout::SetHoldPicture() {
     Ctl("ImgHold").Picture = DisplayMode < 2 ? table_design::kNormalBack : table_design::kSmallBack;
 }
+
+void TableLayout::ShowHoldImage(const Game& g) {
+    Ctl("ImgHold").Visible = g.HumanSideCount >= 2;
+}

@@ -1,0 +1,119 @@
+// The labels, the Deal button and the icon in the three arrangements: four centers with three
+// or four players, four centers with two, three centers.
+#include <gtest/gtest.h>
+
+#include "tests/core/layout_fixture.h"
+
+namespace {
+
+struct Spot {
+    const char* name;
+    int index;
+    double left, top, width;  // width < 0: not checked
+};
+
+struct LabelCase {
+    const char* title;
+    int players, centers, mode, screen;
+    std::vector<Spot> spots;
+};
+
+class PlaceLabels : public ::testing::TestWithParam<LabelCase> {};
+
+TEST_P(PlaceLabels, PutsEachControlInItsPlace) {
+    const LabelCase& c = GetParam();
+    const TableLayout t = FreshTable(c.players, c.centers, c.mode, c.screen);
+    for (const Spot& s : c.spots) {
+        SCOPED_TRACE(ControlKey(s.name, s.index));
+        const ControlGeom& g = t.Ctl(s.name, s.index);
+        EXPECT_NEAR(g.Left, s.left, 1e-9);
+        EXPECT_NEAR(g.Top, s.top, 1e-9);
+        if (s.width >= 0) {
+            EXPECT_NEAR(g.Width, s.width, 1e-9);
+        }
+    }
+}
+
+std::string Title(const ::testing::TestParamInfo<LabelCase>& info) {
+    return info.param.title;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    ThreeCases, PlaceLabels,
+    ::testing::Values(
+        // Center block at 126,213 behind the picture at 111,197 (182 x 227).
+        LabelCase{"FourCentersFourPlayersWide",
+                  4,
+                  4,
+                  0,
+                  kScreen1024,
+                  {{"Label9", 0, 308, 197, -1},
+                   {"Label9", 1, 3, 424, 318.5},
+                   {"Label9", 2, 428, 193, 374},
+                   {"imgIcon", -1, 396, 193, -1},
+                   {"cmdDeal", -1, 299, 274, -1},
+                   {"LabelPeek", -1, 299, 302, -1}}},
+        // At 12000 twips the line follows the small stock's frame (20,332, 69 x 90) on the
+        // left, right of the turn marker, and is narrower.
+        LabelCase{"FourCentersThreePlayersAt12000",
+                  3,
+                  4,
+                  0,
+                  kScreen800,
+                  {{"Label9", 1, 20 + 34.5 - 16 + 32, 332 + 90, 254.8}}},
+        LabelCase{"FourCentersThreePlayersAt12001", 3, 4, 0, 12001, {{"Label9", 1, 3, 424, 318.5}}},
+        // Center block at 225,153 behind the picture at 210,137.
+        LabelCase{"FourCentersTwoPlayersWide",
+                  2,
+                  4,
+                  0,
+                  kScreen1024,
+                  {{"Label9", 0, 306, 120, -1},
+                   {"Label9", 1, 3, 392, 182},
+                   {"LabelPeek", -1, 3, 290.5, -1},
+                   {"Label9", 2, 6, 133, 200},
+                   {"cmdDeal", -1, 398, 241, -1},
+                   {"imgIcon", -1, 28, 101, -1}}},
+        LabelCase{
+            "FourCentersTwoPlayersAt12287", 2, 4, 0, 12287, {{"Label9", 1, 3, 137 + 227, 202}}},
+        // Small cards: the two-player table is scaled to four fifths; the line goes under the
+        // (stretched) center picture, 20 wider than it.
+        LabelCase{"FourCentersTwoPlayersSmallWide",
+                  2,
+                  4,
+                  2,
+                  kScreen1024,
+                  {{"Label9", 1, 3, 137 * 0.8 + 181.6, 165.6}}},
+        // Center row at 33,202 behind the picture at 18,186 (260 x 125).
+        LabelCase{"ThreeCentersNarrow",
+                  2,
+                  3,
+                  0,
+                  kScreen800,
+                  {{"Label9", 0, 113, 186 + 125 + 34, -1},
+                   {"Label9", 1, 6, 311, 260},
+                   {"Label9", 2, 20, 6 + 96 + 15, 258},
+                   {"LabelPeek", -1, 486 + 71, 392, -1},
+                   {"cmdDeal", -1, 193, 392 - 56, -1},
+                   {"imgIcon", -1, 28, 117 - 32, -1}}},
+        LabelCase{"ThreeCentersWide",
+                  2,
+                  3,
+                  0,
+                  kScreen1024,
+                  {{"imgIcon", -1, 28, 202, -1}, {"cmdDeal", -1, 168 + 160, 336, -1}}}),
+    Title);
+
+TEST(PlaceLabelsNames, OpponentNameUnderTheSidePile) {
+    const TableLayout two = FreshTable(2, 3, 0, kScreen1024);
+    EXPECT_DOUBLE_EQ(two.Ctl("Label9", 4).Top, 6 + 96);
+    EXPECT_DOUBLE_EQ(two.Ctl("Label9", 3).Top, 392 + 96 + 6);
+    for (int mode : {0, 1, 2, 3}) {
+        const TableLayout four = FreshTable(4, 4, mode, kScreen1024);
+        EXPECT_DOUBLE_EQ(four.Ctl("Label9", 4).Top, 5 + 80) << mode;
+        EXPECT_DOUBLE_EQ(four.Ctl("Label9", 5).Top, 5 + 80) << mode;
+        EXPECT_DOUBLE_EQ(four.Ctl("Label9", 6).Left, 664 - 57) << mode;
+    }
+}
+
+}  // namespace
