@@ -24,18 +24,28 @@ void TableView::SetAvatar(const QImage& picture) {
     update();
 }
 
+void TableView::SetOverlay(const QImage& picture, QPointF at) {
+    overlay_ = picture;
+    overlayAt_ = at;
+    update();
+}
+
 void TableView::paintEvent(QPaintEvent*) {
     // A window moved to a screen of another density gets its cards drawn again for it.
     pictures_.SetDevicePixelRatio(devicePixelRatioF());
     QPainter p(this);
+    PaintAll(p);
+}
+
+void TableView::PaintAll(QPainter& p) const {
     PaintTable(p, TableScene{form_, boxes_, pictures_, looks_, background_, stretch_, avatar_,
                              drawTexts_});
+    if (!overlay_.isNull()) p.drawImage(overlayAt_, overlay_);
 }
 
 QImage TableView::Grab() const {
     QImage img = BlankImage(width(), height(), pictures_.dpr());
     QPainter p(&img);
-    PaintTable(p, TableScene{form_, boxes_, pictures_, looks_, background_, stretch_, avatar_,
-                             drawTexts_});
+    PaintAll(p);
     return img;
 }

@@ -21,11 +21,16 @@ class TableView : public QWidget {
     // Labels and buttons painted by the table itself (off when widgets stand for them).
     void SetDrawTexts(bool on) { drawTexts_ = on; }
     QImage Grab() const;
+    // A picture painted over the table (the end-of-game show's frames, the animation's board).
+    void SetOverlay(const QImage& picture, QPointF at);
+    void ClearOverlay() { SetOverlay(QImage(), QPointF()); }
 
   protected:
     void paintEvent(QPaintEvent*) override;
 
   private:
+    void PaintAll(QPainter& p) const;
+
     const FormModel& form_;
     const ModelCanvas& boxes_;
     CardPictures& pictures_;
@@ -34,4 +39,6 @@ class TableView : public QWidget {
     bool stretch_ = false;
     QImage avatar_;
     bool drawTexts_ = true;
+    QImage overlay_;
+    QPointF overlayAt_;
 };

@@ -67,3 +67,50 @@ TEST(HoldWindow, RowOverlapsEachCardAndSizesTheWindow) {
     EXPECT_EQ(r.hideButtonLeft, r.windowWidth - 95);
     EXPECT_EQ(r.saveButtonLeft, r.hideButtonLeft - 90);
 }
+
+#include "board/flash_place.h"
+
+TEST(Flash, PlaceAndHiddenBoxByTable) {
+    FormModel f;
+    ControlGeom center;
+    center.Left = 300;
+    center.Top = 120;
+    center.Width = 182;
+    f.Controls["imgCenter"] = center;
+    ControlGeom remark;
+    remark.Top = 200;
+    f.Controls[ControlKey("Label9", 2)] = remark;
+    const FlashPlace four = FlashPosition(f, 4, 4);
+    EXPECT_EQ(four.x, 482);
+    EXPECT_NEAR(four.y, 200 - 220 / 15.0, 1e-9);
+    EXPECT_EQ(four.hiddenName, "Picture7");
+    const FlashPlace twoFour = FlashPosition(f, 2, 4);
+    EXPECT_EQ(twoFour.y, 120);
+    EXPECT_EQ(twoFour.hiddenName, "");
+    const FlashPlace twoThree = FlashPosition(f, 2, 3);
+    EXPECT_EQ(twoThree.x, 0);
+    EXPECT_EQ(twoThree.hiddenName, "PicCenter");
+}
+
+TEST(Flash, ANewGameWithAnotherPlayerOnTurnEndsTheShow) {
+    Game g;
+    EXPECT_FALSE(FlashInterrupted(g));
+    g.CurSideCount = 20;
+    g.Pturn = 1;
+    EXPECT_FALSE(FlashInterrupted(g));
+    g.Pturn = 3;
+    EXPECT_TRUE(FlashInterrupted(g));
+}
+
+TEST(AnimationBuffers, SidePileStripsAre80HighWithSmallCardsOrCrowdedNarrowTables) {
+    EXPECT_EQ(BoardStrips(1, 0, 2, 12000, 5, 400, 800, 600)[0].height, 96);
+    EXPECT_EQ(BoardStrips(1, 2, 2, 15360, 5, 400, 800, 600)[0].height, 80);
+    EXPECT_EQ(BoardStrips(1, 0, 3, 12000, 5, 400, 800, 600)[1].height, 80);
+    const auto rows = BoardStrips(1, 0, 4, 15360, 5, 400, 800, 600);
+    EXPECT_EQ(rows[0].destX, 150);
+    EXPECT_EQ(rows[0].width, 648);
+    EXPECT_EQ(rows[1].destY, 400);
+    EXPECT_TRUE(BoardStrips(7, 0, 3, 12000, 0, 0, 800, 600)[0].ontoStock);
+    EXPECT_EQ(BoardStrips(7, 0, 3, 12000, 0, 0, 800, 600)[0].width, 59);
+    EXPECT_EQ(BoardStrips(0, 0, 3, 12000, 0, 0, 800, 600)[0].height, 600);
+}
