@@ -87,3 +87,28 @@ TEST(ClsDll, InstalledDecksRenderWhenTheMachineHasThem) {
     ASSERT_FALSE(sheet.isNull()) << decks[0].svgPath;
     SaveRender(sheet, "installed_deck_0");
 }
+
+#include "board/qt/card_looks_setup.h"
+
+TEST(ClsDll, AProfileWithAMissingDeckDrawsTheBuiltInOnesThisRun) {
+    TestApp();
+    QTemporaryDir dir;
+    ClsDll none(FindInstalledDecks({}, {}), dir.path());
+    CardPictures pics(1.0);
+    BoardLooks looks;
+    looks.FaceDeck = 9;
+    looks.BackStyle = 2;
+    looks.DeckColor = 0x00AA00;
+    EXPECT_EQ(ApplyCardLooks(looks, pics, none), (DeckChoice{6, 0}));
+    EXPECT_EQ(pics.LargeBack().pixelColor(2, 2), QColor(0, 0xAA, 0));
+    EXPECT_EQ(looks.FaceDeck, 9);  // the stored choice stays
+
+    WriteTestDeck(dir.path() + "/decks");
+    ClsDll one(FindInstalledDecks({(dir.path() + "/decks").toStdString()}, {}),
+               dir.path() + "/cache");
+    looks.FaceDeck = 7;
+    looks.BackStyle = 1;
+    EXPECT_EQ(ApplyCardLooks(looks, pics, one), (DeckChoice{7, 1}));
+    const CardLook smallHeart{CardPicture::SmallFace, 30};
+    EXPECT_EQ(pics.PictureFor(smallHeart).pixelColor(29, 40), QColor(255, 0, 0));
+}
