@@ -1,5 +1,6 @@
 #include "engine/game_records.h"
 
+#include "engine/engine.h"
 #include "engine/opp_swap.h"
 #include "engine/snapshot_codec.h"
 #include "platform/file_util.h"
@@ -15,16 +16,6 @@ constexpr const char* kRestartTitle = "Restart Turn";
 
 bool Odd(int n) {
     return n % 2 != 0;
-}
-
-// The peer's program version ("52" and up), as the Internet state keeps it; a game state
-// without one is checked as for a current peer.
-template <class G>
-std::string PeerVersionOf(const G& g) {
-    if constexpr (requires { g.PeerVersion; })
-        return g.PeerVersion;
-    else
-        return "99";
 }
 
 }  // namespace
@@ -199,7 +190,7 @@ bool GameRecords::RecordToGame(SnapshotFile file) {
                       mb::Critical, kRestoreTitle);
     if (g.NetConnected != 0) {
         std::string title;
-        std::string text = NetRecordRefusal(rec, g.NetConnected, PeerVersionOf(g), title);
+        std::string text = NetRecordRefusal(rec, g.NetConnected, g.PeerVersion, title);
         if (!text.empty()) return Refuse(text, mb::Critical, title);
     }
 
@@ -242,10 +233,17 @@ void GameRecords::ShowRestoredTable(SnapshotFile file) {
         WriteAutoSave(save_slot::kPreviousOdd);
         WriteAutoSave(save_slot::kPreviousEven);
     }
+    if (g.UndoMove || g.RestartWholeTurn) ShowHumanRun();
+    if (g.PreviousTurn && sv.status) {
+        sv.status->SetPanelText(2, "");
+        sv.status->SetPanelText(6, "");
+    }
     if (g.NetResume == 1)
         g.Msg = Trim(g.GameRecord.Title.size() > 2 ? g.GameRecord.Title.substr(2) : "");
+    if (g.NetConnected == 0 && sv.window) sv.window->ShowSideStack(true);
     g.GameStarted = VbTrue;
     if (sv.board) sv.board->DrawTable();
+    Engine(g, sv).ShowRulesCaption();
     if (sv.status) sv.status->ShowCounter();
     g.PreviousTurn = VbFalse;
     OppSwap(g, 1, false, sv.board);
@@ -253,10 +251,22 @@ void GameRecords::ShowRestoredTable(SnapshotFile file) {
     if (!g.RestartWholeTurn && !g.UndoMove) StartMoveHistory();
 }
 
+void GameRecords::ShowHumanRun() {
+    if (!sv.status) return;
+    std::string text;
+    int sum = 0;
+    for (int c = 0; c <= 2; ++c) {
+        text += Str(g.StatsTable[1][c]) + "-";
+        sum += g.StatsTable[1][c];
+    }
+    sv.status->SetPanelText(2, text + " [" + Str(sum) + " ]");
+}
+
 void GameRecords::HandOverTurn() {
     const bool humanOnTurn = g.Pturn == 1;
     if (sv.board)
         sv.board->SetMessage(1, humanOnTurn ? "\nIt's still your turn." : "\nIt's NOT your turn.");
+    if (sv.window) sv.window->ShowTurnMarker(g.Pturn);
     if (!humanOnTurn && g.NetConnected == 0) sv.Pause(1.5);
     if (g.NetResume == 1) {
         if (!humanOnTurn) g.NewDeal = 1, g.NoMissCheck = 0;

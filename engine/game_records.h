@@ -65,6 +65,8 @@ class GameRecords : public RecordsPort {
     bool Refuse(const std::string& text, int style, const std::string& title);
     void ShowRestoredTable(SnapshotFile file);
     void HandOverTurn();
+    // Status panel 2: the player's counts of this turn after an undo or a restart.
+    void ShowHumanRun();
 
     Game& g;
     const Services& sv;

@@ -79,6 +79,9 @@ public:
     void WildUpdate() override { log_.Add("WildUpdate"); }
     void ShowOppStatus(int opp) override { log_.Add("ShowOppStatus " + std::to_string(opp)); }
     void ShowCounter() override { log_.Add("ShowCounter"); }
+    void SetPanelText(int panel, const std::string& text) override {
+        log_.Add("Panel " + std::to_string(panel) + " " + text);
+    }
 
 private:
     CallLog& log_;

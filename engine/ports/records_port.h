@@ -9,7 +9,10 @@ public:
     // Writes the signed-in player's profile back to its record; false when it could not be
     // written (the caller tells the player).
     virtual bool SaveProfile() = 0;
-    // Saves the position for Previous Turn and the automatic save, at a turn boundary.
+    // At the start of the human's turn (after the deal, and when a computer's turn hands over to
+    // the human, MoveCounter already counted): the autosave records for Previous Turn and
+    // Restart Turn and, while the move history is on, a fresh history starting at this position
+    // (MoveRecordNo back to 1).
     virtual void AutoSave() = 0;
     // After each of the human's plays onto a center pile: the position goes into the move
     // history, so that Undo can step back to it.

@@ -141,6 +141,7 @@ TEST(Snapshot, UndoStepsBackOnePlayAndRestartGoesBackToTheTurnsStart) {
     EXPECT_EQ(Fingerprint(t.g), afterFirst);
     EXPECT_EQ(t.g.MoveRecordNo, 2);
     EXPECT_EQ(t.g.StatsTable[1][1], 1);  // the turn's counts come back with the position
+    EXPECT_TRUE(t.h.log.Contains("Panel 2  0- 1- 0- [ 1 ]"));
     EXPECT_EQ(t.g.GameRestored, VbTrue);
     EXPECT_EQ(CheckConservation(t.g), "");
 
@@ -294,6 +295,21 @@ TEST(Snapshot, AnInternetGameRefusesARecordForOtherPlayers) {
     rec.NumCenters = 3;
     EXPECT_EQ(NetRecordRefusal(rec, 1, "60", title), "");
     EXPECT_EQ(NetRecordRefusal(rec, 1, "51", title), "Unable to send a saved game.");
+}
+
+TEST(Snapshot, AnInternetRefusalChangesNoRuleOfTheRunningGame) {
+    Table t;
+    ASSERT_TRUE(t.records.SaveGameToSlot(1, "^^Two of us"));
+    t.g.NetConnected = 2;
+    t.g.PeerVersion = "84";
+    t.g.SidePileSize = 25;
+    t.g.ForcedCards = 0;
+    t.g.SaveSlot = 1;
+    EXPECT_FALSE(t.records.RecordToGame(SnapshotFile::SavedGames));
+    EXPECT_EQ(t.h.dialogs.lastTitle, "Saved Game for 2 players");
+    EXPECT_EQ(t.g.SidePileSize, 25);
+    EXPECT_EQ(t.g.ForcedCards, 0);
+    EXPECT_EQ(t.g.CancelFlag, VbTrue);
 }
 
 TEST(Snapshot, AMoveFileThatCannotBeWrittenIsReported) {
