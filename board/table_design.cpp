@@ -31,7 +31,8 @@ void AddPileRows(FormModel& f) {
     f.Controls[ControlKey("Picture2", 1)] = Make(pile, 0, 5, kSmallCard, false);
     f.Controls[ControlKey("Picture3", 1)] = Make(pile, 0, 5, kSmallCard, false);
     for (int k = 0; k <= 3; ++k) {
-        ControlGeom c = Make(pile, 0, 0, kNormalCard, true);
+        // On a wide table the stock keeps this height, under the avatar and its turn marker.
+        ControlGeom c = Make(pile, 0, k == 0 ? kStockTop : 0, kNormalCard, true);
         c.Picture = k == 0 ? kNormalBack : kEmptyPile;
         f.Controls[ControlKey("PicCenter", k)] = c;
     }

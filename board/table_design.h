@@ -46,6 +46,7 @@ inline constexpr DesignSize kSmallHoldFrame{256, 90};
 inline constexpr DesignSize kSmallHumanHoldFrame{262, 93};
 
 inline constexpr double kStatusBarHeight = 22;
+inline constexpr double kStockTop = 200;  // the stock's height on a wide table
 inline constexpr double kLabelFontSize = 8;
 inline constexpr double kMessageFontSize = 9;
 
