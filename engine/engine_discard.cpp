@@ -91,6 +91,7 @@ void Engine::Player_EndTurn() {
 }
 
 void Engine::EndTurnHandOver() {
+    g.MoveRecordNo = 0;  // the next turn's first recorded play is record 1
     if (++g.TurnPos > g.NumPlayers) g.TurnPos = 1;
     g.NoMissCheck = 0;
     g.Pturn = g.TurnOrder[g.TurnPos];
@@ -100,7 +101,6 @@ void Engine::EndTurnHandOver() {
     }
     EnableHuman(true, kFirstHoldSlot, kLastHoldSlot);
     g.MissedPlay = PlayerMissedMove() ? VbTrue : VbFalse;
-    if (sv.records) sv.records->AutoSave();
     g.PlayRunning = VbFalse;
     if (sv.turns) sv.turns->ComputerTurn();
 }

@@ -9,6 +9,8 @@ void StandInTurns::ComputerTurn() {
         ++turnsPlayed;
     }
     if (g.Pturn != 1) return;
+    if (g.TempMovesOpen) ++g.MoveCounter;
+    if (e_.sv.records) e_.sv.records->AutoSave();
     // The human's new turn starts with a full hand.
     g.HandCount = CountHand(g.HumanCards);
     e_.Deal_Players(PileRow::Human, g.HumanCards);
@@ -32,7 +34,6 @@ bool StandInTurns::PlaySeat() {
     if (++g.TurnPos > g.NumPlayers) g.TurnPos = 1;
     g.Pturn = g.TurnOrder[g.TurnPos];
     g.HandCount = 5;
-    if (e_.sv.records) e_.sv.records->AutoSave();
     return true;
 }
 
