@@ -30,6 +30,12 @@ class ComputerPlayer : public TurnPort {
     void Comp_SideCompare(i16 flipFrom);
     // Shows the wild King of slot DropPile and slides it to center PileSel.
     void WildShow(PileRow row);
+    // Keeps the discard choice within the hand and the hold piles: a hand slot with a card, and
+    // a hold pile with room (DropPile 0 when all four piles are full).
+    void CorrectDiscard();
+    // Writes the discard into the hold pile's cards (the hand slot is emptied at the end of
+    // the turn).
+    void RecordDiscard();
     // Moves the chosen discard (hand slot PileSel) onto hold pile DropPile and hands the turn on
     // (move_end_turn.cpp).
     void Move_End_Turn(PileRow row);
@@ -105,8 +111,6 @@ class ComputerPlayer : public TurnPort {
     PassEnd PlayPayoffCard();
     PassEnd PlanAndPlay();
     bool ForcedDiscardPlay();
-    void CorrectDiscard();
-    void RecordDiscard();
     void AfterSeatLoop();
     void HumanTurnStarts();
     void Step(const char* what);

@@ -1,11 +1,13 @@
 #include "computer/self_play.h"
 
 #include <ctime>
+#include <optional>
 
 #include "computer/computer_player.h"
 #include "computer/turn_watcher.h"
 #include "engine/conservation.h"
 #include "engine/engine.h"
+#include "engine/headless/headless_services.h"
 
 namespace {
 
@@ -33,6 +35,12 @@ struct Watcher : TurnWatcher {
     void Step(const char* what) override {
         ++steps;
         Check(what);
+        // The hand count follows the cards of the player whose hand it is, also after a
+        // stalemate recovery in the middle of a turn.
+        const PorC& hand = g.Pturn == 1 ? g.HumanCards : g.CurCards;
+        if (s.checkCards && r.fault.empty() && g.Pturn >= 1 && g.HandCount != CountHand(hand))
+            r.fault = std::string(what) + ": hand count" + std::to_string(g.HandCount) + " for " +
+                      std::to_string(CountHand(hand)) + " cards";
     }
     void SeatTurnEnded(int player) override {
         if (s.timeTurns) r.turnSeconds.push_back(ThreadCpuSeconds() - start);
@@ -172,11 +180,16 @@ SelfPlayResult PlaySelfGame(const SelfPlaySetup& s) {
     g.ShuffleSeparately = s.shuffleSeparately ? VbTrue : VbFalse;
     g.SidePileSize = s.sidePileSize;
     g.MovePause = 0;
-    g.SoundMode = 2;
+    g.SoundMode = s.remarks ? 0 : 2;
     for (int k = 1; k <= 3; ++k) {
-        g.Opp[k].Name = "Seat" + std::to_string(k + 1);
-        g.Opp[k].CommentFile = "No Comments";
-        g.Opp[k].Level = static_cast<i16>(s.level);
+        OpponentRecord& o = g.Opp[k];
+        o.Name = "Seat" + std::to_string(k + 1);
+        o.Level = static_cast<i16>(s.level);
+        o.CommentFile = s.remarks ? "Seat comments" : "No Comments";
+        for (size_t i = 1; s.remarks && i < o.Comments.size(); ++i)
+            o.Comments[i] = "remark" + std::to_string(i);
+        for (size_t i = 1; s.remarks && i < o.Sounds.size(); ++i)
+            o.Sounds[i] = "sound" + std::to_string(i) + ".wav";
     }
     g.Rng.Rnd(-1);
     g.Rng.Randomize(s.seed);
@@ -184,7 +197,14 @@ SelfPlayResult PlaySelfGame(const SelfPlaySetup& s) {
     g.CosmeticRng.Randomize(s.seed);
 
     YesDialogs dialogs;
+    std::optional<HeadlessServices> headless;
     Services sv;
+    if (s.remarks) {
+        headless.emplace(g);
+        headless->log.enabled = false;
+        sv = headless->services;
+        sv.pauser = nullptr;
+    }
     sv.dialogs = &dialogs;
     Engine engine(g, sv);
     ComputerPlayer computer(g, sv);

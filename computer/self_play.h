@@ -21,6 +21,9 @@ struct SelfPlaySetup {
     bool checkCards = true;
     // Keeps the CPU time of every computer seat's turn.
     bool timeTurns = false;
+    // The seats speak and play sounds into recording stand-ins of the window (slower); without
+    // it they are quiet and nothing is drawn.
+    bool remarks = false;
     // The game is called off after this many turns of player 1.
     int maxHumanTurns = 2000;
 };

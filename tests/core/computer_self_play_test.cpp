@@ -58,3 +58,19 @@ TEST(ComputerSelfPlay, SeededGamesKeepEveryCardAndEnd) {
         "steps in one computer turn\n",
         games, wins[1], wins[2], wins[3], wins[4], stalemates, mostSteps);
 }
+
+// Remarks and sounds draw from their own generator: a seeded game plays the same card for card
+// whether the seats speak or not.
+TEST(ComputerSelfPlay, RemarksAndSoundsLeaveThePlayAlone) {
+    for (int i = 0; i < 120; ++i) {
+        SelfPlaySetup s = SoakSetup(i * 7);
+        const SelfPlayResult quiet = PlaySelfGame(s);
+        s.remarks = true;
+        const SelfPlayResult spoken = PlaySelfGame(s);
+        ASSERT_EQ(spoken.fault, "") << "game " << i;
+        EXPECT_EQ(spoken.winner, quiet.winner) << "game " << i;
+        EXPECT_EQ(spoken.margin, quiet.margin) << "game " << i;
+        EXPECT_EQ(spoken.humanTurns, quiet.humanTurns) << "game " << i;
+        EXPECT_EQ(spoken.computerTurns, quiet.computerTurns) << "game " << i;
+    }
+}

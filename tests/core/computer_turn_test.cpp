@@ -1,0 +1,162 @@
+// The computer's turn as a whole: what it does with a wild payoff card it cannot place, how a
+// stalemate given up in the middle of a plan ends it, the discard's corrections, the blocking
+// remarks, the end-of-turn hand-over, and the guards against a second turn or a new game
+// started from inside one.
+#include <gtest/gtest.h>
+
+#include "computer/turn_watcher.h"
+#include "computer_fixture.h"
+#include "engine/engine.h"
+
+using computer_test::IdOf;
+using computer_test::Table;
+
+namespace {
+
+// A two-player table whose computer seat can play a whole turn: the seat was just dealt its
+// hand (no refill), the human holds a full hand, and the turn goes back to the human.
+struct TurnTable : Table {
+    TurnTable() {
+        g.TurnOrder = {0, 1, 2, 3, 4};
+        g.TurnPos = 2;
+        g.NewDeal = 1;
+        g.NoMissCheck = 2;
+        g.CurName = g.Opp[1].Name = "Brivo";
+        g.QuietComp = VbTrue;
+        g.SoundMode = 2;
+    }
+    int HoldTotal() const {
+        int n = 0;
+        for (int p = 1; p <= 4; ++p) n += g.HoldPileInfo[p][1];
+        return n;
+    }
+    // Pile p holds n cards of value 9 (the record too: the end of the turn stores it back).
+    void FullPile(int p, int n) { Hold(p, std::vector<i16>(static_cast<size_t>(n), 9)); }
+};
+
+}  // namespace
+
+TEST(ComputerTurn, AWildPayoffCardWithNoCenterToGoOnStaysAndTheTurnPlansAndDiscards) {
+    TurnTable t;
+    t.g.NoWildAce = VbTrue;
+    t.Centers({0, 0, 0, 0});
+    t.Payoff(kKing);
+    t.HumanPayoff(6);
+    t.Hand({9, 7, 5});
+    t.cp.Computer();
+    EXPECT_EQ(t.g.CurSideCount, 10);
+    EXPECT_EQ(t.g.Opp[1].Cards[kRank][kSideSlot], kKing);
+    EXPECT_EQ(t.g.Opp[1].SideCount, 10);
+    EXPECT_EQ(t.g.Pturn, 1);
+    EXPECT_EQ(t.HoldTotal(), 1);
+}
+
+// The plan empties the hand, the stock is gone and the player gives the game up: the turn ends
+// there, without a discard or a hand-over.
+TEST(ComputerTurn, AStalemateGivenUpInAPlanEndsTheTurnAtOnce) {
+    TurnTable t;
+    t.Centers({4, 1, 2, 3});
+    t.Payoff(9);
+    t.HumanPayoff(11);
+    t.Hand({5});
+    t.g.StockCount = 0;
+    t.g.UsedCount = 0;
+    t.h.dialogs.answers.push_back(mb::No);
+    t.cp.Computer();
+    EXPECT_EQ(t.h.dialogs.lastTitle, "Stalemate");
+    EXPECT_EQ(t.g.CenterCount[1], 5);
+    EXPECT_EQ(t.HoldTotal(), 0);
+    EXPECT_EQ(t.g.Pturn, 0);
+    EXPECT_FALSE(t.h.log.Contains("My Turn is over"));
+}
+
+TEST(ComputerTurn, AFullHoldPileGivesWayToThePileWithRoom) {
+    struct Case {
+        std::array<int, 4> counts;
+        i16 chosen;
+        i16 expected;  // 0: no pile has room
+    };
+    const Case cases[] = {
+        {{29, 10, 10, 10}, 1, 1},  // 29 cards still take one more
+        {{30, 10, 28, 10}, 1, 2},  // the next pile with at most 28
+        {{10, 29, 30, 28}, 3, 4},  // wrapping from pile 3
+        {{30, 29, 30, 29}, 1, 2},  // only 29s left: the fewest cards below 30
+        {{30, 30, 29, 30}, 4, 3}, {{30, 30, 30, 30}, 2, 0},
+    };
+    for (const Case& c : cases) {
+        TurnTable t;
+        t.Hand({9, 7});
+        for (int p = 1; p <= 4; ++p) t.FullPile(p, c.counts[static_cast<size_t>(p - 1)]);
+        t.g.PileSel = 2;
+        t.cp.st.DropPile = c.chosen;
+        t.cp.CorrectDiscard();
+        EXPECT_EQ(t.cp.st.DropPile, c.expected) << "chosen " << c.chosen;
+    }
+}
+
+TEST(ComputerTurn, ADiscardOutsideTheHandOrThePilesIsCorrectedWithBeeps) {
+    TurnTable t;
+    t.Hand({9, 7});
+    t.cp.st.FallbackSlot = 3;
+    t.g.PileSel = 8;
+    t.cp.st.DropPile = 0;
+    t.cp.CorrectDiscard();
+    EXPECT_EQ(t.cp.st.DropPile, 1);
+    EXPECT_EQ(t.g.PileSel, 3);
+    EXPECT_EQ(std::count(t.h.log.lines.begin(), t.h.log.lines.end(), "Beep"), 5);
+
+    // An emptied slot is never discarded: the first card of the hand goes instead.
+    t.g.PileSel = 5;
+    t.cp.CorrectDiscard();
+    EXPECT_EQ(t.g.PileSel, 2);
+}
+
+TEST(ComputerTurn, WithEveryHoldPileFullTheSeatKeepsItsCardAndHandsOn) {
+    TurnTable t;
+    t.Centers({0, 0, 0, 0});
+    t.Payoff(9);
+    t.HumanPayoff(6);
+    t.Hand({11, 8, 7});
+    for (int p = 1; p <= 4; ++p) t.FullPile(p, 30);
+    t.cp.Computer();
+    EXPECT_EQ(t.g.Pturn, 1);
+    for (int p = 1; p <= 4; ++p) EXPECT_EQ(t.g.Opp[1].HoldPileInfo[p][1], 30);
+    EXPECT_EQ(CountHand(t.g.Opp[1].Cards), 3);
+}
+
+TEST(ComputerTurn, TheEndOfTurnCaptionAndTheHumansRefill) {
+    struct Case {
+        int players;
+        i16 noMissCheck;
+        const char* caption;
+        bool refilled;
+    };
+    const Case cases[] = {
+        {2, 0, "I'll drop a card now...\n     My Turn is over.", true},
+        {2, 2, "I'll drop a card now...\n     My Turn is over.", false},
+        {3, 0, "Brivo will drop\n a card now...\nBrivo's turn is over.", false},
+    };
+    for (const Case& c : cases) {
+        TurnTable t;
+        t.g.NumPlayers = static_cast<i16>(c.players);
+        t.g.NoMissCheck = c.noMissCheck;
+        t.Hand({9, 7});
+        t.g.HumanCards[kRank][2] = 4;
+        t.g.HumanCards[kId][2] = IdOf(4);
+        for (i16 i = 1; i <= 8; ++i) {
+            t.g.Deck[kId][i] = IdOf(static_cast<i16>(i), 3);
+            t.g.Deck[kRank][i] = i;
+        }
+        t.g.StockCount = 8;
+        t.g.PileSel = 2;
+        t.cp.st.DropPile = 1;
+        t.cp.RecordDiscard();
+        t.cp.Move_End_Turn(PileRow::Opp1);
+        EXPECT_TRUE(t.h.log.Contains(std::string("Label9(1) ") + c.caption));
+        EXPECT_EQ(t.g.Pturn, c.players == 2 ? 1 : 3);
+        EXPECT_EQ(t.g.Opp[1].Cards[kRank][7], 9);
+        EXPECT_EQ(t.g.Opp[1].HoldPileInfo[1][1], 1);
+        EXPECT_EQ(CountHand(t.g.HumanCards), c.refilled ? 5 : 1) << c.players << c.noMissCheck;
+        EXPECT_EQ(t.g.NoMissCheck, 0);
+    }
+}
