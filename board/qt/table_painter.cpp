@@ -144,6 +144,8 @@ void TilePicture(QPainter& p, const QImage& picture, const QRectF& area) {
                         picture);
 }
 
+// Pictures, labels and shapes are drawn on the window's own surface, beneath every card box,
+// button and menu bar, which stand above them as child windows do; the travelling card is last.
 void PaintTable(QPainter& p, const TableScene& s) {
     p.save();
     p.setRenderHint(QPainter::Antialiasing);
@@ -161,7 +163,9 @@ void PaintTable(QPainter& p, const TableScene& s) {
         const ControlGeom& c = ctl.second;
         if (!c.Visible) continue;
         if (c.Kind == ControlKind::Shape) PaintShape(p, s, c);
-        if (ctl.first == "ImgHold") PaintImage(p, s, ctl.first, c);
+        if (ctl.first == "ImgHold" || ctl.first == "ImgTurn1" || ctl.first == "ImgTurn2" ||
+            ctl.first == "ImgAvatar")
+            PaintImage(p, s, ctl.first, c);
         if (ctl.first == "Picture1_0")
             mover = &ctl;
         else if (IsCardBox(ctl.first))
@@ -169,18 +173,16 @@ void PaintTable(QPainter& p, const TableScene& s) {
         else if (c.Kind == ControlKind::Label && !StartsWith(ctl.first, "Label3_"))
             labels.push_back(&ctl);
     }
+    if (s.drawTexts)
+        for (const Control* ctl : labels) PaintLabel(p, ctl->second, false);
     for (const Control* ctl : cards) PaintCardBox(p, s, *ctl);
     for (const Control* ctl : front) PaintCardBox(p, s, *ctl);
     for (const Control& ctl : s.form.Controls) {
         if (!ctl.second.Visible) continue;
-        if (ctl.first == "ImgTurn1" || ctl.first == "ImgTurn2" || ctl.first == "ImgAvatar" ||
-            ctl.first == "picPanel")
-            PaintImage(p, s, ctl.first, ctl.second);
+        if (ctl.first == "picPanel") PaintImage(p, s, ctl.first, ctl.second);
         if (s.drawTexts && ctl.second.Kind == ControlKind::CommandButton)
             PaintButton(p, ctl.second);
     }
-    if (s.drawTexts)
-        for (const Control* ctl : labels) PaintLabel(p, ctl->second, false);
     if (mover) PaintCardBox(p, s, *mover);
     p.restore();
 }

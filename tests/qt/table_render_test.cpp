@@ -108,3 +108,25 @@ TEST(TableRender, NumberCardsAndHighDensityKeepTheirPlaces) {
     EXPECT_GT(c.green(), 150);
     EXPECT_LT(c.blue(), 100);
 }
+
+#include "board/qt/shipped_pictures.h"
+
+TEST(TableRender, TiledBackgroundAndAvatarShowAroundTheCards) {
+    TestApp();
+    const Game g = MidGame(2, 4, 1);
+    TableLayout layout(15360, false);
+    layout.StartUp(g, 0);
+    CardPictures pics(1.0);
+    RenderExtras extras;
+    extras.background = ShippedBackgrounds()[0].picture;
+    extras.avatar = PersonalityAvatar("Brivo");
+    const QImage img = RenderTable(g, layout, BoardLooks{}, pics, extras);
+    SaveRender(img, "table_2p_4c_background");
+    // Two points of the bare table a tile apart show the same pixel: the tiles repeat.
+    EXPECT_EQ(img.pixelColor(3, 300), img.pixelColor(3 + 192, 300));
+    EXPECT_NE(img.pixelColor(3, 300), QColor(0x1E, 0x6B, 0x34));
+    const ControlGeom& avatar = layout.Ctl("ImgAvatar");
+    ASSERT_TRUE(avatar.Visible);
+    EXPECT_NE(img.pixelColor(int(avatar.Left + avatar.Width / 2), int(avatar.Top + 5)),
+              img.pixelColor(3, 300));
+}
