@@ -1,6 +1,7 @@
 // Setting the table up for a number of players and centers, and the start-up layout.
 #include "board/table_layout.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "board/table_design.h"
@@ -37,8 +38,7 @@ LayoutRequests TableLayout::TakeRequests() {
 
 void TableLayout::StartUp(const Game& g, int savedMode) {
     StartingUp = true;
-    NumPlayers = g.NumPlayers;
-    NumCenters = g.NumCenters;
+    TakeCounts(g);
     InitSideStack();
     LayoutForCounts(g);
     RestoreDisplayMode(savedMode);
@@ -80,8 +80,7 @@ void TableLayout::Setup_Layout(const Game& g, int Players, int Centers) {
     }
     const int savedMode = DisplayMode;
     if (savedMode >= 1) Change_Display(savedMode == 1 ? 0 : 1);
-    NumPlayers = g.NumPlayers;
-    NumCenters = g.NumCenters;
+    TakeCounts(g);
     LayoutForCounts(g);
     if (savedMode == 1) {
         Change_Display(0);
@@ -89,6 +88,13 @@ void TableLayout::Setup_Layout(const Game& g, int Players, int Centers) {
         Change_Display(1);
         if (KeepsRowsUp(NumPlayers, savedMode)) Change_Display(0);
     }
+}
+
+// The table has two to four players and three or four centers, four whenever more than two
+// play; counts outside that (a damaged record, a bad message) are brought inside.
+void TableLayout::TakeCounts(const Game& g) {
+    NumPlayers = std::clamp<int>(g.NumPlayers, 2, 4);
+    NumCenters = NumPlayers > 2 ? 4 : std::clamp<int>(g.NumCenters, 3, 4);
 }
 
 void TableLayout::LayoutForCounts(const Game& g) {

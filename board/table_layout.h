@@ -123,6 +123,9 @@ class TableLayout {
     bool PlaceholderStyle = true;  // wood (true) or metallic placeholder pictures
     bool BackgroundShown = false;  // a background picture is in use: reload it after a switch
     double FontSize = 9;           // the player's font size for the remark line
+    // One of the welcome, players or rules windows is open: a display switch then leaves the
+    // window's state alone.
+    bool SetupWindowsOpen = false;
 
     // The counts the table is laid out for.
     int NumPlayers = 2;
@@ -169,6 +172,7 @@ class TableLayout {
         int margin;
     };
     HoldFrame HoldFrameFor(int player) const;
+    void TakeCounts(const Game& g);
     void LayoutForCounts(const Game& g);
     void PlaceCenterRow();
     void UnloadExtraPlayers();

@@ -27,6 +27,7 @@ void TableLayout::SetCardVars(bool small) {
 }
 
 void TableLayout::Change_Display(int Action) {
+    if (!SetupWindowsOpen) form_.WindowState = 0;
     SmallDisplay = DisplayMode >= 2;
     if (Action == 0) {
         const bool up = DisplayMode % 2 == 0;

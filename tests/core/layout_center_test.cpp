@@ -116,6 +116,20 @@ TEST(PlayerRows, ComeAndGoWithThePlayers) {
     EXPECT_FALSE(t.Form().IsLoaded("PicCenter", 4));
 }
 
+TEST(PlayerRows, CountsOutsideTheGameAreBroughtInside) {
+    // Three players need four centers; a damaged count of players lays out the nearest table.
+    const std::tuple<int, int, int, int> cases[] = {
+        {3, 3, 3, 4}, {5, 4, 4, 4}, {1, 2, 2, 3}, {2, 7, 2, 4}, {0, 0, 2, 3}};
+    for (const auto& [players, centers, laidPlayers, laidCenters] : cases) {
+        TableLayout t = FreshTable(2, 3, 0, kScreen1024);
+        t.Setup_Layout(TableGame(players, centers), 2, 3);
+        t.Reset_Table(TableGame(players, centers));
+        EXPECT_EQ(t.NumPlayers, laidPlayers) << players << "x" << centers;
+        EXPECT_EQ(t.NumCenters, laidCenters) << players << "x" << centers;
+        EXPECT_EQ(t.CenterLoaded, laidCenters == 4);
+    }
+}
+
 TEST(PlayerRows, HoldCountLabelsOnlyOverNormalRows) {
     const TableLayout two = FreshTable(2, 4, 0, kScreen1024);
     const TableLayout four = FreshTable(4, 4, 0, kScreen1024);

@@ -151,3 +151,16 @@ TEST(DisplayModes, MovingCardTakesTheSizeOfItsPile) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(DisplayModes, SwitchBringsAMaximisedWindowBackToNormal) {
+    TableLayout t = FreshTable(2, 3, 0, kScreen1024);
+    t.Form().WindowState = 2;
+    t.Change_Display(1);
+    EXPECT_EQ(t.Form().WindowState, 0);
+    EXPECT_EQ(t.DropBase, 66);  // the table was scaled with the cards
+    EXPECT_DOUBLE_EQ(t.Ctl("Label3", 0).Width, 324 * 0.8);
+}
+
+}  // namespace
