@@ -38,11 +38,6 @@ struct LayoutRequests {
     bool operator==(const LayoutRequests&) const = default;
 };
 
-// Why the table is reset: an undo keeps the drawn rows, which the restored position redraws.
-struct ResetReason {
-    bool UndoMove = false;
-};
-
 inline constexpr int kWideTwips = 12288;    // 2-player rows and 4-player rows spread wider
 inline constexpr int kNarrowTwips = 12000;  // at or below: the narrow arrangement
 inline constexpr int kMoveUpTwips = 10000;  // at or below: the rows cannot be moved up
@@ -105,7 +100,8 @@ class TableLayout {
     void PlaceStatusArea();
     void PlaceAvatars();
 
-    void Reset_Table(const Game& g, ResetReason why = {});
+    // An undo (the game's UndoMove) keeps the drawn rows, which the restored position redraws.
+    void Reset_Table(const Game& g);
     void Show_PlayerNames(const Game& g);
     void Show_CenterPiles();
 

@@ -3,7 +3,8 @@
 #include "board/table_design.h"
 #include "board/table_layout.h"
 
-void TableLayout::Reset_Table(const Game& g, ResetReason why) {
+void TableLayout::Reset_Table(const Game& g) {
+    const bool undo = g.UndoMove != VbFalse;
     Show_CenterPiles();
     requests_.WildUpdate = true;
     for (const char* name : {"ImgTurn2", "ImgTurn1", "ImgHold", "cmdDeal"})
@@ -15,13 +16,13 @@ void TableLayout::Reset_Table(const Game& g, ResetReason why) {
         Ctl("Label9", 2).Caption.clear();
         Ctl("Label9", 1).Caption.clear();
     }
-    if (DisplayMode == 0 && !why.UndoMove) {
+    if (DisplayMode == 0 && !undo) {
         Set_PileCoords();
         Place_PlayerAreas();
     }
     for (int s = 1; s <= 100; ++s)
         if (form_.IsLoaded("Stack", s)) Ctl("Stack", s).Visible = false;
-    if (why.UndoMove) return;  // the restored position redraws the rows
+    if (undo) return;  // the restored position redraws the rows
 
     for (int slot = 1; slot <= 10; ++slot) Ctl("Picture7", slot).Enabled = false;
     const char* rows[] = {"Picture7", "Picture1", "Picture2", "Picture3"};

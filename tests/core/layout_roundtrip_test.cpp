@@ -90,7 +90,7 @@ TEST_P(RoundTrip, AnyTableToAnyOtherEqualsAFreshOne) {
 
 INSTANTIATE_TEST_SUITE_P(ModesAndScreens, RoundTrip,
                          ::testing::Combine(::testing::Values(0, 1, 2, 3),
-                                            ::testing::Values(9600, 12000, 12001, 12100, 12288,
-                                                              kScreen1024, 38400)));
+                                            ::testing::Values(9600, 10000, 12000, 12001, 12100,
+                                                              12288, kScreen1024, 38400)));
 
 }  // namespace

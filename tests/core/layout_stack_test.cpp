@@ -152,11 +152,12 @@ TEST(ResetTable, UndoKeepsTheDrawnRows) {
     TableLayout t = FreshTable(4, 4, 0, kScreen1024);
     Game g = TableGame(4, 4);
     g.NetConnected = 2;
+    g.UndoMove = VbTrue;
     t.Ctl("Picture7", 3).Visible = true;
     t.Ctl("Picture7", 3).Enabled = true;
     t.Ctl("Label9", 2).Caption = "Your move";
     t.Ctl("Stack", 80).Visible = true;
-    t.Reset_Table(g, {.UndoMove = true});
+    t.Reset_Table(g);
     EXPECT_TRUE(t.Ctl("Picture7", 3).Visible);
     EXPECT_TRUE(t.Ctl("Picture7", 3).Enabled);
     EXPECT_EQ(t.Ctl("Label9", 2).Caption, "Your move");  // an Internet game keeps its lines
