@@ -1,3 +1,4 @@
+#include "engine/opp_swap.h"
 #include "engine_fixture.h"
 
 namespace {
@@ -148,4 +149,20 @@ TEST_F(PlayTest, AnAceDrawsARemarkOnlyWhenItFillsTheLastEmptyCenter) {
         Play(1, 1);
         EXPECT_EQ(h.board.messages[2] == "Seat1 line", lastEmpty);
     }
+}
+
+TEST_F(PlayTest, AQuietSeatShowsNoOtherPersonalitysLines) {
+    HumanSide({9, 4});
+    OppSide(1, {9});
+    Hand({0, 4, 0, 0, 0});
+    g.HandCount = 5;
+    Center(1, 3);
+    RestToStock();
+    g.Opp[1].CommentFile = "No Comments";
+    g.CompComments[33] = "Another personality's line";
+    OppSwap(g, 1, false);
+    OppSwap(g, 1, true);
+    Play(3, 1);  // the hand Four while the side Four could have gone: no remark from a quiet seat
+    EXPECT_EQ(h.board.messages[2], "");
+    ExpectSound();
 }

@@ -65,3 +65,34 @@ TEST_F(EngineFixture, RulesCaptionShortensOnNarrowScreens) {
     EXPECT_EQ(h.board.rulesCaption, "Rules: 20 cards ");
     EXPECT_EQ(h.board.levelCaption, "Level: Ruthless");
 }
+
+TEST_F(EngineFixture, RuleMessagesExplainARefusalWithTheRefusalSound) {
+    struct Case {
+        int which;
+        i16 dragging;
+        const char* text;
+    } cases[] = {
+        {1, 1,
+         "Center piles are built up in sequence (Ace to Queen). That card cannot be played to "
+         "that Center pile yet."},
+        {2, 0,
+         "Once a card has been placed on a Hold pile, it can only be played to the Center "
+         "piles."},
+        {3, 0, "Please stop --\n     It's NOT your turn!"},
+        {4, 0, "\nYour Side card can only be played to a Center pile."},
+        {9, 0, ""},
+    };
+    for (const auto& c : cases) {
+        g.Dragging = c.dragging;
+        const int played = h.sounds.played;
+        e.RuleMessage(c.which);
+        EXPECT_EQ(h.board.messages[1], c.text);
+        EXPECT_EQ(h.sounds.played, played + 1);
+        EXPECT_EQ(g.Msg, "");
+    }
+    g.SoundMode = 2;
+    e.RuleMessage(1);
+    EXPECT_EQ(h.sounds.played, 5);
+    e.MenuNotNowMsg(1);
+    EXPECT_EQ(h.dialogs.lastText, "Please use the Internet Menu during Internet games.");
+}
