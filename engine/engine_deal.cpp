@@ -77,6 +77,13 @@ void Engine::Reset_Table() {
 }
 
 void Engine::SetUp() {
+    // The table's arrays hold four decks, four centers and side piles of 26 at most: a table set
+    // up otherwise deals nothing rather than write past them.
+    if (g.NumPlayers < 2 || g.NumPlayers > kMaxPlayers || g.NumCenters < 3 ||
+        g.NumCenters > kMaxCenters || (g.NumPlayers > 2 && g.NumCenters != 4))
+        return;
+    if (g.SidePileSize < 0 || g.SidePileSize >= kMaxSidePile) g.SidePileSize = 19;
+    g.NumCards = static_cast<i16>(52 * g.NumPlayers);
     g.ComputerBusy = VbTrue;
     if (g.NetConnected == 0) {
         if (g.SavedPause != 0) g.MovePause = g.SavedPause;

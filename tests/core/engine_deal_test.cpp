@@ -129,3 +129,24 @@ TEST_F(DealTest, AnEmptyTableDealsNothing) {
     EXPECT_EQ(CountHand(g.HumanCards), 0);
     EXPECT_FALSE(g.ComputerBusy);
 }
+
+TEST_F(DealTest, ATableOutsideTheGamesLimitsDealsNothing) {
+    struct Case {
+        int players, centers;
+        i16 sidePileSize;
+        bool dealt;
+    } cases[] = {{5, 4, 19, false}, {3, 3, 19, false}, {1, 4, 19, false}, {2, 4, 40, true}};
+    for (const auto& c : cases) {
+        Fresh();
+        Players(c.players, c.centers);
+        g.SidePileSize = c.sidePileSize;
+        e.SetUp();
+        e.GoDeal();
+        EXPECT_EQ(g.HumanSideCount != 0, c.dealt) << c.players << " players";
+        EXPECT_FALSE(g.ComputerBusy);
+        if (c.dealt) {
+            EXPECT_EQ(g.SidePileSize, 19);  // an impossible size falls back to the default
+            ExpectSound();
+        }
+    }
+}

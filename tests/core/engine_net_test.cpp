@@ -181,3 +181,29 @@ TEST_F(RemoteTest, ARemoteReshuffleTakesOnlyTheUsedPilesCards) {
         }
     }
 }
+
+TEST_F(RemoteTest, OlderPeersSendRanksFirst) {
+    std::string ranks, ids;
+    for (int i = 1; i <= 104; ++i) {
+        ranks += Str(RankOf(static_cast<i16>(i))) + "#";
+        ids += Str(i) + "#";
+    }
+    struct Case {
+        std::string version, payload;
+        i16 topId;  // of stock position 104
+        i16 sidePileSize;
+    } cases[] = {
+        {"74", ranks + ids + " 14# 0# 0#", 104, 14},  // ranks, then ids as sent, then the rules
+        {"40", ranks, 13, 19},                        // ranks only: ids are the ranks, no rules
+    };
+    for (const auto& c : cases) {
+        Remote(2, 1, c.version);
+        PeerSends(net::DK, c.payload);
+        PeerSends(net::TR, "", 1);
+        e.SetUp();
+        EXPECT_FALSE(h.net.ended) << c.version;
+        EXPECT_EQ(g.Opp[1].Side[kId][1], c.topId) << c.version;
+        EXPECT_EQ(g.Opp[1].Side[kRank][1], 13) << c.version;
+        EXPECT_EQ(g.SidePileSize, c.sidePileSize) << c.version;
+    }
+}
