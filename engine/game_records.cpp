@@ -192,9 +192,17 @@ bool GameRecords::Refuse(const std::string& text, int style, const std::string& 
 bool GameRecords::RecordToGame(SnapshotFile file) {
     g.CancelFlag = VbFalse;
     GameStateRecord rec;
-    if (!ReadRecordAt(file, g.SaveSlot, rec))
-        return Refuse("The saved games could not be read from " + SavedGamesPath() + ".",
-                      mb::Critical, kRestoreTitle);
+    if (!ReadRecordAt(file, g.SaveSlot, rec)) {
+        const std::string path =
+            file == SnapshotFile::SavedGames ? SavedGamesPath() : MoveFilePath();
+        return Refuse("The saved game could not be read from " + path + ".", mb::Critical,
+                      kRestoreTitle);
+    }
+    return RestorePosition(rec, file);
+}
+
+bool GameRecords::RestorePosition(const GameStateRecord& rec, SnapshotFile file) {
+    g.CancelFlag = VbFalse;
     if (rec.NumPlayers == 0 && rec.Pturn == 0)
         return Refuse("There is no saved game in this slot.", mb::Information, kRestoreTitle);
     if (std::string fault = ValidateRecord(rec); !fault.empty())

@@ -45,6 +45,9 @@ class GameRecords : public RecordsPort {
     // Restores record SaveSlot of the file onto the table and hands the turn on. False when the
     // record was refused: the player has been told, CancelFlag is set and nothing has changed.
     bool RecordToGame(SnapshotFile file);
+    // The same for a record that arrived otherwise (a saved Internet game sent by the host);
+    // `file` says which sound and write-back a restore from that file has.
+    bool RestorePosition(const GameStateRecord& rec, SnapshotFile file = SnapshotFile::SavedGames);
 
     // Undo of the last play (UndoMove) or restart of the whole turn (RestartWholeTurn).
     void RestartTurn();
