@@ -1,0 +1,60 @@
+#include "board/qt/board_shell.h"
+
+#include <QLabel>
+#include <QPushButton>
+
+#include "board/qt/card_looks_setup.h"
+#include "board/qt/cls_dll.h"
+#include "board/qt/layout_applier.h"
+#include "board/qt/table_view.h"
+
+namespace {
+// Over the painted table, pictures and piles are clear boxes that only take the mouse; labels
+// and buttons are real widgets.
+QWidget* MakeWidgetOverPaintedTable(const std::string&, const ControlGeom& c, QWidget* table) {
+    switch (c.Kind) {
+        case ControlKind::Label: {
+            auto* label = new QLabel(table);
+            label->setWordWrap(true);
+            label->setStyleSheet("color: #FFF4C8; background: transparent;");
+            return label;
+        }
+        case ControlKind::CommandButton:
+            return new QPushButton(table);
+        default: {
+            auto* box = new QWidget(table);
+            box->setAttribute(Qt::WA_NoSystemBackground);
+            return box;
+        }
+    }
+}
+}  // namespace
+
+BoardShell::BoardShell(BoardShellParts parts, QWidget* parent)
+    : layout(parts.screenWidthTwips, parts.largeFonts),
+      pictures(parent ? parent->devicePixelRatioF() : 1.0),
+      flash(parts.appFolder),
+      parts_(parts) {
+    view = new TableView(layout.Form(), canvas, pictures, parts.looks, parent);
+    board = std::make_unique<QtBoard>(
+        QtBoardParts{parts.game, layout, parts.looks, pictures, *view, parts.clock, parts.pump,
+                     parts.sounds, parts.dialogs, parts.appFolder},
+        canvas);
+}
+
+BoardShell::~BoardShell() = default;
+
+DeckChoice BoardShell::StartUp(int savedDisplayMode) {
+    layout.StartUp(parts_.game, savedDisplayMode);
+    ClsDll dll = ClsDll::Installed();
+    const DeckChoice inEffect = ApplyCardLooks(parts_.looks, pictures, dll);
+    view->resize(static_cast<int>(layout.Form().Width), static_cast<int>(layout.Form().Height));
+    board->LoadBackground();
+    board->DrawTable();
+    return inEffect;
+}
+
+void BoardShell::ApplyWidgets() {
+    view->SetDrawTexts(false);
+    ApplyLayout(layout.Form(), view, MakeWidgetOverPaintedTable);
+}
