@@ -112,7 +112,9 @@ class ComputerPlayer : public TurnPort {
     PassEnd PlanAndPlay();
     bool ForcedDiscardPlay();
     void AfterSeatLoop();
+    bool RemoteTurn();
     void HumanTurnStarts();
+    bool NetEndOfTurn();
     void Step(const char* what);
 
     // Remarks, sounds and the pieces of a card move (turn_remarks.cpp, comp_flip.cpp).

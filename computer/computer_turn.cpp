@@ -2,6 +2,7 @@
 // human is on turn again, the game ends or the window asks the loop to stop.
 #include "computer/computer_player.h"
 #include "computer/turn_watcher.h"
+#include "engine/engine.h"
 #include "engine/opp_swap.h"
 
 namespace {
@@ -23,26 +24,38 @@ void ComputerPlayer::ComputerTurn() {
     // An event handled during one of this turn's pauses must not start the seats over inside it.
     if (inTurn_) return;
     RunningMark running(inTurn_);
-    // Remote seats of an Internet game are played by the Internet play code, not here.
-    if (g.NetConnected > 0) {
-        g.ComputerBusy = VbFalse;
-        return;
-    }
-    g.ComputerBusy = VbTrue;
+    const bool online = g.NetConnected > 0;
+    // Online the seats are other people: the window stays free while their turns arrive.
+    g.ComputerBusy = online ? VbFalse : VbTrue;
+    if (online && g.NetCode == net::EG) return;
     while (g.Pturn >= 2 && g.Pturn <= g.NumPlayers) {
         if (g.StopFlag || g.NewGamePending) break;
         const int player = g.Pturn;
-        OppSwap(g, player - 1, false);
+        OppSwap(g, player - 1, false, sv.board);
         if (sv.status) sv.status->ShowOppStatus(player - 1);
         Say(1, g.CurName + "'s turn");
-        if (watcher) watcher->SeatTurnStarted(player);
-        Computer();
-        if (watcher) watcher->SeatTurnEnded(player);
+        if (online) {
+            if (!RemoteTurn()) return;
+        } else {
+            if (g.NumPlayers >= 3 && sv.board) sv.board->SetLevelLabel(LevelCaption(g.CompLevel));
+            if (watcher) watcher->SeatTurnStarted(player);
+            Computer();
+            if (watcher) watcher->SeatTurnEnded(player);
+        }
         // A turn that did not hand on was stopped, given up or ended the game.
         if (g.Pturn == player) break;
     }
     g.ComputerBusy = VbFalse;
     AfterSeatLoop();
+}
+
+// The turn of a remote player, replayed by the Internet play code; false when the game is
+// over, changed under it or gone.
+bool ComputerPlayer::RemoteTurn() {
+    for (i16 code : {net::GO, net::EG, net::GS, net::LO})
+        if (g.NetCode == code) return false;
+    if (sv.net) sv.net->Opponent();
+    return g.NetConnected != 0;
 }
 
 void ComputerPlayer::AfterSeatLoop() {

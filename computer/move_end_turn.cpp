@@ -38,7 +38,10 @@ void ComputerPlayer::Move_End_Turn(PileRow row) {
         Show(row, hold, id, card_kind::kSilent);
         Step("discard");
     }
-    sv.Pause(g.MovePause);
+    if (g.NetConnected == 0)
+        sv.Pause(g.MovePause);
+    else if (!NetEndOfTurn())
+        return;
 
     Engine engine(g, sv);
     if (sv.records) sv.records->StatsCk(3, 4);
@@ -62,6 +65,25 @@ void ComputerPlayer::Move_End_Turn(PileRow row) {
     g.MissedPlay = VbFalse;
     if (sv.window) sv.window->ShowTurnMarker(1);
     if (sv.board) sv.board->EnableHumanPiles(true, kSideSlot, kLastHoldSlot);
+}
+
+// The machines agree that the turn is over: the player's own machine says OK, the host passes
+// it on to the others and waits for them. False when the game went away or changed meanwhile.
+bool ComputerPlayer::NetEndOfTurn() {
+    if (!sv.net) return false;
+    while (g.NetConnected != 0 && sv.net->WaitNet(0)) {
+        if (g.NetCode == net::GS || g.NetCode == net::LO) return false;
+        if (g.NetCode == net::GO || g.NetCode == net::OK) break;
+    }
+    if (g.IsHost == 1 && g.NumPlayers >= 3 && g.NetCode != net::GO && g.NetConnected != 0) {
+        g.NetAnswers = 1;
+        sv.net->SendNetAll(g.CompLevel, "OK");
+        while (g.NetAnswers < g.NumPlayers - 1 && g.NetConnected != 0 && sv.net->WaitNet(0))
+            if (g.NetCode == net::GO) return false;
+    }
+    if (g.NetCode == net::GO || g.NetConnected == 0) return false;
+    sv.net->SendNet(g.CompLevel, "OK");
+    return true;
 }
 
 // The human's hand is full for its turn (a deal or a recovery has just filled it), and the

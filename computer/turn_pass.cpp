@@ -28,6 +28,7 @@ struct TableMark {
 
 void ComputerPlayer::Computer() {
     if (g.Pturn == 1) return;
+    g.NetCode = 0;
     if (!RefillHand()) return;
     if (!g.NoMissCheck) OpeningComments();
     if (g.Pturn == g.NumPlayers) g.NewDeal = 0;

@@ -19,6 +19,9 @@ bool CenterAccepts(const Game& g, i16 rank, int pile);
 // Cards in hand slots 2-6.
 i16 CountHand(const PorC& cards);
 
+// The caption of a computer level (0 Average, 1 Clever, 2 Ruthless).
+std::string LevelCaption(int level);
+
 class Engine {
   public:
     Engine(Game& g, const Services& sv) : g(g), sv(sv) {}

@@ -1,8 +1,9 @@
 #include "engine/engine.h"
 #include "platform/vb_strings.h"
 
-namespace {
-const char* const kLevelNames[] = {"Level: Average", "Level: Clever", "Level: Ruthless"};
+std::string LevelCaption(int level) {
+    static const char* const kNames[] = {"Level: Average", "Level: Clever", "Level: Ruthless"};
+    return kNames[level >= 0 && level <= 2 ? level : 0];
 }
 
 bool Engine::CheckCenterPlay() {
@@ -95,7 +96,7 @@ void Engine::ShowRulesCaption() {
     std::string level;
     if (g.NetConnected == 0) {
         const int l = g.Opp[1].Level;
-        level = kLevelNames[l >= 0 && l <= 2 ? l : 0];
+        level = LevelCaption(l);
     } else {
         level = g.ShuffleSeparately ? "Decks: separate" : "Decks: together";
     }

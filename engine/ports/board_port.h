@@ -70,6 +70,8 @@ public:
         (void)rules;
         (void)level;
     }
+    // The level caption alone, as each computer seat of a game of three or four takes its turn.
+    virtual void SetLevelLabel(const std::string& level) { (void)level; }
     // The screen's width in twips and the display mode (0-3; 2 and 3 small cards): a narrow
     // screen gets the short rules caption.
     virtual i32 ScreenWidth() const { return 19200; }

@@ -18,4 +18,6 @@ public:
     // Sends the human's card play just made (endOfTurn: the turn's last play and its end) to the
     // peers and waits for their answers; the handler sets NetCode and NetAnswers meanwhile.
     virtual void Move_Transmit(bool endOfTurn) { (void)endOfTurn; }
+    // Replays the turn of the remote player Pturn as its machine sends it, up to its discard.
+    virtual void Opponent() {}
 };

@@ -160,3 +160,36 @@ TEST(ComputerTurn, TheEndOfTurnCaptionAndTheHumansRefill) {
         EXPECT_EQ(t.g.NoMissCheck, 0);
     }
 }
+
+// Online the player's own machine confirms the end of its turn; the host of three or four
+// passes the word on and waits for the others. A lost connection stops before the hand-over.
+TEST(ComputerTurn, OnlineTheEndOfTurnWaitsForTheMachinesToAgree) {
+    struct Case {
+        i16 isHost;
+        i16 answer;
+        std::vector<std::pair<int, std::string>> sent;
+        i16 nextPturn;
+    };
+    const Case cases[] = {
+        {1, net::OK, {{-2, "OK"}, {2, "OK"}}, 3},
+        {0, net::OK, {{2, "OK"}}, 3},
+        {1, net::GO, {}, 2},
+    };
+    for (const Case& c : cases) {
+        TurnTable t;
+        t.g.NumPlayers = 3;
+        t.g.NetConnected = 2;
+        t.g.IsHost = c.isHost;
+        t.g.CompLevel = 2;  // online: the socket of the player on turn
+        t.Hand({9, 7});
+        t.g.PileSel = 2;
+        t.cp.st.DropPile = 1;
+        t.cp.RecordDiscard();
+        t.h.net.replies.push_back([&t, &c] { t.g.NetCode = c.answer; });
+        t.h.net.replies.push_back([&t] { t.g.NetAnswers = 2; });
+        t.cp.Move_End_Turn(PileRow::Opp1);
+        EXPECT_EQ(t.h.net.sent, c.sent) << "host " << c.isHost;
+        EXPECT_EQ(t.g.Pturn, c.nextPturn);
+        EXPECT_TRUE(t.h.log.Contains("Label9(1) Brivo's turn is over..."));
+    }
+}
