@@ -68,7 +68,12 @@ void ComputerPlayer::AfterSeatLoop() {
         g.Pturn = 0;
         if (sv.window) sv.window->MenuNewGame();
     }
-    if (g.TutorialOn && sv.window) sv.window->TutorialTurnOver();
+    if (g.TutorialOn) {
+        // The tutorial holds the table still until its Next button is pressed.
+        if (sv.window) sv.window->StopIdleTimer();
+        if (sv.board) sv.board->EnablePlayerPiles(false);
+        if (sv.window) sv.window->TutorialTurnOver();
+    }
 }
 
 void ComputerPlayer::Step(const char* what) {

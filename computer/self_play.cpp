@@ -2,6 +2,7 @@
 
 #include <ctime>
 #include <optional>
+#include <string_view>
 
 #include "computer/computer_player.h"
 #include "computer/turn_watcher.h"
@@ -17,12 +18,15 @@ double ThreadCpuSeconds() {
     return static_cast<double>(ts.tv_sec) + static_cast<double>(ts.tv_nsec) * 1e-9;
 }
 
-// Every question is answered Yes: a stalemate is reshuffled and play goes on.
+// Every question is answered Yes, a stalemate as told: reshuffled, or the game given up.
 struct YesDialogs : Dialogs {
+    explicit YesDialogs(bool giveUp) : giveUp(giveUp) {}
     int MsgBox(const std::string&, int, const std::string& title) override {
-        stalemates += title == "Stalemate";
-        return mb::Yes;
+        if (title != "Stalemate") return mb::Yes;
+        ++stalemates;
+        return giveUp ? mb::No : mb::Yes;
     }
+    bool giveUp;
     int stalemates = 0;
 };
 
@@ -33,6 +37,7 @@ struct Watcher : TurnWatcher {
         if (s.timeTurns) start = ThreadCpuSeconds();
     }
     void Step(const char* what) override {
+        if (std::string_view(what) == "pass limit") ++r.passLimitTurns;
         ++steps;
         Check(what);
         // The hand count follows the cards of the player whose hand it is, also after a
@@ -196,7 +201,7 @@ SelfPlayResult PlaySelfGame(const SelfPlaySetup& s) {
     g.CosmeticRng.Rnd(-1);
     g.CosmeticRng.Randomize(s.seed);
 
-    YesDialogs dialogs;
+    YesDialogs dialogs(s.giveUpStalemates);
     std::optional<HeadlessServices> headless;
     Services sv;
     if (s.remarks) {
@@ -227,6 +232,7 @@ SelfPlayResult PlaySelfGame(const SelfPlaySetup& s) {
         }
     }
     r.stalemates = dialogs.stalemates;
+    r.givenUp = s.giveUpStalemates && r.stalemates > 0;
     r.winner = g.Pturn == 0 ? Winner(g) : 0;
     r.margin = r.winner ? Margin(g, r.winner) : 0;
     return r;

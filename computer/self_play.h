@@ -17,6 +17,8 @@ struct SelfPlaySetup {
     bool shuffleSeparately = false;
     i16 sidePileSize = 19;  // side-pile cards minus one
     std::int32_t seed = 0;
+    // A stalemate is given up (the game ends with no winner) instead of reshuffled.
+    bool giveUpStalemates = false;
     // Runs the card-conservation check after every step (the first fault ends the game).
     bool checkCards = true;
     // Keeps the CPU time of every computer seat's turn.
@@ -34,9 +36,11 @@ struct SelfPlayResult {
     int humanTurns = 0;
     int computerTurns = 0;
     int stalemates = 0;
+    bool givenUp = false;  // a stalemate ended the game
     // The most cards one computer turn played, and turns that did not hand the turn on.
     int mostStepsInTurn = 0;
     int stuckTurns = 0;
+    int passLimitTurns = 0;           // turns that ran out of passes
     std::string fault;                // the first conservation fault, "" when none
     std::vector<double> turnSeconds;  // CPU time of each computer turn, when timed
 };

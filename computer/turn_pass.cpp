@@ -42,6 +42,7 @@ void ComputerPlayer::Computer() {
         if (end == PassEnd::Planning) end = PlanAndPlay();
         if (end == PassEnd::TurnOver) return;
         if (end == PassEnd::Discard) break;
+        if (pass + 1 >= kMaxPasses) Step("pass limit");
         if (pass + 1 >= kMaxPasses || TableMark(g) == before) {
             // A plan that played nothing would be planned again: discard instead.
             Comp_Drop();

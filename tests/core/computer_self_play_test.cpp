@@ -32,6 +32,7 @@ SelfPlaySetup SoakSetup(int i) {
     s.shuffleSeparately = (rules / 16) % 2;
     s.sidePileSize = kSides[(rules / 32) % 4];
     s.seed = 1000 + i;
+    s.giveUpStalemates = i % 5 == 4;
     return s;
 }
 
@@ -40,23 +41,28 @@ SelfPlaySetup SoakSetup(int i) {
 TEST(ComputerSelfPlay, SeededGamesKeepEveryCardAndEnd) {
     const int games = SoakGames();
     int wins[5] = {};
-    int stalemates = 0, mostSteps = 0;
+    int stalemates = 0, givenUp = 0, mostSteps = 0;
     for (int i = 0; i < games; ++i) {
         const SelfPlaySetup s = SoakSetup(i);
         const SelfPlayResult r = PlaySelfGame(s);
         ASSERT_EQ(r.fault, "") << "game " << i << " seed " << s.seed;
-        ASSERT_NE(r.winner, 0) << "game " << i << " did not end after " << r.humanTurns << " turns";
+        ASSERT_TRUE(r.winner != 0 || r.givenUp)
+            << "game " << i << " did not end after " << r.humanTurns << " turns";
+        ASSERT_EQ(r.givenUp, r.winner == 0) << "game " << i;
         ASSERT_EQ(r.stuckTurns, 0) << "game " << i;
+        ASSERT_EQ(r.passLimitTurns, 0) << "game " << i;
         ++wins[r.winner];
         stalemates += r.stalemates > 0;
+        givenUp += r.givenUp;
         mostSteps = std::max(mostSteps, r.mostStepsInTurn);
     }
     EXPECT_GT(wins[1], 0);
     EXPECT_GT(wins[2], 0);
+    EXPECT_GT(givenUp, 0);
     std::printf(
-        "%d games: player 1 won %d, seats won %d/%d/%d; %d with a stalemate; at most %d "
-        "steps in one computer turn\n",
-        games, wins[1], wins[2], wins[3], wins[4], stalemates, mostSteps);
+        "%d games: player 1 won %d, seats won %d/%d/%d; %d with a stalemate, %d given "
+        "up; at most %d steps in one computer turn\n",
+        games, wins[1], wins[2], wins[3], wins[4], stalemates, givenUp, mostSteps);
 }
 
 // Remarks and sounds draw from their own generator: a seeded game plays the same card for card
