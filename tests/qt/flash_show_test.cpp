@@ -2,48 +2,18 @@
 
 #include <gtest/gtest.h>
 
-#include <QTemporaryDir>
-#include <functional>
-
-#include "board/model_canvas.h"
 #include "board/qt/anim_buffers.h"
-#include "board/qt/card_pictures.h"
 #include "board/qt/shipped_pictures.h"
-#include "board/qt/table_view.h"
-#include "tests/qt/qt_test_app.h"
+#include "tests/qt/table_fixture.h"
 
 namespace {
-// Lets a test act at a moment of the show.
-struct ScriptedPump : EventPump {
-    explicit ScriptedPump(ManualClock& c) : clock(c) {}
-    void Pump(bool, double wait) override {
-        clock.Advance(wait);
-        if (at) at(clock.Now());
-    }
-    ManualClock& clock;
-    std::function<void(double)> at;
-};
-
-struct ShowFixture : ::testing::Test {
-    QApplication& app = TestApp();
-    QTemporaryDir dir;
-    Game g;
-    BoardLooks looks;
-    TableLayout layout{15360, false};
-    CardPictures pics{1.0};
-    ModelCanvas canvas{layout.Form()};
-    TableView view{layout.Form(), canvas, pics, looks};
-    ManualClock clock;
-    ScriptedPump pump{clock};
+struct ShowFixture : TableFixture {
     int backgrounds = 0;
     std::function<void()> reload = [this] { ++backgrounds; };
 
     void SetUp() override {
         ASSERT_TRUE(WriteShippedPictures(dir.path()));
-        g.NumPlayers = 2;
-        g.NumCenters = 3;
-        layout.StartUp(g, 0);
-        view.resize(int(layout.Form().Width), int(layout.Form().Height));
+        LayOut();
     }
 };
 }  // namespace

@@ -2,46 +2,18 @@
 
 #include <gtest/gtest.h>
 
-#include <QTemporaryDir>
-
 #include "board/deal_card.h"
-#include "board/qt/card_pictures.h"
-#include "board/qt/table_view.h"
 #include "engine/headless/headless_services.h"
-#include "tests/qt/qt_test_app.h"
+#include "tests/qt/table_fixture.h"
 
 namespace {
-// Advances the manual clock like a pause would, counting the frames.
-struct CountingPump : EventPump {
-    explicit CountingPump(ManualClock& c) : clock(c) {}
-    void Pump(bool, double wait) override {
-        clock.Advance(wait);
-        ++frames;
-    }
-    ManualClock& clock;
-    int frames = 0;
-};
-
-struct BoardFixture : ::testing::Test {
-    QApplication& app = TestApp();  // before any widget
-    QTemporaryDir dir;
-    Game g;
-    BoardLooks looks;
-    TableLayout layout{15360, false};
-    CardPictures pics{1.0};
-    ModelCanvas canvas{layout.Form()};
-    TableView view{layout.Form(), canvas, pics, looks};
-    ManualClock clock;
-    CountingPump pump{clock};
+struct BoardFixture : TableFixture {
     CallLog log;
     ScriptedDialogs dialogs{log};
     std::unique_ptr<QtBoard> board;
 
     void SetUp() override {
-        g.NumPlayers = 2;
-        g.NumCenters = 3;
-        layout.StartUp(g, 0);
-        view.resize(int(layout.Form().Width), int(layout.Form().Height));
+        LayOut();
         board = std::make_unique<QtBoard>(QtBoardParts{g, layout, looks, pics, view, clock, pump,
                                                        nullptr, &dialogs, dir.path().toStdString()},
                                           canvas);
@@ -144,4 +116,18 @@ TEST_F(BoardFixture, AvatarsFitTheirBoxByTheirProportions) {
     board->LoadAvatar("../escape.png");  // not a plain name: nothing changes
     board->LoadAvatar("missing.png");
     EXPECT_EQ(layout.Ctl("ImgAvatar").Width, 120);
+}
+
+TEST_F(BoardFixture, EmptySlotsNeverTakeTheMouseAndTheTutorialKeepsHoldPilesOpen) {
+    g.HumanCards[kRank][2] = 4;
+    g.HumanCards[kRank][8] = 9;
+    board->EnableHumanPiles(true, 1, 10);
+    EXPECT_TRUE(layout.Ctl("Picture7", 2).Enabled);
+    EXPECT_FALSE(layout.Ctl("Picture7", 3).Enabled);
+    EXPECT_FALSE(layout.Ctl("Picture7", 7).Enabled);
+    EXPECT_TRUE(layout.Ctl("Picture7", 8).Enabled);
+    g.TutorialOn = VbTrue;
+    board->EnablePlayerPiles(false);
+    EXPECT_FALSE(layout.Ctl("Picture7", 2).Enabled);
+    for (int i = 7; i <= 10; ++i) EXPECT_TRUE(layout.Ctl("Picture7", i).Enabled) << i;
 }
