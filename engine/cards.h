@@ -8,7 +8,9 @@
 // receiving side of an Internet game relies on.
 i16 CardRank(i16& card);
 // The rank without touching the id.
-inline i16 RankOf(i16 card) { return CardRank(card); }
+inline i16 RankOf(i16 card) {
+    return CardRank(card);
+}
 
 // Ten passes over stock positions first..last; each position swaps with a partner drawn from
 // 1..stretch (plus `offset`). Shuffling all decks together passes the stock size as the stretch;

@@ -8,8 +8,9 @@
 namespace {
 
 class Census {
-public:
-    explicit Census(int numCards) : seen_(static_cast<size_t>(numCards) + 1, 0), numCards_(numCards) {}
+  public:
+    explicit Census(int numCards)
+        : seen_(static_cast<size_t>(numCards) + 1, 0), numCards_(numCards) {}
 
     // `where` names the place for the message; it is built only when something is wrong, since
     // self-play runs the check after every step.
@@ -35,7 +36,7 @@ public:
         return error_;
     }
 
-private:
+  private:
     static std::string Name(const char* where) { return where; }
     template <typename F>
     static std::string Name(F where) {
@@ -66,12 +67,14 @@ void CountPlayer(Census& c, const PlayerView& v) {
         c.Add(v.side[kId][i], v.side[kRank][i], [&] { return v.name + " side " + Str(i); });
     CheckSlotMatches(c, v, kSideSlot, v.sideCount ? v.side[kId][v.sideCount] : 0, "side top");
     for (int s = kFirstHandSlot; s <= kLastHandSlot; ++s)
-        if (v.cards[kId][s] != 0) c.Add(v.cards[kId][s], v.cards[kRank][s], [&] { return v.name + " hand"; });
+        if (v.cards[kId][s] != 0)
+            c.Add(v.cards[kId][s], v.cards[kRank][s], [&] { return v.name + " hand"; });
     for (int p = 1; p <= 4; ++p) {
         int n = v.holdCount[p];
         if (n < 0 || n > kHoldCapacity) return c.Fail(v.name + ": hold count of pile" + Str(p));
         for (int i = 1; i <= n; ++i)
-            c.Add(v.hold[kId][p][i], v.hold[kRank][p][i], [&] { return v.name + " hold" + Str(p); });
+            c.Add(v.hold[kId][p][i], v.hold[kRank][p][i],
+                  [&] { return v.name + " hold" + Str(p); });
         if (v.topInHold) {
             CheckSlotMatches(c, v, 6 + p, n ? v.hold[kId][p][n] : 0, "hold top");
         } else if (v.cards[kId][6 + p] != 0) {

@@ -6,7 +6,7 @@
 
 // Seconds on a clock that never goes back.
 class Clock {
-public:
+  public:
     virtual ~Clock() = default;
     virtual double Now() = 0;
 };
@@ -14,38 +14,38 @@ public:
 // Hands control to the event loop for up to `maxWaitSeconds`, returning earlier when an event
 // arrives. With `allowInput` false the player's mouse and key events wait until later.
 class EventPump {
-public:
+  public:
     virtual ~EventPump() = default;
     virtual void Pump(bool allowInput, double maxWaitSeconds) = 0;
 };
 
 class SteadyClock : public Clock {
-public:
+  public:
     double Now() override;
 };
 
 // A clock that only moves when told: for tests and headless games.
 class ManualClock : public Clock {
-public:
+  public:
     double Now() override { return now_; }
     void Advance(double seconds) { now_ += seconds; }
 
-private:
+  private:
     double now_ = 0;
 };
 
 // A pump with no events that lets a manual clock run on: a pause takes no real time.
 class InstantPump : public EventPump {
-public:
+  public:
     explicit InstantPump(ManualClock& clock) : clock_(clock) {}
     void Pump(bool, double maxWaitSeconds) override { clock_.Advance(maxWaitSeconds); }
 
-private:
+  private:
     ManualClock& clock_;
 };
 
 class Pauser {
-public:
+  public:
     Pauser(Clock& clock, EventPump& pump, const i16& stopFlag, const i16& flipInProgress)
         : clock_(clock), pump_(pump), stop_(stopFlag), flip_(flipInProgress) {}
 
@@ -55,7 +55,7 @@ public:
     // Total time spent in pauses so far, for tests that check a flow's pacing.
     double paused() const { return paused_; }
 
-private:
+  private:
     Clock& clock_;
     EventPump& pump_;
     const i16& stop_;

@@ -11,7 +11,8 @@ ProgramFolderResult SyncProgramFolder(const std::string& stagedDir, const std::s
     for (const char* sub : kProgramSubfolders) {
         fs::create_directories(fs::path(appFolder) / sub, ec);
         if (ec) {
-            result.error = "cannot create " + (fs::path(appFolder) / sub).string() + ": " + ec.message();
+            result.error =
+                "cannot create " + (fs::path(appFolder) / sub).string() + ": " + ec.message();
             return result;
         }
     }

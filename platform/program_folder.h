@@ -7,11 +7,11 @@
 struct ProgramFolderResult {
     bool firstStart = false;  // the folder did not exist before
     int filesAdded = 0;
-    std::string error;        // empty on success
+    std::string error;  // empty on success
 };
 
 ProgramFolderResult SyncProgramFolder(const std::string& stagedDir, const std::string& appFolder);
 
 // The folders every program folder has.
-inline const char* const kProgramSubfolders[] = {"Data",       "Data/PMS", "Sounds", "Avatars",
+inline const char* const kProgramSubfolders[] = {"Data",        "Data/PMS", "Sounds", "Avatars",
                                                  "backgrounds", "Icons",    "users"};

@@ -32,7 +32,8 @@ i32 RecordBuffer::GetI32(size_t offset) const {
 void RecordBuffer::SetI32(size_t offset, i32 value) {
     Check(offset, 4);
     auto u = static_cast<std::uint32_t>(value);
-    for (int k = 0; k < 4; ++k) bytes_[offset + k] = static_cast<std::uint8_t>((u >> (8 * k)) & 0xFF);
+    for (int k = 0; k < 4; ++k)
+        bytes_[offset + k] = static_cast<std::uint8_t>((u >> (8 * k)) & 0xFF);
 }
 
 double RecordBuffer::GetF64(size_t offset) const {
@@ -48,7 +49,8 @@ void RecordBuffer::SetF64(size_t offset, double value) {
     Check(offset, 8);
     std::uint64_t u;
     std::memcpy(&u, &value, sizeof u);
-    for (int k = 0; k < 8; ++k) bytes_[offset + k] = static_cast<std::uint8_t>((u >> (8 * k)) & 0xFF);
+    for (int k = 0; k < 8; ++k)
+        bytes_[offset + k] = static_cast<std::uint8_t>((u >> (8 * k)) & 0xFF);
 }
 
 std::string RecordBuffer::GetText(size_t offset, size_t length) const {

@@ -11,7 +11,7 @@
 #include "platform/vb_types.h"
 
 class RecordBuffer {
-public:
+  public:
     explicit RecordBuffer(size_t length = 0) : bytes_(length, 0) {}
 
     size_t size() const { return bytes_.size(); }
@@ -30,7 +30,7 @@ public:
     std::string GetRawText(size_t offset, size_t length) const;
     void SetText(size_t offset, size_t length, std::string_view utf8);
 
-private:
+  private:
     void Check(size_t offset, size_t length) const;
     std::vector<std::uint8_t> bytes_;
 };

@@ -40,6 +40,7 @@ bool RecordFile::Write(long n, const RecordBuffer& record, std::string* error) c
     }
     size_t start = static_cast<size_t>(n - 1) * length_;
     if (bytes.size() < start + length_) bytes.resize(start + length_, '\0');
-    std::copy(record.bytes().begin(), record.bytes().end(), bytes.begin() + static_cast<long>(start));
+    std::copy(record.bytes().begin(), record.bytes().end(),
+              bytes.begin() + static_cast<long>(start));
     return WriteFileAtomically(path_, bytes, error);
 }

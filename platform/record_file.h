@@ -7,8 +7,9 @@
 #include "platform/record_buffer.h"
 
 class RecordFile {
-public:
-    RecordFile(std::string path, size_t recordLength) : path_(std::move(path)), length_(recordLength) {}
+  public:
+    RecordFile(std::string path, size_t recordLength)
+        : path_(std::move(path)), length_(recordLength) {}
 
     const std::string& path() const { return path_; }
     size_t recordLength() const { return length_; }
@@ -23,7 +24,7 @@ public:
     // Writes record `n`, extending the file with zero records where needed.
     bool Write(long n, const RecordBuffer& record, std::string* error = nullptr) const;
 
-private:
+  private:
     std::string path_;
     size_t length_;
 };

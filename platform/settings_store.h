@@ -5,7 +5,7 @@
 #include <string>
 
 class SettingsStore {
-public:
+  public:
     virtual ~SettingsStore() = default;
     virtual std::string GetSetting(const std::string& section, const std::string& key,
                                    const std::string& fallback) = 0;
@@ -14,7 +14,7 @@ public:
 };
 
 class MemorySettings : public SettingsStore {
-public:
+  public:
     std::string GetSetting(const std::string& section, const std::string& key,
                            const std::string& fallback) override {
         auto it = values_.find(section + "/" + key);
@@ -25,6 +25,6 @@ public:
         values_[section + "/" + key] = value;
     }
 
-private:
+  private:
     std::map<std::string, std::string> values_;
 };

@@ -7,10 +7,10 @@
 namespace {
 
 // Code points of bytes 0x80-0x9F; 0 where the code page leaves the byte unassigned.
-constexpr char32_t kHigh[32] = {
-    0x20AC, 0,      0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
-    0x2039, 0x0152, 0,      0x017D, 0,      0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
-    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178};
+constexpr char32_t kHigh[32] = {0x20AC, 0,      0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
+                                0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0,      0x017D, 0,
+                                0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
+                                0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178};
 
 char32_t ByteToCodePoint(unsigned char b) {
     if (b >= 0x80 && b < 0xA0 && kHigh[b - 0x80] != 0) return kHigh[b - 0x80];
@@ -68,7 +68,8 @@ char32_t NextCodePoint(std::string_view s, size_t& i) {
 
 std::string ToCp1252(std::string_view utf8) {
     std::string out;
-    for (size_t i = 0; i < utf8.size();) out += static_cast<char>(CodePointToByte(NextCodePoint(utf8, i)));
+    for (size_t i = 0; i < utf8.size();)
+        out += static_cast<char>(CodePointToByte(NextCodePoint(utf8, i)));
     return out;
 }
 

@@ -4,7 +4,7 @@
 #include <cstdint>
 
 class VbRandom {
-public:
+  public:
     // The next number in [0, 1).
     float Rnd();
     // A negative argument reseeds from the argument's bits and returns the first number of the
@@ -19,7 +19,7 @@ public:
     // Int(Rnd * n) + 1: a draw from 1..n as the game's code writes it.
     int Draw1To(int n) { return static_cast<int>(Rnd() * static_cast<float>(n)) + 1; }
 
-private:
+  private:
     void Step() { seed_ = (seed_ * 0x43FD43FDu + 0xC39EC3u) & 0xFFFFFFu; }
     float Current() const { return static_cast<float>(seed_) / 16777216.0f; }
     std::uint32_t seed_ = 0x50000;

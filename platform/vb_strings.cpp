@@ -54,7 +54,8 @@ double Val(std::string_view text) {
     std::string num;
     if (i < s.size() && (s[i] == '+' || s[i] == '-')) num += s[i++];
     bool digits = false;
-    while (i < s.size() && std::isdigit(static_cast<unsigned char>(s[i]))) num += s[i++], digits = true;
+    while (i < s.size() && std::isdigit(static_cast<unsigned char>(s[i])))
+        num += s[i++], digits = true;
     if (i < s.size() && s[i] == '.') {
         num += s[i++];
         while (i < s.size() && std::isdigit(static_cast<unsigned char>(s[i])))

@@ -7,8 +7,12 @@
 // A non-negative number gets a leading blank, a negative one its minus sign: Str(5) == " 5".
 std::string Str(long long n);
 std::string Str(double x);
-inline std::string Str(int n) { return Str(static_cast<long long>(n)); }
-inline std::string Str(short n) { return Str(static_cast<long long>(n)); }
+inline std::string Str(int n) {
+    return Str(static_cast<long long>(n));
+}
+inline std::string Str(short n) {
+    return Str(static_cast<long long>(n));
+}
 
 // Reads the leading number of a text, skipping blanks, tabs and line feeds anywhere in it;
 // stops at the first character that cannot continue a number. "&H" and "&O" prefixes read hex

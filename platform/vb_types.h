@@ -9,4 +9,6 @@ using i32 = std::int32_t;
 constexpr i16 VbTrue = -1;
 constexpr i16 VbFalse = 0;
 
-constexpr i16 VbBool(bool b) { return b ? VbTrue : VbFalse; }
+constexpr i16 VbBool(bool b) {
+    return b ? VbTrue : VbFalse;
+}

@@ -31,7 +31,8 @@ std::string DefaultAppFolder() {
 std::string StagedProgramFolder() {
     const QDir exe(QCoreApplication::applicationDirPath());
     for (const QString& rel : {QStringLiteral("program"), QStringLiteral("../share/quorvane")}) {
-        if (QDir(exe.filePath(rel)).exists("Data")) return QDir(exe.filePath(rel)).canonicalPath().toStdString();
+        if (QDir(exe.filePath(rel)).exists("Data"))
+            return QDir(exe.filePath(rel)).canonicalPath().toStdString();
     }
     return {};
 }

@@ -5,10 +5,10 @@
 class QWidget;
 
 class QtDialogs : public Dialogs {
-public:
+  public:
     explicit QtDialogs(QWidget* parent) : parent_(parent) {}
     int MsgBox(const std::string& text, int style, const std::string& title) override;
 
-private:
+  private:
     QWidget* parent_;
 };

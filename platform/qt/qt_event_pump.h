@@ -4,6 +4,6 @@
 #include "platform/pause.h"
 
 class QtEventPump : public EventPump {
-public:
+  public:
     void Pump(bool allowInput, double maxWaitSeconds) override;
 };

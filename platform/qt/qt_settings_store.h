@@ -3,7 +3,7 @@
 #include "platform/settings_store.h"
 
 class QtSettingsStore : public SettingsStore {
-public:
+  public:
     std::string GetSetting(const std::string& section, const std::string& key,
                            const std::string& fallback) override;
     void SaveSetting(const std::string& section, const std::string& key,

@@ -1,15 +1,17 @@
 #include "platform/qt/qt_sounds.h"
 
 #include <QApplication>
+#include <QAudioDevice>
 #include <QEventLoop>
 #include <QFileInfo>
-#include <QAudioDevice>
 #include <QMediaDevices>
 #include <QSoundEffect>
 #include <QTimer>
 #include <QUrl>
 
-QtSounds::QtSounds() { haveDevice_ = !QMediaDevices::audioOutputs().isEmpty(); }
+QtSounds::QtSounds() {
+    haveDevice_ = !QMediaDevices::audioOutputs().isEmpty();
+}
 
 QtSounds::~QtSounds() = default;
 
@@ -19,7 +21,9 @@ void QtSounds::PlaySound(const std::string& path, bool wait) {
     if (!QFileInfo(file).isFile()) return;
     // Finished effects are dropped here rather than in a signal handler, which keeps playback
     // free of object-lifetime races.
-    std::erase_if(playing_, [](const auto& e) { return !e->isPlaying() && e->status() != QSoundEffect::Loading; });
+    std::erase_if(playing_, [](const auto& e) {
+        return !e->isPlaying() && e->status() != QSoundEffect::Loading;
+    });
     auto effect = std::make_unique<QSoundEffect>();
     effect->setSource(QUrl::fromLocalFile(file));
     effect->play();
@@ -34,7 +38,9 @@ void QtSounds::PlaySound(const std::string& path, bool wait) {
     loop.exec(QEventLoop::ExcludeUserInputEvents);
 }
 
-void QtSounds::Beep() { QApplication::beep(); }
+void QtSounds::Beep() {
+    QApplication::beep();
+}
 
 void QtSounds::StopSounds() {
     for (auto& e : playing_) e->stop();

@@ -10,14 +10,14 @@ class QSoundEffect;
 
 class QtSounds : public QObject, public Sounds {
     Q_OBJECT
-public:
+  public:
     QtSounds();
     ~QtSounds() override;
     void PlaySound(const std::string& path, bool wait) override;
     void StopSounds() override;
     void Beep() override;
 
-private:
+  private:
     std::vector<std::unique_ptr<QSoundEffect>> playing_;
     bool haveDevice_ = false;
 };

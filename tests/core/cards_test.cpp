@@ -10,8 +10,8 @@
 TEST(CardRank, GivesTheRankAndReducesTheId) {
     struct Case {
         i16 id, rank, reduced;
-    } cases[] = {{0, 0, 0},    {1, 1, 1},     {13, 13, 13},  {52, 13, 52},
-                 {53, 1, 1},   {104, 13, 52}, {118, 1, 14},  {208, 13, 52}};
+    } cases[] = {{0, 0, 0},  {1, 1, 1},     {13, 13, 13}, {52, 13, 52},
+                 {53, 1, 1}, {104, 13, 52}, {118, 1, 14}, {208, 13, 52}};
     for (auto c : cases) {
         i16 id = c.id;
         EXPECT_EQ(CardRank(id), c.rank) << c.id;
@@ -80,7 +80,8 @@ Game SmallPosition() {
     std::vector<i16> free;
     for (i16 id = 1; id <= 104; ++id) free.push_back(id);
     auto take = [&](i16 rank) {
-        auto it = std::find_if(free.begin(), free.end(), [&](i16 id) { return RankOf(id) == rank; });
+        auto it =
+            std::find_if(free.begin(), free.end(), [&](i16 id) { return RankOf(id) == rank; });
         i16 id = *it;
         free.erase(it);
         return id;
@@ -127,14 +128,31 @@ TEST(Conservation, AcceptsASoundPositionAndNamesEachFault) {
         const char* expect;
         void (*spoil)(Game&);
     } faults[] = {
-        {"two places", [](Game& x) { x.UsedPile[kId][1] = x.Deck[kId][1]; x.UsedPile[kRank][1] = x.Deck[kRank][1]; }},
+        {"two places",
+         [](Game& x) {
+             x.UsedPile[kId][1] = x.Deck[kId][1];
+             x.UsedPile[kRank][1] = x.Deck[kRank][1];
+         }},
         {"lost", [](Game& x) { --x.StockCount; }},
         {"rank", [](Game& x) { x.Deck[kRank][2] = 0; }},
-        {"sequence", [](Game& x) { std::swap(x.Center[kId][1][1], x.Center[kId][1][2]); std::swap(x.Center[kRank][1][1], x.Center[kRank][1][2]); }},
+        {"sequence",
+         [](Game& x) {
+             std::swap(x.Center[kId][1][1], x.Center[kId][1][2]);
+             std::swap(x.Center[kRank][1][1], x.Center[kRank][1][2]);
+         }},
         {"side top", [](Game& x) { x.HumanCards[kId][1] = 0; }},
         {"hold top", [](Game& x) { x.Opp[1].Cards[kId][7] = 0; }},
-        {"empty top", [](Game& x) { x.HumanCards[kId][8] = 0; x.HumanCards[kRank][8] = 0; }},
-        {"centers", [](Game& x) { x.NumPlayers = 3; x.NumCards = 156; x.NumCenters = 3; }},
+        {"empty top",
+         [](Game& x) {
+             x.HumanCards[kId][8] = 0;
+             x.HumanCards[kRank][8] = 0;
+         }},
+        {"centers",
+         [](Game& x) {
+             x.NumPlayers = 3;
+             x.NumCards = 156;
+             x.NumCenters = 3;
+         }},
     };
     for (const auto& f : faults) {
         Game bad = g;

@@ -1,5 +1,6 @@
-#include <thread>
 #include <gtest/gtest.h>
+
+#include <thread>
 
 #include "platform/cpu_speed.h"
 #include "platform/pause.h"
@@ -56,7 +57,7 @@ TEST(Pause, WaitsTheTimeAndEndsOnTheStopFlag) {
 namespace {
 // Raises the stop flag from inside the event loop, as a click on the close box would.
 class StoppingPump : public EventPump {
-public:
+  public:
     StoppingPump(ManualClock& c, i16& stop, i16& flip) : clock_(c), stop_(stop), flip_(flip) {}
     void Pump(bool allowInput, double wait) override {
         inputSeen_ = inputSeen_ || allowInput;
@@ -67,7 +68,7 @@ public:
     bool inputSeen_ = false;
     int calls_ = 0;
 
-private:
+  private:
     ManualClock& clock_;
     i16& stop_;
     i16& flip_;

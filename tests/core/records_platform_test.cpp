@@ -1,10 +1,9 @@
+#include <gtest/gtest.h>
 #include <sys/resource.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <csignal>
-#include <gtest/gtest.h>
-#include <sys/stat.h>
-
 #include <filesystem>
 
 #include "platform/file_util.h"
@@ -16,16 +15,16 @@ namespace fs = std::filesystem;
 namespace {
 
 class TempDir {
-public:
+  public:
     TempDir() {
-        path_ = fs::temp_directory_path() / ("quorvane-test-" + std::to_string(::getpid()) + "-" +
-                                             std::to_string(counter_++));
+        path_ = fs::temp_directory_path() /
+                ("quorvane-test-" + std::to_string(::getpid()) + "-" + std::to_string(counter_++));
         fs::create_directories(path_);
     }
     ~TempDir() { fs::remove_all(path_); }
     std::string File(const std::string& name) const { return (path_ / name).string(); }
 
-private:
+  private:
     static inline int counter_ = 0;
     fs::path path_;
 };
@@ -33,7 +32,8 @@ private:
 }  // namespace
 
 TEST(TextCodec, RoundTripsWindows1252) {
-    const std::string text = "Caf\xC3\xA9 \xE2\x82\xAC 5 \xE2\x80\x94 na\xC3\xAFve";  // Café € 5 — naïve
+    const std::string text =
+        "Caf\xC3\xA9 \xE2\x82\xAC 5 \xE2\x80\x94 na\xC3\xAFve";  // Café € 5 — naïve
     const std::string bytes = ToCp1252(text);
     EXPECT_EQ(bytes.size(), 16u);
     EXPECT_EQ(static_cast<unsigned char>(bytes[5]), 0x80);

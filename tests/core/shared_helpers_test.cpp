@@ -1,10 +1,10 @@
-#include <unistd.h>
-#include <fstream>
 #include "engine/shared_helpers.h"
 
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <filesystem>
+#include <fstream>
 
 #include "engine/headless/headless_services.h"
 #include "platform/program_folder.h"
@@ -21,7 +21,8 @@ TEST(BadFileChars, RefusesEachForbiddenCharacterWithTheMessage) {
     EXPECT_EQ(h.dialogs.asked, 11);
     EXPECT_EQ(h.dialogs.lastTitle, "Non-standard filename character");
     EXPECT_EQ(h.dialogs.lastText,
-              "Please do not use the following characters:  \n\n/ \\ : * . ? ! < > | \"\n\nPlease re-enter.");
+              "Please do not use the following characters:  \n\n/ \\ : * . ? ! < > | \"\n\nPlease "
+              "re-enter.");
     EXPECT_EQ(BadFileChars("Plain Name", h.dialogs), VbFalse);
     EXPECT_EQ(h.dialogs.asked, 11);
 }
