@@ -45,6 +45,7 @@ BoardShell::BoardShell(BoardShellParts parts, QWidget* parent)
 BoardShell::~BoardShell() = default;
 
 DeckChoice BoardShell::StartUp(int savedDisplayMode) {
+    layout.PlaceholderStyle = parts_.looks.PlaceholderStyle != VbFalse;
     layout.StartUp(parts_.game, savedDisplayMode);
     ClsDll dll = ClsDll::Installed();
     const DeckChoice inEffect = ApplyCardLooks(parts_.looks, pictures, dll);

@@ -255,7 +255,7 @@ NumberStyle StyleOf(int design, int rank) {
             return {QColor(0x1F, 0x6B, 0x3A),
                     QColor(0x12, 0x4A, 0x26),
                     QColor(0xF2, 0xCC, 0x4A),
-                    QColor(0x6A, 0x4E, 0x10),
+                    QColor(0xE0, 0xB8, 0x48),
                     "DejaVu Serif",
                     true,
                     false,
@@ -290,9 +290,9 @@ void PaintNumberCard(QPainter& p, const QRectF& cell, int rank, int design) {
     QLinearGradient g(cell.topLeft(), cell.bottomLeft());
     g.setColorAt(0, s.paper);
     g.setColorAt(1, s.paper2);
-    p.setPen(QPen(s.outline, 1));
+    p.setPen(QPen(s.outline, 1.5));
     p.setBrush(g);
-    p.drawRoundedRect(cell.adjusted(0.5, 0.5, -0.5, -0.5), 4, 4);
+    p.drawRoundedRect(cell.adjusted(0.75, 0.75, -0.75, -0.75), 4, 4);
     if (s.wood) PaintWood(p, cell.adjusted(3, 3, -3, -3), true);
     if (design == 1 || design == 5) {
         p.setPen(QPen(s.ink, 0.8));

@@ -75,3 +75,24 @@ TEST(CardArt, BacksPlaceholdersAndNumberDesignsHaveTheirColours) {
     const QImage plain = NumberCardImage(5, 0, 1);
     for (int d = 1; d < kNumberDesigns; ++d) EXPECT_NE(NumberCardImage(5, d, 1), plain) << d;
 }
+
+#include "board/qt/form_skin.h"
+
+TEST(CardArt, PanelCaptionsStandRightAlignedInTheMenuBarByStyle) {
+    TestApp();
+    FormModel f;
+    ControlGeom panel, caption;
+    panel.Left = 10;
+    panel.Width = 320;
+    caption.Width = 100;
+    f.Controls["picPanel"] = panel;
+    f.Controls["lblLevel"] = caption;
+    f.Controls["lblRules"] = caption;
+    CardPictures pics(1.0);
+    SetPanelImages(f, pics, true);
+    EXPECT_EQ(f.At("lblLevel").Left, 10 + 320 - (8 + 100));
+    const QColor wood = pics.EmptyPic().pixelColor(35, 20);
+    SetPanelImages(f, pics, false);
+    EXPECT_EQ(f.At("lblRules").Left, 10 + 320 - (5 + 100));
+    EXPECT_NE(pics.EmptyPic().pixelColor(35, 20), wood);
+}

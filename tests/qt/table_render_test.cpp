@@ -130,3 +130,39 @@ TEST(TableRender, TiledBackgroundAndAvatarShowAroundTheCards) {
     EXPECT_NE(img.pixelColor(int(avatar.Left + avatar.Width / 2), int(avatar.Top + 5)),
               img.pixelColor(3, 300));
 }
+
+#include <QTemporaryDir>
+
+#include "board/qt/card_looks_setup.h"
+#include "board/qt/cls_dll.h"
+
+// Every face style (number designs, the built-in sheet, an installed deck when the machine has
+// one) with metal placeholders and an installed back.
+TEST(TableRender, EveryDeckStyleDrawsTheHumansHand) {
+    TestApp();
+    QTemporaryDir cache;
+    ClsDll dll(FindInstalledDecks(DefaultKdeDeckFolders(), DefaultGnomeDeckFolders()),
+               cache.path());
+    const Game g = MidGame(4, 4, 1);
+    QColor previous;
+    const int lastStyle = dll.GetDecksQuantity() > 0 ? 7 : 6;
+    for (int style = 0; style <= lastStyle; ++style) {
+        BoardLooks looks;
+        looks.FaceDeck = static_cast<i16>(style);
+        looks.BackStyle = dll.GetBacksQuantity() > 1 ? 2 : 0;
+        looks.PlaceholderStyle = VbFalse;
+        TableLayout layout(15360, false);
+        layout.PlaceholderStyle = false;
+        layout.StartUp(g, 0);
+        CardPictures pics(1.0);
+        ApplyCardLooks(looks, pics, dll);
+        const QImage img = RenderTable(g, layout, looks, pics);
+        SaveRender(img, QString("deck_style_%1").arg(style));
+        const ControlGeom& hand = layout.Ctl("Picture7", 2);
+        const QColor c = img.pixelColor(int(hand.Left) + 30, int(hand.Top) + 30);
+        if (style > 0 && style < 6) {
+            EXPECT_NE(c, previous) << style;
+        }
+        previous = c;
+    }
+}
