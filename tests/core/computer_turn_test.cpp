@@ -193,3 +193,37 @@ TEST(ComputerTurn, OnlineTheEndOfTurnWaitsForTheMachinesToAgree) {
         EXPECT_TRUE(t.h.log.Contains("Label9(1) Brivo's turn is over..."));
     }
 }
+
+// A plan that empties the hand refills it at once and gives the turn a new pass; a plan that
+// ends with the wild payoff card plays every step before it and leaves that card to the turn.
+TEST(ComputerTurn, PlayingAPlanRefillsAnEmptiedHandAndLeavesThePayoffCardToTheTurn) {
+    TurnTable t;
+    t.Centers({2, 0, 0, 0});
+    t.Payoff(9);
+    t.HumanPayoff(11);
+    t.Hand({3, 4, 5});
+    for (i16 i = 1; i <= 6; ++i) {
+        t.g.Deck[kId][i] = IdOf(static_cast<i16>(i + 6), 3);
+        t.g.Deck[kRank][i] = static_cast<i16>(i + 6);
+    }
+    t.g.StockCount = 6;
+    t.Plan(1, {2, 3, 4});
+    t.cp.Comp_Play();
+    EXPECT_EQ(t.g.CenterCount[1], 5);
+    EXPECT_EQ(t.g.HandCount, 5);
+    EXPECT_EQ(CountHand(t.g.CurCards), 5);
+    EXPECT_EQ(t.cp.st.PayoffChoice, 88);
+    EXPECT_TRUE(t.cp.st.Refilled);
+    EXPECT_EQ(t.Steps(1), 0);
+
+    TurnTable w;
+    w.Centers({2, 0, 0, 0});
+    w.Payoff(kKing);
+    w.HumanPayoff(11);
+    w.Hand({3, 4, 9});
+    w.Plan(1, {2, 3, 1});
+    w.cp.Comp_Play();
+    EXPECT_EQ(w.g.CenterCount[1], 4);
+    EXPECT_EQ(w.g.CurCards[kRank][kSideSlot], kKing);
+    EXPECT_EQ(w.cp.st.PlanSlot[1][w.cp.st.StepSlot], kSideSlot);
+}
