@@ -18,6 +18,7 @@ CardPictures::CardPictures(qreal dpr) : dpr_(dpr) {
 void CardPictures::SetDevicePixelRatio(qreal dpr) {
     if (dpr == dpr_) return;
     dpr_ = dpr;
+    memo_.clear();
     if (builtIn_) UseBuiltInSheet();
     MakeCardFiles();
     LoadFaceDeck(design_);
@@ -100,4 +101,10 @@ QImage CardPictures::PictureFor(const CardLook& look) const {
             return emptySmall_;
     }
     return QImage();
+}
+
+const QImage& CardPictures::Memo(const QString& key, const std::function<QImage()>& make) const {
+    auto it = memo_.find(key);
+    if (it == memo_.end()) it = memo_.insert(key, make());
+    return *it;
 }

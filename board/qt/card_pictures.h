@@ -3,8 +3,11 @@
 // images of the current number design, the large and small backs, and the empty-pile
 // placeholders of the current style. Everything is made once per change of deck, design, back or
 // style, so drawing a card is a copy.
+#include <QHash>
 #include <QImage>
+#include <QString>
 #include <array>
+#include <functional>
 
 #include "board/card_look.h"
 
@@ -39,6 +42,10 @@ class CardPictures {
     const QImage& EmptyPic() const { return emptyLarge_; }
     const QImage& EmptyPicSm() const { return emptySmall_; }
 
+    // The table's other pictures (center area, turn marker, menu bar), made once per name and
+    // size at this density: a frame of a slide repaints the whole table.
+    const QImage& Memo(const QString& key, const std::function<QImage()>& make) const;
+
   private:
     qreal dpr_;
     QImage sheet_;
@@ -51,4 +58,5 @@ class CardPictures {
     bool wood_ = true;
     int design_ = 0;
     bool builtIn_ = true;
+    mutable QHash<QString, QImage> memo_;
 };

@@ -33,7 +33,12 @@ QImage NamedPicture(const std::string& name, const TableScene& s, const ControlG
     if (name == kEmptyPile) return c.Width < 65 ? s.pictures.EmptyPicSm() : s.pictures.EmptyPic();
     if (StartsWith(name, "imgCenter")) {
         const bool metal = name.back() == 'M';
-        return CenterAreaImage(!metal, QSize(qRound(c.Width), qRound(c.Height)), dpr);
+        const QSize size(qRound(c.Width), qRound(c.Height));
+        return s.pictures.Memo(QString("%1 %2x%3")
+                                   .arg(QString::fromStdString(name))
+                                   .arg(size.width())
+                                   .arg(size.height()),
+                               [&] { return CenterAreaImage(!metal, size, dpr); });
     }
     return {};
 }
@@ -112,7 +117,7 @@ void PaintBackground(QPainter& p, const TableScene& s) {
 void PaintImage(QPainter& p, const TableScene& s, const std::string& key, const ControlGeom& c) {
     const QRectF r = RectOf(c);
     if (key == "ImgTurn1" || key == "ImgTurn2") {
-        p.drawImage(r, TurnMarker(s.pictures.dpr()));
+        p.drawImage(r, s.pictures.Memo("turn", [&] { return TurnMarker(s.pictures.dpr()); }));
     } else if (key == "ImgAvatar") {
         if (!s.avatar.isNull()) p.drawImage(r, s.avatar);
     } else if (key == "ImgHold") {
@@ -120,7 +125,12 @@ void PaintImage(QPainter& p, const TableScene& s, const std::string& key, const 
         if (s.boxes.holdImageFrame) PaintBoxBorder(p, r);
     } else if (key == "picPanel") {
         p.drawImage(
-            r, MenuBarImage(s.looks.MenuStyle != VbFalse, r.size().toSize(), s.pictures.dpr()));
+            r, s.pictures.Memo(
+                   QString("menu %1 %2x%3").arg(s.looks.MenuStyle).arg(r.width()).arg(r.height()),
+                   [&] {
+                       return MenuBarImage(s.looks.MenuStyle != VbFalse, r.size().toSize(),
+                                           s.pictures.dpr());
+                   }));
     } else if (key == "imgCenter") {
         p.drawImage(r.topLeft(), NamedPicture(c.Picture, s, c));
     }
