@@ -8,15 +8,7 @@ void ComputerPlayer::Comp_Flip(PileRow row, i16 flipFrom, i16 flipTo) {
     const bool wild = g.MoveCard[kRank] == kKing;
     const bool wildPayoff = wild && flipFrom == kSideSlot;
     if (local && shownRemark_ != 26) Say(2, "");
-    if (wildPayoff && local) {
-        if (CenterValue(flipTo) + 1 == HumanPayoff() && !g.QuietComp) {
-            Remark(23);
-            sv.Pause(0.5);
-        }
-        PersonalitySound(1);
-        ++g.CurWildSide;
-        if (sv.status) sv.status->WildUpdate();
-    }
+    if (wildPayoff && local) AnnounceWildPayoff(flipTo);
 
     g.FlipInProgress = VbTrue;
     const bool fromHand = flipFrom >= kFirstHandSlot && flipFrom <= kLastHandSlot;
@@ -51,6 +43,17 @@ void ComputerPlayer::Comp_Flip(PileRow row, i16 flipFrom, i16 flipTo) {
         sv.Pause(g.MovePause);
     }
     if (wildPayoff && local && cardsLeft) AfterWildPayoff(flipTo);
+}
+
+// The own wild payoff card is on its way: a word when it takes the human's center.
+void ComputerPlayer::AnnounceWildPayoff(i16 center) {
+    if (CenterValue(center) + 1 == HumanPayoff() && !g.QuietComp) {
+        Remark(23);
+        sv.Pause(0.5);
+    }
+    PersonalitySound(1);
+    ++g.CurWildSide;
+    if (sv.status) sv.status->WildUpdate();
 }
 
 // Redraws the pile a card left: an emptied hand slot, the surfaced hold card or an empty hold

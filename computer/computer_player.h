@@ -111,9 +111,11 @@ class ComputerPlayer : public TurnPort {
     PassEnd PlayPayoffCard();
     PassEnd PlanAndPlay();
     bool ForcedDiscardPlay();
+    bool RefillAfterPlay(int c);
     void AfterSeatLoop();
     bool RemoteTurn();
     void HumanTurnStarts();
+    void MoveDiscard(PileRow row, i16 slot, i16 hold);
     bool NetEndOfTurn();
     void Step(const char* what);
 
@@ -125,6 +127,7 @@ class ComputerPlayer : public TurnPort {
     void Show(PileRow row, int index, i16 id, int kind);
     void RandomBlockSound();
     void ShowSource(PileRow row, i16 flipFrom);
+    void AnnounceWildPayoff(i16 center);
     void AfterWildPayoff(i16 center);
 
     // The value the first-pass target needs next, while the pass over the centers runs.

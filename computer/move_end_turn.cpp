@@ -17,27 +17,11 @@ std::string TurnOverCaption(const Game& g) {
 void ComputerPlayer::Move_End_Turn(PileRow row) {
     Say(1, TurnOverCaption(g));
     sv.Pause(g.NetConnected != 0 ? 0.1 : g.MovePause / 2);
-    const i16 slot = g.PileSel;
     // No pile at all means all four are full: the seat keeps its card this time.
-    const bool discard = st.DropPile >= 1 && st.DropPile <= 4 && Val(slot) != 0;
+    const bool discard = st.DropPile >= 1 && st.DropPile <= 4 && Val(g.PileSel) != 0;
     st.DropPile = static_cast<i16>(st.DropPile + kLastHandSlot);
     const i16 hold = st.DropPile;
-    if (discard) {
-        const i16 id = g.CurCards[kId][slot];
-        for (int r : {kId, kRank}) {
-            g.CurCards[r][hold] = g.CurCards[r][slot];
-            g.CurCards[r][slot] = 0;
-        }
-        g.HandCount = CountHand(g.CurCards);
-        if (sv.status) sv.status->ShowCounter();
-        Show(row, slot, id, card_kind::kTurnUp);
-        sv.Pause(g.MovePause);
-        if (sv.board) sv.board->HideCard(row, slot);
-        Show(row, hold, 0, card_kind::kToHold);
-        sv.Pause(g.MovePause);
-        Show(row, hold, id, card_kind::kSilent);
-        Step("discard");
-    }
+    if (discard) MoveDiscard(row, g.PileSel, hold);
     if (g.NetConnected == 0)
         sv.Pause(g.MovePause);
     else if (!NetEndOfTurn())
@@ -65,6 +49,24 @@ void ComputerPlayer::Move_End_Turn(PileRow row) {
     g.MissedPlay = VbFalse;
     if (sv.window) sv.window->ShowTurnMarker(1);
     if (sv.board) sv.board->EnableHumanPiles(true, kSideSlot, kLastHoldSlot);
+}
+
+// The hand card of `slot` becomes the top of hold slot `hold` (its card is already in the pile).
+void ComputerPlayer::MoveDiscard(PileRow row, i16 slot, i16 hold) {
+    const i16 id = g.CurCards[kId][slot];
+    for (int r : {kId, kRank}) {
+        g.CurCards[r][hold] = g.CurCards[r][slot];
+        g.CurCards[r][slot] = 0;
+    }
+    g.HandCount = CountHand(g.CurCards);
+    if (sv.status) sv.status->ShowCounter();
+    Show(row, slot, id, card_kind::kTurnUp);
+    sv.Pause(g.MovePause);
+    if (sv.board) sv.board->HideCard(row, slot);
+    Show(row, hold, 0, card_kind::kToHold);
+    sv.Pause(g.MovePause);
+    Show(row, hold, id, card_kind::kSilent);
+    Step("discard");
 }
 
 // The machines agree that the turn is over: the player's own machine says OK, the host passes

@@ -40,19 +40,7 @@ void ComputerPlayer::Comp_Play() {
             }
             sv.Pause(g.MovePause);
             g.HandCount = CountHand(g.CurCards);
-            if (g.HandCount == 0) {
-                g.PileSel = static_cast<i16>(c);
-                if (g.CenterCount[c] >= kQueen) engine.Add_Used();
-                Step("play");
-                engine.Deal_Players(row, g.CurCards);
-                g.HandCount = CountHand(g.CurCards);
-                st.PayoffChoice = 88;
-                st.Refilled = VbTrue;
-                st.PlanState[c][1] = 0;
-                if (g.AbortTurn == 1) return;
-                if (g.AbortTurn == 2) g.AbortTurn = 0;
-                sv.Pause(g.MovePause);
-            }
+            if (g.HandCount == 0 && !RefillAfterPlay(c)) return;
         }
         g.PileSel = static_cast<i16>(c);
         Comp_SideCompare(slot);
@@ -61,6 +49,24 @@ void ComputerPlayer::Comp_Play() {
         Step("play");
         if (st.PlanState[c][1] == 0) return;
     }
+}
+
+// The hand ran out in the middle of a plan: it is filled again and the rest of the plan dropped,
+// so that the turn plans afresh. False when a stalemate was given up meanwhile.
+bool ComputerPlayer::RefillAfterPlay(int c) {
+    Engine engine(g, sv);
+    g.PileSel = static_cast<i16>(c);
+    if (g.CenterCount[c] >= kQueen) engine.Add_Used();
+    Step("play");
+    engine.Deal_Players(OwnRow(), g.CurCards);
+    g.HandCount = CountHand(g.CurCards);
+    st.PayoffChoice = 88;
+    st.Refilled = VbTrue;
+    st.PlanState[c][1] = 0;
+    if (g.AbortTurn == 1) return false;
+    if (g.AbortTurn == 2) g.AbortTurn = 0;
+    sv.Pause(g.MovePause);
+    return true;
 }
 
 // Takes the top card off hold pile p: the card below surfaces into the pile's slot and the
