@@ -30,6 +30,9 @@ ControlGeom* ModelCanvas::Box(PileRow row, int index) {
 
 void ModelCanvas::Paint(PileRow row, int index, const CardLook& look) {
     if (!Has(row, index)) return;
+    // A drawn card replaces the picture the layout named; the layout naming one again (an empty
+    // pile after a reset) replaces the card.
+    form_.At(RowName(row), index).Picture.clear();
     BoxFace& f = faces_[ControlKey(RowName(row), index)];
     f.look = look;
     f.painted = true;

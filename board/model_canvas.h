@@ -37,7 +37,8 @@ class ModelCanvas : public BoxCanvas {
         tableColourSet = true;
     }
 
-    // What box `key` ("Picture7_3") shows; nullptr before anything was drawn into it.
+    // What was last drawn into box `key` ("Picture7_3"); nullptr before anything was. The box
+    // shows it while the layout names no picture for the box.
     const BoxFace* FaceOf(const std::string& key) const;
     void Forget(const std::string& key) { faces_.erase(key); }
     bool Has(PileRow row, int index) const;

@@ -57,6 +57,7 @@ void QtBoard::DrawTable() {
 
 void QtBoard::FollowLayoutRequests() {
     const LayoutRequests r = parts_.layout.TakeRequests();
+    if (r.ClearBoard) parts_.layout.ClearBoard();
     if (r.DrawTable || r.RedrawHumanPiles) DrawTable();
     if (r.LoadBackground) LoadBackground();
     Refresh();

@@ -54,7 +54,7 @@ void PaintCardBox(QPainter& p, const TableScene& s, const Control& ctl) {
     const QRectF r = RectOf(c);
     const BoxFace* face = s.boxes.FaceOf(ctl.first);
     QImage img;
-    if (face && face->painted) {
+    if (face && face->painted && c.Picture.empty()) {
         if (face->colour != BoxColour::Keep)
             p.fillRect(r, face->colour == BoxColour::White ? QColor(Qt::white)
                                                            : ToQColor(s.looks.DeckColor));

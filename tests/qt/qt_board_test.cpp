@@ -131,3 +131,11 @@ TEST_F(BoardFixture, EmptySlotsNeverTakeTheMouseAndTheTutorialKeepsHoldPilesOpen
     EXPECT_FALSE(layout.Ctl("Picture7", 2).Enabled);
     for (int i = 7; i <= 10; ++i) EXPECT_TRUE(layout.Ctl("Picture7", i).Enabled) << i;
 }
+
+TEST_F(BoardFixture, AResetTableShowsEmptyPilesOverTheCardsDrawnBefore) {
+    board->ShowCard(PileRow::Human, 8, 27, card_kind::kSilent);
+    EXPECT_EQ(At("Picture7", 8, 6, 48).lightness(), 255);  // the face's white margin
+    board->ResetTable();
+    const QColor wood = At("Picture7", 8, 6, 48);
+    EXPECT_GT(wood.red(), wood.blue() + 20);  // the wooden placeholder
+}
