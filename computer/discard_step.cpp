@@ -67,6 +67,11 @@ void ComputerPlayer::CorrectDiscard() {
 void ComputerPlayer::RecordDiscard() {
     const int p = st.DropPile;
     if (p < 1 || p > 4 || Val(g.PileSel) == 0) return;
+    // A full pile takes nothing: the seat keeps its card.
+    if (HoldCount(p) >= kHoldCapacity) {
+        st.DropPile = 0;
+        return;
+    }
     const i16 n = ++g.HoldPileInfo[p][1];
     for (int r : {kId, kRank}) g.HoldCards[r][p][n] = g.CurCards[r][g.PileSel];
     ReadPattern(p);

@@ -30,7 +30,7 @@ void ComputerPlayer::Move_End_Turn(PileRow row) {
     Engine engine(g, sv);
     if (sv.records) sv.records->StatsCk(3, 4);
     engine.GoUpdateOpponents();
-    if (++g.TurnPos > g.NumPlayers || g.TurnPos < 1) g.TurnPos = 1;
+    if (++g.TurnPos > g.NumPlayers || g.TurnPos < 1 || g.TurnPos >= kMaxPlayers + 1) g.TurnPos = 1;
     g.Pturn = g.TurnOrder[static_cast<size_t>(g.TurnPos)];
     g.HandCount = 5;
     if (sv.board) sv.board->EnableHumanPiles(false, kFirstHoldSlot, kLastHoldSlot);

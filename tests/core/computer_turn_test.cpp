@@ -122,6 +122,16 @@ TEST(ComputerTurn, WithEveryHoldPileFullTheSeatKeepsItsCardAndHandsOn) {
     EXPECT_EQ(t.g.Pturn, 1);
     for (int p = 1; p <= 4; ++p) EXPECT_EQ(t.g.Opp[1].HoldPileInfo[p][1], 30);
     EXPECT_EQ(CountHand(t.g.Opp[1].Cards), 3);
+
+    // Told to write onto a full pile anyway, the discard writes nothing.
+    TurnTable u;
+    u.Hand({11});
+    u.FullPile(2, 30);
+    u.g.PileSel = 2;
+    u.cp.st.DropPile = 2;
+    u.cp.RecordDiscard();
+    EXPECT_EQ(u.cp.st.DropPile, 0);
+    EXPECT_EQ(u.g.HoldPileInfo[2][1], 30);
 }
 
 TEST(ComputerTurn, TheEndOfTurnCaptionAndTheHumansRefill) {
