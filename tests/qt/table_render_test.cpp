@@ -52,8 +52,8 @@ Game MidGame(int players, int centers, int pturn) {
 }
 
 QImage Render(const Game& g, int mode, BoardLooks looks = {}, qreal dpr = 1.0,
-              TableLayout* out = nullptr) {
-    TableLayout layout(15360, false);
+              TableLayout* out = nullptr, i32 screenTwips = 15360) {
+    TableLayout layout(screenTwips, false);
     layout.StartUp(g, mode);
     layout.ShowSideStack(g, true);
     CardPictures pics(dpr);
@@ -68,29 +68,35 @@ bool NearlyWhite(QColor c) {
 }
 }  // namespace
 
-// Every player count, center count and display mode, saved for looking at.
+// Every player count, center count and display mode on a wide and a narrow screen, saved for
+// looking at.
 TEST(TableRender, EveryLayoutRendersItsPiles) {
     TestApp();
-    for (int players = 2; players <= 4; ++players)
-        for (int centers : {3, 4}) {
-            if (players > 2 && centers == 3) continue;
-            for (int mode = 0; mode <= 3; ++mode) {
-                const Game g = MidGame(players, centers, 1);
-                TableLayout layout(15360, false);
-                const QImage img = Render(g, mode, {}, 1.0, &layout);
-                const QString name =
-                    QString("table_%1p_%2c_mode%3").arg(players).arg(centers).arg(mode);
-                SaveRender(img, name);
-                // The human's first hand card is a face: white near its middle-left.
-                const ControlGeom& hand = layout.Ctl("Picture7", 2);
-                EXPECT_TRUE(NearlyWhite(img.pixelColor(hand.Left + 6, hand.Top + hand.Height / 2)))
-                    << name.toStdString();
-                // An opponent's hand card is a back on the deck colour.
-                const ControlGeom& opp = layout.Ctl("Picture1", 2);
-                const QColor back = img.pixelColor(opp.Left + 2, opp.Top + 2);
-                EXPECT_GT(back.blue(), back.red() + 40) << name.toStdString();
+    for (i32 screen : {15360, 12000})
+        for (int players = 2; players <= 4; ++players)
+            for (int centers : {3, 4}) {
+                if (players > 2 && centers == 3) continue;
+                for (int mode = 0; mode <= 3; ++mode) {
+                    const Game g = MidGame(players, centers, 1);
+                    TableLayout layout(screen, false);
+                    const QImage img = Render(g, mode, {}, 1.0, &layout, screen);
+                    const QString name = QString("table_%1p_%2c_mode%3_%4tw")
+                                             .arg(players)
+                                             .arg(centers)
+                                             .arg(mode)
+                                             .arg(screen);
+                    SaveRender(img, name);
+                    // The human's first hand card is a face: white near its middle-left.
+                    const ControlGeom& hand = layout.Ctl("Picture7", 2);
+                    EXPECT_TRUE(
+                        NearlyWhite(img.pixelColor(hand.Left + 6, hand.Top + hand.Height / 2)))
+                        << name.toStdString();
+                    // An opponent's hand card is a back on the deck colour.
+                    const ControlGeom& opp = layout.Ctl("Picture1", 2);
+                    const QColor back = img.pixelColor(opp.Left + 2, opp.Top + 2);
+                    EXPECT_GT(back.blue(), back.red() + 40) << name.toStdString();
+                }
             }
-        }
 }
 
 TEST(TableRender, NumberCardsAndHighDensityKeepTheirPlaces) {
