@@ -18,6 +18,8 @@ void Engine::Add_Center() {
     g.Center[kRank][k][n] = g.MoveCard[kRank];
     g.Center[kId][k][n] = g.MoveCard[kId];
     if (sv.board) sv.board->SetWildLabel(k, g.MoveCard[kRank] == kKing ? Str(n) + " " : "");
+    // In the tutorial the player waits for the next tip after every card laid.
+    if (g.TutorialOn && sv.board) sv.board->EnablePlayerPiles(false);
 }
 
 void Engine::Add_Used() {
@@ -53,8 +55,9 @@ namespace {
 
 // A wild King of the caller's own: keep off the pile the human's side card is headed for.
 i16 WildSideCenter(const Game& g) {
+    // No pile chosen for the human yet reads as an empty pile, as the unused index 0 does.
     const int h = g.HumanCenter;
-    const i16 hCount = (h >= 1 && h <= g.NumCenters) ? g.CenterCount[h] : -1;
+    const i16 hCount = (h >= 1 && h <= g.NumCenters) ? g.CenterCount[h] : 0;
     if (g.NoWildAce) {
         for (int k = g.NumCenters; k >= 1; --k)
             if (k != h && g.CenterCount[k] != 0) return static_cast<i16>(k);

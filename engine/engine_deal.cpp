@@ -292,7 +292,7 @@ void Engine::AnnounceFirstPlayer() {
         const std::string& name = g.CurName;
         if (g.TieCount != 0) {
             Message(2, name + " won the toss --\nSo " + name + " goes FIRST!");
-            if (sv.sounds) sv.sounds->PlaySound(JoinPath(g.AppFolder, "Data/~123.tmp"), true);
+            PlayDataSound(123, true);
             if (local) sv.Pause(2);
         } else if (g.NumPlayers == 2) {
             Message(2, "My" + Str(g.CurCards[kRank][kSideSlot]) + " beats\nyour" +

@@ -109,6 +109,8 @@ void Engine::EndNetSession(bool humanWon, const std::string& winner) {
 }
 
 void Engine::Game_End() {
+    // Both counts 0: the table was reset, there is no game to end.
+    if (g.HumanSideCount == 0 && g.CurSideCount == 0) return;
     const bool humanWon = g.HumanSideCount == 0;
     if (!humanWon && g.CurSideCount != 0) return;  // nobody has emptied a side pile
     g.ComputerBusy = g.MenusLocked = VbTrue;

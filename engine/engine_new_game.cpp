@@ -52,6 +52,7 @@ void Engine::SeedSampleGame() {
 void Engine::Game_New() {
     if (g.NetConnected == 0 && g.AnimationRunning) {
         g.NewGameAsked = VbTrue;  // the Deal button's handler stops the animation and deals
+        if (sv.window) sv.window->DealButtonClick();
         return;
     }
     g.NewGameAsked = VbFalse;

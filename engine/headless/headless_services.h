@@ -146,6 +146,7 @@ public:
         if (onMenuNewGame) onMenuNewGame();
     }
     void TutorialTurnOver() override { log_.Add("TutorialTurnOver"); }
+    void DealButtonClick() override { log_.Add("DealButtonClick"); }
     std::function<void()> onMenuNewGame;
     void Flash(const std::string& personalityName) override { log_.Add("Flash " + personalityName); }
     void AnimateCardsFlow(int style) override { log_.Add("AnimateCardsFlow " + std::to_string(style)); }

@@ -18,6 +18,9 @@ class WindowPort {
     virtual void StartIdleTimer(int milliseconds) = 0;
     // The Game menu's New Game, chosen while the computer players moved and run once they stop.
     virtual void MenuNewGame() = 0;
+    // The Deal button's handler, as when the player presses it: stops the end-of-game animation
+    // (and, with NewGameAsked set, deals the new game that was asked for meanwhile).
+    virtual void DealButtonClick() {}
     // In the tutorial: the computer's turn is over and the tutorial waits for its Next button.
     virtual void TutorialTurnOver() = 0;
     // The winning personality's end-of-game show, and the card animation after the human's win.

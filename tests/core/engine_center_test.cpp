@@ -50,6 +50,8 @@ TEST_F(CenterFixture, CenterBestToPlayKeepsOwnWildKingOffTheHumansPile) {
         {{0, 0, 0, 0}, 2, VbTrue, 1},   // all empty
         {{3, 5, 3, 3}, 4, VbFalse, 2},  // highest with a count unlike the human's pile
         {{3, 3, 3, 3}, 1, VbFalse, 1},  // none differs
+        {{0, 3, 5, 0}, 0, VbFalse, 3},  // no pile chosen for the human yet: reads as empty
+        {{0, 0, 0, 0}, 0, VbFalse, 1},
     };
     for (const auto& c : cases) {
         SetCenters(c.centers);
@@ -93,4 +95,16 @@ TEST_F(CenterFixture, AFinishedPileGoesToTheUsedPileInOrder) {
     for (int n = 1; n <= 12; ++n) EXPECT_EQ(g.Center[kId][2][n], 0);
     EXPECT_TRUE(h.log.Contains("Label9(0)  CLEARING "));
     EXPECT_EQ(h.board.messages[0], "");
+}
+
+TEST_F(CenterFixture, ACardLaidInTheTutorialWaitsForTheNextTip) {
+    for (i16 tutorial : {VbFalse, VbTrue}) {
+        SetCenters({0, 0, 0});
+        h.log.Clear();
+        g.TutorialOn = tutorial;
+        g.PileSel = 1;
+        g.MoveCard = {1, kAce};
+        e.Add_Center();
+        EXPECT_EQ(h.log.Contains("EnablePlayerPiles 0"), tutorial != 0);
+    }
 }

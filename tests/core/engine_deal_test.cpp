@@ -150,3 +150,38 @@ TEST_F(DealTest, ATableOutsideTheGamesLimitsDealsNothing) {
         }
     }
 }
+
+TEST_F(DealTest, TheFirstPlayerIsAnnouncedInTheOpponentsVoice) {
+    struct Case {
+        int players;
+        i16 first, ties, soundMode;
+        const char* line1;
+        const char* line2;
+        int tieSounds;  // the toss sound: always at the tie, the winner's only with sound on
+    } cases[] = {
+        {2, 2, 2, 0, "It was a tie...\nWe flipped for it.",
+         "Seat1 won the toss --\nSo Seat1 goes FIRST!", 2},
+        {2, 2, 2, 2, "It was a tie...\nWe flipped for it.",
+         "Seat1 won the toss --\nSo Seat1 goes FIRST!", 1},
+        {3, 3, 0, 0, " ", "Seat2 has the highest card.\nSeat2 goes FIRST!", 0},
+        {4, 1, 3, 2, "It was a tie...\nWe flipped for it.", "\n\nYOU go first", 1},
+    };
+    for (const auto& c : cases) {
+        Fresh();
+        Players(c.players);
+        g.SoundMode = c.soundMode;
+        e.Reset_Table();
+        e.SetUp();
+        g.Pturn = c.first;
+        g.TieCount = c.ties;
+        h.log.Clear();
+        e.GoDeal();
+        EXPECT_EQ(h.board.messages[1], c.line1);
+        EXPECT_EQ(h.board.messages[2], c.line2);
+        int tossSounds = 0;
+        for (const auto& l : h.log.lines)
+            if (l.find("~123.tmp") != std::string::npos) ++tossSounds;
+        EXPECT_EQ(tossSounds, c.tieSounds) << c.players << " players, sound " << c.soundMode;
+        ExpectSound();
+    }
+}

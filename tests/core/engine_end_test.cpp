@@ -130,3 +130,16 @@ TEST_F(EndTest, AnInternetGameCountsTheSessionNotTheProfile) {
     EXPECT_EQ(h.board.messages[2],
               "Your scores this NET session:\n1 games played\n 1 wins,  5 margin");
 }
+
+TEST_F(EndTest, AResetTableHasNoGameToEnd) {
+    Fresh();
+    Players(2);
+    e.Reset_Table();
+    g.Pturn = 1;
+    h.log.Clear();
+    e.Game_End();
+    EXPECT_EQ(g.PlayerPrefs.GamesPlayed[0], 0);
+    EXPECT_EQ(g.Pturn, 1);
+    EXPECT_FALSE(g.ComputerBusy);
+    EXPECT_TRUE(h.log.lines.empty());
+}

@@ -81,3 +81,11 @@ TEST_F(NewGameTest, AHostWithoutEnoughPlayersIsToldAndDealsNothing) {
     EXPECT_EQ(g.HumanSideCount, 0);
     EXPECT_TRUE(h.net.sent.empty());
 }
+
+TEST_F(NewGameTest, ANewGameDuringTheEndAnimationGoesThroughTheDealButton) {
+    g.AnimationRunning = VbTrue;
+    e.Game_New();
+    EXPECT_TRUE(g.NewGameAsked);
+    EXPECT_TRUE(h.log.Contains("DealButtonClick"));
+    EXPECT_EQ(g.HumanSideCount, 0);
+}

@@ -23,6 +23,7 @@ struct PlayTest : EngineFixture {
 TEST_F(PlayTest, TheLastSideCardEndsTheGameAtOnceEvenOnAFinishedPile) {
     HumanSide({12});
     OppSide(1, {3, 4, 5, 6});
+    g.CurSideCount = g.Opp[1].SideCount;  // as the deal and every seat's turn leave it
     Hand({0, 0, 0, 0, 0});  // an empty hand is not refilled either
     Center(1, 11);
     RestToStock();
