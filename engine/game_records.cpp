@@ -263,6 +263,7 @@ void GameRecords::ShowRestoredTable(SnapshotFile file) {
     if (g.NetConnected == 0 && sv.window) sv.window->ShowSideStack(true);
     g.GameStarted = VbTrue;
     if (sv.board) sv.board->DrawTable();
+    if (sv.window) sv.window->ShowHoldImage(g.HumanSideCount != 1);
     Engine(g, sv).ShowRulesCaption();
     if (sv.status) sv.status->ShowCounter();
     g.PreviousTurn = VbFalse;

@@ -24,6 +24,12 @@ std::optional<std::string> CommentFilePath(const std::string& appFolder, const s
     return FindInFolder(appFolder, "users", name + ".cmt");
 }
 
+// A text field that was never written starts with NUL; it counts as empty like a blank one.
+bool IsBlank(const std::string& field) {
+    const std::string t = Trim(field);
+    return t.empty() || t[0] == '\0';
+}
+
 bool IsCommentFileName(const std::string& set) {
     return set != kNoComments && set != kDefaultComments;
 }
@@ -41,7 +47,7 @@ void LoadSounds(Game& g, OpponentRecord& opp, const PmsRecord& pms, int mode) {
         opp.Sounds[e] = SoundPath(g.AppFolder, pms.Sound(e, set));
         if (mode == 1) g.CompSounds[e] = opp.Sounds[e];
     }
-    opp.Sounds[0] = Str(static_cast<long long>(Val(pms.Sounds[0])));
+    opp.Sounds[0] = Str(Val(pms.Sounds[0]));
 }
 
 void LoadRemarks(Game& g, const PmsRecord& pms, int mode) {
@@ -67,7 +73,7 @@ void SeatDefaults(SeatRecord& seat) {
 void SeatToOpp(Game& g, int opp, int seat) {
     if (opp < 1 || opp > 3 || seat < 0 || seat > 3) return;
     SeatRecord& s = g.PlayerPrefs.Seats[seat];
-    if (Trim(s.Name).empty()) SeatDefaults(s);
+    if (IsBlank(s.Name)) SeatDefaults(s);
     OpponentRecord& r = g.Opp[opp];
     r.Name = Trim(s.Name);
     r.Level = s.Level;
@@ -102,7 +108,7 @@ std::string LoadPersonality(Game& g, int opp, int mode, BoardPort* board) {
 
     LoadSounds(g, r, pms, mode);
     const std::string ownAvatar = Trim(pms.DefaultAvatar);
-    if (Trim(r.Avatar).empty()) r.Avatar = ownAvatar;
+    if (IsBlank(r.Avatar)) r.Avatar = ownAvatar;
     g.DefaultAvatar = ownAvatar;
     g.QuietComp = VbBool(r.CommentFile == kNoComments);
 

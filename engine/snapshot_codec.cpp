@@ -21,9 +21,10 @@ void PutWild(Rec& r, int player, i16 side, i16 hand) {
 void PutOpponent(const OpponentRecord& o, int k, Rec& r) {
     r.OppSideCount[k - 1] = o.SideCount;
     r.OppSideShape[k - 1] = o.SideShape;
-    r.Side[k] = o.Side;
-    for (int c = 0; c < 2; ++c)
+    for (int c = 0; c < 2; ++c) {
+        for (int j = 1; j <= kMaxSidePile; ++j) r.Side[k][c][j] = o.Side[c][j];
         for (int s = 1; s <= 10; ++s) r.Cards[k][c][s] = o.Cards[c][s];
+    }
     PutWild(r, k + 1, o.WildSide, o.WildHand);
     for (int p = 1; p <= 4; ++p) {
         for (int c = 0; c < 2; ++c)
@@ -52,9 +53,10 @@ void TakeOpponent(const Rec& r, int k, Game& g) {
     OpponentRecord& o = g.Opp[k];
     o.SideCount = r.OppSideCount[k - 1];
     o.SideShape = r.OppSideShape[k - 1];
-    o.Side = r.Side[k];
-    for (int c = 0; c < 2; ++c)
+    for (int c = 0; c < 2; ++c) {
+        for (int j = 1; j <= kMaxSidePile; ++j) o.Side[c][j] = r.Side[k][c][j];
         for (int s = 1; s <= 10; ++s) o.Cards[c][s] = r.Cards[k][c][s];
+    }
     for (int s = 1; s <= 10; ++s) MarkSeen(g, o.Cards[kId][s]);
     o.WildSide = r.Wild(2 * k + 1);
     o.WildHand = r.Wild(2 * k + 2);

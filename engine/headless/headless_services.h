@@ -139,6 +139,7 @@ public:
     void ShowTurnMarker(int pturn) override { log_.Add("TurnMarker " + std::to_string(pturn)); }
     void ShowDealButton(bool visible) override { log_.Add(visible ? "ShowDeal" : "HideDeal"); }
     void ShowSideStack(bool visible) override { log_.Add(visible ? "ShowSideStack" : "HideSideStack"); }
+    void ShowHoldImage(bool visible) override { log_.Add(visible ? "ShowHoldImage" : "HideHoldImage"); }
     void StopIdleTimer() override { log_.Add("StopIdleTimer"); }
     void StartIdleTimer(int ms) override { log_.Add("StartIdleTimer " + std::to_string(ms)); }
     void MenuNewGame() override {

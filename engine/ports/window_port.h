@@ -13,6 +13,9 @@ class WindowPort {
     virtual void ShowDealButton(bool visible) = 0;
     // Shows (or hides) the side-pile depth shapes after a deal.
     virtual void ShowSideStack(bool visible) = 0;
+    // The card back laid over the human's depth shapes (ImgHold): hidden while only the last
+    // side card is left.
+    virtual void ShowHoldImage(bool visible) { (void)visible; }
     virtual void StopIdleTimer() = 0;
     // Starts the idle-comment timer after the computer players' turns.
     virtual void StartIdleTimer(int milliseconds) = 0;

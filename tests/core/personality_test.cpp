@@ -75,6 +75,54 @@ TEST(Personality, ABlankSeatGetsTheDefaultPersonality) {
     EXPECT_TRUE(s.h.log.Contains("Brivo.jpg"));  // the first opponent's avatar is shown
 }
 
+TEST(Personality, FieldsNeverWrittenCountAsBlank) {
+    const std::string nul(1, '\0');
+    struct Case {
+        std::string name, avatar, becomes, avatarBecomes;
+    } cases[] = {
+        {"   ", "", "Brivo", "Brivo.jpg"},
+        {nul + "Zed", "Mine.jpg", "Brivo", "Brivo.jpg"},  // the whole seat takes the defaults
+        {"Tessik", nul + "x.jpg", "Tessik", "Tessik.jpg"},
+        {"Tessik", "  Mine.jpg", "Tessik", "Mine.jpg"},
+    };
+    for (const Case& c : cases) {
+        Seats s;
+        s.Seat(2) = SeatRecord{c.name, c.avatar, "Default Personality", 1, 0};
+        SeatToOpp(s.g, 2, 2);
+        LoadPersonality(s.g, 2, 2, nullptr);
+        EXPECT_EQ(s.g.Opp[2].Name, c.becomes);
+        EXPECT_EQ(s.g.Opp[2].Avatar, c.avatarBecomes);
+    }
+}
+
+TEST(Personality, TheFilesNumberIsCopiedAsTheRuntimeWritesIt) {
+    struct Case {
+        const char* stored;
+        const char* becomes;
+    } cases[] = {{"7", " 7"}, {"1.5", " 1.5"}, {"-2", "-2"}, {"x", " 0"}, {"", " 0"}};
+    for (const Case& c : cases) {
+        Seats s;
+        RecordFile file(s.folder.File("Data/PMS/Tessik.pms"), PmsRecord::kSize);
+        PmsRecord pms;
+        ASSERT_TRUE(ReadRecord(file, 1, pms));
+        pms.Sounds[0] = c.stored;
+        ASSERT_TRUE(WriteRecord(file, 1, pms));
+        s.Seat(1) = SeatRecord{"Tessik", "", "Default Personality", 0, 0};
+        SeatToOpp(s.g, 1, 1);
+        LoadPersonality(s.g, 1, 1, nullptr);
+        EXPECT_EQ(s.g.Opp[1].Sounds[0], c.becomes) << c.stored;
+    }
+    Seats s;  // a damaged number far past any integer must not upset the load
+    RecordFile file(s.folder.File("Data/PMS/Brivo.pms"), PmsRecord::kSize);
+    PmsRecord pms;
+    ASSERT_TRUE(ReadRecord(file, 1, pms));
+    pms.Sounds[0] = "1e300";
+    ASSERT_TRUE(WriteRecord(file, 1, pms));
+    SeatToOpp(s.g, 1, 1);
+    LoadPersonality(s.g, 1, 1, nullptr);
+    EXPECT_EQ(s.g.Opp[1].Sounds[0].substr(0, 2), " 1");
+}
+
 TEST(Personality, FallsBackForMissingOrUnsafeNamesAndFiles) {
     struct Case {
         const char* name;

@@ -90,6 +90,39 @@ TEST(Snapshot, RoundTripKeepsEveryPileForTwoThreeAndFourPlayers) {
     }
 }
 
+TEST(Snapshot, EntriesThePositionDoesNotUseKeepWhatTheRecordHeld) {
+    namespace off = game_record_offsets;
+    struct Case {
+        const char* what;
+        int players;
+        size_t offset;
+    } cases[] = {
+        {"first reserved area", 2, 26},
+        {"second reserved area", 2, off::kReserved2},
+        {"stock entry 0", 2, off::kStock},
+        {"stock past the decks", 2, off::kStock + 4 * 105},
+        {"human side entry 0", 4, off::kSide},
+        {"Opp1 side entry 0", 4, off::kSide + 108 + 2},
+        {"Opp3 side entry 0", 4, off::kSide + 3 * 108},
+        {"absent Opp2 side pile", 2, off::kSide + 2 * 108 + 4},
+        {"Opp1 card slot 0", 4, off::kCards + 44},
+        {"absent Opp3 cards", 3, off::kCards + 3 * 44 + 4},
+        {"absent center 4", 2, off::kCenter + 4 * 4 + 20},
+        {"absent Opp2 hold pile", 2, off::kOppHold + 2 + 12 + 60},
+        {"absent Opp3 wild counter", 3, 5310 + 20 * 6},
+        {"absent Opp3 hold count", 3, off::kOppHoldCount + 4 + 6},
+    };
+    for (const Case& c : cases) {
+        RecordBuffer buf(GameStateRecord::kSize);
+        std::fill(buf.bytes().begin(), buf.bytes().end(), std::uint8_t{0xA5});
+        GameStateRecord rec;
+        rec.Decode(buf);
+        GameToRecord(MidGamePosition(c.players), rec);
+        rec.Encode(buf);
+        EXPECT_EQ(buf.GetI16(c.offset), static_cast<i16>(0xA5A5)) << c.what;
+    }
+}
+
 TEST(Snapshot, AutoSaveChoosesItsRecordsByTheTurnCount) {
     Table t;
     t.g.MoveCounter = 0;
@@ -208,6 +241,27 @@ TEST(Snapshot, RestoreLaysOutTheTableForTheRecordThenHandsOverTheTurn) {
     EXPECT_LT(at("SetupLayout 2,3"), at("ResetTable"));
     EXPECT_LT(at("ResetTable"), at("DrawTable"));
     EXPECT_EQ(t.h.board.messages[1], "\nIt's NOT your turn.");
+}
+
+TEST(Snapshot, TheHoldImageIsHiddenOnlyOverTheLastSideCard) {
+    for (const bool lastCard : {false, true}) {
+        Table t;
+        if (lastCard) {  // the cards under the side top go to the used pile
+            const i16 n = t.g.HumanSideCount;
+            for (int j = 1; j < n; ++j) {
+                ++t.g.UsedCount;
+                for (int c = 0; c < 2; ++c) t.g.UsedPile[c][t.g.UsedCount] = t.g.HumanSide[c][j];
+            }
+            for (int c = 0; c < 2; ++c) t.g.HumanSide[c][1] = t.g.HumanSide[c][n];
+            t.g.HumanSideCount = 1;
+        }
+        ASSERT_EQ(CheckConservation(t.g), "");
+        ASSERT_TRUE(t.records.SaveGameToSlot(1, "Side"));
+        t.g.SaveSlot = 1;
+        ASSERT_TRUE(t.records.RecordToGame(SnapshotFile::SavedGames));
+        EXPECT_EQ(t.h.log.Contains("HideHoldImage"), lastCard);
+        EXPECT_EQ(t.h.log.Contains("ShowHoldImage"), !lastCard);
+    }
 }
 
 TEST(Snapshot, EveryDamagedRecordIsRefusedAndTheGameIsUntouched) {
