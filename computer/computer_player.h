@@ -191,6 +191,7 @@ class ComputerPlayer : public TurnPort {
     Walk WrapRule(bool& wrapped);
     bool WalkPile(int p);
     void MarkReach();
+    void CarryReach();
     int PressureCount() const;
     void ApplyMargin(int n);
 

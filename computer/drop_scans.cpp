@@ -29,6 +29,11 @@ bool ComputerPlayer::DropScanA(const DropMemo& m) {
 }
 
 bool ComputerPlayer::DropScanB(const DropMemo& m) {
+    // Without a card at or below the payoff center the scan has nothing to weigh, and the
+    // choice between the payoff-top pile and LinkPile after it is left to the later scans.
+    bool anyLow = false;
+    for (int s = st.FallbackSlot; s <= m.last; ++s) anyLow = anyLow || Val(s) <= m.pc;
+    if (!anyLow) return false;
     for (int d = 1; d <= kMaxDistance; ++d) {
         for (int s = st.FallbackSlot; s <= m.last; ++s) {
             const i16 v = Val(s);

@@ -122,3 +122,18 @@ TEST(CkPlayer, RuthlessMarksKeepAResultBelowTheHumansCenter) {
     t.cp.Ck_Player();
     EXPECT_EQ(t.cp.st.BlockValue, 8);  // Average: raised to the human's center
 }
+
+// Tops 5, 6, 7 and 2 with payoff 8: the pile pass lowers the chain to 6 with a hold top, which
+// marks no center (only a run under a top does), so the result is raised to the human's center
+// like at any level. Center 1 at 5 is that center.
+TEST(CkPlayer, RuthlessTopThatContinuesTheChainMarksNoCenter) {
+    Table t;
+    t.g.CompLevel = 2;
+    t.Centers({5, 1, 2, 3});
+    t.HumanPayoff(8);
+    t.HumanTops({5, 6, 7, 2});
+    t.cp.Ck_Player();
+    EXPECT_EQ(t.g.HumanCenter, 1);
+    EXPECT_EQ(t.cp.st.CenterReach[1], 0);
+    EXPECT_EQ(t.cp.st.BlockValue, 5);  // 6 - 5 = 1, raised to the human's center at 5
+}

@@ -89,6 +89,33 @@ TEST(CompDrop, ACardThatContinuesARunGoesOnIt) {
     EXPECT_EQ(t.g.PileSel, 5);
 }
 
+// Payoff 10 with its center at 2, a pile topped by the payoff value and every other top apart
+// from the hand: the scan of low cards weighs the payoff-top pile only when the hand holds a card
+// at or below the payoff center; otherwise the scan of all cards puts the 5 under the 6.
+TEST(CompDrop, ThePayoffTopPileIsChosenAfterTheLowCardScanOnlyWithALowCard) {
+    struct Case {
+        std::initializer_list<i16> hand;
+        i16 pile, slot;
+    } cases[] = {
+        {{7, 5}, 4, 3},     // no card at or below 2: straight on to the scan of all cards
+        {{7, 5, 1}, 1, 2},  // the Ace is weighed first: the payoff-top pile with the first card
+    };
+    for (const auto& c : cases) {
+        Table t;
+        t.Centers({2, 4, 6, 8});
+        t.cp.st.PayoffCenter = 1;
+        t.Hand(c.hand);
+        t.Payoff(10);
+        t.Hold(1, {10});
+        t.Hold(2, {12});
+        t.Hold(3, {11});
+        t.Hold(4, {9, 6});
+        t.cp.Comp_Drop();
+        EXPECT_EQ(t.cp.st.DropPile, c.pile) << c.hand.size() << " cards";
+        EXPECT_EQ(t.g.PileSel, c.slot) << c.hand.size() << " cards";
+    }
+}
+
 // A Ruthless player under the visible forced-Ace rule keeps its Aces back from the later scans;
 // a hand of Aces only must not walk past its first hand slot.
 TEST(CompDrop, KeepingBackAcesStaysWithinTheHand) {

@@ -76,3 +76,26 @@ TEST(ComputerRemarks, AQuietSeatSaysNothingAndDoesNotWait) {
     EXPECT_EQ(t.h.board.messages[2], "");
     EXPECT_EQ(t.h.pauser.paused(), 0);
 }
+
+// Nobody is blocked (the human waits for a 9): a quiet personality still draws a line for a card
+// from its hand, though it shows none, and none for its payoff card or a wild King.
+TEST(ComputerRemarks, AQuietSeatDrawsItsLineUnseenForEveryPlainCard) {
+    RemarkTable t;
+    t.HumanPayoff(9);
+    t.g.QuietComp = VbTrue;
+    t.cp.Comp_SideCompare(kSideSlot);
+    EXPECT_EQ(t.cp.st.LastComment, 0);
+    t.g.MoveCard = {13, kKing};
+    t.cp.Comp_SideCompare(kFirstHandSlot);
+    EXPECT_EQ(t.cp.st.LastComment, 0);
+    t.g.MoveCard = {computer_test::IdOf(6), 6};
+    t.cp.Comp_SideCompare(kFirstHandSlot);
+    EXPECT_GE(t.cp.st.LastComment, 11);
+    EXPECT_LE(t.cp.st.LastComment, 20);
+    EXPECT_EQ(t.h.board.messages[2], "");
+
+    t.g.QuietComp = VbFalse;  // a talkative one draws only when it blocks somebody
+    t.cp.st.LastComment = 0;
+    t.cp.Comp_SideCompare(kFirstHandSlot);
+    EXPECT_EQ(t.cp.st.LastComment, 0);
+}
