@@ -19,12 +19,12 @@ struct Factors {
 };
 
 // The main window's menu bar, rules, level, icon and turn markers keep their designed size; so
-// does the avatar on a wide screen, where it stands against the window's right edge.
+// does the avatar from an 800-pixel screen up, where it stands against the window's right edge.
 bool KeepsMainSize(std::string_view name, i32 screenWidth) {
     for (const char* fixed :
          {"lblRules", "lblLevel", "picPanel", "imgIcon", "ImgTurn1", "ImgTurn2"})
         if (name == fixed) return true;
-    if (name == "ImgAvatar" || name == "imgSlap") return screenWidth > 12000;
+    if (name == "ImgAvatar" || name == "imgSlap") return screenWidth >= 12000;
     return false;
 }
 

@@ -6,9 +6,14 @@
 using namespace table_design;
 
 void TableLayout::ClearBoard() {
-    for (int c = 0; c <= 3; ++c) Ctl("PicCenter", c).Picture = c == 0 ? kNormalBack : kEmptyPile;
+    // The stock keeps the back its size was given with.
+    for (int c = 1; c <= 3; ++c) Ctl("PicCenter", c).Picture = kEmptyPile;
     for (const char* row : {"Picture7", "Picture1"}) {
-        Ctl(row, 1).Picture = DisplayMode < 2 ? kNormalBack : kSmallBack;
+        // The large back only where the card drawing puts one: the human's row, or both rows of
+        // a two-player table, with normal cards.
+        const bool large =
+            DisplayMode < 2 && (NumPlayers == 2 || std::string_view(row) == "Picture7");
+        Ctl(row, 1).Picture = large ? kNormalBack : kSmallBack;
         for (int k = 7; k <= 10; ++k) Ctl(row, k).Picture = kEmptyPile;
     }
 }

@@ -65,9 +65,9 @@ void TableLayout::SwitchCardSize() {
     // The stock hangs off the center block with three and four players, so it follows the card
     // size with every player count.
     SizeDeckAndTurn();
+    Ctl("Label9", 2).FontSize = FontSize;
+    if (Narrow()) requests_.ShowRulesCaption = true;
     if (NumPlayers == 2) {
-        Ctl("Label9", 2).FontSize = FontSize;
-        if (Narrow()) requests_.ShowRulesCaption = true;
         SetCardSize();
         SizePiles();
         SizeSideStack(1, 50);
@@ -102,6 +102,9 @@ void TableLayout::SetCardSize() {
     SetCardVars(DisplayMode >= 2);
     HoldRowTop = RoundHalfEven(Ctl("Picture7", 7).Top);
     HoldRowLeft = RoundHalfEven(Ctl("Picture7", 7).Left);
+    // The hand row too: a two-player table scaled to small cards places the Deal button and the
+    // Peek label by it, which would otherwise stand over the scaled-down hand.
+    HandRowTop = RoundHalfEven(Ctl("Picture7", 2).Top);
     SizeInfoLabel();
 }
 

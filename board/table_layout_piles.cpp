@@ -89,12 +89,14 @@ void TableLayout::Place_PlayerLabel(int Top, int Left, int Player) {
     frame.Left = Left - 5;
 }
 
-// Fans a small opponent row out behind its side pile. The steps follow the row's own boxes
-// (the small card), whatever size the human's cards have: fanned with the normal card's steps
-// the fourth player's last hold pile would run off an 800-pixel table.
+// Fans a small opponent row out behind its side pile. The steps across follow the row's own
+// boxes (the small card), whatever size the human's cards have: fanned with the normal card's
+// steps the fourth player's last hold pile would run off an 800-pixel table. The hold row stands
+// a card height (the human's) below the first hand card, which leaves the fanned hand and the
+// player's name under the side pile clear of the hold piles.
 void TableLayout::Spread_Row(std::string_view row, int Base) {
     const double w = Ctl(row, 1).Width;
-    const double h = Ctl(row, 1).Height;
+    const double h = CardHeightPx;
     const int fan = RoundHalfEven(w / 4);
     const int start = RoundHalfEven(Ctl(row, 1).Left + w / 2 + 10);
     for (int k = 2; k <= 6; ++k) {

@@ -70,7 +70,7 @@ void PaintCardBox(QPainter& p, const TableScene& s, const Control& ctl) {
     if (face && face->border) PaintBoxBorder(p, r);
 }
 
-void PaintLabel(QPainter& p, const ControlGeom& c, bool frame) {
+void PaintLabel(QPainter& p, const ControlGeom& c, bool frame, bool centred = false) {
     const QRectF r = RectOf(c);
     if (frame) {
         p.setPen(QPen(QColor(255, 255, 255, 70), 1));
@@ -86,8 +86,13 @@ void PaintLabel(QPainter& p, const ControlGeom& c, bool frame) {
         f.setPointSizeF(c.FontSize > 0 ? c.FontSize : 8);
     f.setBold(!frame);
     p.setFont(f);
-    const int flags =
-        (frame ? Qt::AlignHCenter | Qt::AlignBottom : Qt::AlignCenter) | Qt::TextWordWrap;
+    // A label's text starts at its top left, as on the window's own labels: the boxes are sized
+    // for the longest text, and a short one centred in them would drift under the Deal button or
+    // onto the piles around. The wild counts are centred over their piles.
+    const int flags = (frame     ? Qt::AlignHCenter | Qt::AlignBottom
+                       : centred ? Qt::AlignHCenter | Qt::AlignTop
+                                 : Qt::AlignLeft | Qt::AlignTop) |
+                      Qt::TextWordWrap;
     const QString text = QString::fromStdString(c.Caption);
     p.setPen(QColor(0, 0, 0, 160));
     p.drawText(r.translated(1, 1), flags, text);
@@ -184,7 +189,8 @@ void PaintTable(QPainter& p, const TableScene& s) {
             labels.push_back(&ctl);
     }
     if (s.drawTexts)
-        for (const Control* ctl : labels) PaintLabel(p, ctl->second, false);
+        for (const Control* ctl : labels)
+            PaintLabel(p, ctl->second, false, StartsWith(ctl->first, "LblWild_"));
     for (const Control* ctl : cards) PaintCardBox(p, s, *ctl);
     for (const Control* ctl : front) PaintCardBox(p, s, *ctl);
     for (const Control& ctl : s.form.Controls) {

@@ -92,6 +92,31 @@ TEST(CenterPicture, ByPlaceholderStyleAndCenters) {
     EXPECT_DOUBLE_EQ(small.Ctl("imgCenter").Height, 181.6);
 }
 
+// The cleared board shows backs of the size the card drawing uses for each side pile, and the
+// stock keeps the back its size was chosen with.
+TEST(ClearBoard, SidePileBacksBySizeAndTheStockKeepsItsBack) {
+    struct Case {
+        int players, mode, screen;
+        const char *human, *opp, *stock;
+    };
+    const Case cases[] = {
+        {2, 0, kScreen1024, "FilePic0", "FilePic0", "FilePic0"},
+        {2, 0, kScreen800, "FilePic0", "FilePic0", "FilePic5"},
+        {4, 0, kScreen1024, "FilePic0", "FilePic5", "FilePic0"},
+        {3, 2, kScreen1024, "FilePic5", "FilePic5", "FilePic5"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(::testing::Message()
+                     << c.players << " players, mode " << c.mode << ", " << c.screen);
+        TableLayout t = FreshTable(c.players, 4, c.mode, c.screen);
+        t.ClearBoard();
+        EXPECT_EQ(t.Ctl("Picture7", 1).Picture, c.human);
+        EXPECT_EQ(t.Ctl("Picture1", 1).Picture, c.opp);
+        EXPECT_EQ(t.Ctl("PicCenter", 0).Picture, c.stock);
+        EXPECT_EQ(t.Ctl("PicCenter", 3).Picture, "EmptyPic");
+    }
+}
+
 TEST(PlayerRows, ComeAndGoWithThePlayers) {
     TableLayout t = FreshTable(4, 4, 0, kScreen1024);
     EXPECT_TRUE(t.Player3Loaded && t.Player4Loaded);

@@ -120,10 +120,15 @@ TEST_P(OpponentRows, StartAndFanEachRow) {
             EXPECT_DOUBLE_EQ(t.Ctl(row, k).Left, std::nearbyint(start + 29.5 + 10) + (k - 1) * 15);
             EXPECT_DOUBLE_EQ(t.Ctl(row, k).Top, 5 + 3 * (k - 1));
         }
-        // Hold piles one card below the first hand card, from the band's left end, 69 apart.
+        // Hold piles a normal card's height below the first hand card (the table is laid out
+        // with normal cards), from the band's left end, 69 apart: clear of the fanned hand and
+        // of the player's name under the side pile.
         EXPECT_DOUBLE_EQ(t.Ctl(row, 7).Left, start - 57);
+        const ControlGeom& name = t.Ctl("Label9", row[7] - '1' + 4);
+        EXPECT_LE(name.Top + name.Height, t.Ctl(row, 7).Top);
+        EXPECT_LE(t.Ctl(row, 6).Top + t.Ctl(row, 6).Height, t.Ctl(row, 7).Top);
         for (int k = 7; k <= 10; ++k) {
-            EXPECT_DOUBLE_EQ(t.Ctl(row, k).Top, 8 + 80);
+            EXPECT_DOUBLE_EQ(t.Ctl(row, k).Top, 8 + 96);
             if (k > 7) {
                 EXPECT_DOUBLE_EQ(t.Ctl(row, k).Left - t.Ctl(row, k - 1).Left, 69);
             }

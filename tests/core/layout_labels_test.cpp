@@ -101,7 +101,16 @@ INSTANTIATE_TEST_SUITE_P(
                   3,
                   0,
                   kScreen1024,
-                  {{"imgIcon", -1, 28, 202, -1}, {"cmdDeal", -1, 168 + 160, 336, -1}}}),
+                  {{"imgIcon", -1, 28, 202, -1}, {"cmdDeal", -1, 168 + 160, 336, -1}}},
+        // Small cards scale the two-player table to four fifths: the Deal button stays above
+        // the scaled hand row (392 x 0.8, rounded) and the Peek label level with it.
+        LabelCase{"ThreeCentersSmallWide",
+                  2,
+                  3,
+                  2,
+                  kScreen1024,
+                  {{"cmdDeal", -1, (168 + 160) * 0.8, 314 - 2 * 28 * 0.8, -1},
+                   {"LabelPeek", -1, (346 + 320) * 0.8 + 59, 314, -1}}}),
     Title);
 
 TEST(PlaceLabelsNames, OpponentNameUnderTheSidePile) {

@@ -31,8 +31,10 @@ Game MidGame(int players, int centers, int pturn) {
         for (int s = 7; s <= 10; ++s) Put(c, s, s % 2 ? 0 : (id += 7) % 52 + 1);
     };
     fill(g.HumanCards);
+    const char* const names[] = {"", "Brivo", "Ruun", "Pellor"};
     for (int p = 1; p < players; ++p) {
         fill(g.Opp[p].Cards);
+        g.Opp[p].Name = names[p];
         g.Opp[p].SideCount = static_cast<i16>(8 + p);
         g.Opp[p].SideShape = static_cast<i16>(25 * (p + 1) - (7 + p));
     }
@@ -56,6 +58,14 @@ QImage Render(const Game& g, int mode, BoardLooks looks = {}, qreal dpr = 1.0,
     TableLayout layout(screenTwips, false);
     layout.StartUp(g, mode);
     layout.ShowSideStack(g, true);
+    // The texts and markers a game in play shows, so that a look at the picture finds overlaps.
+    layout.Ctl("Label9", 0).Caption = " CLEARING ";
+    layout.Ctl("Label9", 1).Caption = "Brivo plays a 7 on center 3";
+    layout.Ctl("Label9", 2).Caption = "Not bad for a beginner. Let's see what you do next.";
+    layout.Ctl("ImgTurn1").Visible = true;
+    layout.Ctl("cmdDeal").Visible = true;
+    layout.Ctl("LabelPeek").Caption = "Peeking";
+    layout.Ctl("LabelPeek").Visible = true;
     CardPictures pics(dpr);
     pics.LoadFaceDeck(looks.FaceDeck <= 5 ? looks.FaceDeck : 0);
     const QImage img = RenderTable(g, layout, looks, pics);
