@@ -76,7 +76,7 @@ ComputerPlayer::Walk ComputerPlayer::PilePass(bool& wrapped) {
                 p = 1;
                 continue;
             }
-            if (Ruthless()) CarryReach();
+            if (Ruthless()) MarkReach();
             ++p;
             continue;
         }
@@ -111,13 +111,6 @@ bool ComputerPlayer::WalkPile(int p) {
 void ComputerPlayer::MarkReach() {
     for (int c = 1; c <= Centers(); ++c)
         if (g.CenterCount[c] + 1 == st.BlockValue) st.CenterReach[c] = st.BlockValue;
-}
-
-// A top that continues the chain marks no center of its own: it only carries on a mark that
-// stands one below the chain's new start.
-void ComputerPlayer::CarryReach() {
-    for (int c = 1; c <= Centers(); ++c)
-        if (st.CenterReach[c] + 1 == st.BlockValue) st.CenterReach[c] = st.BlockValue;
 }
 
 // How many of the computer's own hold piles have a mixed top; the fewer, the larger the margin.

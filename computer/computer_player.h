@@ -191,7 +191,6 @@ class ComputerPlayer : public TurnPort {
     Walk WrapRule(bool& wrapped);
     bool WalkPile(int p);
     void MarkReach();
-    void CarryReach();
     int PressureCount() const;
     void ApplyMargin(int n);
 

@@ -123,17 +123,26 @@ TEST(CkPlayer, RuthlessMarksKeepAResultBelowTheHumansCenter) {
     EXPECT_EQ(t.cp.st.BlockValue, 8);  // Average: raised to the human's center
 }
 
-// Tops 5, 6, 7 and 2 with payoff 8: the pile pass lowers the chain to 6 with a hold top, which
-// marks no center (only a run under a top does), so the result is raised to the human's center
-// like at any level. Center 1 at 5 is that center.
-TEST(CkPlayer, RuthlessTopThatContinuesTheChainMarksNoCenter) {
-    Table t;
-    t.g.CompLevel = 2;
-    t.Centers({5, 1, 2, 3});
-    t.HumanPayoff(8);
-    t.HumanTops({5, 6, 7, 2});
-    t.cp.Ck_Player();
-    EXPECT_EQ(t.g.HumanCenter, 1);
-    EXPECT_EQ(t.cp.st.CenterReach[1], 0);
-    EXPECT_EQ(t.cp.st.BlockValue, 5);  // 6 - 5 = 1, raised to the human's center at 5
+// Tops 5, 6, 7 and 2 with payoff 8: the pile pass lowers the chain to 6 with a hold top. A
+// Ruthless computer marks the center below that start (center 1 at 5) as it does for a run, so
+// the result keeps its full margin instead of being raised to the human's center; Clever, with
+// no mark to keep, is raised.
+TEST(CkPlayer, RuthlessMarksTheCenterBelowAHoldTopThatContinuesTheChain) {
+    struct Case {
+        i16 level, reach, expected;
+    } cases[] = {
+        {2, 6, 1},  // 6 - 5, kept by the mark
+        {1, 0, 5},  // 6 - 3 = 3, raised to the human's center at 5
+    };
+    for (const auto& c : cases) {
+        Table t;
+        t.g.CompLevel = c.level;
+        t.Centers({5, 1, 2, 3});
+        t.HumanPayoff(8);
+        t.HumanTops({5, 6, 7, 2});
+        t.cp.Ck_Player();
+        EXPECT_EQ(t.g.HumanCenter, 1);
+        EXPECT_EQ(t.cp.st.CenterReach[1], c.reach) << "level " << c.level;
+        EXPECT_EQ(t.cp.st.BlockValue, c.expected) << "level " << c.level;
+    }
 }
