@@ -29,7 +29,7 @@ bool AnyCenterAt(const Game& g, i16 count) {
 void Engine::PlayerGoBack(const std::string& whichRule) {
     if (sv.dialogs)
         sv.dialogs->MsgBox(
-            "Forced " + whichRule + " rule is in effect. You must play your " + whichRule + ".",
+            "Forced " + whichRule + " rule is in effect. You must play your " + whichRule,
             mb::Information, "Rule Enforced");
     if (sv.window) sv.window->ReturnDraggedCard(g.PickSlot);
     EnableHuman(true, 1, 10);

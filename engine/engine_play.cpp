@@ -190,12 +190,12 @@ void Engine::BlockingRemark(i16 fromSlot) {
     PlayPersonalitySound(who.Sounds[s], value == kQueen);
 }
 
-// The opponent on the working copy remarks that the side card could have gone instead.
+// The opponent on the working copy remarks that the side card could have gone instead; a quiet
+// personality lets it pass.
 void Engine::Dumbness() {
-    if (!g.QuietComp) {
-        const bool sideKing = g.HumanCards[kRank][kSideSlot] == kKing;
-        Message(2, sideKing ? g.CompComments[32] + "\n" + g.CompComments[31] : g.CompComments[33]);
-    }
-    PlayDataSound(105);
-    if (!g.QuietComp) sv.Pause(g.MovePause);
+    if (g.QuietComp) return;
+    Message(1, g.MoveCard[kRank] == kKing ? g.CompComments[31] + " " + g.CompComments[32]
+                                          : g.CompComments[33]);
+    if (g.SoundMode == 0) PlayDataSound(105);
+    sv.Pause(0.75);
 }

@@ -60,8 +60,9 @@ TEST_F(DiscardTest, ForcedCardsHoldBackTheDiscard) {
         EXPECT_EQ(passed, *c.refusedFor == 0) << "forced " << c.forced << " slot " << c.discardSlot;
         if (*c.refusedFor) {
             EXPECT_EQ(h.dialogs.lastTitle, "Rule Enforced");
-            EXPECT_NE(h.dialogs.lastText.find(std::string("Forced ") + c.refusedFor),
-                      std::string::npos);
+            EXPECT_EQ(h.dialogs.lastText, std::string("Forced ") + c.refusedFor +
+                                              " rule is in effect. You must play your " +
+                                              c.refusedFor);
         }
         ExpectSound();
     }

@@ -24,7 +24,7 @@ TEST_F(PlayTest, TheLastSideCardEndsTheGameAtOnceEvenOnAFinishedPile) {
     HumanSide({12});
     OppSide(1, {3, 4, 5, 6});
     g.CurSideCount = g.Opp[1].SideCount;  // as the deal and every seat's turn leave it
-    Hand({0, 0, 0, 0, 0});  // an empty hand is not refilled either
+    Hand({0, 0, 0, 0, 0});                // an empty hand is not refilled either
     Center(1, 11);
     RestToStock();
     const i16 stock = g.StockCount;
@@ -164,6 +164,40 @@ TEST_F(PlayTest, AQuietSeatShowsNoOtherPersonalitysLines) {
     OppSwap(g, 1, false);
     OppSwap(g, 1, true);
     Play(3, 1);  // the hand Four while the side Four could have gone: no remark from a quiet seat
+    EXPECT_EQ(h.board.messages[1], "");
     EXPECT_EQ(h.board.messages[2], "");
+    EXPECT_FALSE(h.log.Contains("~105.tmp"));
     ExpectSound();
+}
+
+TEST_F(PlayTest, ACardPlayedWhereTheSideCardCouldGoDrawsTheOpponentsRemark) {
+    struct Case {
+        i16 played;  // rank of the hand card laid on a pile of three; the side top is a Four
+        i16 soundMode;
+        const char* line;
+        bool sound;
+    } cases[] = {
+        {4, 0, "line33", true},
+        {4, 1, "line33", false},         // the remark's sound only with every sound on
+        {13, 0, "line31 line32", true},  // a wild King took the side card's value
+    };
+    for (const auto& c : cases) {
+        Fresh();
+        SetUp();
+        g.SoundMode = c.soundMode;
+        HumanSide({9, 4});
+        OppSide(1, {9});
+        Hand({0, c.played, 0, 0, 0});
+        g.HandCount = 5;
+        Center(1, 3);
+        RestToStock();
+        for (int i : {31, 32, 33}) g.Opp[1].Comments[i] = "line" + std::to_string(i);
+        OppSwap(g, 1, false);
+        OppSwap(g, 1, true);
+        h.log.Clear();
+        Play(3, 1);
+        EXPECT_EQ(h.board.messages[1], c.line) << c.played;
+        EXPECT_EQ(h.log.Contains("~105.tmp"), c.sound) << c.played;
+        ExpectSound();
+    }
 }
