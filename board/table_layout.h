@@ -176,6 +176,7 @@ class TableLayout {
     void HideAbsentRow(std::string_view row);
     void SizeBox(ControlGeom& c) const;
     void PlaceLabelsFourCentersMulti();
+    void PlaceRemarkBesideCenter();
     void PlaceLabelsFourCentersTwo();
     void PlaceLabelsThreeCenters();
     void SwitchCardSize();

@@ -186,9 +186,6 @@ void TableLayout::SetRowTops(bool Up) {
         CenterTop = RoundHalfEven(Ctl("Picture1", 7).Top + 10);
         Place_CenterPiles();
     } else if (NumPlayers > 2) {
-        ControlGeom& remark = Ctl("Label9", 2);
-        remark.Left = Ctl("imgCenter").Left + Ctl("imgCenter").Width;
-        remark.Width = 2 * CardWidthPx;
-        Ctl("imgIcon").Left = remark.Left - Ctl("imgIcon").Width;
+        PlaceRemarkBesideCenter();
     }
 }

@@ -44,19 +44,30 @@ void TableLayout::PlaceLabelsFourCentersMulti() {
     remark.Top = 193;
     remark.Width = Ctl("Label3", 0).Width + 50;
     remark.Height = 80;
-    if (DisplayMode % 2 == 1) {
-        // The raised rows take the remark's place: it moves right of the center block.
-        remark.Left = center.Left + center.Width;
-        remark.Width = 2 * CardWidthPx;
-    }
     ControlGeom& icon = Ctl("imgIcon");
     icon.Left = remark.Left - icon.Width;
     icon.Top = remark.Top;
+    if (DisplayMode % 2 == 1) PlaceRemarkBesideCenter();
     ControlGeom& deal = Ctl("cmdDeal");
     deal.Left = center.Left + center.Width + 6;
     deal.Top = Ctl("PicCenter", 4).Top - deal.Height - 13;
     Ctl("LabelPeek").Left = deal.Left;
     Ctl("LabelPeek").Top = deal.Top + deal.Height;
+}
+
+// The raised rows of three and four players take the remark's place over the human's hold
+// frame: it moves right of the center block, under the notice line that stands there, so that
+// the two texts do not run over each other.
+void TableLayout::PlaceRemarkBesideCenter() {
+    const ControlGeom& center = Ctl("imgCenter");
+    const ControlGeom& notice = Ctl("Label9", 0);
+    ControlGeom& remark = Ctl("Label9", 2);
+    remark.Left = center.Left + center.Width;
+    remark.Top = notice.Top + notice.Height;
+    remark.Width = 2 * CardWidthPx;
+    ControlGeom& icon = Ctl("imgIcon");
+    icon.Left = remark.Left - icon.Width;
+    icon.Top = remark.Top;
 }
 
 void TableLayout::PlaceLabelsFourCentersTwo() {

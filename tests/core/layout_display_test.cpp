@@ -112,6 +112,24 @@ TEST(DisplayModes, RowMovesInPixels) {
     EXPECT_EQ(t.CenterTop, 153);
 }
 
+// With three and four players the raised rows send the remark right of the center block; it
+// stands under the notice line there, not over it.
+TEST(DisplayModes, RaisedRowsKeepTheRemarkOffTheNoticeLine) {
+    for (int players : {3, 4})
+        for (int mode : {1, 3})
+            for (int screen : {kScreen800, kScreen1024}) {
+                SCOPED_TRACE(::testing::Message()
+                             << players << " players, mode " << mode << ", " << screen);
+                const TableLayout t = FreshTable(players, 4, mode, screen);
+                const ControlGeom& center = t.Ctl("imgCenter");
+                const ControlGeom& notice = t.Ctl("Label9", 0);
+                const ControlGeom& remark = t.Ctl("Label9", 2);
+                EXPECT_DOUBLE_EQ(remark.Left, center.Left + center.Width);
+                EXPECT_DOUBLE_EQ(remark.Width, 2 * t.CardWidthPx);
+                EXPECT_GE(remark.Top, notice.Top + notice.Height);
+            }
+}
+
 TEST(DisplayModes, SmallHumanRowWithMorePlayers) {
     const TableLayout t = FreshTable(3, 4, 2, kScreen1024);
     const double side = t.Ctl("Picture7", 1).Left;
