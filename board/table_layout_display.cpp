@@ -185,6 +185,9 @@ void TableLayout::SetRowTops(bool Up) {
         Ctl("Label9", 1).Top = Ctl("Picture7", 1).Top + 10;
         CenterTop = RoundHalfEven(Ctl("Picture1", 7).Top + 10);
         Place_CenterPiles();
+    } else if (NumPlayers == 2) {
+        // The Deal button and the Peek label stand by the hand row: they follow it up.
+        Place_Labels();
     } else if (NumPlayers > 2) {
         PlaceRemarkBesideCenter();
     }

@@ -100,6 +100,8 @@ void TableLayout::PlaceLabelsThreeCenters() {
     ControlGeom& notice = Ctl("Label9", 0);
     notice.Left = Ctl("PicCenter", 2).Left;
     notice.Top = center.Top + center.Height + notice.Height;
+    // The raised hand row leaves no room under the center row: the notice goes over it.
+    if (notice.Top + notice.Height > HandRowTop) notice.Top = center.Top - notice.Height;
     ControlGeom& info = Ctl("Label9", 1);
     info.Left = 6;
     info.Top = center.Top + center.Height;

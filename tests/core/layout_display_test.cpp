@@ -130,6 +130,28 @@ TEST(DisplayModes, RaisedRowsKeepTheRemarkOffTheNoticeLine) {
             }
 }
 
+// Three centers in a row: with the rows raised the Deal button and the Peek label follow the
+// hand up, and the notice line leaves the narrowed gap under the center row.
+TEST(DisplayModes, RaisedRowsTakeTheDealButtonAndNoticeAlong) {
+    for (int screen : {kScreen800, kScreen1024}) {
+        SCOPED_TRACE(screen);
+        const TableLayout t = FreshTable(2, 3, 1, screen);
+        ASSERT_EQ(t.HandRowTop, 352);
+        const ControlGeom& deal = t.Ctl("cmdDeal");
+        EXPECT_DOUBLE_EQ(deal.Top, 352 - 2 * deal.Height);
+        EXPECT_DOUBLE_EQ(t.Ctl("LabelPeek").Top, 352);
+        const ControlGeom& notice = t.Ctl("Label9", 0);
+        EXPECT_DOUBLE_EQ(notice.Top + notice.Height, t.Ctl("imgCenter").Top);
+        // Down again: back where a table at the default height has them.
+        TableLayout down = t;
+        down.Change_Display(0);
+        const TableLayout fresh = FreshTable(2, 3, 0, screen);
+        for (const char* name : {"cmdDeal", "LabelPeek"})
+            EXPECT_EQ(down.Ctl(name).Top, fresh.Ctl(name).Top) << name;
+        EXPECT_EQ(down.Ctl("Label9", 0).Top, fresh.Ctl("Label9", 0).Top);
+    }
+}
+
 TEST(DisplayModes, SmallHumanRowWithMorePlayers) {
     const TableLayout t = FreshTable(3, 4, 2, kScreen1024);
     const double side = t.Ctl("Picture7", 1).Left;
