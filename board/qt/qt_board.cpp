@@ -1,6 +1,7 @@
 #include "board/qt/qt_board.h"
 
 #include <QImage>
+#include <algorithm>
 
 #include "board/anim_steps.h"
 #include "board/avatar_fit.h"
@@ -132,8 +133,13 @@ void QtBoard::PutMoverOnStock() {
     const ControlGeom& stock = t.Ctl("PicCenter", 0);
     mover.Left = stock.Left;
     mover.Top = stock.Top;
-    mover.Width = stock.Width;
-    mover.Height = stock.Height;
+    // The travelling card is as large as the back the drawing gives it: a small back leaves the
+    // large stock of a three- or four-player table as a small card, not inside a large frame.
+    const CardLook back =
+        DecideCardLook(PileRow::Opp1, 0, 0, card_kind::kSilent, Inputs().Context());
+    const bool large = back.picture == CardPicture::LargeBack;
+    mover.Width = large ? stock.Width : std::min(stock.Width, 59.0);
+    mover.Height = large ? stock.Height : std::min(stock.Height, 80.0);
     uncovered_ = 0;
     ShowCard(PileRow::Opp1, 0, 0, card_kind::kSilent);
 }

@@ -72,6 +72,24 @@ TEST_F(BoardFixture, DealingShowsTheCardAtItsSlotFaceUpForTheHuman) {
     EXPECT_LT(c.green(), 80);
 }
 
+// With three or four players the stock is a large card on a wide table but the dealt card shows
+// the small back: it travels at the small size.
+TEST_F(BoardFixture, TheDealtCardTravelsAtTheSizeOfItsBack) {
+    LayOut(4, 4);
+    for (int pturn : {1, 2}) {
+        g.Pturn = static_cast<i16>(pturn);
+        board->PutMoverOnStock();
+        const ControlGeom& mover = layout.Ctl("Picture1", 0);
+        EXPECT_EQ(canvas.FaceOf("Picture1_0")->look.picture, CardPicture::SmallBack);
+        EXPECT_EQ(mover.Width, 59);
+        EXPECT_EQ(mover.Height, 80);
+        EXPECT_EQ(mover.Left, layout.Ctl("PicCenter", 0).Left);
+    }
+    LayOut(2, 3);
+    board->PutMoverOnStock();
+    EXPECT_EQ(layout.Ctl("Picture1", 0).Width, layout.Ctl("PicCenter", 0).Width);
+}
+
 TEST_F(BoardFixture, AMissingBoxSaysWhatWentWrongInsteadOfDrawing) {
     board->ShowCard(PileRow::Opp3, 4, 12, card_kind::kSilent);
     ASSERT_EQ(dialogs.asked, 1);
