@@ -242,3 +242,40 @@ TEST(OppSwap, OnlineTheLevelIsTheSeatsSocketAndTheAvatarFollowsTheTurn) {
     OppSwap(g, 2, false);
     EXPECT_EQ(g.CompLevel, 0);
 }
+
+TEST(OppSwap, EachDirectionCopiesOnlyItsOwnFields) {
+    Game g;
+    g.NumPlayers = 2;
+    OpponentRecord& r = g.Opp[1];
+    r.Name = "Tessik";
+    r.Level = 1;
+    r.CommentFile = "Default Personality";
+    r.Comments[33] = "record 33";
+    r.Comments[34] = "record 34";
+    r.Sounds[3] = "record sound";
+    r.HoldPileInfo[2][0] = 9;
+    r.HoldPileInfo[2][1] = 4;
+    g.CompComments[34] = "own 34";
+    g.HoldPileInfo[2][0] = 5;
+    g.HoldPileInfo[2][3] = 6;
+
+    OppSwap(g, 1, false);
+    EXPECT_EQ(g.CompComments[33], "record 33");
+    EXPECT_EQ(g.CompComments[34], "own 34");  // lines 34 and 35 stay the first opponent's
+    EXPECT_EQ(g.HoldPileInfo[2][1], 4);
+    EXPECT_EQ(g.HoldPileInfo[2][0], 5);  // planning depth and link are the working copy's own
+    EXPECT_EQ(g.HoldPileInfo[2][3], 6);
+
+    g.CurName = "Other";
+    g.CompLevel = 2;
+    g.CompSounds[3] = "working sound";
+    g.CompComments[1] = "working 1";
+    g.HoldPileInfo[2][1] = 3;
+    OppSwap(g, 1, true);
+    EXPECT_EQ(r.HoldPileInfo[2][1], 3);
+    EXPECT_EQ(r.HoldPileInfo[2][0], 9);
+    EXPECT_EQ(r.Name, "Tessik");  // the personality is never written back
+    EXPECT_EQ(r.Level, 1);
+    EXPECT_EQ(r.Sounds[3], "record sound");
+    EXPECT_EQ(r.Comments[1], "");
+}

@@ -169,11 +169,13 @@ TEST(Snapshot, UndoStepsBackOnePlayAndRestartGoesBackToTheTurnsStart) {
     t.records.SaveMove();
     EXPECT_EQ(t.g.MoveRecordNo, 3);
 
+    ASSERT_FALSE(t.h.log.Contains("HideCard 7,2"));
     t.g.UndoMove = VbTrue;
     t.records.RestartTurn();
     EXPECT_EQ(Fingerprint(t.g), afterFirst);
     EXPECT_EQ(t.g.MoveRecordNo, 2);
-    EXPECT_EQ(t.g.StatsTable[1][1], 1);  // the turn's counts come back with the position
+    EXPECT_TRUE(t.h.log.Contains("HideCard 7,2"));  // the King's slot was empty there
+    EXPECT_EQ(t.g.StatsTable[1][1], 1);             // the turn's counts come back with the position
     EXPECT_TRUE(t.h.log.Contains("Panel 2  0- 1- 0- [ 1 ]"));
     EXPECT_EQ(t.g.GameRestored, VbTrue);
     EXPECT_EQ(CheckConservation(t.g), "");
