@@ -9,8 +9,11 @@ void StandInTurns::ComputerTurn() {
         ++turnsPlayed;
     }
     if (g.Pturn != 1) return;
-    if (g.TempMovesOpen) ++g.MoveCounter;
-    if (e_.sv.records) e_.sv.records->AutoSave();
+    // Without the move history the turn-start records stay as the deal wrote them.
+    if (g.TempMovesOpen) {
+        ++g.MoveCounter;
+        if (e_.sv.records) e_.sv.records->AutoSave();
+    }
     // The human's new turn starts with a full hand.
     g.HandCount = CountHand(g.HumanCards);
     e_.Deal_Players(PileRow::Human, g.HumanCards);
