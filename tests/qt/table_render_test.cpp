@@ -4,6 +4,7 @@
 
 #include "board/card_geometry.h"
 #include "board/qt/card_pictures.h"
+#include "board/qt/shipped_pictures.h"
 #include "tests/qt/qt_test_app.h"
 
 namespace {
@@ -56,7 +57,10 @@ Game MidGame(int players, int centers, int pturn) {
 QImage Render(const Game& g, int mode, BoardLooks looks = {}, qreal dpr = 1.0,
               TableLayout* out = nullptr, i32 screenTwips = 15360) {
     TableLayout layout(screenTwips, false);
-    layout.StartUp(g, mode);
+    // The window starts between games, where the avatar gets its box.
+    Game between = g;
+    between.Pturn = 0;
+    layout.StartUp(between, mode);
     layout.ShowSideStack(g, true);
     // The texts and markers a game in play shows, so that a look at the picture finds overlaps.
     layout.Ctl("Label9", 0).Caption = " CLEARING ";
@@ -68,7 +72,9 @@ QImage Render(const Game& g, int mode, BoardLooks looks = {}, qreal dpr = 1.0,
     layout.Ctl("LabelPeek").Visible = true;
     CardPictures pics(dpr);
     pics.LoadFaceDeck(looks.FaceDeck <= 5 ? looks.FaceDeck : 0);
-    const QImage img = RenderTable(g, layout, looks, pics);
+    RenderExtras extras;
+    extras.avatar = PersonalityAvatar("Brivo");
+    const QImage img = RenderTable(g, layout, looks, pics, extras);
     if (out) *out = layout;
     return img;
 }
@@ -82,7 +88,7 @@ bool NearlyWhite(QColor c) {
 // looking at.
 TEST(TableRender, EveryLayoutRendersItsPiles) {
     TestApp();
-    for (i32 screen : {15360, 12000})
+    for (i32 screen : {15360, 12000, 9600})
         for (int players = 2; players <= 4; ++players)
             for (int centers : {3, 4}) {
                 if (players > 2 && centers == 3) continue;
@@ -124,8 +130,6 @@ TEST(TableRender, NumberCardsAndHighDensityKeepTheirPlaces) {
     EXPECT_GT(c.green(), 150);
     EXPECT_LT(c.blue(), 100);
 }
-
-#include "board/qt/shipped_pictures.h"
 
 TEST(TableRender, TiledBackgroundAndAvatarShowAroundTheCards) {
     TestApp();
