@@ -214,7 +214,8 @@ void Engine::Stale_Recover() {
     Message(1, "");
     Message(2, "");
     g.Msg.clear();
-    if (g.Pturn >= 2 && g.CurSideCount > 0) g.Deck[2][g.CurSide[kId][g.CurSideCount]] = 1;
+    // The working copy's side top is on view whoever is on turn: it was the last seat to play.
+    if (g.CurSideCount > 0) g.Deck[2][g.CurSide[kId][g.CurSideCount]] = 1;
     if (g.HumanSideCount > 0) g.Deck[2][g.HumanSide[kId][g.HumanSideCount]] = 1;
     if (sv.status) sv.status->ShowCounter();
 }

@@ -118,9 +118,14 @@ TEST_F(RefillTest, ARecoveryFromARefillLeavesAFullHandThatIsCounted) {
     Hand({0, 0, 0, 0, 0});
     g.HandCount = 0;
     LeaveStock(2);
+    OppSwap(g, 1, false);  // the seat that played last, stored back: its copy stays loaded
+    OppSwap(g, 1, true);
     h.dialogs.answers.push_back(mb::Yes);
     e.Deal_Players(PileRow::Human, g.HumanCards);
     EXPECT_EQ(g.AbortTurn, 2);
+    // The seen marks start again from the two side tops on view.
+    EXPECT_EQ(g.Deck[2][g.HumanSide[kId][2]], 1);
+    EXPECT_EQ(g.Deck[2][g.Opp[1].Side[kId][2]], 1);
     EXPECT_EQ(CountHand(g.HumanCards), 5);
     EXPECT_EQ(g.HandCount, 5);
     EXPECT_EQ(CountHand(g.Opp[1].Cards), 5);
