@@ -80,7 +80,7 @@ void AddImagesAndButtons(FormModel& f) {
     f.Controls["imgSlap"] = Make(image, 0, 0, kAvatarBox, false);
     f.Controls["imgTip"] = Make(image, 0, 0, kTipPointer, false);
     f.Controls["imgTipUp"] = Make(image, 0, 0, kTipPointer, false);
-    f.Controls["cmdDeal"] = Make(ControlKind::CommandButton, 0, 0, kDealButton, false);
+    f.Controls["cmdDeal"] = Make(ControlKind::CommandButton, 0, 0, kDealButton, false, "Deal");
     f.Controls["picPanel"] = Make(ControlKind::PictureBox, 0, 0, kMenuPanel, false);
     f.Controls["StatusBar1"] = Make(ControlKind::StatusBar, 0, 0, {800, kStatusBarHeight}, false);
 }

@@ -10,12 +10,19 @@
 
 namespace {
 // Over the painted table, pictures and piles are clear boxes that only take the mouse; labels
-// and buttons are real widgets.
-QWidget* MakeWidgetOverPaintedTable(const std::string&, const ControlGeom& c, QWidget* table) {
-    switch (c.Kind) {
+// and buttons are real widgets. The frames behind the hold piles are painted with their
+// captions under the cards, so theirs are clear boxes too: a label widget would write its
+// caption across the cards.
+QWidget* MakeWidgetOverPaintedTable(const std::string& key, const ControlGeom& c, QWidget* table) {
+    const bool holdFrame = key.rfind("Label3_", 0) == 0;
+    switch (holdFrame ? ControlKind::Shape : c.Kind) {
         case ControlKind::Label: {
             auto* label = new QLabel(table);
             label->setWordWrap(true);
+            // Texts start at the top left, as the painted table's do; the wild counts are
+            // centred over their piles.
+            const bool wild = key.rfind("LblWild_", 0) == 0;
+            label->setAlignment(Qt::AlignTop | (wild ? Qt::AlignHCenter : Qt::AlignLeft));
             label->setStyleSheet("color: #FFF4C8; background: transparent;");
             return label;
         }

@@ -172,7 +172,9 @@ void PaintTable(QPainter& p, const TableScene& s) {
         const ControlGeom& c = ctl.second;
         if (!c.Visible) continue;
         if (ctl.first == "imgCenter") PaintImage(p, s, ctl.first, c);
-        if (StartsWith(ctl.first, "Label3_") && s.drawTexts) PaintLabel(p, c, true);
+        // The frames and their captions are the table's own drawing, beneath the cards, even
+        // where widgets show the other texts.
+        if (StartsWith(ctl.first, "Label3_")) PaintLabel(p, c, true);
     }
     for (const Control& ctl : s.form.Controls) {
         const ControlGeom& c = ctl.second;

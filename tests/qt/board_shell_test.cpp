@@ -3,16 +3,29 @@
 #include <gtest/gtest.h>
 
 #include <QLabel>
+#include <QPushButton>
 #include <QTemporaryDir>
 
 #include "board/qt/shipped_pictures.h"
 #include "board/qt/table_view.h"
 #include "tests/qt/qt_test_app.h"
 
+namespace {
+// A shell on a window of its own, for the game and looks a test sets up first.
+struct ShellOnWindow {
+    ShellOnWindow(Game& g, BoardLooks& looks)
+        : shell({g, looks, 15360, false, clock, pump, nullptr, nullptr, dir.path().toStdString()},
+                &window) {}
+    QTemporaryDir dir;
+    ManualClock clock;
+    InstantPump pump{clock};
+    QWidget window;
+    BoardShell shell;
+};
+}  // namespace
+
 TEST(BoardShell, StartsUpDrawsTheTableAndPutsWidgetsOverIt) {
     TestApp();
-    QTemporaryDir dir;
-    ASSERT_TRUE(WriteShippedPictures(dir.path()));
     Game g;
     g.NumPlayers = 3;
     g.NumCenters = 4;
@@ -20,11 +33,9 @@ TEST(BoardShell, StartsUpDrawsTheTableAndPutsWidgetsOverIt) {
     looks.BackgroundFiles = {"", "GameBoard.gif"};
     looks.BackgroundCount = 1;
     looks.BackgroundIndex = 1;
-    ManualClock clock;
-    InstantPump pump(clock);
-    QWidget window;
-    BoardShell shell(
-        {g, looks, 15360, false, clock, pump, nullptr, nullptr, dir.path().toStdString()}, &window);
+    ShellOnWindow on(g, looks);
+    ASSERT_TRUE(WriteShippedPictures(on.dir.path()));
+    BoardShell& shell = on.shell;
     shell.StartUp(0);
     shell.board->LoadAvatar("Tessik.jpg");
     shell.ApplyWidgets();
@@ -36,4 +47,34 @@ TEST(BoardShell, StartsUpDrawsTheTableAndPutsWidgetsOverIt) {
     // Before the first deal the side pile shows a back on the deck colour.
     const QColor back = img.pixelColor(side->x() + 2, side->y() + 2);
     EXPECT_GT(back.blue(), back.red() + 40);
+}
+
+// The window as the player sees it: the painted table with the label and button widgets over
+// it, texts and all.
+TEST(BoardShell, WidgetsOverTheTableKeepOffTheCards) {
+    TestApp();
+    Game g;
+    g.NumPlayers = 2;
+    g.NumCenters = 3;
+    g.Opp[1].Name = "Brivo";
+    BoardLooks looks;
+    ShellOnWindow on(g, looks);
+    BoardShell& shell = on.shell;
+    shell.StartUp(0);
+    shell.layout.Ctl("Label9", 0).Caption = " CLEARING ";
+    shell.layout.Ctl("Label9", 1).Caption = "Brivo plays a 7 on center 3";
+    shell.layout.Ctl("Label9", 2).Caption = "Not bad for a beginner. Let's see what you do next.";
+    shell.layout.Ctl("cmdDeal").Visible = true;
+    shell.ApplyWidgets();
+    const QImage img = shell.view->grab().toImage();
+    SaveRender(img, "board_shell_widgets");
+    // The hold frames' captions are painted beneath the cards, not written over them.
+    EXPECT_EQ(shell.view->findChild<QLabel*>("Label3_0"), nullptr);
+    ASSERT_NE(shell.view->findChild<QWidget*>("Label3_0"), nullptr);
+    const auto* remark = shell.view->findChild<QLabel*>("Label9_2");
+    ASSERT_NE(remark, nullptr);
+    EXPECT_EQ(remark->alignment(), Qt::AlignTop | Qt::AlignLeft);
+    const auto* deal = shell.view->findChild<QPushButton*>("cmdDeal");
+    ASSERT_NE(deal, nullptr);
+    EXPECT_EQ(deal->text(), "Deal");
 }
