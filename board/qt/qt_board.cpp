@@ -99,15 +99,18 @@ void QtBoard::MoveCardAnim(PileRow fromRow, int fromIdx, PileRow toRow, int toId
     ControlGeom& from = t.Ctl(RowName(fromRow), fromIdx);
     const ControlGeom& to = t.Ctl(RowName(toRow), toIdx);
     ControlGeom& mover = t.Ctl("Picture1", 0);
-    const BoxPos start{static_cast<int>(from.Left), static_cast<int>(from.Top)};
+    // The slide runs in whole pixels; the box goes back to its exact place, which can have a
+    // fraction (the human's side pile stands a quarter card width left of the hand).
+    const double homeLeft = from.Left, homeTop = from.Top;
+    const BoxPos start{RoundHalfEven(homeLeft), RoundHalfEven(homeTop)};
     const bool fromHumanHold = fromRow == PileRow::Human && fromIdx > kLastHandSlot;
     // The spare card covers the source, showing what lies under the card that leaves.
     if (fromHumanHold || !g.Dealing) {
         t.Size_MovingCard(RowName(fromRow), fromIdx);
-        mover.Left = start.left;
-        mover.Top = start.top;
+        mover.Left = homeLeft;
+        mover.Top = homeTop;
     }
-    const BoxPos target{static_cast<int>(to.Left), static_cast<int>(to.Top)};
+    const BoxPos target{RoundHalfEven(to.Left), RoundHalfEven(to.Top)};
     from.Front = true;
     if (fromRow != PileRow::Human && fromIdx == kSideSlot && g.CurSideCount != 0)
         mover.Visible = true;
@@ -122,8 +125,8 @@ void QtBoard::MoveCardAnim(PileRow fromRow, int fromIdx, PileRow toRow, int toId
     Slide(from, SlideSteps(start, target, g.AnimationSpeed));
     from.Visible = false;
     from.Front = false;
-    from.Left = start.left;
-    from.Top = start.top;
+    from.Left = homeLeft;
+    from.Top = homeTop;
     Refresh();
 }
 

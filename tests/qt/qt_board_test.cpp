@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 #include "board/deal_card.h"
 #include "engine/headless/headless_services.h"
 #include "tests/qt/table_fixture.h"
@@ -42,6 +44,12 @@ TEST_F(BoardFixture, ASlideIsPacedByTheClockAndPutsTheSourceBackHidden) {
     EXPECT_NEAR(clock.Now(), pump.frames * kSlideStepSeconds, 1e-9);
     // The spare card covers the source.
     EXPECT_EQ(layout.Ctl("Picture1", 0).Left, before.Left);
+    // A box standing at a fraction of a pixel goes back exactly there.
+    const ControlGeom side = layout.Ctl("Picture7", 1);
+    ASSERT_NE(side.Left, std::floor(side.Left));
+    board->MoveCardAnim(PileRow::Human, 1, PileRow::Center, 2);
+    EXPECT_EQ(layout.Ctl("Picture7", 1).Left, side.Left);
+    EXPECT_EQ(layout.Ctl("Picture1", 0).Left, side.Left);
 }
 
 TEST_F(BoardFixture, ASlideFromAHoldPileUncoversTheCardBelowOrThePlaceholder) {
