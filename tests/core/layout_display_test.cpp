@@ -152,6 +152,20 @@ TEST(DisplayModes, RaisedRowsTakeTheDealButtonAndNoticeAlong) {
     }
 }
 
+// A card-size switch gives the remark the player's font and, on a narrow screen, rewrites the
+// rules caption, whatever the number of players.
+TEST(DisplayModes, SizeSwitchSetsTheRemarkFontAndRulesCaptionForEveryTable) {
+    for (int players : {2, 3, 4})
+        for (int screen : {kScreen800, kScreen1024}) {
+            SCOPED_TRACE(::testing::Message() << players << " players, " << screen);
+            TableLayout t = FreshTable(players, 4, 0, screen);
+            t.FontSize = 11;
+            t.Change_Display(1);
+            EXPECT_EQ(t.TakeRequests().ShowRulesCaption, screen <= 12000);
+            EXPECT_DOUBLE_EQ(t.Ctl("Label9", 2).FontSize, 11);
+        }
+}
+
 TEST(DisplayModes, SmallHumanRowWithMorePlayers) {
     const TableLayout t = FreshTable(3, 4, 2, kScreen1024);
     const double side = t.Ctl("Picture7", 1).Left;
