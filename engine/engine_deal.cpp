@@ -2,8 +2,10 @@
 #include <array>
 
 #include "engine/cards.h"
+#include "engine/clear_table.h"
 #include "engine/engine.h"
 #include "engine/opp_swap.h"
+#include "engine/turn_order.h"
 #include "platform/file_util.h"
 #include "platform/vb_strings.h"
 
@@ -52,20 +54,7 @@ void Engine::ResetTableState() {
     g.HandCount = 5;
     g.UsedCount = g.StockCount = 0;
     g.HumanWildSide = g.HumanWildHand = g.CurWildSide = g.CurWildHand = 0;
-    g.HoldPileInfo = {};
-    g.HumanHoldCount = {};
-    g.HoldCards = {};
-    g.HumanHold = {};
-    g.CurSide = {};
-    g.HumanSide = {};
-    g.HumanCards = {};
-    g.CurCards = {};
-    g.Center = {};
-    g.CenterCount = {};
-    g.Deck = {};
-    g.UsedPile = {};
-    for (int k = 1; k <= 3; ++k) EraseOppArrays(g.Opp[k]);
-    g.WorkingOpp = 0;
+    ClearTablePiles(g);
     for (int row = 1; row <= 4; ++row) g.StatsTable[row] = {};
     g.Peeking = VbFalse;
 }
@@ -194,15 +183,7 @@ void Engine::ChooseFirstPlayer() {
     }
 }
 
-void Engine::WhosOnFirst() {
-    int p = g.Pturn;
-    for (int pos = 1; pos <= g.NumPlayers; ++pos) {
-        g.TurnOrder[pos] = static_cast<i16>(p);
-        if (++p > g.NumPlayers) p = 1;
-    }
-    g.TurnPos = 1;
-    g.Pturn = g.TurnOrder[1];
-}
+void Engine::WhosOnFirst() { FillTurnOrder(g); }
 
 void Engine::PturnCalculate() {
     const int host = g.Pturn;

@@ -4,8 +4,10 @@
 #include <sstream>
 
 #include "engine/cards.h"
+#include "engine/clear_table.h"
 #include "engine/conservation.h"
 #include "engine/opp_swap.h"
+#include "engine/turn_order.h"
 #include "platform/vb_strings.h"
 
 namespace {
@@ -87,36 +89,13 @@ void TakeHuman(const Rec& r, Game& g) {
 
 // Empties the piles and counters a position is made of, as a new deal would.
 void ClearPosition(Game& g) {
-    g.HumanCards = {};
-    g.HumanSide = {};
-    g.HumanHold = {};
-    g.HumanHoldCount = {};
-    g.CurCards = {};
-    g.CurSide = {};
-    g.HoldCards = {};
-    g.HoldPileInfo = {};
-    g.Deck = {};
-    g.UsedPile = {};
-    g.Center = {};
-    g.CenterCount = {};
-    for (int k = 1; k <= 3; ++k) EraseOppArrays(g.Opp[k]);
-    g.WorkingOpp = 0;
+    ClearTablePiles(g);
     // A restore keeps the best runs of this game; an undo keeps the computer's turn too.
     const bool withinTurn = g.UndoMove || g.RestartWholeTurn;
     for (int c = 0; c <= 5; ++c) {
         g.StatsTable[1][c] = 0;
         if (!withinTurn) g.StatsTable[3][c] = 0;
     }
-}
-
-void WhosOnFirst(Game& g) {
-    i16 p = g.Pturn;
-    for (int pos = 1; pos <= g.NumPlayers; ++pos) {
-        g.TurnOrder[pos] = p;
-        p = p + 1 > g.NumPlayers ? 1 : p + 1;
-    }
-    g.TurnPos = 1;
-    g.Pturn = g.TurnOrder[1];
 }
 
 // --- Validation --------------------------------------------------------------------------
@@ -222,7 +201,7 @@ void RecordToState(const GameStateRecord& r, Game& g) {
     ClearPosition(g);
     g.NoWildAce = VbBool(r.NoWildAce != 0);
     g.Pturn = r.Pturn;
-    WhosOnFirst(g);
+    FillTurnOrder(g);
     g.CurSideCount = r.CurSideCount;
     g.HumanSideCount = r.HumanSideCount;
     g.CurSideShape = r.CurSideShape;
