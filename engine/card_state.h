@@ -43,7 +43,7 @@ struct CardState {
     SidePile HumanSide{};
     i16 HumanSideCount = 0;
     i16 HumanSideShape = 0;
-    HoldPiles HumanHold{};                  // cards under each top; the top is in HumanCards
+    HoldPiles HumanHold{};  // cards under each top; the top is in HumanCards
     std::array<i16, 5> HumanHoldCount{};
     i16 HumanWildHand = 0;
     i16 HumanWildSide = 0;
@@ -72,7 +72,7 @@ struct CardState {
 
     // House rules.
     i16 SidePileSize = 19;
-    i16 ForcedCards = 0;     // 1 Ace, 2 Two, 4 visible cards only
+    i16 ForcedCards = 0;  // 1 Ace, 2 Two, 4 visible cards only
     i16 NoWildAce = VbFalse;
     i16 ShuffleSeparately = VbFalse;
     std::string RulesText;

@@ -183,7 +183,9 @@ void Engine::ChooseFirstPlayer() {
     }
 }
 
-void Engine::WhosOnFirst() { FillTurnOrder(g); }
+void Engine::WhosOnFirst() {
+    FillTurnOrder(g);
+}
 
 void Engine::PturnCalculate() {
     const int host = g.Pturn;

@@ -18,7 +18,7 @@ struct FlowState {
     i16 FlipInProgress = VbFalse;  // a computer card is moving: pauses hold back input
     i16 ComputerBusy = VbFalse;
     i16 NewGamePending = VbFalse;
-    i16 AbortTurn = 0;             // after a stalemate: 1 game given up, 2 recovered
+    i16 AbortTurn = 0;  // after a stalemate: 1 game given up, 2 recovered
     i16 GameStarted = VbFalse;
     i16 GameRestored = VbFalse;
     i16 MenusLocked = VbFalse;

@@ -6,8 +6,8 @@
 
 #include "engine/card_state.h"
 #include "engine/engine_state.h"
-#include "engine/net_state.h"
 #include "engine/flow_state.h"
+#include "engine/net_state.h"
 #include "engine/opponent_record.h"
 #include "engine/snapshot_state.h"
 #include "platform/vb_random.h"
@@ -16,8 +16,7 @@
 // (row 0-5, column 0-5): statistics of the current game; column 4 is the player on turn's.
 using StatsTableArray = std::array<std::array<i16, 6>, 6>;
 
-struct Game : CardState, WorkingCopy, FlowState, PlayOptions, EngineState, SnapshotState,
-              NetState {
+struct Game : CardState, WorkingCopy, FlowState, PlayOptions, EngineState, SnapshotState, NetState {
     // Opp[1] to Opp[3] are players 2 to 4; Opp[0] is unused.
     std::array<OpponentRecord, 4> Opp{};
     StatsTableArray StatsTable{};

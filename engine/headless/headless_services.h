@@ -10,7 +10,7 @@
 #include "engine/services.h"
 
 class ScriptedDialogs : public Dialogs {
-public:
+  public:
     explicit ScriptedDialogs(CallLog& log) : log_(log) {}
     int MsgBox(const std::string& text, int style, const std::string& title) override;
 
@@ -20,24 +20,24 @@ public:
     int asked = 0;
     std::string lastText, lastTitle;
 
-private:
+  private:
     CallLog& log_;
 };
 
 class RecordingSounds : public Sounds {
-public:
+  public:
     explicit RecordingSounds(CallLog& log) : log_(log) {}
     void PlaySound(const std::string& path, bool wait) override;
     void StopSounds() override {}
     void Beep() override { log_.Add("Beep"); }
     int played = 0;
 
-private:
+  private:
     CallLog& log_;
 };
 
 class RecordingBoard : public BoardPort {
-public:
+  public:
     explicit RecordingBoard(CallLog& log) : log_(log) {}
     void ShowCard(PileRow row, int index, i16 cardId, int kind) override;
     void HideCard(PileRow row, int index) override;
@@ -68,12 +68,12 @@ public:
     i32 screenWidth = 19200;
     int displayMode = 0;
 
-private:
+  private:
     CallLog& log_;
 };
 
 class RecordingStatus : public StatusPort {
-public:
+  public:
     explicit RecordingStatus(CallLog& log) : log_(log) {}
     void StatusBar_Clear() override { log_.Add("StatusBar_Clear"); }
     void WildUpdate() override { log_.Add("WildUpdate"); }
@@ -83,13 +83,13 @@ public:
         log_.Add("Panel " + std::to_string(panel) + " " + text);
     }
 
-private:
+  private:
     CallLog& log_;
 };
 
 // Keeps every line sent, for a scripted peer to read.
 class RecordingNet : public NetPort {
-public:
+  public:
     explicit RecordingNet(CallLog& log) : log_(log) {}
     void SendNet(int socket, const std::string& line) override;
     void SendNetAll(int exceptSocket, const std::string& line) override;
@@ -103,12 +103,12 @@ public:
     std::deque<std::function<void()>> replies;
     bool ended = false;
 
-private:
+  private:
     CallLog& log_;
 };
 
 class RecordingRecords : public RecordsPort {
-public:
+  public:
     explicit RecordingRecords(CallLog& log) : log_(log) {}
     bool SaveProfile() override {
         log_.Add("SaveProfile");
@@ -128,18 +128,24 @@ public:
     void Scores_Net(const std::string& winner) override { log_.Add("Scores_Net " + winner); }
     bool saveSucceeds = true;
 
-private:
+  private:
     CallLog& log_;
 };
 
 class RecordingWindow : public WindowPort {
-public:
+  public:
     explicit RecordingWindow(CallLog& log) : log_(log) {}
-    void ReturnDraggedCard(int slot) override { log_.Add("ReturnDraggedCard " + std::to_string(slot)); }
+    void ReturnDraggedCard(int slot) override {
+        log_.Add("ReturnDraggedCard " + std::to_string(slot));
+    }
     void ShowTurnMarker(int pturn) override { log_.Add("TurnMarker " + std::to_string(pturn)); }
     void ShowDealButton(bool visible) override { log_.Add(visible ? "ShowDeal" : "HideDeal"); }
-    void ShowSideStack(bool visible) override { log_.Add(visible ? "ShowSideStack" : "HideSideStack"); }
-    void ShowHoldImage(bool visible) override { log_.Add(visible ? "ShowHoldImage" : "HideHoldImage"); }
+    void ShowSideStack(bool visible) override {
+        log_.Add(visible ? "ShowSideStack" : "HideSideStack");
+    }
+    void ShowHoldImage(bool visible) override {
+        log_.Add(visible ? "ShowHoldImage" : "HideHoldImage");
+    }
     void StopIdleTimer() override { log_.Add("StopIdleTimer"); }
     void StartIdleTimer(int ms) override { log_.Add("StartIdleTimer " + std::to_string(ms)); }
     void MenuNewGame() override {
@@ -149,17 +155,21 @@ public:
     void TutorialTurnOver() override { log_.Add("TutorialTurnOver"); }
     void DealButtonClick() override { log_.Add("DealButtonClick"); }
     std::function<void()> onMenuNewGame;
-    void Flash(const std::string& personalityName) override { log_.Add("Flash " + personalityName); }
-    void AnimateCardsFlow(int style) override { log_.Add("AnimateCardsFlow " + std::to_string(style)); }
+    void Flash(const std::string& personalityName) override {
+        log_.Add("Flash " + personalityName);
+    }
+    void AnimateCardsFlow(int style) override {
+        log_.Add("AnimateCardsFlow " + std::to_string(style));
+    }
     void DebugShowDeck() override { log_.Add("DebugShowDeck"); }
 
-private:
+  private:
     CallLog& log_;
 };
 
 // Runs a callback as the computer's turn (tests plug in a stand-in or the real computer).
 class CallbackTurns : public TurnPort {
-public:
+  public:
     void ComputerTurn() override {
         if (run) run();
     }

@@ -33,7 +33,7 @@ constexpr int kEmptyPile = 88;
 }  // namespace card_kind
 
 class BoardPort {
-public:
+  public:
     virtual ~BoardPort() = default;
     // Draws card `cardId` (0: a back, or with kEmptyPile the placeholder) into box `index` of
     // `row`, makes the box visible and plays the card sound of `kind`.

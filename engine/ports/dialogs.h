@@ -10,7 +10,7 @@ constexpr int Ok = 1, Cancel = 2, Abort = 3, Retry = 4, Ignore = 5, Yes = 6, No 
 }  // namespace mb
 
 class Dialogs {
-public:
+  public:
     virtual ~Dialogs() = default;
     // Shows `text` with `style` (buttons + icon) and `title`; returns the answer (mb::Yes, ...).
     virtual int MsgBox(const std::string& text, int style, const std::string& title) = 0;

@@ -3,7 +3,7 @@
 #include <string>
 
 class NetPort {
-public:
+  public:
     virtual ~NetPort() = default;
     // Sends one protocol line (without its line feed) to the peer on `socket`.
     virtual void SendNet(int socket, const std::string& line) = 0;

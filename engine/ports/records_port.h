@@ -4,7 +4,7 @@
 #include <string>
 
 class RecordsPort {
-public:
+  public:
     virtual ~RecordsPort() = default;
     // Writes the signed-in player's profile back to its record; false when it could not be
     // written (the caller tells the player).

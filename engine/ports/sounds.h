@@ -4,7 +4,7 @@
 #include <string>
 
 class Sounds {
-public:
+  public:
     virtual ~Sounds() = default;
     // Plays the file; `wait` true returns only when it has finished.
     virtual void PlaySound(const std::string& path, bool wait) = 0;

@@ -40,4 +40,3 @@ static void BM_AutoSaveToDisk(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_AutoSaveToDisk)->Unit(benchmark::kMillisecond);
-
