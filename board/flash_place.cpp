@@ -1,7 +1,9 @@
 #include "board/flash_place.h"
 
+#include "board/table_design.h"
+
 namespace {
-constexpr double kTwip = 1.0 / 15;  // pixels
+constexpr double kTwip = 1.0 / table_design::kTwipsPerPixel;  // pixels
 }
 
 FlashPlace FlashPosition(const FormModel& form, int numPlayers, int numCenters) {

@@ -10,13 +10,13 @@
 
 #include "board/card_geometry.h"
 #include "board/hold_row.h"
+#include "board/layout_twips.h"
 #include "board/qt/board_art.h"
 #include "board/qt/card_pictures.h"
 #include "board/qt/form_skin.h"
 #include "board/table_draw.h"
 
 namespace {
-constexpr int kTwipsPerPixel = 15;
 // The designed row: the first card's Left, the strip each card covers of the one before it, the
 // room after the last card and after the buttons, and the card row's Top.
 constexpr int kFirstLeft = 8, kOverlap = 4, kRightMargin = 7, kButtonMargin = 5, kRowTop = 24;
@@ -95,16 +95,14 @@ void FrmHold::SetCaption(const QString& text) {
 }
 
 void FrmHold::ShowAtSavedPlace() {
-    if (holdLeft_ != 0 || holdTop_ != 0)
-        move(holdLeft_ / kTwipsPerPixel, holdTop_ / kTwipsPerPixel);
+    if (holdLeft_ != 0 || holdTop_ != 0) move(TwipsToPixels(holdLeft_), TwipsToPixels(holdTop_));
     show();
     raise();
 }
 
 void FrmHold::HoldSavePos() {
-    const auto clamp16 = [](int v) { return static_cast<i16>(std::clamp(v, -32768, 32767)); };
-    holdLeft_ = clamp16(pos().x() * kTwipsPerPixel);
-    holdTop_ = clamp16(pos().y() * kTwipsPerPixel);
+    holdLeft_ = TwipsForRecord(pos().x());
+    holdTop_ = TwipsForRecord(pos().y());
 }
 
 void FrmHold::Unload() {
