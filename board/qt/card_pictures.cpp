@@ -31,11 +31,17 @@ void CardPictures::SetDevicePixelRatio(qreal dpr) {
 void CardPictures::UseBuiltInSheet() {
     sheet_ = BuildStandardSheet(dpr_);
     builtIn_ = true;
+    CutFullFaces();
 }
 
 void CardPictures::SetSheet(const QImage& sheet) {
     sheet_ = sheet;
     builtIn_ = false;
+    CutFullFaces();
+}
+
+void CardPictures::CutFullFaces() {
+    for (int n = 1; n <= 52; ++n) fullFaces_[n] = FullFace(n);
 }
 
 QImage CardPictures::FullFace(int card) const {
@@ -50,8 +56,8 @@ QImage CardPictures::FullFace(int card) const {
 void CardPictures::MakeCardFiles() {
     for (int n = 1; n <= 52; ++n) {
         QImage small =
-            FullFace(n).scaled(qRound(kSmallCardWidth * dpr_), qRound(kSmallCardHeight * dpr_),
-                               Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+            fullFaces_[n].scaled(qRound(kSmallCardWidth * dpr_), qRound(kSmallCardHeight * dpr_),
+                                 Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
         small.setDevicePixelRatio(dpr_);
         smallFaces_[n] = small;
     }
@@ -88,7 +94,7 @@ QImage CardPictures::PictureFor(const CardLook& look) const {
         case CardPicture::NumberFace:
             return look.face >= 1 && look.face <= 13 ? numbers_[look.face] : QImage();
         case CardPicture::SheetFace:
-            return FullFace(look.face);
+            return look.face >= 1 ? fullFaces_[ReducedCard(look.face)] : FullFace(look.face);
         case CardPicture::SmallFace:
             return look.face >= 1 && look.face <= 52 ? smallFaces_[look.face] : QImage();
         case CardPicture::LargeBack:

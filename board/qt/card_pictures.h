@@ -47,8 +47,12 @@ class CardPictures {
     const QImage& Memo(const QString& key, const std::function<QImage()>& make) const;
 
   private:
+    // Cuts every full-size face from the sheet, which a slide's frames then copy by reference.
+    void CutFullFaces();
+
     qreal dpr_;
     QImage sheet_;
+    std::array<QImage, 53> fullFaces_{};
     std::array<QImage, 53> smallFaces_{};
     std::array<QImage, 14> numbers_{};
     QImage plainLarge_, plainSmall_;
