@@ -9,6 +9,14 @@
 #include "engine/game.h"
 #include "engine/services.h"
 
+// In an Internet game the host deals and decides; a remote follows what the host sends.
+inline bool IsHost(const Game& g) {
+    return g.NetConnected != 0 && g.IsHost == 1;
+}
+inline bool IsRemote(const Game& g) {
+    return g.NetConnected != 0 && g.IsHost != 1;
+}
+
 // The pile row of player `player` (1 the human, 2-4 the opponents).
 PileRow RowOfPlayer(int player);
 

@@ -24,13 +24,6 @@ PileRow RowOfPlayer(int player) {
 
 namespace {
 
-bool IsRemote(const Game& g) {
-    return g.NetConnected != 0 && g.IsHost != 1;
-}
-bool IsHost(const Game& g) {
-    return g.NetConnected != 0 && g.IsHost == 1;
-}
-
 // On a remote, the host's player q sits at this machine's player number returned here.
 int LocalPlayerOf(const Game& g, int q) {
     if (!IsRemote(g)) return q;

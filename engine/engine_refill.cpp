@@ -37,8 +37,7 @@ void Engine::Deal_Players(PileRow row, PorC& cards) {
 
 void Engine::RESHUFFLE() {
     if (g.UsedCount == 0) return;
-    const bool remote = g.NetConnected != 0 && g.IsHost != 1;
-    const bool host = g.NetConnected != 0 && g.IsHost == 1;
+    const bool remote = IsRemote(g), host = IsHost(g);
     HideCard(PileRow::Center, 0);
     g.StockCount = g.UsedCount;
     PlayDataSound(122);
@@ -78,7 +77,7 @@ void Engine::RESHUFFLE() {
 }
 
 void Engine::STALEMATE() {
-    const bool remote = g.NetConnected != 0 && g.IsHost != 1;
+    const bool remote = IsRemote(g);
     if (sv.window) sv.window->StopIdleTimer();
     HideCard(PileRow::Center, 0);
     Message(1, "UNBELIEVABLY BRIVOUS!\nWe're out of cards.\nI can't deal anymore.");
@@ -123,7 +122,7 @@ void Engine::STALEMATE() {
 void Engine::GameOverAfterStalemate() {
     g.Pturn = 0;
     EnableHuman(false, 1, 10);
-    if (g.NetConnected != 0 && g.IsHost == 1) Reset_Table();
+    if (IsHost(g)) Reset_Table();
     if (sv.board) sv.board->DrawTable();
 }
 
