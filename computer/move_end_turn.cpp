@@ -3,6 +3,7 @@
 #include "computer/computer_player.h"
 #include "computer/turn_watcher.h"
 #include "engine/engine.h"
+#include "engine/turn_order.h"
 
 namespace {
 
@@ -30,8 +31,7 @@ void ComputerPlayer::Move_End_Turn(PileRow row) {
     Engine engine(g, sv);
     if (sv.records) sv.records->StatsCk(3, 4);
     engine.GoUpdateOpponents();
-    if (++g.TurnPos > g.NumPlayers || g.TurnPos < 1 || g.TurnPos >= kMaxPlayers + 1) g.TurnPos = 1;
-    g.Pturn = g.TurnOrder[static_cast<size_t>(g.TurnPos)];
+    AdvanceTurn(g);
     g.HandCount = 5;
     if (sv.board) sv.board->EnableHumanPiles(false, kFirstHoldSlot, kLastHoldSlot);
     if (g.SoundMode != 2) {

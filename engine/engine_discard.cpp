@@ -1,6 +1,7 @@
 #include <algorithm>
 
 #include "engine/engine.h"
+#include "engine/turn_order.h"
 
 namespace {
 
@@ -92,9 +93,8 @@ void Engine::Player_EndTurn() {
 
 void Engine::EndTurnHandOver() {
     g.MoveRecordNo = 0;  // the next turn's first recorded play is record 1
-    if (++g.TurnPos > g.NumPlayers) g.TurnPos = 1;
+    AdvanceTurn(g);
     g.NoMissCheck = 0;
-    g.Pturn = g.TurnOrder[g.TurnPos];
     g.HandCount = 5;
     if (sv.window) {
         sv.window->ShowTurnMarker(g.Pturn);

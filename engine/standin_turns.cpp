@@ -1,6 +1,7 @@
 #include "engine/standin_turns.h"
 
 #include "engine/opp_swap.h"
+#include "engine/turn_order.h"
 
 void StandInTurns::ComputerTurn() {
     Game& g = e_.g;
@@ -34,8 +35,7 @@ bool StandInTurns::PlaySeat() {
     Step();
     if (e_.sv.records) e_.sv.records->StatsCk(3, 4);
     e_.GoUpdateOpponents();
-    if (++g.TurnPos > g.NumPlayers) g.TurnPos = 1;
-    g.Pturn = g.TurnOrder[g.TurnPos];
+    AdvanceTurn(g);
     g.HandCount = 5;
     return true;
 }

@@ -12,3 +12,10 @@ inline void FillTurnOrder(Game& g) {
     g.TurnPos = 1;
     g.Pturn = g.TurnOrder[1];
 }
+
+// Passes the turn to the next place of TurnOrder, round from the last place to the first (and
+// back to the first from a place out of range).
+inline void AdvanceTurn(Game& g) {
+    if (++g.TurnPos > g.NumPlayers || g.TurnPos < 1 || g.TurnPos >= kMaxPlayers + 1) g.TurnPos = 1;
+    g.Pturn = g.TurnOrder[static_cast<size_t>(g.TurnPos)];
+}
