@@ -123,7 +123,6 @@ class ComputerPlayer : public TurnPort {
     void Remark(int line);
     void Say(int label, const std::string& text);
     void PersonalitySound(int n, bool wait = true);
-    void DataSound(int id, bool wait);
     void Show(PileRow row, int index, i16 id, int kind);
     void RandomBlockSound();
     void ShowSource(PileRow row, i16 flipFrom);

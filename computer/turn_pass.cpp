@@ -80,7 +80,7 @@ void ComputerPlayer::OpeningComments() {
             if (!holds) continue;
             if (!g.QuietComp) Remark(21);
             g.MissedPlay = engine.PlayerMissedMove() ? VbTrue : VbFalse;
-            if (g.SoundMode == 0) DataSound(105, false);
+            if (g.SoundMode == 0) engine.PlayDataSound(105);
             if (!g.QuietComp) sv.Pause(0.75);
             return;
         }

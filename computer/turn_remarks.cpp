@@ -1,6 +1,5 @@
-// The seat's voice: comment lines, personality and program sounds, and what the board shows.
+// The seat's voice: comment lines, personality sounds, and what the board shows.
 #include "computer/computer_player.h"
-#include "platform/file_util.h"
 
 void ComputerPlayer::Say(int label, const std::string& text) {
     if (label == 2) shownRemark_ = 0;
@@ -19,11 +18,6 @@ void ComputerPlayer::PersonalitySound(int n, bool wait) {
         return;
     const std::string& path = g.CompSounds[static_cast<size_t>(n)];
     if (!path.empty()) sv.sounds->PlaySound(path, wait);
-}
-
-void ComputerPlayer::DataSound(int id, bool wait) {
-    if (g.SoundMode == 2 || !sv.sounds) return;
-    sv.sounds->PlaySound(JoinPath(g.AppFolder, "Data/~" + std::to_string(id) + ".tmp"), wait);
 }
 
 void ComputerPlayer::Show(PileRow row, int index, i16 id, int kind) {

@@ -93,12 +93,13 @@ class Engine {
     void DoTheMath();
     void DoTheUpdate(int thisScore);
 
+    // Plays "Data/~<id>.tmp" of the program folder unless the sound is off.
+    void PlayDataSound(int id, bool wait = false) const;
+
     Game& g;
     const Services& sv;
 
   private:
-    // Plays "Data/~<id>.tmp" of the program folder unless the sound is off.
-    void PlayDataSound(int id, bool wait = false) const;
     // A personality's sound (a full path), only with all sounds on.
     void PlayPersonalitySound(const std::string& path, bool wait = false) const;
     void Message(int label, const std::string& text) const;
