@@ -100,7 +100,7 @@ void Engine::EndTurnHandOver() {
         sv.window->ShowTurnMarker(g.Pturn);
     }
     EnableHuman(true, kFirstHoldSlot, kLastHoldSlot);
-    g.MissedPlay = PlayerMissedMove() ? VbTrue : VbFalse;
+    g.MissedPlay = VbBool(PlayerMissedMove());
     g.PlayRunning = VbFalse;
     if (sv.turns) sv.turns->ComputerTurn();
 }

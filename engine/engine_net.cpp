@@ -144,8 +144,8 @@ bool Engine::ReadDeckMessage() {
         if (ok) {
             side = static_cast<i16>(f[pos]);
             forced = static_cast<i16>(f[pos + 1]);
-            noWild = f[pos + 2] != 0 ? VbTrue : VbFalse;
-            if (f.size() > pos + 3) separate = f[pos + 3] != 0 ? VbTrue : VbFalse;
+            noWild = VbBool(f[pos + 2] != 0);
+            if (f.size() > pos + 3) separate = VbBool(f[pos + 3] != 0);
         }
     }
     if (!ok) {

@@ -33,7 +33,7 @@ TEST_F(DealTest, SidePilesComeFromTheTopOfTheStockInTurn) {
     for (const auto& c : cases) {
         Players(c.players);
         g.SidePileSize = c.sidePileSize;
-        g.ShuffleSeparately = c.separately ? VbTrue : VbFalse;
+        g.ShuffleSeparately = VbBool(c.separately);
         e.Reset_Table();
         const CardState s = ShuffledCopy();
         e.SetUp();

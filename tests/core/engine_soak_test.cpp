@@ -90,8 +90,8 @@ TEST(EngineSoak, SeededWholeGamesKeepEveryCardAndEnd) {
         Game& g = t.g;
         const int rules = seed / 3;
         g.ForcedCards = static_cast<i16>(rules % 8);
-        g.NoWildAce = (rules / 8) % 2 ? VbTrue : VbFalse;
-        g.ShuffleSeparately = (rules / 16) % 2 ? VbTrue : VbFalse;
+        g.NoWildAce = VbBool((rules / 8) % 2);
+        g.ShuffleSeparately = VbBool((rules / 16) % 2);
         g.SidePileSize = kSides[(rules / 32) % 4];
         if (seed % 10 == 9) t.dialogs.stalemateAnswer = mb::No;
         g.Rng.Rnd(-1);
