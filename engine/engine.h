@@ -131,6 +131,7 @@ class Engine {
     bool GatherNetPlayers();
     void SeedSampleGame();
     void GameOverAfterStalemate();
+    // Lays a card on the used pile; false, with the card left where it was, when the pile is full.
     bool ToUsed(i16 id, i16 rank);
     void TakeFromSlot(i16 slot);
     void PlayerGoBack(const std::string& whichRule);

@@ -28,12 +28,9 @@ void Engine::Add_Used() {
     Message(0, " CLEARING ");
     if (g.NetConnected != 0 && g.Pturn != 1) sv.Pause(0.5);
     if (sv.board) sv.board->SetWildLabel(k, "");
-    for (int n = 1; n <= g.CenterCount[k] && g.UsedCount < g.NumCards; ++n) {
-        ++g.UsedCount;
-        for (int row : {kId, kRank}) {
-            g.UsedPile[row][g.UsedCount] = g.Center[row][k][n];
-            g.Center[row][k][n] = 0;
-        }
+    for (int n = 1; n <= g.CenterCount[k]; ++n) {
+        if (!ToUsed(g.Center[kId][k][n], g.Center[kRank][k][n])) break;
+        g.Center[kId][k][n] = g.Center[kRank][k][n] = 0;
     }
     g.CenterCount[k] = 0;
     PlayDataSound(118);
