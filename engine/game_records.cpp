@@ -50,15 +50,17 @@ std::string GameRecords::PrefsPath() const {
     return JoinPath(g.AppFolder, "Data/Prefs.sav");
 }
 
+std::string GameRecords::PathOf(SnapshotFile file) const {
+    return file == SnapshotFile::SavedGames ? SavedGamesPath() : MoveFilePath();
+}
+
 bool GameRecords::ReadRecordAt(SnapshotFile file, int slot, GameStateRecord& out) const {
-    const std::string path = file == SnapshotFile::SavedGames ? SavedGamesPath() : MoveFilePath();
-    return slot >= 1 && ReadRecord(RecordFile(path, GameStateRecord::kSize), slot, out);
+    return slot >= 1 && ReadRecord(RecordFile(PathOf(file), GameStateRecord::kSize), slot, out);
 }
 
 bool GameRecords::WriteRecordAt(SnapshotFile file, int slot, const GameStateRecord& rec,
                                 std::string* error) {
-    const std::string path = file == SnapshotFile::SavedGames ? SavedGamesPath() : MoveFilePath();
-    return WriteRecord(RecordFile(path, GameStateRecord::kSize), slot, rec, error);
+    return WriteRecord(RecordFile(PathOf(file), GameStateRecord::kSize), slot, rec, error);
 }
 
 // --- Profile ------------------------------------------------------------------------------
@@ -192,12 +194,9 @@ bool GameRecords::Refuse(const std::string& text, int style, const std::string& 
 bool GameRecords::RecordToGame(SnapshotFile file) {
     g.CancelFlag = VbFalse;
     GameStateRecord rec;
-    if (!ReadRecordAt(file, g.SaveSlot, rec)) {
-        const std::string path =
-            file == SnapshotFile::SavedGames ? SavedGamesPath() : MoveFilePath();
-        return Refuse("The saved game could not be read from " + path + ".", mb::Critical,
+    if (!ReadRecordAt(file, g.SaveSlot, rec))
+        return Refuse("The saved game could not be read from " + PathOf(file) + ".", mb::Critical,
                       kRestoreTitle);
-    }
     return RestorePosition(rec, file);
 }
 

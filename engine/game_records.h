@@ -64,6 +64,7 @@ class GameRecords : public RecordsPort {
     bool ReadRecordAt(SnapshotFile file, int slot, GameStateRecord& out) const;
 
   private:
+    std::string PathOf(SnapshotFile file) const;
     bool WriteRecordAt(SnapshotFile file, int slot, const GameStateRecord& rec, std::string* error);
     bool WriteAutoSave(int slot);
     // Record 1 of the move history: the position at the start of the turn.
