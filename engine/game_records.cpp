@@ -109,12 +109,8 @@ void GameRecords::AutoSave() {
 void GameRecords::StartMoveHistory() {
     if (!g.TempMovesOpen) return;
     // Undo steps back through records 2.. of this turn only: record 1 starts it afresh.
-    g.MoveRecordNo = 1;
-    GameToRecord(g, g.GameRecord);
-    g.GameRecord.Title = StatsTitle(g);
-    std::string error;
-    if (!WriteRecordAt(SnapshotFile::MoveHistory, 1, g.GameRecord, &error))
-        MoveHistoryFailed(error);
+    g.MoveRecordNo = 0;
+    SaveMove();
 }
 
 void GameRecords::SaveMove() {
