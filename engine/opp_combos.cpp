@@ -1,8 +1,6 @@
 #include "engine/opp_combos.h"
 
 #include "engine/personality.h"
-#include "engine/shared_helpers.h"
-#include "platform/file_util.h"
 #include "platform/vb_strings.h"
 
 OppCombos FillOppCombos(const std::vector<std::string>& commentFiles,
@@ -36,7 +34,7 @@ SeatCommentChoice SyncSeatComment(Game& g, int seat, const OppCombos& combos,
         choice.index = static_cast<int>(combos.CboComment.size()) - 1;
         return choice;
     }
-    if (!HasBadFileChars(set) && FindNoCase(JoinPath(g.AppFolder, "users"), set + ".cmt")) {
+    if (CommentFilePath(g.AppFolder, set)) {
         choice.index = -1;
         choice.text = set;
         return choice;

@@ -19,11 +19,6 @@ std::optional<std::string> FindInFolder(const std::string& appFolder, const std:
     return JoinPath(dir, *real);
 }
 
-std::optional<std::string> CommentFilePath(const std::string& appFolder, const std::string& name) {
-    if (HasBadFileChars(name)) return std::nullopt;
-    return FindInFolder(appFolder, "users", name + ".cmt");
-}
-
 // A text field that was never written starts with NUL; it counts as empty like a blank one.
 bool IsBlank(const std::string& field) {
     const std::string t = Trim(field);
@@ -61,6 +56,11 @@ void LoadRemarks(Game& g, const PmsRecord& pms, int mode) {
 }
 
 }  // namespace
+
+std::optional<std::string> CommentFilePath(const std::string& appFolder, const std::string& name) {
+    if (HasBadFileChars(name)) return std::nullopt;
+    return FindInFolder(appFolder, "users", name + ".cmt");
+}
 
 void SeatDefaults(SeatRecord& seat) {
     seat.Name = kDefaultPersonality;

@@ -3,6 +3,7 @@
 // name, level, avatar, sound set, comment set, the fifteen sound events and the remarks.
 // Names come from the profile, from files and from other players, so a name is only ever
 // turned into a path after it has passed the file-name checks; nothing found on disk is run.
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -28,6 +29,8 @@ std::string LoadPersonality(Game& g, int opp, int mode, BoardPort* board);
 // The set-up applied to the three opponent seats in order; returns LoadPersonality's warnings.
 std::string ApplyOpponentSeats(Game& g, BoardPort* board);
 
+// The real path of comment file "users/<name>.cmt", when the name is safe and the file is there.
+std::optional<std::string> CommentFilePath(const std::string& appFolder, const std::string& name);
 // Remarks 1-20 from comment file "users/<name>.cmt" into CompComments; false (nothing changed)
 // when the name is unsafe or the file is missing.
 bool LoadCmtFile(Game& g, const std::string& name);
