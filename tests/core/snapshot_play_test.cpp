@@ -8,18 +8,10 @@
 #include "engine/engine.h"
 #include "engine/game_records.h"
 #include "engine/headless/headless_services.h"
-#include "engine/snapshot_codec.h"
+#include "position_bytes.h"
 #include "temp_folder.h"
 
 namespace {
-
-std::vector<std::uint8_t> Position(const Game& g) {
-    GameStateRecord rec;
-    GameToRecord(g, rec);
-    RecordBuffer buf(GameStateRecord::kSize);
-    rec.Encode(buf);
-    return {buf.bytes().begin() + 2, buf.bytes().end() - 30};  // the turn and title aside
-}
 
 struct PlayedGame {
     TempProgramFolder folder;
@@ -70,16 +62,16 @@ TEST(SnapshotInPlay, UndoRestartPreviousTurnAndRestartGameInADealtGame) {
     ASSERT_TRUE(t.records.TempMovesFile(true));
     ASSERT_TRUE(t.DealWithAPlay());
     EXPECT_EQ(t.g.MoveRecordNo, 1);
-    const auto dealt = Position(t.g);
+    const auto dealt = PositionBytes(t.g);
 
     t.e.Player_Move();
     ASSERT_EQ(CheckConservation(t.g), "");
     EXPECT_EQ(t.g.MoveRecordNo, 2);
-    EXPECT_NE(Position(t.g), dealt);
+    EXPECT_NE(PositionBytes(t.g), dealt);
 
     t.g.UndoMove = VbTrue;
     t.records.RestartTurn();
-    EXPECT_EQ(Position(t.g), dealt);
+    EXPECT_EQ(PositionBytes(t.g), dealt);
     EXPECT_EQ(t.g.MoveRecordNo, 1);
     EXPECT_EQ(CheckConservation(t.g), "");
 
@@ -92,17 +84,17 @@ TEST(SnapshotInPlay, UndoRestartPreviousTurnAndRestartGameInADealtGame) {
     ASSERT_EQ(t.g.Pturn, 1);
     ASSERT_EQ(CheckConservation(t.g), "");
     EXPECT_EQ(t.g.MoveCounter, 2);
-    const auto secondTurn = Position(t.g);
+    const auto secondTurn = PositionBytes(t.g);
 
     t.g.RestartWholeTurn = VbTrue;
     t.records.RestartTurn();
-    EXPECT_EQ(Position(t.g), secondTurn);
+    EXPECT_EQ(PositionBytes(t.g), secondTurn);
 
     ASSERT_TRUE(t.records.PreviousTurnRestore());
     EXPECT_EQ(t.g.Pturn, 1);
-    EXPECT_EQ(Position(t.g), dealt);
+    EXPECT_EQ(PositionBytes(t.g), dealt);
 
     ASSERT_TRUE(t.records.RestartCurrentGame());
-    EXPECT_EQ(Position(t.g), dealt);
+    EXPECT_EQ(PositionBytes(t.g), dealt);
     EXPECT_EQ(CheckConservation(t.g), "");
 }

@@ -9,20 +9,12 @@
 #include "engine/headless/headless_services.h"
 #include "engine/opp_swap.h"
 #include "engine/snapshot_codec.h"
+#include "position_bytes.h"
 #include "position_fixture.h"
 #include "records/record_io.h"
 #include "temp_folder.h"
 
 namespace {
-
-// The position as bytes, to compare whole positions at once.
-std::vector<std::uint8_t> Fingerprint(const Game& g) {
-    GameStateRecord rec;
-    GameToRecord(g, rec);
-    RecordBuffer buf(GameStateRecord::kSize);
-    rec.Encode(buf);
-    return {buf.bytes().begin(), buf.bytes().end()};
-}
 
 struct Table {
     explicit Table(int players = 2) : g(MidGamePosition(players)), h(g), records(g, h.services) {
@@ -74,7 +66,7 @@ TEST(Snapshot, RoundTripKeepsEveryPileForTwoThreeAndFourPlayers) {
         Game r = MidGamePosition(players == 4 ? 2 : 4, 99);  // another table size
         RecordToState(back, r);
         EXPECT_EQ(CheckConservation(r), "");
-        EXPECT_EQ(Fingerprint(r), Fingerprint(g)) << players;
+        EXPECT_EQ(PositionBytes(r), PositionBytes(g)) << players;
         EXPECT_EQ(r.NumCards, 52 * players);
         for (int k = 1; k < players; ++k) {
             EXPECT_EQ(r.Opp[k].Hold, g.Opp[k].Hold);
@@ -154,17 +146,17 @@ TEST(Snapshot, UndoStepsBackOnePlayAndRestartGoesBackToTheTurnsStart) {
     t.g.MoveCounter = 1;
     t.records.AutoSave();
     EXPECT_EQ(t.g.MoveRecordNo, 1);
-    const auto start = Fingerprint(t.g);
+    const auto start = PositionBytes(t.g);
 
     // Undo right at the start of the turn has nothing to undo.
     t.g.UndoMove = VbTrue;
     t.records.RestartTurn();
-    EXPECT_EQ(Fingerprint(t.g), start);
+    EXPECT_EQ(PositionBytes(t.g), start);
     EXPECT_EQ(t.g.UndoMove, VbFalse);
 
     PlayKing(t.g);
     t.records.SaveMove();
-    const auto afterFirst = Fingerprint(t.g);
+    const auto afterFirst = PositionBytes(t.g);
     MoveHandCard(t.g);
     t.records.SaveMove();
     EXPECT_EQ(t.g.MoveRecordNo, 3);
@@ -172,7 +164,7 @@ TEST(Snapshot, UndoStepsBackOnePlayAndRestartGoesBackToTheTurnsStart) {
     ASSERT_FALSE(t.h.log.Contains("HideCard 7,2"));
     t.g.UndoMove = VbTrue;
     t.records.RestartTurn();
-    EXPECT_EQ(Fingerprint(t.g), afterFirst);
+    EXPECT_EQ(PositionBytes(t.g), afterFirst);
     EXPECT_EQ(t.g.MoveRecordNo, 2);
     EXPECT_TRUE(t.h.log.Contains("HideCard 7,2"));  // the King's slot was empty there
     EXPECT_EQ(t.g.StatsTable[1][1], 1);             // the turn's counts come back with the position
@@ -182,13 +174,13 @@ TEST(Snapshot, UndoStepsBackOnePlayAndRestartGoesBackToTheTurnsStart) {
 
     t.g.RestartWholeTurn = VbTrue;
     t.records.RestartTurn();
-    EXPECT_EQ(Fingerprint(t.g), start);
+    EXPECT_EQ(PositionBytes(t.g), start);
     EXPECT_EQ(t.g.MoveRecordNo, 1);
     EXPECT_EQ(t.g.RestartWholeTurn, VbFalse);
     // The history starts again: an undo now finds nothing before the start.
     t.g.UndoMove = VbTrue;
     t.records.RestartTurn();
-    EXPECT_EQ(Fingerprint(t.g), start);
+    EXPECT_EQ(PositionBytes(t.g), start);
 }
 
 TEST(Snapshot, RestartTurnRefusesWithItsMessages) {
@@ -206,11 +198,11 @@ TEST(Snapshot, RestartTurnRefusesWithItsMessages) {
     for (const auto& c : cases) {
         c.set(t.g);
         t.g.RestartWholeTurn = VbTrue;
-        const auto before = Fingerprint(t.g);
+        const auto before = PositionBytes(t.g);
         t.records.RestartTurn();
         EXPECT_NE(t.h.dialogs.lastText.find(c.text), std::string::npos) << c.text;
         EXPECT_EQ(t.h.dialogs.lastTitle, "Restart Turn");
-        EXPECT_EQ(Fingerprint(t.g), before);
+        EXPECT_EQ(PositionBytes(t.g), before);
         t.g.NetConnected = 0;
     }
 }
@@ -319,13 +311,13 @@ TEST(Snapshot, EveryDamagedRecordIsRefusedAndTheGameIsUntouched) {
         d.spoil(bad);
         ASSERT_TRUE(
             WriteRecord(RecordFile(t.records.SavedGamesPath(), GameStateRecord::kSize), 3, bad));
-        const auto before = Fingerprint(t.g);
+        const auto before = PositionBytes(t.g);
         t.g.SaveSlot = 3;
         t.g.PreviousTurn = VbTrue;
         EXPECT_FALSE(t.records.RecordToGame(SnapshotFile::SavedGames)) << d.name;
         EXPECT_EQ(t.g.CancelFlag, VbTrue);
         EXPECT_EQ(t.g.PreviousTurn, VbFalse);
-        EXPECT_EQ(Fingerprint(t.g), before) << d.name;
+        EXPECT_EQ(PositionBytes(t.g), before) << d.name;
         EXPECT_EQ(t.g.SidePileSize, 25);
         EXPECT_EQ(t.g.MoveRecordNo, 4);
         EXPECT_EQ(t.h.dialogs.asked, 1);
