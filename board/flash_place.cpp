@@ -37,10 +37,13 @@ std::vector<StripCopy> BoardStrips(int which, int displayMode, int numPlayers, i
                                    int topOpp, int topHuman, int boardWidth, int boardHeight) {
     if (which == 0) return {{0, 0, boardWidth, boardHeight, false}};
     if (which == 1) {
-        const int h = displayMode < 2 && (numPlayers < 3 || screenWidth >= 12001) ? 96 : 80;
+        const int h = displayMode < 2 && (numPlayers < 3 || screenWidth >= 12001)
+                          ? kCardHeight
+                          : kSmallCardHeight;
         return {{150, topOpp, boardWidth - 152, h, false},
                 {2, topHuman, boardWidth - 144, h, false}};
     }
     const bool large = numPlayers == 2 || screenWidth > 12000;
-    return {{0, 0, large ? 71 : 59, large ? 96 : 80, true}};
+    return {
+        {0, 0, large ? kCardWidth : kSmallCardWidth, large ? kCardHeight : kSmallCardHeight, true}};
 }

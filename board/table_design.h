@@ -2,6 +2,7 @@
 // The designed sizes of the table's pictures, markers, buttons and labels: the layout places
 // them by these sizes and the card drawing makes its art to them, so both read this one table.
 // Every size is in pixels.
+#include "board/card_geometry.h"
 #include "board/layout_control.h"
 
 struct DesignSize {
@@ -13,8 +14,8 @@ namespace table_design {
 
 inline constexpr int kTwipsPerPixel = 15;
 
-inline constexpr DesignSize kNormalCard{71, 96};
-inline constexpr DesignSize kSmallCard{59, 80};
+inline constexpr DesignSize kNormalCard{kCardWidth, kCardHeight};
+inline constexpr DesignSize kSmallCard{kSmallCardWidth, kSmallCardHeight};
 
 // The picture behind the center piles: three piles in a row, or four as a 2 x 2 block. Small
 // cards stretch it to four fifths.

@@ -2,20 +2,15 @@
 #include "board/table_design.h"
 #include "board/table_layout.h"
 
-namespace {
-constexpr int kSmallW = 59;
-constexpr int kSmallH = 80;
-}  // namespace
-
 void TableLayout::Layout_SmallCards() {
     for (int k = 0; k <= 10; ++k) {
-        Ctl("Picture1", k).Height = kSmallH;
-        Ctl("Picture1", k).Width = kSmallW;
+        Ctl("Picture1", k).Height = kSmallCardHeight;
+        Ctl("Picture1", k).Width = kSmallCardWidth;
     }
     SizeDeckAndTurn();
     for (int s = 26; s <= 25 * NumPlayers; ++s) {
-        Ctl("Stack", s).Height = kSmallH;
-        Ctl("Stack", s).Width = kSmallW;
+        Ctl("Stack", s).Height = kSmallCardHeight;
+        Ctl("Stack", s).Width = kSmallCardWidth;
     }
     PlaceSideStack(50, "Picture1");
     Spread_Row("Picture1", 26);
@@ -29,8 +24,8 @@ void TableLayout::Load_PlayerControls(std::string_view row) {
     const int player = third ? 2 : 3;
     const int firstShape = third ? 51 : 76;
     ControlGeom& side = Ctl(row, 1);
-    side.Width = kSmallW;
-    side.Height = kSmallH;
+    side.Width = kSmallCardWidth;
+    side.Height = kSmallCardHeight;
     if (third)
         side.Left = NumPlayers == 3 ? 580 : (Wide() ? 375 : 326);
     else
