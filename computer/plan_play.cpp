@@ -16,9 +16,7 @@ void ComputerPlayer::Comp_Play() {
         if (slot < kFirstHandSlot || slot > kLastHoldSlot) return;
         const i16 id = g.CurCards[kId][slot];
         const i16 rank = g.CurCards[kRank][slot];
-        const bool fits = rank == kKing ? !(g.NoWildAce && g.CenterCount[c] == 0)
-                                        : rank != 0 && rank == g.CenterCount[c] + 1;
-        if (!fits) return;
+        if (!CenterAccepts(g, rank, c)) return;
         if (rank == kKing) st.WildPlayed = kKing;
         st.DropPile = slot;
         g.MoveCard = {id, rank};
