@@ -72,11 +72,6 @@ bool ComputerPlayer::RuthlessBlockPlan() {
 void ComputerPlayer::ForcedPlays() {
     const i16 rule = g.ForcedCards;
     if (rule == 0) return;
-    auto firstCenterAt = [&](i16 value) {
-        for (int k = 1; k <= Centers(); ++k)
-            if (CenterValue(k) == value) return static_cast<i16>(k);
-        return i16{0};
-    };
     auto findCard = [&](i16 value, bool inHand) {
         if (inHand)
             for (int s = kFirstHandSlot; s <= g.HandCount + 1 && s <= kLastHandSlot; ++s)
@@ -85,7 +80,7 @@ void ComputerPlayer::ForcedPlays() {
             if (Val(s) == value) return static_cast<i16>(s);
         return i16{0};
     };
-    const i16 empty = firstCenterAt(0);
+    const i16 empty = FirstCenterAt(0);
     if ((rule & 1) != 0 && empty != 0) {
         i16 slot = findCard(kAce, rule == 1 || rule == 3);
         if (slot != 0) {
@@ -93,7 +88,7 @@ void ComputerPlayer::ForcedPlays() {
             return;
         }
     }
-    const i16 aceCenter = firstCenterAt(kAce);
+    const i16 aceCenter = FirstCenterAt(kAce);
     if ((rule & 2) != 0 && aceCenter != 0) {
         i16 slot = findCard(kTwo, rule == 2 || rule == 3);
         if (slot != 0) StartForced(2, slot, aceCenter);

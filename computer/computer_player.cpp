@@ -55,6 +55,12 @@ i16 ComputerPlayer::BestCenter(i16 side, bool me) const {
     return Engine(g, sv).CenterBestToPlay(side, me);
 }
 
+i16 ComputerPlayer::FirstCenterAt(i16 value) const {
+    for (int c = 1; c <= Centers(); ++c)
+        if (CenterValue(c) == value) return static_cast<i16>(c);
+    return 0;
+}
+
 int ComputerPlayer::Planned() const {
     return std::clamp<int>(g.PileSel, 1, Centers());
 }

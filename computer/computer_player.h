@@ -151,6 +151,8 @@ class ComputerPlayer : public TurnPort {
     bool Ruthless() const { return g.CompLevel >= 2; }
     int Centers() const;
     i16 BestCenter(i16 side, bool me = false) const;
+    // The first center standing at `value`, 0 when none.
+    i16 FirstCenterAt(i16 value) const;
     // The center being planned, kept within the centers in play.
     int Planned() const;
     i16& Steps(int c) { return st.PlanState[c][1]; }

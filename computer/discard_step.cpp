@@ -18,19 +18,14 @@ void Beeps(const Services& sv, int n) {
 bool ComputerPlayer::ForcedDiscardPlay() {
     const i16 slot = g.PileSel;
     const i16 v = Val(slot);
-    auto firstCenterAt = [&](i16 value) {
-        for (int c = 1; c <= Centers(); ++c)
-            if (CenterValue(c) == value) return static_cast<i16>(c);
-        return i16{0};
-    };
     if (v == kAce && (g.ForcedCards == 5 || g.ForcedCards == 7)) {
         if (Ruthless() && Val(kFirstHandSlot) != kAce && slot != kFirstHandSlot) {
             g.PileSel = kFirstHandSlot;
             return false;
         }
-        if (const i16 empty = firstCenterAt(0); empty != 0) StartForced(1, slot, empty);
+        if (const i16 empty = FirstCenterAt(0); empty != 0) StartForced(1, slot, empty);
     } else if (v == kTwo && (g.ForcedCards == 6 || g.ForcedCards == 7)) {
-        if (const i16 ace = firstCenterAt(kAce); ace != 0) StartForced(2, slot, ace);
+        if (const i16 ace = FirstCenterAt(kAce); ace != 0) StartForced(2, slot, ace);
     }
     if (st.PlayFlag != 1) return false;
     Move_Plan();

@@ -10,9 +10,7 @@ ComputerPlayer::PassEnd ComputerPlayer::ChoosePayoffPlay() {
     st.WildPayoff = VbFalse;
     st.Refilled = VbFalse;
     if (Payoff() != kKing) {
-        g.PileSel = 0;
-        for (int c = 1; c <= Centers() && g.PileSel == 0; ++c)
-            if (CenterValue(c) + 1 == Payoff()) g.PileSel = static_cast<i16>(c);
+        g.PileSel = FirstCenterAt(static_cast<i16>(Payoff() - 1));
         if (g.PileSel == 0) st.PayoffChoice = 0;
     } else {
         st.WildPayoff = VbTrue;
