@@ -7,12 +7,11 @@ void ComputerPlayer::Move_WaitOpps() {
     const int c = Planned();
     Move_Wait(g.HumanCards);
     if (g.NumPlayers <= 2 || Steps(c) == 0) return;
-    auto payoffOf = [&](int opp) { return g.Opp[opp].Cards[kRank][kSideSlot]; };
     auto wait = [&](int opp) {
         if (Steps(c) != 0) Move_Wait(g.Opp[opp].Cards);
     };
     auto side = [&](int opp) {
-        if (Steps(c) != 0) CheckOppsSide(payoffOf(opp));
+        if (Steps(c) != 0) CheckOppsSide(SeatPayoff(opp));
     };
     const bool four = g.NumPlayers >= 4;
     switch (g.Pturn) {
@@ -118,11 +117,10 @@ void ComputerPlayer::CheckOppsSide(i16 thisSide) {
 }
 
 void ComputerPlayer::Move_BlockOppsCk(i16 thisCard) {
-    auto payoffOf = [&](int opp) { return g.Opp[opp].Cards[kRank][kSideSlot]; };
     if (g.Pturn == 2) {
-        if (thisCard == payoffOf(2) || (g.NumPlayers >= 4 && thisCard == payoffOf(3)))
+        if (thisCard == SeatPayoff(2) || (g.NumPlayers >= 4 && thisCard == SeatPayoff(3)))
             st.PlayFlag = 1;
-    } else if (g.Pturn == 3 && g.NumPlayers >= 4 && thisCard == payoffOf(3)) {
+    } else if (g.Pturn == 3 && g.NumPlayers >= 4 && thisCard == SeatPayoff(3)) {
         st.PlayFlag = 1;
     }
 }

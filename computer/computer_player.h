@@ -139,6 +139,8 @@ class ComputerPlayer : public TurnPort {
     i16 Val(int slot) const;
     i16 Payoff() const { return Val(kSideSlot); }
     i16 HumanPayoff() const { return g.HumanCards[kRank][kSideSlot]; }
+    // The payoff value of another computer seat, from its record `opp` (1-3).
+    i16 SeatPayoff(int opp) const { return g.Opp[opp].Cards[kRank][kSideSlot]; }
     i16 CenterValue(int c) const;
     i16 HoldAt(int pile, int pos) const;
     i16 HoldCount(int pile) const;

@@ -5,15 +5,14 @@
 
 bool ComputerPlayer::Find_BlockCenter() {
     const i16 hp = HumanPayoff();
-    auto payoffOf = [&](int opp) { return g.Opp[opp].Cards[kRank][kSideSlot]; };
     st.BlockCenter = 0;
     g.PileSel = 0;
     for (int c = 1; c <= Centers(); ++c) {
         const i16 v = CenterValue(c);
         if (v + 1 != hp) continue;
         // Leave alone a center that the next computer player's payoff card would follow.
-        if (g.NumPlayers >= 3 && g.Pturn == 2 && v + 2 == payoffOf(2)) continue;
-        if (g.NumPlayers >= 4 && g.Pturn == 3 && v + 2 == payoffOf(3)) continue;
+        if (g.NumPlayers >= 3 && g.Pturn == 2 && v + 2 == SeatPayoff(2)) continue;
+        if (g.NumPlayers >= 4 && g.Pturn == 3 && v + 2 == SeatPayoff(3)) continue;
         g.PileSel = static_cast<i16>(c);
         if (hp == kAce && g.NoWildAce) return false;
         st.BlockCenter = static_cast<i16>(c);
