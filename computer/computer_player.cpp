@@ -10,15 +10,9 @@ bool InRange(int v, int lo, int hi) {
 }
 }  // namespace
 
+// A seat number out of range reads as the first computer seat, never as the human's row.
 PileRow ComputerPlayer::OwnRow() const {
-    switch (g.Pturn) {
-        case 3:
-            return PileRow::Opp2;
-        case 4:
-            return PileRow::Opp3;
-        default:
-            return PileRow::Opp1;
-    }
+    return RowOfPlayer(std::clamp<int>(g.Pturn, 2, 4));
 }
 
 i16 ComputerPlayer::Val(int slot) const {
