@@ -32,6 +32,21 @@ struct TurnTable : Table {
     }
     // Pile p holds n cards of value 9 (the record too: the end of the turn stores it back).
     void FullPile(int p, int n) { Hold(p, std::vector<i16>(static_cast<size_t>(n), 9)); }
+    // The stock, bottom card first.
+    void Stock(std::initializer_list<i16> values) {
+        g.StockCount = 0;
+        for (i16 v : values) {
+            ++g.StockCount;
+            g.Deck[kId][g.StockCount] = IdOf(v, 3);
+            g.Deck[kRank][g.StockCount] = v;
+        }
+    }
+    // Writes the card of hand slot `slot` onto hold pile `pile`, as the end of the turn does.
+    void RecordDiscard(i16 slot, i16 pile) {
+        g.PileSel = slot;
+        cp.st.DropPile = pile;
+        cp.RecordDiscard();
+    }
 };
 
 }  // namespace
@@ -127,9 +142,7 @@ TEST(ComputerTurn, WithEveryHoldPileFullTheSeatKeepsItsCardAndHandsOn) {
     TurnTable u;
     u.Hand({11});
     u.FullPile(2, 30);
-    u.g.PileSel = 2;
-    u.cp.st.DropPile = 2;
-    u.cp.RecordDiscard();
+    u.RecordDiscard(2, 2);
     EXPECT_EQ(u.cp.st.DropPile, 0);
     EXPECT_EQ(u.g.HoldPileInfo[2][1], 30);
 }
@@ -153,14 +166,8 @@ TEST(ComputerTurn, TheEndOfTurnCaptionAndTheHumansRefill) {
         t.Hand({9, 7});
         t.g.HumanCards[kRank][2] = 4;
         t.g.HumanCards[kId][2] = IdOf(4);
-        for (i16 i = 1; i <= 8; ++i) {
-            t.g.Deck[kId][i] = IdOf(static_cast<i16>(i), 3);
-            t.g.Deck[kRank][i] = i;
-        }
-        t.g.StockCount = 8;
-        t.g.PileSel = 2;
-        t.cp.st.DropPile = 1;
-        t.cp.RecordDiscard();
+        t.Stock({1, 2, 3, 4, 5, 6, 7, 8});
+        t.RecordDiscard(2, 1);
         t.cp.Move_End_Turn(PileRow::Opp1);
         EXPECT_TRUE(t.h.log.Contains(std::string("Label9(1) ") + c.caption));
         EXPECT_EQ(t.g.Pturn, c.players == 2 ? 1 : 3);
@@ -192,9 +199,7 @@ TEST(ComputerTurn, OnlineTheEndOfTurnWaitsForTheMachinesToAgree) {
         t.g.IsHost = c.isHost;
         t.g.CompLevel = 2;  // online: the socket of the player on turn
         t.Hand({9, 7});
-        t.g.PileSel = 2;
-        t.cp.st.DropPile = 1;
-        t.cp.RecordDiscard();
+        t.RecordDiscard(2, 1);
         t.h.net.replies.push_back([&t, &c] { t.g.NetCode = c.answer; });
         t.h.net.replies.push_back([&t] { t.g.NetAnswers = 2; });
         t.cp.Move_End_Turn(PileRow::Opp1);
@@ -212,11 +217,7 @@ TEST(ComputerTurn, PlayingAPlanRefillsAnEmptiedHandAndLeavesThePayoffCardToTheTu
     t.Payoff(9);
     t.HumanPayoff(11);
     t.Hand({3, 4, 5});
-    for (i16 i = 1; i <= 6; ++i) {
-        t.g.Deck[kId][i] = IdOf(static_cast<i16>(i + 6), 3);
-        t.g.Deck[kRank][i] = static_cast<i16>(i + 6);
-    }
-    t.g.StockCount = 6;
+    t.Stock({7, 8, 9, 10, 11, 12});
     t.Plan(1, {2, 3, 4});
     t.cp.Comp_Play();
     EXPECT_EQ(t.g.CenterCount[1], 5);
