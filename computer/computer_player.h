@@ -125,6 +125,8 @@ class ComputerPlayer : public TurnPort {
     void PersonalitySound(int n, bool wait = true);
     void Show(PileRow row, int index, i16 id, int kind);
     void RandomBlockSound();
+    // A draw from offset + 1 to offset + n that differs from `last`, which then holds it.
+    i16 DrawAnew(int n, int offset, i16& last);
     void ShowSource(PileRow row, i16 flipFrom);
     void AnnounceWildPayoff(i16 center);
     void AfterWildPayoff(i16 center);

@@ -11,14 +11,8 @@ void ComputerPlayer::Comp_SideCompare(i16 flipFrom) {
     // quiet personality shows none but draws one for every such card that is not wild, blocking
     // or not, and the no-repeat memory moves on with it.
     auto drawLine = [&] {
-        int pick = 0;
-        for (int tries = 0; tries < 64; ++tries) {
-            pick = g.CosmeticRng.Draw1To(10) + 10;
-            if (pick != st.LastComment) break;
-        }
-        st.CommentPick = static_cast<i16>(pick);
-        st.LastComment = st.CommentPick;
-        return pick;
+        st.CommentPick = DrawAnew(10, 10, st.LastComment);
+        return int{st.CommentPick};
     };
     if (owner == 0) {
         if (g.QuietComp) {

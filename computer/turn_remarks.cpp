@@ -27,11 +27,16 @@ void ComputerPlayer::Show(PileRow row, int index, i16 id, int kind) {
 // One of the personality's sounds 3-6, never the one played last time.
 void ComputerPlayer::RandomBlockSound() {
     if (g.SoundMode != 0) return;
+    PersonalitySound(DrawAnew(4, 2, st.LastSound));
+}
+
+// A bounded number of tries keeps a personality with one choice from drawing forever.
+i16 ComputerPlayer::DrawAnew(int n, int offset, i16& last) {
     int k = 0;
     for (int tries = 0; tries < 64; ++tries) {
-        k = g.CosmeticRng.Draw1To(4) + 2;
-        if (k != st.LastSound) break;
+        k = g.CosmeticRng.Draw1To(n) + offset;
+        if (k != last) break;
     }
-    st.LastSound = static_cast<i16>(k);
-    PersonalitySound(k);
+    last = static_cast<i16>(k);
+    return last;
 }
