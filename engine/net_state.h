@@ -5,9 +5,11 @@
 
 #include "platform/vb_types.h"
 
-// Codes of the messages the game flow waits for.
+// The message codes by their place in the protocol's table; NetCode holds the code of the last
+// message handled (0 none), and 16 once a layout has been applied during the set-up.
 namespace net {
-constexpr i16 GS = 3, DK = 4, TR = 5, GO = 6, WT = 8, OK = 9, LO = 14, EG = 15;
+constexpr i16 IP = 1, NM = 2, GS = 3, DK = 4, TR = 5, GO = 6, PC = 7, WT = 8, OK = 9, SY = 10,
+              PK = 11, RC = 12, RS = 13, LO = 14, EG = 15, kLayoutApplied = 16;
 }
 
 struct NetState {
