@@ -4,17 +4,7 @@
 #include "computer/turn_watcher.h"
 #include "engine/engine.h"
 #include "engine/opp_swap.h"
-
-namespace {
-
-// Clears the running mark however the turn ends.
-struct RunningMark {
-    explicit RunningMark(bool& flag) : flag_(flag) { flag_ = true; }
-    ~RunningMark() { flag_ = false; }
-    bool& flag_;
-};
-
-}  // namespace
+#include "platform/scoped_flag.h"
 
 void ComputerPlayer::ComputerTurn() {
     if (g.StopFlag) {
@@ -23,7 +13,7 @@ void ComputerPlayer::ComputerTurn() {
     }
     // An event handled during one of this turn's pauses must not start the seats over inside it.
     if (inTurn_) return;
-    RunningMark running(inTurn_);
+    auto running = RaiseWhile(inTurn_);
     const bool online = g.NetConnected > 0;
     // Online the seats are other people: the window stays free while their turns arrive.
     g.ComputerBusy = online ? VbFalse : VbTrue;

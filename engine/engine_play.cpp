@@ -1,5 +1,6 @@
 #include "engine/engine.h"
 #include "engine/opp_swap.h"
+#include "platform/scoped_flag.h"
 #include "platform/vb_strings.h"
 
 bool CenterAccepts(const Game& g, i16 rank, int pile) {
@@ -45,17 +46,6 @@ void Engine::GoUpdateOpponents() {
     if (g.Pturn >= 2 && g.Pturn <= 4 && g.WorkingOpp == g.Pturn - 1) OppSwap(g, g.Pturn - 1, true);
 }
 
-namespace {
-
-// Marks the human's play as running so that no second play or discard starts meanwhile.
-struct PlayGuard {
-    explicit PlayGuard(i16& flag) : flag_(flag) { flag_ = VbTrue; }
-    ~PlayGuard() { flag_ = VbFalse; }
-    i16& flag_;
-};
-
-}  // namespace
-
 // Takes the played card out of the human's slot, uncovering what lies beneath.
 void Engine::TakeFromSlot(i16 slot) {
     if (slot == kSideSlot) {
@@ -92,7 +82,8 @@ void Engine::Player_Move() {
     const i16 slot = g.PickSlot;
     if (slot < kSideSlot || slot > kLastHoldSlot || g.HumanCards[kRank][slot] == 0) return;
     if (!CenterAccepts(g, g.HumanCards[kRank][slot], g.PileSel)) return;
-    PlayGuard running(g.PlayRunning);
+    // No second play or discard starts while this one runs.
+    ScopedFlag<i16> running(g.PlayRunning, VbTrue, VbFalse);
     const int pile = g.PileSel;
     EnableHuman(false, 1, 10);
     if (!g.DroppedByDrag && sv.board)

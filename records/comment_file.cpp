@@ -1,0 +1,91 @@
+#include "records/comment_file.h"
+
+#include <algorithm>
+#include <filesystem>
+
+#include "platform/file_util.h"
+#include "platform/record_buffer.h"
+#include "platform/text_codec.h"
+#include "platform/vb_strings.h"
+#include "records/comment_record.h"
+#include "records/record_list.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+std::string Lower(std::string s) {
+    std::transform(s.begin(), s.end(), s.begin(), [](unsigned char c) { return std::tolower(c); });
+    return s;
+}
+
+// Characters as the file stores them: one byte each.
+size_t StoredLength(const std::string& text) {
+    return ToCp1252(text).size();
+}
+
+}  // namespace
+
+CommentLines NewCommentLines() {
+    CommentLines lines;
+    for (int i = 1; i <= kCommentLines; ++i) lines[i] = "custom" + Str(i);
+    return lines;
+}
+
+std::optional<CommentLines> ReadCommentFile(const std::string& path) {
+    auto records = ReadAllRecords<CommentRecord>(path);
+    if (!records) return std::nullopt;
+    CommentLines lines;
+    for (int i = 1; i <= kCommentLines && i <= static_cast<int>(records->size()); ++i)
+        lines[i] = Trim((*records)[static_cast<size_t>(i - 1)].Text);
+    return lines;
+}
+
+bool WriteCommentFile(const std::string& path, const CommentLines& lines, std::string* error) {
+    std::vector<CommentRecord> records(kCommentLines);
+    for (int i = 1; i <= kCommentLines; ++i)
+        records[static_cast<size_t>(i - 1)].Text = Trim(lines[i]);
+    return WriteAllRecords(path, records, error);
+}
+
+CommentSaveCheck CheckCommentSave(const CommentLines& lines, const std::string& fileName) {
+    CommentSaveCheck check;
+    for (int i = 1; i <= kCommentLines; ++i) {
+        if (StoredLength(Trim(lines[i])) > kCommentLineLength) {
+            check.result = CommentSaveCheck::LineTooLong;
+            check.line = i;
+            return check;
+        }
+    }
+    if (Trim(lines[1]).empty()) {
+        check.result = CommentSaveCheck::NoComments;
+        return check;
+    }
+    std::string name = fileName;
+    if (name.size() >= 4 && Lower(name.substr(name.size() - 4)) == ".cmt")
+        name = name.substr(0, name.size() - 4);
+    if (Trim(name).empty()) {
+        check.result = CommentSaveCheck::NoName;
+        return check;
+    }
+    check.name = name;
+    return check;
+}
+
+std::string CommentFileTitle(const std::string& fileName) {
+    const size_t at = Lower(fileName).find(".cmt");
+    return at == std::string::npos ? fileName : fileName.substr(0, at);
+}
+
+std::string CommentFolder(const std::string& appFolder) {
+    return JoinPath(appFolder, "users");
+}
+
+bool InCommentFolder(const std::string& appFolder, const std::string& path) {
+    std::error_code ec;
+    const fs::path folder = fs::weakly_canonical(CommentFolder(appFolder), ec);
+    if (ec) return false;
+    const fs::path file = fs::weakly_canonical(path, ec);
+    if (ec || !file.has_filename()) return false;
+    return file.parent_path() == folder;
+}

@@ -1,0 +1,71 @@
+#include "records/comment_file.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "platform/file_util.h"
+#include "temp_folder.h"
+
+TEST(CommentFile, SaveChecksInTheirOrder) {
+    CommentLines lines = NewCommentLines();
+    EXPECT_EQ(lines[1], "custom 1");
+    EXPECT_EQ(lines[20], "custom 20");
+    struct Case {
+        int line;  // line to change, 0 none
+        std::string text;
+        std::string name;
+        CommentSaveCheck::Result result;
+        int badLine;
+        std::string saved;
+    } cases[] = {
+        {0, "", "Mine", CommentSaveCheck::Ok, 0, "Mine"},
+        {5, std::string(100, 'x'), "Mine", CommentSaveCheck::Ok, 0, "Mine"},
+        {5, "  " + std::string(100, 'x') + "  ", "Mine", CommentSaveCheck::Ok, 0, "Mine"},
+        {5, std::string(101, 'x'), "Mine", CommentSaveCheck::LineTooLong, 5, ""},
+        {7, std::string(99, 'x') + "éé", "Mine", CommentSaveCheck::LineTooLong, 7, ""},
+        {1, "   ", "Mine", CommentSaveCheck::NoComments, 0, ""},
+        {0, "", "  ", CommentSaveCheck::NoName, 0, ""},
+        {0, "", "Taunts.CMT", CommentSaveCheck::Ok, 0, "Taunts"},
+        {0, "", ".cmt", CommentSaveCheck::NoName, 0, ""},
+    };
+    for (const Case& c : cases) {
+        CommentLines l = lines;
+        if (c.line) l[c.line] = c.text;
+        CommentSaveCheck check = CheckCommentSave(l, c.name);
+        EXPECT_EQ(check.result, c.result) << c.line << " " << c.name;
+        EXPECT_EQ(check.line, c.badLine);
+        EXPECT_EQ(check.name, c.saved);
+    }
+}
+
+TEST(CommentFile, WritesTwentyRecordsAndReadsThemBackTrimmed) {
+    TempProgramFolder dir;
+    const std::string path = dir.File("users/Mine.cmt");
+    CommentLines lines = NewCommentLines();
+    lines[2] = "  Nice move, slowpoke!  ";
+    lines[20] = std::string(100, 'z');
+    std::string error;
+    ASSERT_TRUE(WriteCommentFile(path, lines, &error)) << error;
+    EXPECT_EQ(std::filesystem::file_size(path), 2000u);
+    auto back = ReadCommentFile(path);
+    ASSERT_TRUE(back);
+    EXPECT_EQ((*back)[2], "Nice move, slowpoke!");
+    EXPECT_EQ((*back)[20], std::string(100, 'z'));
+    EXPECT_EQ((*back)[1], "custom 1");
+    auto missing = ReadCommentFile(dir.File("users/none.cmt"));
+    ASSERT_TRUE(missing);
+    EXPECT_EQ((*missing)[1], "");
+}
+
+TEST(CommentFile, NamesAndTheFolderTheyMayComeFrom) {
+    EXPECT_EQ(CommentFileTitle("Custom.cmt"), "Custom");
+    EXPECT_EQ(CommentFileTitle("Loud.CMT"), "Loud");
+    EXPECT_EQ(CommentFileTitle("plain"), "plain");
+    TempProgramFolder dir;
+    EXPECT_TRUE(InCommentFolder(dir.path(), dir.File("users/a.cmt")));
+    EXPECT_TRUE(InCommentFolder(dir.path(), dir.File("users/../users/a.cmt")));
+    EXPECT_FALSE(InCommentFolder(dir.path(), dir.File("Data/a.cmt")));
+    EXPECT_FALSE(InCommentFolder(dir.path(), dir.File("users/sub/a.cmt")));
+    EXPECT_FALSE(InCommentFolder(dir.path(), "/tmp/a.cmt"));
+}
