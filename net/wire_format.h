@@ -6,6 +6,7 @@
 #include <string>
 #include <string_view>
 
+#include "engine/net_state.h"
 #include "platform/vb_types.h"
 
 namespace net {
