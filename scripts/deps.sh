@@ -8,6 +8,7 @@ packages=(
   qt6-base-dev qt6-multimedia-dev qt6-svg-dev libgl1-mesa-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   espeak-ng sox
+  kdegames-card-data-kf5 gnome-cards-data
   xvfb xauth
 )
 

@@ -1,0 +1,41 @@
+#include "records/qt/dialog_widgets.h"
+
+#include <QCheckBox>
+#include <QHBoxLayout>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+QString ElementName(const char* name, int index) {
+    return QString("%1_%2").arg(name).arg(index);
+}
+
+QRadioButton* NewOption(const char* name, int index, const QString& caption, QWidget* parent) {
+    auto* b = new QRadioButton(caption, parent);
+    b->setObjectName(ElementName(name, index));
+    // The dialog's logic selects; Qt's own exclusivity would fight it over "none selected".
+    b->setAutoExclusive(false);
+    return b;
+}
+
+QCheckBox* NewCheck(const QString& objectName, const QString& caption, QWidget* parent) {
+    auto* b = new QCheckBox(caption, parent);
+    b->setObjectName(objectName);
+    return b;
+}
+
+QPushButton* NewButton(const QString& objectName, const QString& caption, QWidget* parent) {
+    auto* b = new QPushButton(caption, parent);
+    b->setObjectName(objectName);
+    b->setAutoDefault(false);
+    return b;
+}
+
+QGroupBox* NewFrame(const QString& caption, std::span<QWidget* const> controls, bool horizontal) {
+    auto* frame = new QGroupBox(caption);
+    QBoxLayout* box = horizontal ? static_cast<QBoxLayout*>(new QHBoxLayout(frame))
+                                 : static_cast<QBoxLayout*>(new QVBoxLayout(frame));
+    for (QWidget* w : controls) box->addWidget(w);
+    box->addStretch();
+    return frame;
+}

@@ -1,0 +1,31 @@
+#pragma once
+// Small builders the dialogs share: controls named as the game names them (a control array's
+// element i is "<name>_<i>"), option buttons that may show none selected, and a frame around a
+// column of controls.
+#include <QAbstractButton>
+#include <QGroupBox>
+#include <QString>
+#include <span>
+#include <vector>
+
+class QBoxLayout;
+class QCheckBox;
+class QPushButton;
+class QRadioButton;
+
+QString ElementName(const char* name, int index);
+
+QRadioButton* NewOption(const char* name, int index, const QString& caption, QWidget* parent);
+QCheckBox* NewCheck(const QString& objectName, const QString& caption, QWidget* parent);
+QPushButton* NewButton(const QString& objectName, const QString& caption, QWidget* parent);
+// A frame with a caption whose controls stand in one column (or one row).
+QGroupBox* NewFrame(const QString& caption, std::span<QWidget* const> controls,
+                    bool horizontal = false);
+
+// Selects option `selected` of a group (any other value selects none). Option buttons are
+// never in a Qt button group, so the dialog's logic alone decides what is selected.
+template <class Button>
+void SelectOption(std::span<Button* const> options, int selected) {
+    for (int i = 0; i < static_cast<int>(options.size()); ++i)
+        if (options[i]) options[i]->setChecked(i == selected);
+}
