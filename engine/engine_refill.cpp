@@ -149,7 +149,10 @@ void Engine::ClearOppCards(OpponentRecord& opp, PileRow row) {
 }
 
 void Engine::Stale_Recover() {
-    if (g.Pturn != 1) GoUpdateOpponents();
+    // The seats' records are gathered and dealt anew below. A working copy still loaded from one
+    // of them (the seat on turn, or Opp1 after a restore, whoever is on turn) goes back first:
+    // left loaded, a later save or snapshot would read its cards from before the recovery.
+    if (g.WorkingOpp != 0) OppSwap(g, g.WorkingOpp, true);
     bool ok = true;
     Message(0, " CLEARING Center ");
     for (int k = 1; k <= g.NumCenters; ++k) {

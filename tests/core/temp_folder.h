@@ -9,10 +9,10 @@
 
 class TempProgramFolder {
   public:
-    TempProgramFolder() {
-        path_ =
-            std::filesystem::temp_directory_path() /
-            ("quorvane-folder-" + std::to_string(::getpid()) + "-" + std::to_string(counter_++));
+    explicit TempProgramFolder(
+        const std::filesystem::path& base = std::filesystem::temp_directory_path()) {
+        path_ = base / ("quorvane-folder-" + std::to_string(::getpid()) + "-" +
+                        std::to_string(counter_++));
         for (const char* sub : kProgramSubfolders) std::filesystem::create_directories(path_ / sub);
     }
     ~TempProgramFolder() { std::filesystem::remove_all(path_); }
