@@ -3,33 +3,14 @@
 // its first position.
 #include <gtest/gtest.h>
 
-#include "computer/computer_player.h"
 #include "engine/conservation.h"
-#include "engine/engine.h"
-#include "engine/game_records.h"
-#include "engine/headless/headless_services.h"
+#include "headless_table.h"
 #include "position_bytes.h"
-#include "temp_folder.h"
 
 namespace {
 
-struct PlayedGame {
-    TempProgramFolder folder;
-    Game g;
-    HeadlessServices h{g};
-    Engine e{g, h.services};
-    ComputerPlayer cp{g, h.services};
-    GameRecords records{g, h.services};
-
-    PlayedGame() {
-        g.AppFolder = folder.path();
-        g.MovePause = 0;
-        g.NumPlayers = 2, g.NumCards = 104, g.NumCenters = 4;
-        g.Opp[1].Name = "Brivo";
-        g.Opp[1].CommentFile = "No Comments";
-        h.services.records = &records;
-        h.services.turns = &cp;
-    }
+struct PlayedGame : HeadlessTable {
+    PlayedGame() { g.NumPlayers = 2, g.NumCards = 104, g.NumCenters = 4; }
 
     // Deals from `seed` until the human is on turn with a card that fits a center.
     bool DealWithAPlay() {
