@@ -112,8 +112,6 @@ class Engine {
     // (connection lost, the peer's GO or EG, or one of `giveUpCodes`).
     bool WaitFor(int index, const std::function<bool()>& done,
                  std::initializer_list<i16> giveUpCodes = {});
-    bool ReadDeckMessage();
-    bool ReadReshuffleMessage();
     void PeerSentBadData(const std::string& what);
     std::string DeckPayload() const;
     std::string StockPayload() const;

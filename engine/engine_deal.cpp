@@ -84,8 +84,8 @@ void Engine::SetUp() {
         } else {
             Shuffle(g, g.Rng, 1, g.NumCards, g.NumCards);
         }
+        g.StockCount = g.NumCards;
     }
-    g.StockCount = g.NumCards;
     g.RecoverText.clear();
 
     if (IsHost(g)) {
@@ -96,7 +96,7 @@ void Engine::SetUp() {
             return;
     } else if (IsRemote(g)) {
         if (!WaitFor(0, [this] { return g.NetCode == net::DK; }, {net::LO})) return;
-        if (!ReadDeckMessage()) return;
+        if (!sv.net->TakeDeal(g)) return PeerSentBadData("deck");
         sv.net->SendNet(1, "DK");
     }
     g.RecoverText.clear();

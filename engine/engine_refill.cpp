@@ -39,20 +39,19 @@ void Engine::RESHUFFLE() {
     if (g.UsedCount == 0) return;
     const bool remote = IsRemote(g), host = IsHost(g);
     HideCard(PileRow::Center, 0);
-    g.StockCount = g.UsedCount;
     PlayDataSound(122);
     g.RecoverText.clear();
     if (remote) {
+        // The stock stays empty until the host's cards have been taken.
         Message(0, g.HostPlayerName + " Reshuffled");
         sv.Pause(0.75);
         const bool arrived = WaitFor(0, [this] { return g.NetCode == net::DK || g.AbortTurn == 1; },
                                      {net::GS, net::LO});
-        if (!arrived || g.AbortTurn == 1 || !ReadReshuffleMessage()) {
-            g.StockCount = 0;
-            return;
-        }
+        if (!arrived || g.AbortTurn == 1) return;
+        if (!sv.net->TakeReshuffle(g)) return PeerSentBadData("reshuffled stock");
         sv.net->SendNet(1, "DK");
     } else {
+        g.StockCount = g.UsedCount;
         Message(g.NetConnected == 0 ? 2 : 0, "I Reshuffled");
         sv.Pause(0.75);
         sv.Pause(g.MovePause);

@@ -99,6 +99,10 @@ class RecordingNet : public NetPort {
         ended = true;
         log_.Add("EndNetGame");
     }
+    // The deck readers are the protocol's; a test that deals over the network plugs them in.
+    bool TakeDeal(Game& g) override { return takeDeal && takeDeal(g); }
+    bool TakeReshuffle(Game& g) override { return takeReshuffle && takeReshuffle(g); }
+    std::function<bool(Game&)> takeDeal, takeReshuffle;
     std::vector<std::pair<int, std::string>> sent;
     std::deque<std::function<void()>> replies;
     bool ended = false;

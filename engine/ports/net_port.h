@@ -2,6 +2,8 @@
 // The Internet game's connection as the game's logic sees it: lines out, and waits for answers.
 #include <string>
 
+struct Game;
+
 class NetPort {
   public:
     virtual ~NetPort() = default;
@@ -15,6 +17,12 @@ class NetPort {
     virtual bool WaitNet(int index) = 0;
     // Ends the Internet game after a peer sent what cannot be played; the player has been told.
     virtual void EndNetGame() = 0;
+    // On a remote, once the host's deck has arrived (its payload in RecoverText): lays a deal into
+    // the stock with the house rules sent with it, or a reshuffle in place of the used pile. False
+    // when the cards are not exactly those of the decks (a deal) or of the used pile (a
+    // reshuffle); nothing of the game has then changed.
+    virtual bool TakeDeal(Game& g) = 0;
+    virtual bool TakeReshuffle(Game& g) = 0;
     // Sends the human's card play just made (endOfTurn: the turn's last play and its end) to the
     // peers and waits for their answers; the handler sets NetCode and NetAnswers meanwhile.
     virtual void Move_Transmit(bool endOfTurn) { (void)endOfTurn; }

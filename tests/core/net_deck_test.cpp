@@ -1,5 +1,7 @@
-// The deal and the reshuffle of an Internet game against a scripted peer.
+// The deal and the reshuffle of an Internet game against a scripted peer, the host's deck taken
+// through the protocol's readers.
 #include "engine_fixture.h"
+#include "net/peer_deck.h"
 #include "platform/vb_strings.h"
 
 namespace {
@@ -15,6 +17,14 @@ struct RemoteTest : EngineFixture {
         h.net.replies.clear();
         h.net.sent.clear();
         h.net.ended = false;
+        h.net.takeDeal = [](Game& game) {
+            net::Fault fault;
+            return net::TakeDealFromPeer(game, fault);
+        };
+        h.net.takeReshuffle = [](Game& game) {
+            net::Fault fault;
+            return net::TakeReshuffleFromPeer(game, fault);
+        };
     }
     // The host's deck in stock order (ids 1..NumCards unshuffled) and its rules.
     std::string DeckIds(int numCards, const std::string& rules = " 19# 0# 0# 0#") {
@@ -52,12 +62,8 @@ TEST_F(RemoteTest, EachHostPlayersCardsGoToTheSeatItIsHere) {
         e.SetUp();
         ASSERT_FALSE(h.net.ended);
         // Pass 1 of the side deal takes positions NumCards down: the host's player q gets
-        // position NumCards - (q - 1), an id reduced to one deck here.
-        auto idOf = [&](int q) {
-            i16 id = static_cast<i16>(52 * n - (q - 1));
-            CardRank(id);
-            return id;
-        };
+        // position NumCards - (q - 1); the id stays the host's, so every card is one card here too.
+        auto idOf = [&](int q) { return static_cast<i16>(52 * n - (q - 1)); };
         EXPECT_EQ(g.HumanSide[kId][1], idOf(c.hostPlayerOfHuman)) << n << " seat " << c.seat;
         EXPECT_EQ(g.Opp[1].Side[kId][1], idOf(c.hostPlayerOfOpp1)) << n << " seat " << c.seat;
         EXPECT_EQ(g.Pturn, c.localFirst) << n << " seat " << c.seat;
@@ -98,14 +104,22 @@ TEST_F(RemoteTest, ABadDeckEndsTheInternetGameAndDealsNothing) {
     missing.erase(missing.find(" 50#"), 4);
     std::string twice = DeckIds(104);
     twice.replace(twice.find(" 50#"), 4, " 51#");
+    std::string sameRankTwice = DeckIds(104);  // the Ace of the second suit sent as the first's
+    sameRankTwice.replace(sameRankTwice.find(" 14#"), 4, " 1#");
+    std::string otherDeck = DeckIds(104);  // the first deck's Ace of the first suit twice
+    otherDeck.replace(otherDeck.find(" 53#"), 4, " 1#");
     const std::string cases[] = {
         "",
-        DeckIds(103),                     // too few cards
-        DeckIds(104, " 1000# 0# 0# 0#"),  // a side pile of a thousand
-        DeckIds(104, " 19# 9# 0# 0#"),    // no such forced-card rule
+        DeckIds(103),                      // too few cards
+        DeckIds(104, " 1000# 0# 0# 0#"),   // a side pile of a thousand
+        DeckIds(104, " 19# 9# 0# 0#"),     // no such forced-card rule
+        DeckIds(104, " 19# 0# 0# 0# 0#"),  // a number too many
         missing,
         twice,                              // one card twice
+        sameRankTwice,                      // the ranks all there, one card twice
+        otherDeck,                          // the same card of another deck
         " 1000#" + DeckIds(104).substr(3),  // an id beyond the cards in play
+        " 1e10#" + DeckIds(104).substr(3),  // a number no integer can hold
         " -3#" + DeckIds(104).substr(3),
     };
     for (const auto& payload : cases) {
@@ -119,8 +133,87 @@ TEST_F(RemoteTest, ABadDeckEndsTheInternetGameAndDealsNothing) {
         EXPECT_EQ(g.HumanSideCount, 0);
         EXPECT_EQ(CountHand(g.HumanCards), 0);
         EXPECT_EQ(g.SidePileSize, sideBefore);
+        EXPECT_EQ(g.StockCount, 0) << "a refused deck leaves the stock as it was: empty";
         EXPECT_FALSE(g.ComputerBusy);
     }
+}
+
+TEST_F(RemoteTest, ARefusedDeckChangesNothing) {
+    Remote(2, 1);
+    g.PeerVersion = "74";  // ranks first, then ids, then the rules
+    std::string ranks, ids;
+    for (int i = 1; i <= 104; ++i) {
+        ranks += Str(RankOf(static_cast<i16>(i))) + "#";
+        ids += Str(i) + "#";
+    }
+    std::string wrongRank = ranks;  // position 1 claims a Two but sends the Ace's id
+    wrongRank.replace(0, 3, " 2#");
+    g.RecoverText = wrongRank + ids + " 14# 1# -1#";
+    const Game before = g;
+    net::Fault fault;
+    EXPECT_FALSE(net::TakeDealFromPeer(g, fault));
+    EXPECT_EQ(fault.text, "a card whose rank does not match it");
+    EXPECT_EQ(g.StockCount, before.StockCount);
+    EXPECT_EQ(g.Deck, before.Deck);
+    EXPECT_EQ(g.SidePileSize, before.SidePileSize);
+    EXPECT_EQ(g.ForcedCards, before.ForcedCards);
+    EXPECT_EQ(g.NoWildAce, before.NoWildAce);
+    EXPECT_EQ(g.HumanSideShape, before.HumanSideShape);
+
+    g.RecoverText = ranks + ids + " 14# 1# -1#";
+    EXPECT_TRUE(net::TakeDealFromPeer(g, fault));
+    EXPECT_EQ(g.StockCount, 104);
+    EXPECT_EQ(g.SidePileSize, 14);
+}
+
+TEST_F(RemoteTest, ARefusedReshuffleKeepsEveryCardWhereItWas) {
+    // A game in play whose stock has run out: every card not on a side pile is on the used pile.
+    Fresh();
+    Players(2, 3);
+    e.SetUp();
+    g.Pturn = 1;
+    for (int i = 1; i <= g.StockCount; ++i) {
+        g.UsedPile[kId][i] = g.Deck[kId][i];
+        g.UsedPile[kRank][i] = g.Deck[kRank][i];
+        g.Deck[kId][i] = g.Deck[kRank][i] = 0;
+    }
+    g.UsedCount = g.StockCount;
+    g.StockCount = 0;
+    ASSERT_EQ(CheckConservation(g), "");
+    const i16 sideCard = g.HumanSide[kId][1];  // lies in the human's side pile
+    std::string honest, intruder, huge;
+    for (int i = g.UsedCount; i >= 1; --i) {
+        honest += Str(g.UsedPile[kId][i]) + "#";
+        const bool swap =
+            g.UsedPile[kRank][i] == RankOf(sideCard) && intruder.find('x') == std::string::npos;
+        intruder += swap ? Str(sideCard) + "#x" : Str(g.UsedPile[kId][i]) + "#";
+        huge += Str(i == 1 ? 1e10 : g.UsedPile[kId][i]) + "#";
+    }
+    intruder.erase(intruder.find('x'), 1);
+    const Game before = g;
+    auto asRemote = [&] {
+        Remote(2, 1);
+        g = before;
+        g.NetConnected = 1;
+        g.PeerVersion = "80";
+    };
+    for (const std::string& payload : {intruder, huge, honest.substr(0, honest.size() - 4)}) {
+        asRemote();
+        PeerSends(net::DK, payload);
+        e.RESHUFFLE();
+        EXPECT_TRUE(h.net.ended);
+        EXPECT_EQ(g.StockCount, 0);
+        EXPECT_EQ(g.UsedCount, before.UsedCount);
+        EXPECT_EQ(g.UsedPile, before.UsedPile);
+        EXPECT_EQ(CheckConservation(g), "");
+    }
+    asRemote();
+    PeerSends(net::DK, honest);
+    e.RESHUFFLE();
+    EXPECT_FALSE(h.net.ended);
+    EXPECT_EQ(g.StockCount, before.UsedCount);
+    EXPECT_EQ(g.Deck[kId][1], before.UsedPile[kId][before.UsedCount]);
+    EXPECT_EQ(CheckConservation(g), "");
 }
 
 TEST_F(RemoteTest, ALostConnectionOrABadFirstPlayerDealsNothing) {
@@ -194,7 +287,9 @@ TEST_F(RemoteTest, OlderPeersSendRanksFirst) {
         i16 sidePileSize;
     } cases[] = {
         {"74", ranks + ids + " 14# 0# 0#", 104, 14},  // ranks, then ids as sent, then the rules
-        {"40", ranks, 13, 19},                        // ranks only: ids are the ranks, no rules
+        // Ranks only, no rules: each card gets the next id of its rank, so the eighth King at
+        // position 104 becomes the last deck's King.
+        {"40", ranks, 104, 19},
     };
     for (const auto& c : cases) {
         Remote(2, 1, c.version);
