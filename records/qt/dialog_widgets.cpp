@@ -6,6 +6,14 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
+QColor VbQColor(i32 colour) {
+    return QColor(colour & 0xFF, (colour >> 8) & 0xFF, (colour >> 16) & 0xFF);
+}
+
+i32 VbColourOf(const QColor& c) {
+    return c.red() | (c.green() << 8) | (c.blue() << 16);
+}
+
 QString ElementName(const char* name, int index) {
     return QString("%1_%2").arg(name).arg(index);
 }

@@ -3,15 +3,22 @@
 // element i is "<name>_<i>"), option buttons that may show none selected, and a frame around a
 // column of controls.
 #include <QAbstractButton>
+#include <QColor>
 #include <QGroupBox>
 #include <QString>
 #include <span>
 #include <vector>
 
+#include "platform/vb_types.h"
+
 class QBoxLayout;
 class QCheckBox;
 class QPushButton;
 class QRadioButton;
+
+// Colours as the profile keeps them (0xBBGGRR).
+QColor VbQColor(i32 colour);
+i32 VbColourOf(const QColor& c);
 
 QString ElementName(const char* name, int index);
 

@@ -2,38 +2,12 @@
 
 #include <gtest/gtest.h>
 
-#include <QFile>
 #include <QTemporaryDir>
 
 #include "board/card_geometry.h"
 #include "board/qt/card_pictures.h"
 #include "tests/qt/qt_test_app.h"
-
-namespace {
-// A KDE-style deck whose cards are plain squares: clubs green, diamonds blue, hearts red,
-// spades black; the back yellow.
-void WriteTestDeck(const QString& folder) {
-    QDir().mkpath(folder + "/svg-test");
-    QFile index(folder + "/svg-test/index.desktop");
-    ASSERT_TRUE(index.open(QIODevice::WriteOnly));
-    index.write("[KDE Backdeck]\nName=Test Squares\nSVG=test.svg\nBack=Yellow\n");
-    index.close();
-    const char* const colours[] = {"#00ff00", "#0000ff", "#ff0000", "#000000"};
-    QString svg = "<svg xmlns='http://www.w3.org/2000/svg' width='1400' height='600'>";
-    for (int n = 1; n <= 52; ++n) {
-        const int col = (n - 1) % 13, row = (n - 1) / 13;
-        svg += QString("<rect id='%1' x='%2' y='%3' width='100' height='140' fill='%4'/>")
-                   .arg(QString::fromStdString(CardElementId(DeckNaming::Kde, n)))
-                   .arg(col * 105)
-                   .arg(row * 145)
-                   .arg(colours[row]);
-    }
-    svg += "<rect id='back' x='0' y='590' width='10' height='10' fill='#ffff00'/></svg>";
-    QFile f(folder + "/svg-test/test.svg");
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    f.write(svg.toUtf8());
-}
-}  // namespace
+#include "tests/qt/test_deck.h"
 
 TEST(ClsDll, RendersATestDeckIntoTheSheetLayoutAndCachesIt) {
     TestApp();
