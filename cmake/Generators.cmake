@@ -9,7 +9,8 @@ file(GLOB PERSONALITY_SOURCES CONFIGURE_DEPENDS ${PERSONALITY_DIR}/*.txt)
 add_library(quorvane_generators STATIC ${GENERATOR_DIR}/personality_source.cpp
                                        ${GENERATOR_DIR}/position_source.cpp
                                        ${GENERATOR_DIR}/wav_synth.cpp
-                                       ${GENERATOR_DIR}/builtin_sounds.cpp)
+                                       ${GENERATOR_DIR}/builtin_sounds.cpp
+                                       ${GENERATOR_DIR}/data_files_source.cpp)
 target_include_directories(quorvane_generators PUBLIC ${GENERATOR_DIR})
 target_link_libraries(quorvane_generators PUBLIC quorvane_core)
 
@@ -17,6 +18,8 @@ add_executable(quorvane_make_pms ${GENERATOR_DIR}/make_pms.cpp)
 target_link_libraries(quorvane_make_pms PRIVATE quorvane_generators)
 add_executable(quorvane_make_sounds ${GENERATOR_DIR}/make_sounds.cpp)
 target_link_libraries(quorvane_make_sounds PRIVATE quorvane_generators)
+add_executable(quorvane_make_data_files ${GENERATOR_DIR}/make_data_files.cpp)
+target_link_libraries(quorvane_make_data_files PRIVATE quorvane_generators)
 add_executable(quorvane_make_positions ${GENERATOR_DIR}/make_positions.cpp)
 target_link_libraries(quorvane_make_positions PRIVATE quorvane_generators)
 
@@ -53,7 +56,19 @@ add_custom_command(
   DEPENDS quorvane_make_positions ${POSITIONS_SOURCE}
   COMMENT "Writing the tutorial's positions")
 
-add_custom_target(generated_program_files DEPENDS ${PMS_STAMP} ${SOUNDS_STAMP} ${POSITIONS_STORE})
+# The label texts, the settings records and the profile template.
+set(DATA_SOURCE_DIR ${CMAKE_CURRENT_SOURCE_DIR}/resources/data)
+file(GLOB DATA_SOURCES CONFIGURE_DEPENDS ${DATA_SOURCE_DIR}/*.txt)
+set(DATA_FILES_STAMP ${CMAKE_BINARY_DIR}/generated_data_files.stamp)
+add_custom_command(
+  OUTPUT ${DATA_FILES_STAMP}
+  COMMAND quorvane_make_data_files ${DATA_SOURCE_DIR} ${QUORVANE_STAGE_DIR}/Data
+  COMMAND ${CMAKE_COMMAND} -E touch ${DATA_FILES_STAMP}
+  DEPENDS quorvane_make_data_files ${DATA_SOURCES}
+  COMMENT "Writing the shipped data files")
+
+add_custom_target(generated_program_files DEPENDS ${PMS_STAMP} ${SOUNDS_STAMP} ${POSITIONS_STORE}
+                                                  ${DATA_FILES_STAMP})
 add_dependencies(stage_program_folder generated_program_files)
 
 # The core tests check the shipped files in the staged folder.
