@@ -66,3 +66,24 @@ SmallScreenRules ApplySmallScreen(int displayMode, i32 screenWidthTwips) {
     }
     return r;
 }
+
+StartupPlan PlanStartup(const StartupFacts& f) {
+    StartupPlan p;
+    if (f.OtherInstance) {
+        p.Outcome = StartupOutcome::AlreadyRunning;
+        return p;
+    }
+    if (!f.FilesPresent) {
+        p.Outcome = StartupOutcome::FilesMissing;
+        return p;
+    }
+    const SmallScreenRules small =
+        ApplySmallScreen(DisplayModeFromStored(f.Saved.StoredDisplayMode), f.Screen.Width);
+    p.DisplayMode = small.DisplayMode;
+    p.SmallCardsForced = small.Forced;
+    p.Window = PlanWindow(f.Saved, f.Screen, f.MinWidth, f.MinHeight);
+    KeepOnScreen(p.Window, f.Screen);
+    p.GreetFirstStart = f.FirstStart;
+    p.GreetLowColour = f.FirstStart && f.ColorDepth < 16;
+    return p;
+}

@@ -69,3 +69,29 @@ SmallScreenRules ApplySmallScreen(int displayMode, i32 screenWidthTwips);
 inline constexpr int kSmallScreenPanels[] = {1, 4, 5, 8};
 inline constexpr int kSmallScreenPanelMinTwips = 700;
 inline constexpr const char* kSmallScreenOpponentPanel = "Brivo:";
+
+// Everything start-up finds before it decides how to open.
+struct StartupFacts {
+    bool OtherInstance = false;  // the program folder is in use by a running game
+    bool FilesPresent = true;
+    StartupSettings Saved;
+    ScreenTwips Screen;
+    i32 ColorDepth = 32;
+    bool FirstStart = false;  // the program folder was made by this start
+    // The smallest window that shows the player's row, in twips.
+    i32 MinWidth = 0;
+    i32 MinHeight = 0;
+};
+
+enum class StartupOutcome { AlreadyRunning, FilesMissing, Run };
+
+struct StartupPlan {
+    StartupOutcome Outcome = StartupOutcome::Run;
+    int DisplayMode = 0;
+    bool SmallCardsForced = false;
+    WindowPlan Window;
+    bool GreetLowColour = false;  // the 256-colour greeting and the display question
+    bool GreetFirstStart = false;
+};
+
+StartupPlan PlanStartup(const StartupFacts& f);

@@ -132,3 +132,62 @@ TEST(InstanceLockTest, ASecondInstanceOfTheSameFolderIsRefusedUntilTheFirstEnds)
     first.reset();
     EXPECT_EQ(second.Acquire(folder.path()), InstanceLock::Result::Acquired);
 }
+
+TEST(StartupRules, StartUpDecisionsAsATable) {
+    const ScreenTwips wide{19200, 14400}, narrow{9000, 7200};
+    struct Case {
+        const char* what;
+        StartupFacts facts;
+        StartupOutcome outcome;
+        int mode = 0;
+        bool forced = false, maximised = false;
+        i32 left = 0, top = 0;
+        bool greet = false, lowColour = false;
+    };
+    auto facts = [](StartupSettings saved, ScreenTwips screen, bool first = false, int depth = 32,
+                    bool other = false, bool files = true) {
+        StartupFacts f;
+        f.OtherInstance = other;
+        f.FilesPresent = files;
+        f.Saved = saved;
+        f.Screen = screen;
+        f.ColorDepth = depth;
+        f.FirstStart = first;
+        f.MinWidth = 6000;
+        f.MinHeight = 6000;
+        return f;
+    };
+    const StartupSettings fresh{20, 0, {}};
+    const StartupSettings normal{23, 20, {9000, 12000, 300, 450}};
+    const StartupSettings offRight{21, 20, {9000, 12000, 15000, 450}};
+    const StartupSettings maximised{22, 20, {2, 0, 0, 0}};
+    const Case cases[] = {
+        {"second instance", facts(normal, wide, false, 32, true), StartupOutcome::AlreadyRunning},
+        {"files missing", facts(normal, wide, false, 32, false, false),
+         StartupOutcome::FilesMissing},
+        {"first start", facts(fresh, wide, true), StartupOutcome::Run, 0, false, true, 0, 0, true},
+        {"first start, 256 colours", facts(fresh, wide, true, 8), StartupOutcome::Run, 0, false,
+         true, 0, 0, true, true},
+        {"saved normal window, mode 3", facts(normal, wide), StartupOutcome::Run, 3, false, false,
+         300, 450},
+        {"saved window a third off the right", facts(offRight, wide), StartupOutcome::Run, 1, false,
+         false, 0, 0},
+        {"saved maximised, mode 2", facts(maximised, wide), StartupOutcome::Run, 2, false, true},
+        {"small screen forces small cards", facts(offRight, narrow), StartupOutcome::Run, 2, true,
+         false, 0, 0},
+        {"small screen keeps small mode 3", facts(normal, narrow), StartupOutcome::Run, 3, false,
+         false, 300, 450},
+    };
+    for (const Case& c : cases) {
+        const StartupPlan p = PlanStartup(c.facts);
+        EXPECT_EQ(p.Outcome, c.outcome) << c.what;
+        if (c.outcome != StartupOutcome::Run) continue;
+        EXPECT_EQ(p.DisplayMode, c.mode) << c.what;
+        EXPECT_EQ(p.SmallCardsForced, c.forced) << c.what;
+        EXPECT_EQ(p.Window.Maximised, c.maximised) << c.what;
+        EXPECT_EQ(p.Window.Left, c.left) << c.what;
+        EXPECT_EQ(p.Window.Top, c.top) << c.what;
+        EXPECT_EQ(p.GreetFirstStart, c.greet) << c.what;
+        EXPECT_EQ(p.GreetLowColour, c.lowColour) << c.what;
+    }
+}

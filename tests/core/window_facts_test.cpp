@@ -2,6 +2,7 @@
 
 #include "mainwindow/avatar_import.h"
 #include "mainwindow/counter_layout.h"
+#include "mainwindow/resize_rules.h"
 #include "mainwindow/startup_texts.h"
 #include "mainwindow/system_info.h"
 #include "platform/file_util.h"
@@ -111,4 +112,45 @@ TEST(CounterLayoutTest, ThreeAndFourPlayersGrowTheWindowByHalfAndAWholeGrid) {
     EXPECT_TRUE(ClosesCounter(119));
     EXPECT_TRUE(ClosesCounter(13));
     EXPECT_FALSE(ClosesCounter(27));
+}
+
+TEST(ResizeRulesTest, WhatEachKindOfResizeDoes) {
+    ResizeInputs in;
+    in.StartingUp = true;
+    EXPECT_TRUE(PlanResize(in).Nothing);
+
+    in.StartingUp = false;
+    in.ClientWidth = 1000;
+    in.AvatarWidth = 120;
+    in.ScreenWidthTwips = 15360;
+    in.BackgroundPicture = true;
+    ResizeActions a = PlanResize(in);
+    EXPECT_TRUE(a.StopAnimation && a.StopIdleTimer && a.CloseMenus);
+    EXPECT_TRUE(a.TakeSize && a.ReloadBackground && a.PlaceAvatars && a.MoveAvatar);
+    EXPECT_FALSE(a.CloseSmallWindows);
+    EXPECT_EQ(a.Chat, ChatFollows::Nothing);
+    EXPECT_NEAR(a.AvatarLeft, 1000 - 120 - 100.0 / 15, 1e-9);
+
+    // Minimised: the small windows go, the remembered size stays.
+    in.Show = WindowShow::Minimised;
+    in.NetConnected = 1;
+    a = PlanResize(in);
+    EXPECT_TRUE(a.StopAnimation && a.CloseSmallWindows);
+    EXPECT_FALSE(a.TakeSize || a.PlaceAvatars);
+    EXPECT_EQ(a.Chat, ChatFollows::SameState);
+
+    in.Show = WindowShow::Maximised;
+    EXPECT_EQ(PlanResize(in).Chat, ChatFollows::Restore);
+
+    // The avatar's own place: two players always; three only on a wide screen; four never.
+    const struct {
+        int players;
+        i32 screen;
+        bool moves;
+    } seats[] = {{2, 9000, true}, {3, 12000, false}, {3, 12001, true}, {4, 30000, false}};
+    for (auto s : seats) {
+        in.NumPlayers = s.players;
+        in.ScreenWidthTwips = s.screen;
+        EXPECT_EQ(PlanResize(in).MoveAvatar, s.moves) << s.players << " " << s.screen;
+    }
 }
