@@ -1,7 +1,7 @@
 #include <QApplication>
 #include <QMessageBox>
 
-#include "mainwindow/frm_brivo.h"
+#include "mainwindow/qt/frm_brivo.h"
 #include "platform/program_folder.h"
 #include "platform/qt/desktop.h"
 

@@ -7,7 +7,6 @@
 #include <QWidget>
 
 #include "board/table_layout.h"
-#include "mainwindow/frm_brivo.h"
 #include "tests/qt/qt_test_app.h"
 
 namespace {
@@ -76,16 +75,16 @@ TEST(LayoutApplier, RemovesTheWidgetsOfUnloadedControls) {
 
 namespace {
 
-TEST(LayoutApplier, MainWindowShowsTheTable) {
+TEST(LayoutApplier, TheStartUpTableOnANarrowScreen) {
     TestApp();
     TableLayout layout(12000, false);
     layout.StartUp(CountsGame(2), 0);
-    FrmBrivo window;
-    window.ShowTable(layout);
-    QWidget* stock = Child(*window.Table(), "PicCenter_0");
+    QWidget table;
+    ApplyLayout(layout.Form(), &table);
+    QWidget* stock = Child(table, "PicCenter_0");
     ASSERT_NE(stock, nullptr);
     EXPECT_EQ(stock->size(), QSize(59, 80));  // the small stock on an 800-pixel screen
-    EXPECT_EQ(window.width(), 800);
+    EXPECT_EQ(layout.Form().Width, 800);
 }
 
 }  // namespace

@@ -4,7 +4,7 @@
 #include <QTemporaryDir>
 #include <QTimer>
 
-#include "mainwindow/frm_brivo.h"
+#include "mainwindow/qt/frm_brivo.h"
 #include "platform/pause.h"
 #include "platform/qt/qt_event_pump.h"
 #include "platform/qt/qt_settings_store.h"
@@ -19,13 +19,6 @@ QApplication& App() {
 }
 }  // namespace
 
-TEST(Shell, MainWindowCarriesTheGameTitle) {
-    App();
-    FrmBrivo window;
-    window.show();
-    EXPECT_EQ(window.windowTitle(), "Quorvane");
-    EXPECT_EQ(window.objectName(), "frmBrivo");
-}
 
 TEST(Shell, PauseKeepsEventsFlowingAndEndsWhenAnEventRaisesTheStopFlag) {
     App();

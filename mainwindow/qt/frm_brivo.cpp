@@ -1,0 +1,94 @@
+#include "mainwindow/qt/frm_brivo.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QStatusBar>
+#include <QTimer>
+
+#include "board/table_design.h"
+
+FrmBrivo::FrmBrivo(QWidget* parent)
+    : QMainWindow(parent),
+      host_(new QWidget(this)),
+      statusBar_(new QStatusBar(host_)),
+      timer_(new QTimer(this)) {
+    setObjectName("frmBrivo");
+    setWindowTitle(kCaption);
+    host_->setObjectName("tableHost");
+    setCentralWidget(host_);
+
+    statusBar_->setObjectName("StatusBar1");
+    statusBar_->setSizeGripEnabled(false);
+    statusBar_->setFixedHeight(static_cast<int>(table_design::kStatusBarHeight));
+    for (int i = 0; i < kPanels; ++i) {
+        auto* panel = new QLabel(statusBar_);
+        panel->setObjectName(QString("Panel%1").arg(i + 1));
+        panel->setFrameShape(QFrame::StyledPanel);
+        panel->setFrameShadow(QFrame::Sunken);
+        panel->setContentsMargins(4, 0, 4, 0);
+        statusBar_->addWidget(panel, i == 1 || i == 5 ? 2 : 1);
+        panels_[i] = panel;
+    }
+    statusBar_->hide();
+
+    timer_->setObjectName("Timer1");
+    timer_->setSingleShot(true);
+
+    // Keys reach the window before the control with the focus.
+    qApp->installEventFilter(this);
+}
+
+void FrmBrivo::SetTable(QWidget* table) {
+    table_ = table;
+    table->setParent(host_);
+    table->show();
+    PlaceStatusBar();
+}
+
+QLabel* FrmBrivo::Panel(int panel) const {
+    return panel >= 1 && panel <= kPanels ? panels_[panel - 1] : nullptr;
+}
+
+QSize FrmBrivo::BoardSize() const {
+    return host_->size();
+}
+
+void FrmBrivo::PlaceStatusBar() {
+    if (table_) table_->setGeometry(host_->rect());
+    statusBar_->setGeometry(0, host_->height() - statusBar_->height(), host_->width(),
+                            statusBar_->height());
+    statusBar_->raise();
+}
+
+void FrmBrivo::closeEvent(QCloseEvent* e) {
+    if (onQueryUnload && !onQueryUnload()) {
+        e->ignore();
+        return;
+    }
+    e->accept();
+}
+
+void FrmBrivo::resizeEvent(QResizeEvent* e) {
+    QMainWindow::resizeEvent(e);
+    PlaceStatusBar();
+    if (onResize) onResize();
+}
+
+void FrmBrivo::changeEvent(QEvent* e) {
+    QMainWindow::changeEvent(e);
+    if (e->type() == QEvent::WindowStateChange && onResize) onResize();
+}
+
+bool FrmBrivo::eventFilter(QObject* watched, QEvent* e) {
+    if (e->type() == QEvent::KeyPress && onKeyPreview) {
+        auto* w = qobject_cast<QWidget*>(watched);
+        // Only keys meant for this window, once each: the filter sees a key again at every
+        // parent it is passed on to, so only its first receiver counts.
+        QWidget* first = QApplication::focusWidget() ? QApplication::focusWidget() : this;
+        if (w == first && w->window() == this && onKeyPreview(static_cast<QKeyEvent*>(e)))
+            return true;
+    }
+    return QMainWindow::eventFilter(watched, e);
+}

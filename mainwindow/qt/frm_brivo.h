@@ -1,0 +1,55 @@
+#pragma once
+// The main window: the table (the board's view, with its pile boxes, labels, pictures and the
+// Deal button under their own names), the status bar StatusBar1 of eight panels over the table's
+// bottom edge, and the idle-remark timer Timer1. The window only shows things and reports what
+// the player does to it: the close box, a change of size or state, every key first (before the
+// control that has the focus). What those mean is decided by the procedures the composition
+// root connects.
+#include <QMainWindow>
+#include <functional>
+
+class QLabel;
+class QStatusBar;
+class QTimer;
+
+class FrmBrivo : public QMainWindow {
+    Q_OBJECT
+  public:
+    explicit FrmBrivo(QWidget* parent = nullptr);
+
+    static constexpr int kPanels = 8;
+    static constexpr const char* kCaption = "  Quorvane:  Brivo and Tessik             ";
+
+    // The table widget fills the window; the status bar lies over its bottom edge.
+    void SetTable(QWidget* table);
+    QWidget* Table() const { return table_; }
+    QStatusBar* StatusBar1() const { return statusBar_; }
+    // Status-bar panel `panel`, 1 to 8.
+    QLabel* Panel(int panel) const;
+    QTimer* Timer1() const { return timer_; }
+    // The inside of the window (the board) in pixels.
+    QSize BoardSize() const;
+
+    // What the window reports. A close request asks `onQueryUnload` whether the window may
+    // close now; without it the window closes.
+    std::function<bool()> onQueryUnload;
+    std::function<void()> onResize;
+    // Every key pressed while the window or one of its children has the focus, before the
+    // control does; true when the key was used.
+    std::function<bool(QKeyEvent*)> onKeyPreview;
+
+  protected:
+    void closeEvent(QCloseEvent* e) override;
+    void resizeEvent(QResizeEvent* e) override;
+    void changeEvent(QEvent* e) override;
+    bool eventFilter(QObject* watched, QEvent* e) override;
+
+  private:
+    void PlaceStatusBar();
+
+    QWidget* host_;
+    QWidget* table_ = nullptr;
+    QStatusBar* statusBar_;
+    QLabel* panels_[kPanels] = {};
+    QTimer* timer_;
+};
