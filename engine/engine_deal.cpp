@@ -283,8 +283,7 @@ void Engine::AnnounceFirstPlayer() {
         return;
     }
     Message(2, "\n\nYOU go first");
-    if (sv.board && (g.NetConnected != 0 || g.NumPlayers > 2))
-        sv.board->LoadAvatar(g.PlayerPrefs.Seats[0].Avatar);
+    if (sv.board && (g.NetConnected != 0 || g.NumPlayers > 2)) sv.board->LoadAvatar(g.PlayerAvatar);
     EnableHuman(true, 1, 10);
     g.Dragging = 0;
 }

@@ -3,41 +3,29 @@
 #include "engine/engine.h"
 #include "platform/vb_strings.h"
 
-namespace {
-
-// The profile's counts are 16-bit: they stop at the limit instead of wrapping round.
-i16 Saturated(int v) {
-    return static_cast<i16>(std::clamp(v, -32768, 32767));
-}
-
-}  // namespace
-
 i16 Engine::DoTheMargin() const {
     int m = g.HumanSideCount;
     for (int k = 1; k < g.NumPlayers; ++k) m += g.Opp[k].SideCount;
-    return Saturated(m);
+    return Saturated16(m);
 }
 
 void Engine::DoTheMath() {
-    g.GamesPlayedTally = Saturated(g.GamesPlayedTally + 1);
-    if (g.GamesPlayedTally > 32000 && sv.dialogs)
-        sv.dialogs->MsgBox(
-            "The number of games you've played will soon exceed my memory.\nPlease clear your "
-            "score file and start fresh!",
-            mb::Information, "Score file overflowing");
+    g.GamesPlayedTally = Saturated16(g.GamesPlayedTally + 1);
+    if (g.GamesPlayedTally > kGamesWarningCount && sv.dialogs)
+        sv.dialogs->MsgBox(kGamesWarningText, mb::Information, kGamesWarningTitle);
     g.LastMargin = DoTheMargin();
     if (g.HumanSideCount != 0) {
-        g.MarginTally = Saturated(g.MarginTally - g.LastMargin);
+        g.MarginTally = Saturated16(g.MarginTally - g.LastMargin);
     } else {
-        g.GamesWonTally = Saturated(g.GamesWonTally + 1);
-        g.MarginTally = Saturated(g.MarginTally + g.LastMargin);
+        g.GamesWonTally = Saturated16(g.GamesWonTally + 1);
+        g.MarginTally = Saturated16(g.MarginTally + g.LastMargin);
     }
 }
 
 void Engine::DoTheUpdate(int thisScore) {
-    if (thisScore < 0 || thisScore > 6) return;
+    if (thisScore < 0 || thisScore > 6 || !sv.records) return;
     const auto c = static_cast<size_t>(thisScore);
-    PrefsRecord& prefs = g.PlayerPrefs;
+    PrefsRecord& prefs = sv.records->Profile().PlayerPrefs;
     g.GamesPlayedTally = prefs.GamesPlayed[c];
     g.GamesWonTally = prefs.GamesWon[c];
     g.MarginTally = prefs.MarginTotal[c];
@@ -95,8 +83,8 @@ void Engine::WriteProfileStats() {
 }
 
 void Engine::EndNetSession(bool humanWon, const std::string& winner) {
-    if (humanWon) g.NetSessionWins = Saturated(g.NetSessionWins + 1);
-    g.NetSessionGames = Saturated(g.NetSessionGames + 1);
+    if (humanWon) g.NetSessionWins = Saturated16(g.NetSessionWins + 1);
+    g.NetSessionGames = Saturated16(g.NetSessionGames + 1);
     if (sv.records) sv.records->Scores_Net(humanWon ? "" : winner);
     Message(2, "Your scores this NET session:\n" + std::to_string(g.NetSessionGames) +
                    " games played\n" + Str(g.NetSessionWins) + " wins, " + Str(g.NetSessionMargin) +

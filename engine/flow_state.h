@@ -47,5 +47,6 @@ struct PlayOptions {
     i16 AutoSaveOn = VbFalse;
     i16 PersonalityIndex = 0;
     std::string PlayerName;
+    std::string PlayerAvatar;  // the player's picture in Avatars/ (empty: none)
     std::string AppFolder;
 };

@@ -11,20 +11,13 @@
 #include "engine/opponent_record.h"
 #include "engine/snapshot_state.h"
 #include "platform/vb_random.h"
-#include "records/prefs_record.h"
-
-// (row 0-5, column 0-5): statistics of the current game; column 4 is the player on turn's.
-using StatsTableArray = std::array<std::array<i16, 6>, 6>;
+#include "records/stats.h"
 
 struct Game : CardState, WorkingCopy, FlowState, PlayOptions, EngineState, SnapshotState, NetState {
     // Opp[1] to Opp[3] are players 2 to 4; Opp[0] is unused.
     std::array<OpponentRecord, 4> Opp{};
+    // The play counts of this game; column 4 is the player on turn's.
     StatsTableArray StatsTable{};
-
-    // The signed-in player's profile (statistics, best runs, seats) and its record number in
-    // "Data/Prefs.sav"; the end of a game updates it and writes it back.
-    PrefsRecord PlayerPrefs{};
-    i16 PlayerRecNum = 0;
 
     // Deals and play draw from Rng; remarks, sounds and animation styles from CosmeticRng, so a
     // seeded game plays the same whatever the sound and comment settings.

@@ -66,8 +66,11 @@ bool GameRecords::WriteRecordAt(SnapshotFile file, int slot, const GameStateReco
 // --- Profile ------------------------------------------------------------------------------
 
 bool GameRecords::SaveProfile() {
-    if (g.PlayerRecNum < 1) return false;
-    return WriteRecord(RecordFile(PrefsPath(), PrefsRecord::kSize), g.PlayerRecNum, g.PlayerPrefs);
+    if (profile_.PlayerRecNum < 2) return true;
+    const bool ok = WriteRecord(RecordFile(PrefsPath(), PrefsRecord::kSize), profile_.PlayerRecNum,
+                                profile_.PlayerPrefs);
+    profile_.StatsUnsaved = !ok;
+    return ok;
 }
 
 // --- Saving -------------------------------------------------------------------------------
@@ -125,7 +128,7 @@ void GameRecords::SaveMove() {
 
 void GameRecords::MoveHistoryFailed(const std::string& error) {
     TempMovesFile(false);
-    g.PlayerPrefs.AutoSave = VbFalse;
+    profile_.PlayerPrefs.AutoSave = VbFalse;
     if (sv.dialogs)
         sv.dialogs->MsgBox(
             "The move history could not be written, so AutoSave has been turned "
@@ -268,14 +271,7 @@ void GameRecords::ShowRestoredTable(SnapshotFile file) {
 }
 
 void GameRecords::ShowHumanRun() {
-    if (!sv.status) return;
-    std::string text;
-    int sum = 0;
-    for (int c = 0; c <= 2; ++c) {
-        text += Str(g.StatsTable[1][c]) + "-";
-        sum += g.StatsTable[1][c];
-    }
-    sv.status->SetPanelText(2, text + " [" + Str(sum) + " ]");
+    if (sv.status) sv.status->SetPanelText(2, StatsRowText(g.StatsTable, 1, 0));
 }
 
 void GameRecords::HandOverTurn() {

@@ -11,6 +11,8 @@
 #include "engine/game.h"
 #include "engine/services.h"
 #include "records/game_state_record.h"
+#include "records/profile_state.h"
+#include "records/stats.h"
 
 // The two files a position is restored from.
 enum class SnapshotFile { SavedGames = 4, MoveHistory = 9 };
@@ -28,7 +30,21 @@ class GameRecords : public RecordsPort {
     std::string PrefsPath() const;
 
     // RecordsPort.
+    ProfileState& Profile() override { return profile_; }
+    // Writes the signed-in player's record; nothing is written while nobody is signed in (the
+    // header record is never a player's).
     bool SaveProfile() override;
+    // The play counts and best runs (game_stats.cpp).
+    void StatsAdd(int slot, int who) override;
+    void StatsCk(int ckNew, int ckOld) override;
+    void StatsSave(int ckNew, int whoSaved) override;
+    // The player's Internet score file after an Internet game; the game's margin goes into
+    // LastMargin and the session's margin.
+    void Scores_Net(const std::string& winner) override;
+
+    // The competition chosen for the Internet game ("" for none): its games also go into
+    // "users/<player>_<n>_<competition>.rcm".
+    std::string CompetitionFile;
     // The turn boundary: the autosave records, then a fresh move history for the human's turn.
     void AutoSave() override;
     void SaveMove() override;
@@ -76,9 +92,14 @@ class GameRecords : public RecordsPort {
     // Status panel 2: the player's counts of this turn after an undo or a restart.
     void ShowHumanRun();
 
+    StatsFacts CurrentStatsFacts() const;
+    void ShowStats(const StatsOutcome& outcome);
+
     Game& g;
     const Services& sv;
+    ProfileState profile_;
     bool autoSaveFailureShown_ = false;
+    bool highScoreFailureShown_ = false;
 };
 
 // The reason an Internet game cannot take record `rec` (and the box's title), or "" when it

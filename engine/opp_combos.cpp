@@ -23,11 +23,9 @@ OppCombos FillOppCombos(const std::vector<std::string>& commentFiles,
     return c;
 }
 
-SeatCommentChoice SyncSeatComment(Game& g, int seat, const OppCombos& combos,
+SeatCommentChoice SyncSeatComment(Game& g, SeatRecord& s, const OppCombos& combos,
                                   RecordsPort* records) {
     SeatCommentChoice choice;
-    if (seat < 0 || seat > 3) return choice;
-    SeatRecord& s = g.PlayerPrefs.Seats[seat];
     const std::string set = Trim(s.Comments);
     if (set == kDefaultComments) return choice;
     if (set == kNoComments) {

@@ -28,6 +28,7 @@ struct SeatCommentChoice {
     bool profileWriteFailed = false;
 };
 
-// The comment set of profile seat `seat` as the list shows it. A seat whose comment file has
-// gone is reset to "Default Personality" and the profile is written back.
-SeatCommentChoice SyncSeatComment(Game& g, int seat, const OppCombos& combos, RecordsPort* records);
+// The comment set of a profile seat as the list shows it. A seat whose comment file has gone is
+// reset to "Default Personality" and the profile is written back.
+SeatCommentChoice SyncSeatComment(Game& g, SeatRecord& seat, const OppCombos& combos,
+                                  RecordsPort* records);

@@ -57,22 +57,8 @@ void LoadRemarks(Game& g, const PmsRecord& pms, int mode) {
 
 }  // namespace
 
-std::optional<std::string> CommentFilePath(const std::string& appFolder, const std::string& name) {
-    if (HasBadFileChars(name)) return std::nullopt;
-    return FindInFolder(appFolder, "users", name + ".cmt");
-}
-
-void SeatDefaults(SeatRecord& seat) {
-    seat.Name = kDefaultPersonality;
-    seat.Level = 0;
-    seat.Avatar = std::string(kDefaultPersonality) + ".jpg";
-    seat.SoundSet = 0;
-    seat.Comments = kDefaultComments;
-}
-
-void SeatToOpp(Game& g, int opp, int seat) {
-    if (opp < 1 || opp > 3 || seat < 0 || seat > 3) return;
-    SeatRecord& s = g.PlayerPrefs.Seats[seat];
+void SeatToOpp(Game& g, int opp, SeatRecord& s) {
+    if (opp < 1 || opp > 3) return;
     if (IsBlank(s.Name)) SeatDefaults(s);
     OpponentRecord& r = g.Opp[opp];
     r.Name = Trim(s.Name);
@@ -121,10 +107,10 @@ std::string LoadPersonality(Game& g, int opp, int mode, BoardPort* board) {
     return warning;
 }
 
-std::string ApplyOpponentSeats(Game& g, BoardPort* board) {
+std::string ApplyOpponentSeats(Game& g, std::array<SeatRecord, 4>& seats, BoardPort* board) {
     std::string warning;
     for (int seat = 1; seat <= 3; ++seat) {
-        SeatToOpp(g, seat, seat);
+        SeatToOpp(g, seat, seats[seat]);
         const std::string w = LoadPersonality(g, seat, seat, board);
         if (warning.empty()) warning = w;
     }

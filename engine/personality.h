@@ -9,16 +9,12 @@
 
 #include "engine/game.h"
 #include "engine/ports/board_port.h"
+#include "records/comment_record.h"
 #include "records/pms_record.h"
+#include "records/seat_record.h"
 
-inline constexpr const char* kDefaultPersonality = "Brivo";
-inline constexpr const char* kDefaultComments = "Default Personality";
-inline constexpr const char* kNoComments = "No Comments";
-
-// Resets a seat to the default personality.
-void SeatDefaults(SeatRecord& seat);
-// Copies seat `seat` (0-3) of the profile into Opp[opp]; a blank seat first gets the defaults.
-void SeatToOpp(Game& g, int opp, int seat);
+// Copies a seat of the profile into Opp[opp]; a blank seat first gets the defaults.
+void SeatToOpp(Game& g, int opp, SeatRecord& seat);
 
 // Loads Opp[opp]'s personality file: sounds, remarks, avatar. `mode` 1 is the first opponent,
 // whose remarks and sounds also become the current ones and whose avatar is shown. A missing or
@@ -26,11 +22,9 @@ void SeatToOpp(Game& g, int opp, int seat);
 // "Data/empty.wav". Returns what the player loses (a message for them), or "" when all loaded.
 std::string LoadPersonality(Game& g, int opp, int mode, BoardPort* board);
 
-// The set-up applied to the three opponent seats in order; returns LoadPersonality's warnings.
-std::string ApplyOpponentSeats(Game& g, BoardPort* board);
-
-// The real path of comment file "users/<name>.cmt", when the name is safe and the file is there.
-std::optional<std::string> CommentFilePath(const std::string& appFolder, const std::string& name);
+// The profile's seats 1-3 applied to the three opponents in order; returns LoadPersonality's
+// warnings.
+std::string ApplyOpponentSeats(Game& g, std::array<SeatRecord, 4>& seats, BoardPort* board);
 // Remarks 1-20 from comment file "users/<name>.cmt" into CompComments; false (nothing changed)
 // when the name is unsafe or the file is missing.
 bool LoadCmtFile(Game& g, const std::string& name);

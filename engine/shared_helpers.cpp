@@ -6,29 +6,8 @@
 #include "platform/file_util.h"
 #include "platform/record_file.h"
 
-namespace {
-
-const std::string kForbidden = "!\"*./:<>?\\|";
-
-bool HasControlChars(const std::string& name) {
-    return std::any_of(name.begin(), name.end(),
-                       [](char c) { return static_cast<unsigned char>(c) < 32 || c == 127; });
-}
-
-}  // namespace
-
-bool HasBadFileChars(const std::string& name) {
-    return name.empty() || HasControlChars(name) ||
-           name.find_first_of(kForbidden) != std::string::npos;
-}
-
-bool IsPlainFileName(const std::string& name) {
-    if (name.empty() || name == "." || name == ".." || HasControlChars(name)) return false;
-    return name.find_first_of("/\\:") == std::string::npos;
-}
-
 i16 BadFileChars(const std::string& name, Dialogs& dialogs) {
-    if (name.find_first_of(kForbidden) == std::string::npos) return VbFalse;
+    if (name.find_first_of(kForbiddenFileChars) == std::string::npos) return VbFalse;
     const std::string text = std::string("Please do not use the following characters:  ") + "\n\n" +
                              "/ \\ : * . ? ! < > | " + "\"" + "\n\n" + "Please re-enter.";
     dialogs.MsgBox(text, mb::Exclamation, "Non-standard filename character");

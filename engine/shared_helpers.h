@@ -4,19 +4,12 @@
 #include <string>
 
 #include "engine/ports/dialogs.h"
+#include "platform/file_util.h"
 #include "platform/vb_types.h"
 
 // True, after telling the player, when `name` holds a character that may not stand in a file
 // or player name (! " * . / : < > ? \ |); False otherwise, with no message.
 i16 BadFileChars(const std::string& name, Dialogs& dialogs);
-// The same test without a message, for names read from files or sent by other players: true
-// also for an empty name and for control characters.
-bool HasBadFileChars(const std::string& name);
-
-// True when `name` can only name a file inside the folder it is joined to: not empty, no folder
-// separators, no drive colon, no control characters, not "." or "..". Unlike a player or
-// personality name it may hold a dot (an extension).
-bool IsPlainFileName(const std::string& name);
 
 // The texts of records first..last of "Data/snack.ade" in `appFolder`, each trimmed and followed
 // by one blank. A missing file or record reads as empty text.

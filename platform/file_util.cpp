@@ -51,7 +51,22 @@ std::string Lower(std::string s) {
     return s;
 }
 
+bool HasControlChars(const std::string& name) {
+    return std::any_of(name.begin(), name.end(),
+                       [](char c) { return static_cast<unsigned char>(c) < 32 || c == 127; });
+}
+
 }  // namespace
+
+bool HasBadFileChars(const std::string& name) {
+    return name.empty() || HasControlChars(name) ||
+           name.find_first_of(kForbiddenFileChars) != std::string::npos;
+}
+
+bool IsPlainFileName(const std::string& name) {
+    if (name.empty() || name == "." || name == ".." || HasControlChars(name)) return false;
+    return name.find_first_of("/\\:") == std::string::npos;
+}
 
 bool WriteFileAtomically(const std::string& path, const std::string& bytes, std::string* error) {
     std::string tmp = path + ".tmp-XXXXXX";

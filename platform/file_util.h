@@ -20,6 +20,16 @@ bool WriteFileAtomically(const std::string& path, const std::string& bytes, std:
 // The real name of `name` in `folder`, compared without regard to case; nothing when absent.
 std::optional<std::string> FindNoCase(const std::string& folder, const std::string& name);
 
+// The characters that may not stand in a file or player name: ! " * . / : < > ? \ |
+inline constexpr const char* kForbiddenFileChars = "!\"*./:<>?\\|";
+// True for a name that holds one of them, a control character, or nothing at all: the test for
+// names read from files or sent by other players.
+bool HasBadFileChars(const std::string& name);
+// True when `name` can only name a file inside the folder it is joined to: not empty, no folder
+// separators, no drive colon, no control characters, not "." or "..". Unlike a player or
+// personality name it may hold a dot (an extension).
+bool IsPlainFileName(const std::string& name);
+
 // Names of the regular files in `folder` whose extension is `ext` (".pms"; any case), sorted.
 std::vector<std::string> ListFiles(const std::string& folder, const std::string& ext);
 

@@ -79,3 +79,9 @@ std::string Trim(std::string_view text) {
     size_t e = text.find_last_not_of(' ');
     return std::string(text.substr(b, e - b + 1));
 }
+
+std::string UCase(std::string_view text) {
+    std::string s(text);
+    for (char& c : s) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+    return s;
+}

@@ -19,5 +19,8 @@ inline std::string Str(short n) {
 // and octal. Gives 0 when there is no number.
 double Val(std::string_view text);
 
+// The text in capitals (ASCII letters), for the comparisons of names that ignore case.
+std::string UCase(std::string_view text);
+
 // Trims blanks (only blanks, as the runtime's Trim does) from both ends.
 std::string Trim(std::string_view text);

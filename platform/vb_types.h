@@ -12,3 +12,8 @@ constexpr i16 VbFalse = 0;
 constexpr i16 VbBool(bool b) {
     return b ? VbTrue : VbFalse;
 }
+
+// A 16-bit count that stops at its limits instead of wrapping round.
+constexpr i16 Saturated16(long long v) {
+    return static_cast<i16>(v < -32768 ? -32768 : v > 32767 ? 32767 : v);
+}

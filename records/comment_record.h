@@ -1,6 +1,7 @@
 #pragma once
 // One 100-character line: the records of comment files ("users/<name>.cmt", lines 1-20) and of
 // the label texts in "Data/snack.ade".
+#include <optional>
 #include <string>
 
 #include "platform/record_buffer.h"
@@ -14,3 +15,7 @@ struct CommentRecord {
     void Encode(RecordBuffer& buf, size_t at = 0) const { buf.SetText(at, kSize, Text); }
     void Decode(const RecordBuffer& buf, size_t at = 0) { Text = buf.GetText(at, kSize); }
 };
+
+// The real path of comment file "users/<name>.cmt" in `appFolder`, when the name is safe and the
+// file is there.
+std::optional<std::string> CommentFilePath(const std::string& appFolder, const std::string& name);

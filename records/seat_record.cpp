@@ -15,3 +15,11 @@ void SeatRecord::Decode(const RecordBuffer& buf, size_t at) {
     Level = buf.GetI16(at + 150);
     SoundSet = buf.GetI16(at + 152);
 }
+
+void SeatDefaults(SeatRecord& seat) {
+    seat.Name = kDefaultPersonality;
+    seat.Level = 0;
+    seat.Avatar = std::string(kDefaultPersonality) + ".jpg";
+    seat.SoundSet = 0;
+    seat.Comments = kDefaultComments;
+}

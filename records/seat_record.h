@@ -5,6 +5,11 @@
 
 #include "platform/record_buffer.h"
 
+// The default personality and the two comment sets that are not comment files.
+inline constexpr const char* kDefaultPersonality = "Brivo";
+inline constexpr const char* kDefaultComments = "Default Personality";
+inline constexpr const char* kNoComments = "No Comments";
+
 struct SeatRecord {
     static constexpr size_t kSize = 154;
 
@@ -17,3 +22,6 @@ struct SeatRecord {
     void Encode(RecordBuffer& buf, size_t at = 0) const;
     void Decode(const RecordBuffer& buf, size_t at = 0);
 };
+
+// Resets a seat to the default personality.
+void SeatDefaults(SeatRecord& seat);

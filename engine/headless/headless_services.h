@@ -114,6 +114,7 @@ class RecordingNet : public NetPort {
 class RecordingRecords : public RecordsPort {
   public:
     explicit RecordingRecords(CallLog& log) : log_(log) {}
+    ProfileState& Profile() override { return profile; }
     bool SaveProfile() override {
         log_.Add("SaveProfile");
         return saveSucceeds;
@@ -131,6 +132,7 @@ class RecordingRecords : public RecordsPort {
     }
     void Scores_Net(const std::string& winner) override { log_.Add("Scores_Net " + winner); }
     bool saveSucceeds = true;
+    ProfileState profile;
 
   private:
     CallLog& log_;

@@ -3,9 +3,13 @@
 // save and the move history.
 #include <string>
 
+#include "records/profile_state.h"
+
 class RecordsPort {
   public:
     virtual ~RecordsPort() = default;
+    // The signed-in player's profile: the end of a game counts the game into its statistics.
+    virtual ProfileState& Profile() = 0;
     // Writes the signed-in player's profile back to its record; false when it could not be
     // written (the caller tells the player).
     virtual bool SaveProfile() = 0;

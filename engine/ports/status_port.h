@@ -15,4 +15,6 @@ class StatusPort {
         (void)panel;
         (void)text;
     }
+    // A new all-time best run: "New Stats Record!" beside the table.
+    virtual void StatsNotify() {}
 };

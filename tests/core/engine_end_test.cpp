@@ -75,7 +75,7 @@ TEST_F(EndTest, TheResultIsToldWithTheMargin) {
 
 TEST_F(EndTest, StatisticsGoToTheOverallLevelAndPlayerCountCategories) {
     Finish(3, {0, 5, 6});
-    const PrefsRecord& p = g.PlayerPrefs;
+    const PrefsRecord& p = h.records.profile.PlayerPrefs;
     for (int c = 0; c <= 6; ++c) {
         const bool counted = c == 0 || c == 3 || c == 5;
         EXPECT_EQ(p.GamesPlayed[c], counted ? 1 : 0) << c;
@@ -89,18 +89,18 @@ TEST_F(EndTest, StatisticsGoToTheOverallLevelAndPlayerCountCategories) {
 }
 
 TEST_F(EndTest, CountsStopAtTheSixteenBitLimitWithAWarning) {
-    g.PlayerPrefs.GamesPlayed[0] = 32767;
-    g.PlayerPrefs.MarginTotal[0] = -32760;
-    const PrefsRecord before = g.PlayerPrefs;
+    h.records.profile.PlayerPrefs.GamesPlayed[0] = 32767;
+    h.records.profile.PlayerPrefs.MarginTotal[0] = -32760;
+    const PrefsRecord before = h.records.profile.PlayerPrefs;
     Fresh();
-    g.PlayerPrefs = before;
+    h.records.profile.PlayerPrefs = before;
     Players(2);
     g.HumanSideCount = 14;
     g.Pturn = 2;
     OppSwap(g, 1, false);
     e.Game_End();
-    EXPECT_EQ(g.PlayerPrefs.GamesPlayed[0], 32767);
-    EXPECT_EQ(g.PlayerPrefs.MarginTotal[0], -32768);
+    EXPECT_EQ(h.records.profile.PlayerPrefs.GamesPlayed[0], 32767);
+    EXPECT_EQ(h.records.profile.PlayerPrefs.MarginTotal[0], -32768);
     EXPECT_TRUE(h.log.Contains("[Score file overflowing]"));
 }
 
@@ -108,7 +108,7 @@ TEST_F(EndTest, AProfileThatCannotBeWrittenIsReported) {
     h.records.saveSucceeds = false;
     Finish(2, {0, 4});
     EXPECT_EQ(h.dialogs.lastTitle, "Profile not saved");
-    EXPECT_EQ(g.PlayerPrefs.GamesWon[0], 1);  // kept for the next save
+    EXPECT_EQ(h.records.profile.PlayerPrefs.GamesWon[0], 1);  // kept for the next save
 }
 
 TEST_F(EndTest, AnInternetGameCountsTheSessionNotTheProfile) {
@@ -123,7 +123,7 @@ TEST_F(EndTest, AnInternetGameCountsTheSessionNotTheProfile) {
     OppSwap(g, 1, false);
     OppSwap(g, 1, true);
     e.Game_End();
-    EXPECT_EQ(g.PlayerPrefs.GamesPlayed[0], 0);
+    EXPECT_EQ(h.records.profile.PlayerPrefs.GamesPlayed[0], 0);
     EXPECT_EQ(g.NetSessionWins, 1);
     EXPECT_EQ(g.NetSessionGames, 1);
     EXPECT_TRUE(h.log.Contains("Scores_Net "));
@@ -138,7 +138,7 @@ TEST_F(EndTest, AResetTableHasNoGameToEnd) {
     g.Pturn = 1;
     h.log.Clear();
     e.Game_End();
-    EXPECT_EQ(g.PlayerPrefs.GamesPlayed[0], 0);
+    EXPECT_EQ(h.records.profile.PlayerPrefs.GamesPlayed[0], 0);
     EXPECT_EQ(g.Pturn, 1);
     EXPECT_FALSE(g.ComputerBusy);
     EXPECT_TRUE(h.log.lines.empty());

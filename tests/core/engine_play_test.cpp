@@ -33,7 +33,7 @@ TEST_F(PlayTest, TheLastSideCardEndsTheGameAtOnceEvenOnAFinishedPile) {
     EXPECT_EQ(g.CenterCount[1], 12);
     EXPECT_EQ(g.UsedCount, 0);
     EXPECT_EQ(g.StockCount, stock);
-    EXPECT_EQ(g.PlayerPrefs.GamesWon[0], 1);
+    EXPECT_EQ(h.records.profile.PlayerPrefs.GamesWon[0], 1);
     ExpectSound();
 }
 

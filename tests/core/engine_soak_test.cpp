@@ -115,7 +115,7 @@ TEST(EngineSoak, SeededWholeGamesKeepEveryCardAndEnd) {
             ++humanWins;
         else
             ++seatWins;
-        EXPECT_EQ(g.PlayerPrefs.GamesPlayed[0], 1);
+        EXPECT_EQ(t.h.records.profile.PlayerPrefs.GamesPlayed[0], 1);
     }
     EXPECT_GT(humanWins, 0);
     EXPECT_GT(seatWins, 0);

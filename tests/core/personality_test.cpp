@@ -52,7 +52,8 @@ struct Seats {
             if (e != 4) Touch(folder.File("Sounds/Tessik_c" + std::to_string(e) + ".wav"));
         }
     }
-    SeatRecord& Seat(int s) { return g.PlayerPrefs.Seats[s]; }
+    SeatRecord& Seat(int s) { return seats[s]; }
+    std::array<SeatRecord, 4> seats{};
     TempProgramFolder folder;
     Game g;
     HeadlessServices h;
@@ -63,7 +64,7 @@ struct Seats {
 TEST(Personality, ABlankSeatGetsTheDefaultPersonality) {
     Seats s;
     s.Seat(1).Name = "";
-    SeatToOpp(s.g, 1, 1);
+    SeatToOpp(s.g, 1, s.Seat(1));
     EXPECT_EQ(s.Seat(1).Name, "Brivo");
     EXPECT_EQ(s.g.Opp[1].Avatar, "Brivo.jpg");
     EXPECT_EQ(s.g.Opp[1].CommentFile, "Default Personality");
@@ -88,7 +89,7 @@ TEST(Personality, FieldsNeverWrittenCountAsBlank) {
     for (const Case& c : cases) {
         Seats s;
         s.Seat(2) = SeatRecord{c.name, c.avatar, "Default Personality", 1, 0};
-        SeatToOpp(s.g, 2, 2);
+        SeatToOpp(s.g, 2, s.Seat(2));
         LoadPersonality(s.g, 2, 2, nullptr);
         EXPECT_EQ(s.g.Opp[2].Name, c.becomes);
         EXPECT_EQ(s.g.Opp[2].Avatar, c.avatarBecomes);
@@ -108,7 +109,7 @@ TEST(Personality, TheFilesNumberIsCopiedAsTheRuntimeWritesIt) {
         pms.Sounds[0] = c.stored;
         ASSERT_TRUE(WriteRecord(file, 1, pms));
         s.Seat(1) = SeatRecord{"Tessik", "", "Default Personality", 0, 0};
-        SeatToOpp(s.g, 1, 1);
+        SeatToOpp(s.g, 1, s.Seat(1));
         LoadPersonality(s.g, 1, 1, nullptr);
         EXPECT_EQ(s.g.Opp[1].Sounds[0], c.becomes) << c.stored;
     }
@@ -118,7 +119,7 @@ TEST(Personality, TheFilesNumberIsCopiedAsTheRuntimeWritesIt) {
     ASSERT_TRUE(ReadRecord(file, 1, pms));
     pms.Sounds[0] = "1e300";
     ASSERT_TRUE(WriteRecord(file, 1, pms));
-    SeatToOpp(s.g, 1, 1);
+    SeatToOpp(s.g, 1, s.Seat(1));
     LoadPersonality(s.g, 1, 1, nullptr);
     EXPECT_EQ(s.g.Opp[1].Sounds[0].substr(0, 2), " 1");
 }
@@ -139,7 +140,7 @@ TEST(Personality, FallsBackForMissingOrUnsafeNamesAndFiles) {
     for (const Case& c : cases) {
         Seats s;
         s.Seat(2) = SeatRecord{c.name, "", c.comments, 1, static_cast<i16>(c.soundSet)};
-        SeatToOpp(s.g, 2, 2);
+        SeatToOpp(s.g, 2, s.Seat(2));
         EXPECT_EQ(LoadPersonality(s.g, 2, 2, nullptr), "");
         const OpponentRecord& o = s.g.Opp[2];
         EXPECT_EQ(o.Name, c.becomes) << c.name;
@@ -149,7 +150,7 @@ TEST(Personality, FallsBackForMissingOrUnsafeNamesAndFiles) {
     }
     Seats s;
     s.Seat(1) = SeatRecord{"Tessik", "Own.jpg", "Default Personality", 2, 1};
-    SeatToOpp(s.g, 1, 1);
+    SeatToOpp(s.g, 1, s.Seat(1));
     LoadPersonality(s.g, 1, 1, nullptr);
     EXPECT_EQ(s.g.Opp[1].Avatar, "Own.jpg");
     EXPECT_EQ(s.g.DefaultAvatar, "Tessik.jpg");
@@ -164,7 +165,7 @@ TEST(Personality, CommentSetsReplaceOrSilenceTheRemarks) {
     s.Seat(2) = SeatRecord{"Brivo", "", "No Comments", 0, 0};
     s.Seat(3) = SeatRecord{"Brivo", "", "Default Personality", 0, 0};
     s.g.Opp[2].Comments[34] = "own 34";
-    EXPECT_EQ(ApplyOpponentSeats(s.g, nullptr), "");
+    EXPECT_EQ(ApplyOpponentSeats(s.g, s.seats, nullptr), "");
     EXPECT_EQ(s.g.Opp[1].Comments[20], "custom20");
     EXPECT_EQ(s.g.Opp[1].Comments[21], "Tessik line21");
     // Seat 2 is quiet; it keeps its own lines 34-35 and carries the list's 28-33.
@@ -174,7 +175,7 @@ TEST(Personality, CommentSetsReplaceOrSilenceTheRemarks) {
 
     Seats q;
     q.Seat(1) = SeatRecord{"Tessik", "", "No Comments", 0, 0};
-    SeatToOpp(q.g, 1, 1);
+    SeatToOpp(q.g, 1, q.Seat(1));
     LoadPersonality(q.g, 1, 1, nullptr);
     EXPECT_EQ(q.g.CompComments[33], "");
     EXPECT_EQ(q.g.CompComments[34], "Tessik line34");
@@ -192,7 +193,7 @@ TEST(Personality, AMissingPersonalityFolderPlaysQuietlyAndSaysSo) {
     Seats s;
     std::filesystem::remove_all(s.folder.File("Data/PMS"));
     s.Seat(1) = SeatRecord{"Tessik", "", "Default Personality", 0, 0};
-    SeatToOpp(s.g, 1, 1);
+    SeatToOpp(s.g, 1, s.Seat(1));
     const std::string warning = LoadPersonality(s.g, 1, 1, nullptr);
     EXPECT_NE(warning.find("without remarks or sounds"), std::string::npos);
     EXPECT_EQ(s.g.CompComments[1], "");
@@ -213,11 +214,11 @@ TEST(OppCombos, ListsAndSelectionsKeepTheirIndexesInRange) {
     WriteCommentFile(s.folder, "Mine");
     s.h.services.records = &s.h.records;
     s.Seat(1).Comments = "Mine";
-    EXPECT_EQ(SyncSeatComment(s.g, 1, c, &s.h.records).index, -1);
+    EXPECT_EQ(SyncSeatComment(s.g, s.Seat(1), c, &s.h.records).index, -1);
     s.Seat(1).Comments = "No Comments";
-    EXPECT_EQ(SyncSeatComment(s.g, 1, c, &s.h.records).index, 2);
+    EXPECT_EQ(SyncSeatComment(s.g, s.Seat(1), c, &s.h.records).index, 2);
     s.Seat(1).Comments = "Deleted";
-    EXPECT_EQ(SyncSeatComment(s.g, 1, c, &s.h.records).index, 0);
+    EXPECT_EQ(SyncSeatComment(s.g, s.Seat(1), c, &s.h.records).index, 0);
     EXPECT_EQ(s.Seat(1).Comments, "Default Personality");
     EXPECT_TRUE(s.h.log.Contains("SaveProfile"));
 }

@@ -42,8 +42,8 @@ TEST(ShippedFiles, EveryPersonalityIsCompleteAndItsSoundsExist) {
     Game g;
     g.AppFolder = kStage;
     for (const char* name : {"Brivo", "Tessik", "Ruun", "Pellor"}) {
-        g.PlayerPrefs.Seats[1] = SeatRecord{name, "", "Default Personality", 0, 1};
-        SeatToOpp(g, 1, 1);
+        SeatRecord seat{name, "", "Default Personality", 0, 1};
+        SeatToOpp(g, 1, seat);
         EXPECT_EQ(LoadPersonality(g, 1, 1, nullptr), "");
         EXPECT_EQ(g.Opp[1].Name, name);
         for (int e = 1; e <= kSoundEvents; ++e)
