@@ -34,6 +34,7 @@ class CheckedRecords : public RecordsPort {
   public:
     CheckedRecords(GameRecords& real, const Game& g) : real_(real), g_(g) {}
 
+    ProfileState& Profile() override { return real_.Profile(); }
     bool SaveProfile() override { return real_.SaveProfile(); }
     void AutoSave() override {
         real_.AutoSave();
