@@ -3,11 +3,15 @@
 #include <algorithm>
 #include <filesystem>
 
+#include "engine/game.h"
 #include "platform/file_util.h"
 #include "platform/record_buffer.h"
+#include "platform/record_file.h"
 #include "platform/text_codec.h"
 #include "platform/vb_strings.h"
 #include "records/comment_record.h"
+#include "records/prefs_record.h"
+#include "records/record_io.h"
 #include "records/record_list.h"
 
 namespace fs = std::filesystem;
@@ -88,4 +92,23 @@ bool InCommentFolder(const std::string& appFolder, const std::string& path) {
     const fs::path file = fs::weakly_canonical(path, ec);
     if (ec || !file.has_filename()) return false;
     return file.parent_path() == folder;
+}
+
+bool UseCommentsNow(Game& g, const CommentLines& lines, const std::string& prefsPath,
+                    std::string* error) {
+    for (int i = 1; i <= kCommentLines; ++i) {
+        g.CompComments[i] = Trim(lines[i]);
+        g.Opp[1].Comments[i] = g.CompComments[i];
+    }
+    g.PlayerPrefs.Seats[1].Comments = g.Opp[1].CommentFile;
+    // Record 1 is the profile file's header, never a player's.
+    if (g.PlayerRecNum < 2) return true;
+    const RecordFile file(prefsPath, PrefsRecord::kSize);
+    PrefsRecord stored;
+    if (!ReadRecord(file, g.PlayerRecNum, stored)) {
+        if (error) *error = "The player file " + prefsPath + " cannot be read.";
+        return false;
+    }
+    stored.Seats[1].Comments = g.Opp[1].CommentFile;
+    return WriteRecord(file, g.PlayerRecNum, stored, error);
 }

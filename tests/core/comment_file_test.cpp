@@ -4,7 +4,9 @@
 
 #include <filesystem>
 
+#include "engine/game.h"
 #include "platform/file_util.h"
+#include "records/record_list.h"
 #include "temp_folder.h"
 
 TEST(CommentFile, SaveChecksInTheirOrder) {
@@ -68,4 +70,35 @@ TEST(CommentFile, NamesAndTheFolderTheyMayComeFrom) {
     EXPECT_FALSE(InCommentFolder(dir.path(), dir.File("Data/a.cmt")));
     EXPECT_FALSE(InCommentFolder(dir.path(), dir.File("users/sub/a.cmt")));
     EXPECT_FALSE(InCommentFolder(dir.path(), "/tmp/a.cmt"));
+}
+
+TEST(CommentFile, UsingTheLinesNowChangesTheRemarksAndTheSignedInProfileOnly) {
+    TempProgramFolder dir;
+    const std::string prefs = dir.File("Data/Prefs.sav");
+    std::vector<PrefsRecord> profiles(3);
+    profiles[1].Seats[0].Name = "Ann";
+    profiles[1].Seats[1].Comments = "Default Personality";
+    profiles[1].GamesPlayed[0] = 9;
+    profiles[2].Seats[1].Comments = "Other";
+    ASSERT_TRUE(WriteAllRecords(prefs, profiles));
+    Game g;
+    g.PlayerRecNum = 2;
+    g.Opp[1].CommentFile = "Taunts";
+    CommentLines lines = NewCommentLines();
+    lines[4] = "  Ha!  ";
+    std::string error;
+    ASSERT_TRUE(UseCommentsNow(g, lines, prefs, &error)) << error;
+    EXPECT_EQ(g.CompComments[4], "Ha!");
+    EXPECT_EQ(g.Opp[1].Comments[4], "Ha!");
+    EXPECT_EQ(g.Opp[1].Comments[21], "");
+    EXPECT_EQ(g.PlayerPrefs.Seats[1].Comments, "Taunts");
+    auto back = *ReadAllRecords<PrefsRecord>(prefs);
+    EXPECT_EQ(back[1].Seats[1].Comments, "Taunts");
+    EXPECT_EQ(back[1].GamesPlayed[0], 9);
+    EXPECT_EQ(back[2].Seats[1].Comments, "Other");
+    // Nobody signed in: the header record is left alone.
+    g.PlayerRecNum = 1;
+    g.Opp[1].CommentFile = "Loud";
+    ASSERT_TRUE(UseCommentsNow(g, lines, prefs, &error));
+    EXPECT_EQ((*ReadAllRecords<PrefsRecord>(prefs))[0].Seats[1].Comments, "");
 }
