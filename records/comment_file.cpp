@@ -11,6 +11,7 @@
 #include "platform/vb_strings.h"
 #include "records/comment_record.h"
 #include "records/prefs_record.h"
+#include "records/profile_state.h"
 #include "records/record_io.h"
 #include "records/record_list.h"
 
@@ -94,21 +95,21 @@ bool InCommentFolder(const std::string& appFolder, const std::string& path) {
     return file.parent_path() == folder;
 }
 
-bool UseCommentsNow(Game& g, const CommentLines& lines, const std::string& prefsPath,
-                    std::string* error) {
+bool UseCommentsNow(Game& g, ProfileState& profile, const CommentLines& lines,
+                    const std::string& prefsPath, std::string* error) {
     for (int i = 1; i <= kCommentLines; ++i) {
         g.CompComments[i] = Trim(lines[i]);
         g.Opp[1].Comments[i] = g.CompComments[i];
     }
-    g.PlayerPrefs.Seats[1].Comments = g.Opp[1].CommentFile;
+    profile.PlayerPrefs.Seats[1].Comments = g.Opp[1].CommentFile;
     // Record 1 is the profile file's header, never a player's.
-    if (g.PlayerRecNum < 2) return true;
+    if (profile.PlayerRecNum < 2) return true;
     const RecordFile file(prefsPath, PrefsRecord::kSize);
     PrefsRecord stored;
-    if (!ReadRecord(file, g.PlayerRecNum, stored)) {
+    if (!ReadRecord(file, profile.PlayerRecNum, stored)) {
         if (error) *error = "The player file " + prefsPath + " cannot be read.";
         return false;
     }
     stored.Seats[1].Comments = g.Opp[1].CommentFile;
-    return WriteRecord(file, g.PlayerRecNum, stored, error);
+    return WriteRecord(file, profile.PlayerRecNum, stored, error);
 }

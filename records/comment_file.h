@@ -45,10 +45,11 @@ inline constexpr const char* kOutsideUsersText =
     "Comment files are kept in the game's users folder.\nPlease choose a file there.";
 
 struct Game;
+struct ProfileState;
 
 // Puts the edited lines into use at once: they become the first opponent's remarks 1-20 (and
 // those of the personality on turn), and the signed-in player's profile keeps the first
 // opponent's comment file as seat 1's choice. False, with `error`, when the profile could not
 // be written; the remarks are in use all the same.
-bool UseCommentsNow(Game& g, const CommentLines& lines, const std::string& prefsPath,
-                    std::string* error);
+bool UseCommentsNow(Game& g, ProfileState& profile, const CommentLines& lines,
+                    const std::string& prefsPath, std::string* error);

@@ -247,7 +247,8 @@ void FrmCustom::Check1_Click(bool ticked) {
 void FrmCustom::UseCommentsNow() {
     const CommentLines lines = Lines();
     std::string error;
-    if (!::UseCommentsNow(parts_.g, lines, JoinPath(parts_.g.AppFolder, "Data/Prefs.sav"), &error))
+    if (!::UseCommentsNow(parts_.g, parts_.profile, lines,
+                          JoinPath(parts_.g.AppFolder, "Data/Prefs.sav"), &error))
         Problem(error);
     if (parts_.g.NetConnected != 0 && parts_.chatPhrase)
         for (int i = 1; i <= kCommentLines; ++i) parts_.chatPhrase(i, Trim(lines[i]));

@@ -12,6 +12,7 @@
 #include "engine/ports/dialogs.h"
 #include "engine/ports/sounds.h"
 #include "records/comment_file.h"
+#include "records/profile_state.h"
 
 class QCheckBox;
 class QLabel;
@@ -19,6 +20,7 @@ class QLineEdit;
 
 struct CustomParts {
     Game& g;
+    ProfileState& profile;
     Dialogs* dialogs = nullptr;
     Sounds* sounds = nullptr;
     // File choosers in the users folder: the chosen path, empty when the player cancelled.

@@ -6,6 +6,7 @@
 
 #include "engine/game.h"
 #include "platform/file_util.h"
+#include "records/profile_state.h"
 #include "records/record_list.h"
 #include "temp_folder.h"
 
@@ -82,23 +83,24 @@ TEST(CommentFile, UsingTheLinesNowChangesTheRemarksAndTheSignedInProfileOnly) {
     profiles[2].Seats[1].Comments = "Other";
     ASSERT_TRUE(WriteAllRecords(prefs, profiles));
     Game g;
-    g.PlayerRecNum = 2;
+    ProfileState profile;
+    profile.PlayerRecNum = 2;
     g.Opp[1].CommentFile = "Taunts";
     CommentLines lines = NewCommentLines();
     lines[4] = "  Ha!  ";
     std::string error;
-    ASSERT_TRUE(UseCommentsNow(g, lines, prefs, &error)) << error;
+    ASSERT_TRUE(UseCommentsNow(g, profile, lines, prefs, &error)) << error;
     EXPECT_EQ(g.CompComments[4], "Ha!");
     EXPECT_EQ(g.Opp[1].Comments[4], "Ha!");
     EXPECT_EQ(g.Opp[1].Comments[21], "");
-    EXPECT_EQ(g.PlayerPrefs.Seats[1].Comments, "Taunts");
+    EXPECT_EQ(profile.PlayerPrefs.Seats[1].Comments, "Taunts");
     auto back = *ReadAllRecords<PrefsRecord>(prefs);
     EXPECT_EQ(back[1].Seats[1].Comments, "Taunts");
     EXPECT_EQ(back[1].GamesPlayed[0], 9);
     EXPECT_EQ(back[2].Seats[1].Comments, "Other");
     // Nobody signed in: the header record is left alone.
-    g.PlayerRecNum = 1;
+    profile.PlayerRecNum = 1;
     g.Opp[1].CommentFile = "Loud";
-    ASSERT_TRUE(UseCommentsNow(g, lines, prefs, &error));
+    ASSERT_TRUE(UseCommentsNow(g, profile, lines, prefs, &error));
     EXPECT_EQ((*ReadAllRecords<PrefsRecord>(prefs))[0].Seats[1].Comments, "");
 }

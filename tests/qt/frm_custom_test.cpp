@@ -19,6 +19,7 @@ namespace {
 struct CustomWindow {
     TempProgramFolder folder;
     Game g;
+    ProfileState profile;
     HeadlessServices h{g};
     std::string openAnswer, saveAnswer, offeredName;
 
@@ -28,7 +29,7 @@ struct CustomWindow {
         g.CompSounds[12] = folder.File("Sounds/saved.wav");
     }
     CustomParts Parts() {
-        CustomParts p{g, &h.dialogs, &h.sounds};
+        CustomParts p{g, profile, &h.dialogs, &h.sounds};
         p.chooseOpen = [this](const std::string&) { return openAnswer; };
         p.chooseSave = [this](const std::string&, const std::string& name) {
             offeredName = name;
@@ -121,7 +122,7 @@ TEST(CustomWindow, TheBoxPutsTheFileIntoUseForTheFirstOpponent) {
     form.findChild<QCheckBox*>("Check1")->click();
     EXPECT_EQ(w.g.Opp[1].CommentFile, "Mine");
     EXPECT_EQ(w.g.Opp[1].Comments[7], "Nice try.");
-    EXPECT_EQ(w.g.PlayerPrefs.Seats[1].Comments, "Mine");
+    EXPECT_EQ(w.profile.PlayerPrefs.Seats[1].Comments, "Mine");
 }
 
 TEST(CustomWindow, TheOnlyCustomFileOpensAtOnceAndUnsavedLinesAreAskedFor) {
