@@ -95,6 +95,13 @@ void ComputerPlayer::ForcedPlays() {
     }
 }
 
+void ComputerPlayer::PlayForcedCard() {
+    ForcedPlays();
+    if (st.PlayFlag != 1) return;
+    Move_Plan();
+    Comp_Play();
+}
+
 // A forced card is a plan of its own: it starts empty, whatever an earlier plan of that center
 // left behind, and the turn appends the card with Move_Plan.
 void ComputerPlayer::StartForced(i16 mode, i16 slot, i16 center) {

@@ -202,6 +202,8 @@ class ComputerPlayer : public TurnPort {
     // Comp_BeforeDrop's stages.
     bool RuthlessBlockPlan();
     void ForcedPlays();
+    // The forced-card search, and the card it finds played.
+    void PlayForcedCard();
     void StartForced(i16 mode, i16 slot, i16 center);
 
     // Comp_Drop's rules, each true when it took a pile and a slot.

@@ -16,13 +16,14 @@ void Beeps(const Services& sv, int n) {
 // True when the chosen discard was a forced card that has now been played (another pass
 // follows); PileSel is left at the slot to discard otherwise.
 bool ComputerPlayer::ForcedDiscardPlay() {
+    const bool visibleAces = g.ForcedCards == 5 || g.ForcedCards == 7;
+    // A Ruthless seat keeps an Ace back in its hand, where this rule does not see it, and
+    // throws its highest card instead; that card is tested in turn (it may be a forced Two).
+    if (visibleAces && Val(g.PileSel) == kAce && Ruthless() && Val(kFirstHandSlot) != kAce)
+        g.PileSel = kFirstHandSlot;
     const i16 slot = g.PileSel;
     const i16 v = Val(slot);
-    if (v == kAce && (g.ForcedCards == 5 || g.ForcedCards == 7)) {
-        if (Ruthless() && Val(kFirstHandSlot) != kAce && slot != kFirstHandSlot) {
-            g.PileSel = kFirstHandSlot;
-            return false;
-        }
+    if (v == kAce && visibleAces) {
         if (const i16 empty = FirstCenterAt(0); empty != 0) StartForced(1, slot, empty);
     } else if (v == kTwo && (g.ForcedCards == 6 || g.ForcedCards == 7)) {
         if (const i16 ace = FirstCenterAt(kAce); ace != 0) StartForced(2, slot, ace);

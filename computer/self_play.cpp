@@ -40,6 +40,15 @@ struct Watcher : TurnWatcher {
         if (std::string_view(what) == "pass limit") ++r.passLimitTurns;
         ++steps;
         Check(what);
+        // A seat obeys the forced-card rules as the human must: with the discard on its hold
+        // pile, no Ace or Two that the rules oblige it to play may be left.
+        const bool discard = std::string_view(what) == "discard";
+        if (s.checkCards && r.fault.empty() && discard) {
+            const i16 owed = ForcedCardOwed(g, g.CurCards, 0);
+            if (owed != 0)
+                r.fault = "discard with a forced" + std::string(owed == kAce ? " Ace" : " Two") +
+                          " still to play";
+        }
         // The hand count follows the cards of the player whose hand it is, also after a
         // stalemate recovery in the middle of a turn.
         const PorC& hand = g.Pturn == 1 ? g.HumanCards : g.CurCards;

@@ -120,6 +120,9 @@ ComputerPlayer::PassEnd ComputerPlayer::PlanAndPlay() {
         Move_Comp();
         if (st.PlayFlag == 1) Comp_Play();
         st.KeptCenter = st.KeptTries = st.PlanMode = 0;
+        // A Ruthless block plan is tried before the forced-card search; when it plays nothing,
+        // a forced Ace or Two still goes before the discard, as the rules oblige every player.
+        if (g.AbortTurn != 1 && !st.PlayFlag) PlayForcedCard();
     }
     if (g.AbortTurn == 1) return PassEnd::TurnOver;
     if (st.PlayFlag) return PassEnd::NextPass;

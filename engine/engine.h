@@ -24,6 +24,11 @@ PileRow RowOfPlayer(int player);
 // or a wild King (not onto an empty pile while NoWildAce is on).
 bool CenterAccepts(const Game& g, i16 rank, int pile);
 
+// The rank (Ace or Two) that a forced-card rule obliges the player whose cards are `cards` to
+// play before discarding its hand card in `discardSlot`, 0 when the discard may go. The same
+// rule binds the human and every computer seat.
+i16 ForcedCardOwed(const Game& g, const PorC& cards, int discardSlot);
+
 // Cards in hand slots 2-6.
 i16 CountHand(const PorC& cards);
 

@@ -5,27 +5,34 @@
 
 namespace {
 
-// Under a forced-card rule, the rank that must still be played before a discard, or 0.
-bool MustPlay(const Game& g, i16 rank) {
-    if (g.HumanCards[kRank][kSideSlot] == rank) return true;
-    if (g.ForcedCards < 4) {
-        for (int s = kFirstHandSlot; s <= kLastHandSlot; ++s)
-            if (g.HumanCards[kRank][s] == rank) return true;
-    } else if (g.HumanCards[kRank][g.PickSlot] == rank) {
-        return true;
-    }
-    for (int s = kFirstHoldSlot; s <= kLastHoldSlot; ++s)
-        if (g.HumanCards[kRank][s] == rank) return true;
-    return false;
-}
-
 bool AnyCenterAt(const Game& g, i16 count) {
     for (int k = 1; k <= g.NumCenters; ++k)
         if (g.CenterCount[k] == count) return true;
     return false;
 }
 
+// Whether `cards` show a card of `rank` that the forced-card rules count: the side top, the
+// hold tops and, unless only visible cards count, every hand card; else the discard itself.
+bool Holds(const Game& g, const PorC& cards, i16 rank, int discardSlot) {
+    if (cards[kRank][kSideSlot] == rank) return true;
+    for (int s = kFirstHoldSlot; s <= kLastHoldSlot; ++s)
+        if (cards[kRank][s] == rank) return true;
+    if (g.ForcedCards >= 4)
+        return discardSlot >= kFirstHandSlot && discardSlot <= kLastHandSlot &&
+               cards[kRank][discardSlot] == rank;
+    for (int s = kFirstHandSlot; s <= kLastHandSlot; ++s)
+        if (cards[kRank][s] == rank) return true;
+    return false;
+}
+
 }  // namespace
+
+i16 ForcedCardOwed(const Game& g, const PorC& cards, int discardSlot) {
+    const i16 f = g.ForcedCards;
+    if ((f & 1) && AnyCenterAt(g, 0) && Holds(g, cards, kAce, discardSlot)) return kAce;
+    if ((f & 2) && AnyCenterAt(g, 1) && Holds(g, cards, kTwo, discardSlot)) return kTwo;
+    return 0;
+}
 
 void Engine::PlayerGoBack(const std::string& whichRule) {
     if (sv.dialogs)
@@ -37,16 +44,9 @@ void Engine::PlayerGoBack(const std::string& whichRule) {
 }
 
 bool Engine::ForcedDiscardRefused() {
-    const i16 f = g.ForcedCards;
-    if ((f & 1) && AnyCenterAt(g, 0) && MustPlay(g, kAce)) {
-        PlayerGoBack("Ace");
-        return true;
-    }
-    if ((f & 2) && AnyCenterAt(g, 1) && MustPlay(g, kTwo)) {
-        PlayerGoBack("Two");
-        return true;
-    }
-    return false;
+    const i16 owed = ForcedCardOwed(g, g.HumanCards, g.PickSlot);
+    if (owed != 0) PlayerGoBack(owed == kAce ? "Ace" : "Two");
+    return owed != 0;
 }
 
 void Engine::Player_EndTurn() {

@@ -1,8 +1,10 @@
 // The computer's turn as a whole: what it does with a wild payoff card it cannot place, how a
 // stalemate given up in the middle of a plan ends it, the discard's corrections, the blocking
-// remarks, the end-of-turn hand-over, and the guards against a second turn or a new game
-// started from inside one.
+// remarks, the end-of-turn hand-over, the forced cards played before the discard, and the
+// guards against a second turn or a new game started from inside one.
 #include <gtest/gtest.h>
+
+#include <string_view>
 
 #include "computer/turn_watcher.h"
 #include "computer_fixture.h"
@@ -237,4 +239,51 @@ TEST(ComputerTurn, PlayingAPlanRefillsAnEmptiedHandAndLeavesThePayoffCardToTheTu
     EXPECT_EQ(w.g.CenterCount[1], 4);
     EXPECT_EQ(w.g.CurCards[kRank][kSideSlot], kKing);
     EXPECT_EQ(w.cp.st.PlanSlot[1][w.cp.st.StepSlot], kSideSlot);
+}
+
+// The forced-card rules bind a seat as they bind the human: whatever the seat planned, it never
+// discards while an Ace or a Two it must play is left, and the forced card goes to the center.
+TEST(ComputerTurn, ASeatPlaysItsForcedCardBeforeItDiscards) {
+    struct Case {
+        const char* name;
+        i16 rule;
+        std::initializer_list<i16> centers, hand;
+        std::vector<i16> pile1;  // the seat's first hold pile
+        i16 payoff, humanPayoff;
+        int center;   // where the forced card goes
+        i16 reaches;  // that center's value after the turn
+    } cases[] = {
+        // A Ruthless block plan on the human's center plays nothing; a Two in hand is owed.
+        {"block plan first", 3, {1, 0, 0, 0}, {kKing, 12, 7, 2, 2}, {}, 9, 7, 1, 2},
+        // The Ace chosen for a pile of Aces is kept back under the visible-cards rule and gives
+        // way to the highest card, a Two that must go onto the center standing at Ace.
+        {"Ace kept, Two owed", 7, {1, 3, 4, 5}, {2, 1}, {1}, 9, 3, 1, 2},
+    };
+    struct OwedAtDiscard : TurnWatcher {
+        explicit OwedAtDiscard(const Game& g) : g(g) {}
+        void SeatTurnStarted(int) override {}
+        void SeatTurnEnded(int) override {}
+        void Step(const char* what) override {
+            if (std::string_view(what) == "discard") owed = ForcedCardOwed(g, g.CurCards, 0);
+        }
+        const Game& g;
+        i16 owed = -1;
+    };
+    for (const Case& c : cases) {
+        TurnTable t;
+        t.g.CompLevel = t.g.Opp[1].Level = 2;
+        t.g.ForcedCards = c.rule;
+        t.Centers(c.centers);
+        t.Payoff(c.payoff);
+        t.HumanPayoff(c.humanPayoff);
+        t.g.NoWildAce = VbTrue;
+        t.Hand(c.hand);
+        t.Hold(1, c.pile1);
+        OwedAtDiscard watch(t.g);
+        t.cp.watcher = &watch;
+        t.cp.Computer();
+        EXPECT_EQ(watch.owed, 0) << c.name;
+        EXPECT_EQ(t.g.CenterCount[c.center], c.reaches) << c.name;
+        EXPECT_EQ(t.g.Pturn, 1) << c.name;
+    }
 }
