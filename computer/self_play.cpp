@@ -1,5 +1,6 @@
 #include "computer/self_play.h"
 
+#include <array>
 #include <ctime>
 #include <optional>
 #include <string_view>
@@ -9,6 +10,7 @@
 #include "engine/conservation.h"
 #include "engine/engine.h"
 #include "engine/headless/headless_services.h"
+#include "engine/opp_swap.h"
 
 namespace {
 
@@ -18,16 +20,35 @@ double ThreadCpuSeconds() {
     return static_cast<double>(ts.tv_sec) + static_cast<double>(ts.tv_nsec) * 1e-9;
 }
 
-// Every question is answered Yes, a stalemate as told: reshuffled, or the game given up.
+// Every question is answered Yes, a stalemate as told: reshuffled, or the game given up. A game
+// whose recoveries keep coming with no side card played in between is tossed, as a person
+// would: some deals go round from stalemate to stalemate without end.
 struct YesDialogs : Dialogs {
-    explicit YesDialogs(bool giveUp) : giveUp(giveUp) {}
+    YesDialogs(const Game& g, bool giveUp) : g(g), giveUp(giveUp) {}
     int MsgBox(const std::string&, int, const std::string& title) override {
         if (title != "Stalemate") return mb::Yes;
         ++stalemates;
-        return giveUp ? mb::No : mb::Yes;
+        const std::array<i16, 4> sides = SideCounts();
+        idleRecoveries = sides == lastSides ? idleRecoveries + 1 : 0;
+        lastSides = sides;
+        if (!giveUp && idleRecoveries < kIdleRecoveriesTossed) return mb::Yes;
+        tossed = !giveUp;
+        answeredNo = true;
+        return mb::No;
     }
+    std::array<i16, 4> SideCounts() const {
+        std::array<i16, 4> sides{g.HumanSideCount};
+        for (int k = 1; k < g.NumPlayers; ++k) sides[k] = CurrentOpp(g, k).SideCount;
+        return sides;
+    }
+    static constexpr int kIdleRecoveriesTossed = 3;
+    const Game& g;
     bool giveUp;
     int stalemates = 0;
+    int idleRecoveries = 0;
+    std::array<i16, 4> lastSides{};
+    bool answeredNo = false;
+    bool tossed = false;
 };
 
 struct Watcher : TurnWatcher {
@@ -210,7 +231,7 @@ SelfPlayResult PlaySelfGame(const SelfPlaySetup& s) {
     g.CosmeticRng.Rnd(-1);
     g.CosmeticRng.Randomize(s.seed);
 
-    YesDialogs dialogs(s.giveUpStalemates);
+    YesDialogs dialogs(g, s.giveUpStalemates);
     std::optional<HeadlessServices> headless;
     Services sv;
     if (s.remarks) {
@@ -241,7 +262,8 @@ SelfPlayResult PlaySelfGame(const SelfPlaySetup& s) {
         }
     }
     r.stalemates = dialogs.stalemates;
-    r.givenUp = s.giveUpStalemates && r.stalemates > 0;
+    r.givenUp = dialogs.answeredNo;
+    r.tossed = dialogs.tossed;
     r.winner = g.Pturn == 0 ? Winner(g) : 0;
     r.margin = r.winner ? Margin(g, r.winner) : 0;
     return r;

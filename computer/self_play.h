@@ -17,7 +17,8 @@ struct SelfPlaySetup {
     bool shuffleSeparately = false;
     i16 sidePileSize = 19;  // side-pile cards minus one
     std::int32_t seed = 0;
-    // A stalemate is given up (the game ends with no winner) instead of reshuffled.
+    // A stalemate is given up (the game ends with no winner) instead of reshuffled. Otherwise
+    // it is reshuffled, unless several recoveries in a row left every side pile as it was.
     bool giveUpStalemates = false;
     // Runs the card-conservation check after every step (the first fault ends the game).
     bool checkCards = true;
@@ -37,6 +38,9 @@ struct SelfPlayResult {
     int computerTurns = 0;
     int stalemates = 0;
     bool givenUp = false;  // a stalemate ended the game
+    // Given up by the scripted player although the setup said to recover: recovery after
+    // recovery went by without a side card played.
+    bool tossed = false;
     // The most cards one computer turn played, and turns that did not hand the turn on.
     int mostStepsInTurn = 0;
     int stuckTurns = 0;

@@ -41,7 +41,7 @@ SelfPlaySetup SoakSetup(int i) {
 TEST(ComputerSelfPlay, SeededGamesKeepEveryCardAndEnd) {
     const int games = SoakGames();
     int wins[5] = {};
-    int stalemates = 0, givenUp = 0, mostSteps = 0;
+    int stalemates = 0, givenUp = 0, tossed = 0, mostSteps = 0;
     for (int i = 0; i < games; ++i) {
         const SelfPlaySetup s = SoakSetup(i);
         const SelfPlayResult r = PlaySelfGame(s);
@@ -54,15 +54,21 @@ TEST(ComputerSelfPlay, SeededGamesKeepEveryCardAndEnd) {
         ++wins[r.winner];
         stalemates += r.stalemates > 0;
         givenUp += r.givenUp;
+        tossed += r.tossed;
         mostSteps = std::max(mostSteps, r.mostStepsInTurn);
     }
-    EXPECT_GT(wins[1], 0);
-    EXPECT_GT(wins[2], 0);
-    EXPECT_GT(givenUp, 0);
+    // Every outcome turns up within the default counts; a short run asked for by hand may see
+    // only some of them.
+    if (games >= 400) {
+        EXPECT_GT(wins[1], 0);
+        EXPECT_GT(wins[2], 0);
+        EXPECT_GT(givenUp, 0);
+    }
     std::printf(
         "%d games: player 1 won %d, seats won %d/%d/%d; %d with a stalemate, %d given "
-        "up; at most %d steps in one computer turn\n",
-        games, wins[1], wins[2], wins[3], wins[4], stalemates, givenUp, mostSteps);
+        "up (%d of them tossed after recoveries that changed nothing); at most %d steps in one "
+        "computer turn\n",
+        games, wins[1], wins[2], wins[3], wins[4], stalemates, givenUp, tossed, mostSteps);
 }
 
 // Remarks and sounds draw from their own generator: a seeded game plays the same card for card
