@@ -53,6 +53,8 @@ void Engine::TakeFromSlot(i16 slot) {
         --g.HumanSideCount;
         for (int r : {kId, kRank}) g.HumanCards[r][kSideSlot] = g.HumanSide[r][g.HumanSideCount];
         if (g.HumanSideCount > 0) ++g.HumanSideShape;
+        // The last card no longer looks like a pile.
+        if (g.HumanSideCount == 1 && sv.window) sv.window->ShowHoldImage(false);
         if (g.DroppedByDrag && sv.window) sv.window->ReturnDraggedCard(kSideSlot);
         g.DroppedByDrag = VbFalse;
         return;

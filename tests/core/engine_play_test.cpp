@@ -37,6 +37,24 @@ TEST_F(PlayTest, TheLastSideCardEndsTheGameAtOnceEvenOnAFinishedPile) {
     ExpectSound();
 }
 
+// The card back over the side pile's depth shapes goes when the play leaves the last card.
+TEST_F(PlayTest, TheHoldImageGoesWhenOneSideCardIsLeft) {
+    for (const int cards : {2, 3}) {
+        Fresh();
+        Players(2, 3);
+        g.Pturn = 1;
+        HumanSide(cards == 2 ? std::initializer_list<i16>{9, 1}
+                             : std::initializer_list<i16>{9, 9, 1});
+        OppSide(1, {9});
+        Hand({5, 5, 5, 5, 5});
+        RestToStock();
+        h.log.Clear();
+        Play(1, 1);
+        EXPECT_EQ(g.HumanSideCount, cards - 1);
+        EXPECT_EQ(h.log.Contains("HideHoldImage"), cards == 2) << cards;
+    }
+}
+
 TEST_F(PlayTest, TheFifthHandCardRefillsTheHand) {
     HumanSide({9, 9});
     OppSide(1, {9});
