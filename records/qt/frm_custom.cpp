@@ -14,6 +14,7 @@
 #include "platform/file_util.h"
 #include "platform/vb_strings.h"
 #include "records/qt/dialog_widgets.h"
+#include "records/record_paths.h"
 
 namespace {
 
@@ -248,7 +249,7 @@ void FrmCustom::UseCommentsNow() {
     const CommentLines lines = Lines();
     std::string error;
     if (!::UseCommentsNow(parts_.g, parts_.profile, lines,
-                          JoinPath(parts_.g.AppFolder, "Data/Prefs.sav"), &error))
+                          PrefsFilePath(parts_.g.AppFolder), &error))
         Problem(error);
     if (parts_.g.NetConnected != 0 && parts_.chatPhrase)
         for (int i = 1; i <= kCommentLines; ++i) parts_.chatPhrase(i, Trim(lines[i]));
