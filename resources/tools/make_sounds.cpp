@@ -1,8 +1,9 @@
 // Synthesises every sound the program ships into the staged program folder: the built-in
-// sounds and each personality's fifteen sounds. Spoken remarks use espeak-ng when it is
-// installed; without it they become a short tune in the personality's rhythm, so the build
-// never depends on it.
-// Usage: make_sounds <personality sources> <program folder> [espeak-ng program]
+// sounds, each personality's fifteen sounds and its chat sounds ("Data/PMS/<name>/", which the
+// chat sound sets copy into "Sounds/" when a player chooses that personality). Spoken remarks use
+// espeak-ng when it is installed; without it they become a short tune in the personality's rhythm,
+// so the build never depends on it. Usage: make_sounds <personality sources> <program folder>
+// [espeak-ng program]
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -107,6 +108,16 @@ int main(int argc, char** argv) {
                 return 1;
             }
             if (!Save(JoinPath(stage, "Sounds/" + p.sounds[e].file), *wave)) return 1;
+        }
+    for (const PersonalitySource& p : *sources)
+        for (const SoundSpec& chat : p.chat) {
+            auto wave = Make(p, chat, espeak, scratch);
+            if (!wave) {
+                std::cerr << p.name << ": " << chat.file << ": bad recipe '" << chat.recipe
+                          << "'\n";
+                return 1;
+            }
+            if (!Save(JoinPath(stage, "Data/PMS/" + p.name + "/" + chat.file), *wave)) return 1;
         }
     std::error_code ec;
     std::filesystem::remove(scratch, ec);

@@ -41,6 +41,7 @@ class Parser {
         if (key == "timbre") return SetTimbre(value);
         if (key == "description") return Set(p.lines[0], value, 100);
         if (key.rfind("sound ", 0) == 0) return Sound(key.substr(6), value);
+        if (key == "chat") return Chat(value);
         const int n = static_cast<int>(Val(key));
         if (n < 1 || n > 35 || Str(n) != " " + key) return Fail("unknown key '" + key + "'");
         return Set(p.lines[n], value, 100);
@@ -53,6 +54,11 @@ class Parser {
             if (p.lines[i].empty()) return Fail("remark" + Str(i) + " is missing");
         for (int e = 1; e <= kSoundEvents; ++e)
             if (p.sounds[e].file.empty()) return Fail("sound" + Str(e) + " is missing");
+        // The chat sound sets replace a personality's sounds by removing the files that end in
+        // its name, so every chat sound must.
+        for (const SoundSpec& s : p.chat)
+            if (!EndsWith(s.file, "_" + p.name + ".pmw"))
+                return Fail(s.file + ": a chat sound's file ends in _" + p.name + ".pmw");
         return true;
     }
 
@@ -91,15 +97,25 @@ class Parser {
     bool Sound(const std::string& event, const std::string& value) {
         const int e = static_cast<int>(Val(event));
         if (e < 1 || e > kSoundEvents) return Fail("sound events are 1 to 15");
+        return Spec(value, p.sounds[e]);
+    }
+    bool Chat(const std::string& value) {
+        p.chat.emplace_back();
+        return Spec(value, p.chat.back());
+    }
+    bool Spec(const std::string& value, SoundSpec& s) {
         const size_t bar = value.find('|');
         if (bar == std::string::npos) return Fail("sound: file | recipe");
-        SoundSpec& s = p.sounds[e];
         s.file = Trim(value.substr(0, bar));
         s.recipe = Trim(value.substr(bar + 1));
         if (!IsPlainFileName(s.file) || !Fits(s.file, 30)) return Fail("bad sound file name");
         if (s.recipe.rfind("say ", 0) != 0 && s.recipe.rfind("tune ", 0) != 0)
             return Fail("a sound is made by 'say' or 'tune'");
         return true;
+    }
+    static bool EndsWith(const std::string& text, const std::string& end) {
+        return text.size() >= end.size() &&
+               text.compare(text.size() - end.size(), end.size(), end) == 0;
     }
 
     std::string where_;

@@ -8,6 +8,8 @@
 //   1: ... 35:                       the remarks, by line number
 //   sound 13: Brivo_yeah.wav | say Yeah!        (event 1-15: file, then how it is made:
 //   sound 14: Brivo_win.wav | tune C5 E5 G5     "say <words>" or "tune <notes>")
+//   chat: Hello_Brivo.pmw | say Hi there!       (a sound players can send in the chat; its
+//                                               file name ends in the personality's name)
 //
 // Blank lines and lines starting with '#' are skipped. Every field is checked against the
 // record it goes into, so a mistake stops the build with the file and line named.
@@ -34,6 +36,7 @@ struct PersonalitySource {
     Timbre timbre = Timbre::Sine;
     std::array<std::string, 36> lines{};  // 0 the description
     std::array<SoundSpec, kSoundEvents + 1> sounds{};
+    std::vector<SoundSpec> chat;  // shipped in "Data/PMS/<name>/" for the chat sound sets
 };
 
 std::optional<PersonalitySource> ParsePersonality(const std::string& text, const std::string& where,

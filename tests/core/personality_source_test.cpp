@@ -13,7 +13,7 @@ std::string Complete() {
     for (int i = 1; i <= 35; ++i) s += std::to_string(i) + ": line " + std::to_string(i) + "\n";
     for (int e = 1; e <= 15; ++e)
         s += "sound " + std::to_string(e) + ": z" + std::to_string(e) + ".wav | tune C5\n";
-    return s;
+    return s + "chat: Hi_Zed.pmw | say Hi\n";
 }
 
 }  // namespace
@@ -29,6 +29,9 @@ TEST(PersonalitySource, ACompleteSourceBecomesThePersonalityFile) {
     EXPECT_EQ(pms.Sound(15, 1), "z15.wav");
     EXPECT_EQ(pms.Sounds[0], "4");
     EXPECT_EQ(pms.DefaultAvatar, "Zed.jpg");
+    ASSERT_EQ(p->chat.size(), 1u);
+    EXPECT_EQ(p->chat[0].file, "Hi_Zed.pmw");
+    EXPECT_EQ(p->chat[0].recipe, "say Hi");
 }
 
 TEST(PersonalitySource, MistakesAreNamedWithTheirLine) {
@@ -42,6 +45,8 @@ TEST(PersonalitySource, MistakesAreNamedWithTheirLine) {
         {"name: Zed", "name: Z/ed", "not a file name"},
         {"timbre: bell", "timbre: kazoo", "unknown timbre"},
         {"7: line 7", "seven: line 7", "unknown key"},
+        {"chat: Hi_Zed.pmw", "chat: Hi_Zoe.pmw", "ends in _Zed.pmw"},
+        {"chat: Hi_Zed.pmw | say Hi", "chat: ../Hi_Zed.pmw | say Hi", "bad sound file name"},
     };
     for (const Case& c : cases) {
         std::string text = Complete();
