@@ -8,6 +8,7 @@
 #include "platform/file_util.h"
 #include "platform/vb_strings.h"
 #include "records/comment_file.h"
+#include "records/folder_lists.h"
 
 namespace {
 
@@ -16,17 +17,15 @@ constexpr const char* kSelectIcon = "-Select Icon:";
 constexpr const char* kRefresh = "(refresh)";
 constexpr const char* kLogTitle = "Chat Logging";
 
-// The files of `folder` with one of the extensions, listed without it.
+// The files of `folder` with one of the extensions, listed without it, between `first` and
+// "(refresh)".
 std::vector<ChatRoom::ListEntry> ListWithHeads(const std::string& folder,
                                                std::initializer_list<const char*> extensions,
                                                const char* first) {
-    std::vector<std::string> files;
-    for (const char* ext : extensions)
-        for (std::string& file : ListFiles(folder, ext))
-            if (file.size() > 4) files.push_back(std::move(file));
-    std::sort(files.begin(), files.end());
+    std::vector<std::string> files = ListFolder(folder, extensions, true);
     std::vector<ChatRoom::ListEntry> list{{first, ""}};
-    for (const std::string& file : files) list.push_back({file.substr(0, file.size() - 4), file});
+    for (size_t i = 1; i < files.size(); ++i)
+        list.push_back({files[i].substr(0, files[i].size() - 4), files[i]});
     list.push_back({kRefresh, ""});
     return list;
 }
@@ -64,13 +63,13 @@ void ChatRoom::Load(const CannedPhrases& phrases, ChatSoundSet& soundSets,
 }
 
 void ChatRoom::FillSoundList() {
-    soundList_ = ListWithHeads(JoinPath(app_, "Sounds"), {".wav", ".pmw"}, kSelectSound);
+    soundList_ = ListWithHeads(JoinPath(app_, "Sounds"), {"WAV", "PMW"}, kSelectSound);
 }
 
 void ChatRoom::FillIconList() {
     // An emoticon travels by name and is always shown from its ".gif" picture, here and on
     // the peer's machine, so only those are offered.
-    iconList_ = ListWithHeads(JoinPath(app_, "Icons"), {".gif"}, kSelectIcon);
+    iconList_ = ListWithHeads(JoinPath(app_, "Icons"), {"GIF"}, kSelectIcon);
 }
 
 void ChatRoom::ShowSoundList() {

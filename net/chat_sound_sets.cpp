@@ -16,11 +16,6 @@ std::string ChatSoundEnding(const std::string& personality) {
     return "_" + personality + kSoundExtension;
 }
 
-// A personality's name names a folder of "Data/PMS/" and nothing outside it.
-bool IsFolderName(const std::string& name) {
-    return !name.empty() && name[0] != '.' && name.find_first_of("/\\") == std::string::npos;
-}
-
 void RemoveChatSounds(const std::string& soundsFolder, const std::string& personality) {
     for (const std::string& file : ListFiles(soundsFolder, kSoundExtension))
         if (EndsWithNoCase(file, ChatSoundEnding(personality))) {
@@ -32,7 +27,7 @@ void RemoveChatSounds(const std::string& soundsFolder, const std::string& person
 // Copies the personality's shipped chat sounds; false when it has none.
 bool CopyChatSounds(const std::string& appFolder, const std::string& personality,
                     Dialogs& dialogs) {
-    if (!IsFolderName(personality)) return false;
+    if (!IsPlainFileName(personality)) return false;
     const std::string from = JoinPath(appFolder, "Data/PMS/" + personality);
     const std::string to = JoinPath(appFolder, "Sounds");
     bool any = false;
@@ -53,10 +48,10 @@ bool CopyChatSounds(const std::string& appFolder, const std::string& personality
 }  // namespace
 
 ChatSoundSets::ChatSoundSets(std::string appFolder,
-                             const std::vector<SoundSetPersonality>& personalities,
+                             const std::vector<PersonalityEntry>& personalities,
                              ChatSoundSet& chosen, Dialogs& dialogs)
     : app_(std::move(appFolder)), chosen_(chosen), dialogs_(dialogs) {
-    for (const SoundSetPersonality& p : personalities) {
+    for (const PersonalityEntry& p : personalities) {
         if (p.name == kNeverListed) continue;
         Item item{p.name, p.description, false};
         for (int k = 1; k <= kMaxSoundSets; ++k) item.ticked = item.ticked || chosen_[k] == p.name;

@@ -8,15 +8,11 @@
 #include <vector>
 
 #include "engine/ports/dialogs.h"
+#include "records/folder_lists.h"
 
 // The chosen personalities, entries 1 to 3 ("" for no choice); entry 0 is unused.
 using ChatSoundSet = std::array<std::string, 4>;
 inline constexpr int kMaxSoundSets = 3;
-
-struct SoundSetPersonality {
-    std::string name;
-    std::string description;
-};
 
 // The window "Online Personality Sounds" without its window.
 class ChatSoundSets {
@@ -28,7 +24,7 @@ class ChatSoundSets {
     };
 
     // Lists the personalities (all but "Pellor") and ticks the chosen ones.
-    ChatSoundSets(std::string appFolder, const std::vector<SoundSetPersonality>& personalities,
+    ChatSoundSets(std::string appFolder, const std::vector<PersonalityEntry>& personalities,
                   ChatSoundSet& chosen, Dialogs& dialogs);
 
     const std::vector<Item>& items() const { return items_; }

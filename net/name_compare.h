@@ -4,8 +4,6 @@
 #include <string>
 #include <string_view>
 
-// The text in capitals (ASCII letters only).
-std::string Capitals(std::string_view text);
 // True when the two names are the same, trimmed and in capitals.
 bool SameName(std::string_view a, std::string_view b);
 // True when `text` begins with `prefix`, in capitals.

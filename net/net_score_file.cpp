@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "net/name_compare.h"
+#include "platform/vb_strings.h"
 #include "records/record_list.h"
 #include "records/score_record.h"
 
@@ -74,7 +75,7 @@ std::optional<std::vector<NetScoreRow>> ReadNetScoreRows(const std::string& path
         for (long r = 2; r <= std::min(marker, count); ++r)
             rows.push_back(RowOf((*records)[r - 1], r));
         std::stable_sort(rows.begin(), rows.end(), [](const NetScoreRow& a, const NetScoreRow& b) {
-            return Capitals(a.name) < Capitals(b.name);
+            return UCase(a.name) < UCase(b.name);
         });
         return rows;
     }

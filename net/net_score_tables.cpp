@@ -7,6 +7,7 @@
 #include "net/name_compare.h"
 #include "platform/file_util.h"
 #include "platform/vb_strings.h"
+#include "records/folder_lists.h"
 
 namespace {
 
@@ -36,10 +37,8 @@ bool NetScoreTables::Open() {
 
 void NetScoreTables::ListEntries() {
     entries_.clear();
-    for (const std::string& file : ListFiles(JoinPath(app_, "users"), ".ran")) {
-        std::string entry = file.substr(0, file.size() - 4);
+    for (std::string& entry : ListScoreFiles(app_))
         if (IsScoreEntry(entry)) entries_.push_back(std::move(entry));
-    }
 }
 
 void NetScoreTables::ShowEntry(size_t entry) {
@@ -151,12 +150,14 @@ bool NetScoreTables::DeleteFile() {
     rows_.clear();
     dialogs_.MsgBox("Score file eliminated.", mb::OkOnly | mb::Exclamation, "DELETE Score File");
     const std::string shown = entries_[entry_];
+    const size_t at = entry_;
     ListEntries();
     if (entries_.empty()) return false;
-    // Step on from where the shown entry stood, as "Next ->" does.
-    entry_ = static_cast<size_t>(std::lower_bound(entries_.begin(), entries_.end(), shown) -
-                                 entries_.begin());
-    entry_ = (entry_ + entries_.size() - 1) % entries_.size();
+    // Step on from where the shown entry stood, as "Next ->" does: from the entry itself when
+    // it is still listed (a competition file went), else from the one before its place.
+    auto still = std::find(entries_.begin(), entries_.end(), shown);
+    entry_ = still != entries_.end() ? static_cast<size_t>(still - entries_.begin())
+                                     : (at + entries_.size() - 1) % entries_.size();
     Next();
     return true;
 }

@@ -15,8 +15,17 @@ namespace {
 constexpr const char* kLastPersonality = "Pellor";
 constexpr const char* kDefaultBackground = "GameBoard.gif";
 
-// The regular files of `folder` whose name ends in a dot and one of `extensions` (in any case),
-// sorted; `keepExtension` false cuts the dot and extension off.
+std::string DescriptionOf(const std::string& pmsFolder, const std::string& name) {
+    auto file = FindNoCase(pmsFolder, name + ".pms");
+    PmsRecord pms;
+    // Read only when the file is there: reading never makes a file.
+    if (!file || !ReadRecord(RecordFile(JoinPath(pmsFolder, *file), PmsRecord::kSize), 1, pms))
+        return "";
+    return pms.Comments[0];
+}
+
+}  // namespace
+
 std::vector<std::string> ListFolder(const std::string& folder,
                                     std::initializer_list<const char*> extensions,
                                     bool keepExtension) {
@@ -38,17 +47,6 @@ std::vector<std::string> ListFolder(const std::string& folder,
     names.insert(names.begin(), std::string());
     return names;
 }
-
-std::string DescriptionOf(const std::string& pmsFolder, const std::string& name) {
-    auto file = FindNoCase(pmsFolder, name + ".pms");
-    PmsRecord pms;
-    // Read only when the file is there: reading never makes a file.
-    if (!file || !ReadRecord(RecordFile(JoinPath(pmsFolder, *file), PmsRecord::kSize), 1, pms))
-        return "";
-    return pms.Comments[0];
-}
-
-}  // namespace
 
 std::vector<std::string> ListAvatars(const std::string& appFolder) {
     return ListFolder(JoinPath(appFolder, "Avatars"), {"JPG", "GIF", "BMP"}, true);

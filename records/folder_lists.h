@@ -3,8 +3,16 @@
 // pictures, table backgrounds, Internet score files, comment files and the computer
 // personalities. Each list keeps an empty entry 0, so that entry i is the i-th file; names are
 // in alphabetical order.
+#include <initializer_list>
 #include <string>
 #include <vector>
+
+// The regular files of `folder` whose name ends in a dot and one of `extensions` (three
+// capitals, matched in any case), sorted without regard to case, after an empty entry 0;
+// `keepExtension` false cuts the dot and extension off.
+std::vector<std::string> ListFolder(const std::string& folder,
+                                    std::initializer_list<const char*> extensions,
+                                    bool keepExtension);
 
 // "Avatars/": JPG, GIF and BMP pictures, with their extensions.
 std::vector<std::string> ListAvatars(const std::string& appFolder);

@@ -13,7 +13,7 @@ struct SoundFolder {
     CallLog log;
     ScriptedDialogs dialogs{log};
     ChatSoundSet chosen{};
-    std::vector<SoundSetPersonality> personalities = {{"Brivo", "The one and only."},
+    std::vector<PersonalityEntry> personalities = {{"Brivo", "The one and only."},
                                                       {"Tessik", "The card counter."},
                                                       {"Ruun", "Slow as a river."},
                                                       {"Zed", "A player's own."},
