@@ -30,10 +30,6 @@ std::vector<ChatRoom::ListEntry> ListWithHeads(const std::string& folder,
     return list;
 }
 
-bool IsPlainEntry(const std::vector<ChatRoom::ListEntry>& list, int index) {
-    return index > 0 && index + 1 < static_cast<int>(list.size());
-}
-
 }  // namespace
 
 CannedPhrases ChatPhrases(const std::string& appFolder, const std::string& seatComments,
@@ -87,20 +83,26 @@ void ChatRoom::PhraseClicked(int index) {
     if (index >= 1 && index <= 20) input_ = phrases_[static_cast<size_t>(index)];
 }
 
+const ChatRoom::ListEntry* ChatRoom::Choose(std::vector<ListEntry>& list, int index,
+                                            void (ChatRoom::*fill)(), bool& open) {
+    open = false;
+    if (index < 0 || index >= static_cast<int>(list.size())) return nullptr;
+    if (index + 1 == static_cast<int>(list.size())) {
+        // "(refresh)": the list is read again and stays open to choose from.
+        (this->*fill)();
+        open = true;
+        return nullptr;
+    }
+    return index == 0 ? nullptr : &list[static_cast<size_t>(index)];
+}
+
 void ChatRoom::SoundChosen(int index) {
     emoticon_.clear();
-    soundListOpen_ = false;
-    if (index < 0 || index >= static_cast<int>(soundList_.size())) return;
-    if (index + 1 == static_cast<int>(soundList_.size())) {
-        FillSoundList();
-        soundListOpen_ = true;
-        return;
-    }
-    if (!IsPlainEntry(soundList_, index)) return;
-    const ListEntry& entry = soundList_[static_cast<size_t>(index)];
-    soundFile_ = entry.file;
-    const bool slap = SameName(entry.name, "SLAP");
-    input_ = slap ? "<SLAP>" : "WAV " + entry.name;
+    const ListEntry* chosen = Choose(soundList_, index, &ChatRoom::FillSoundList, soundListOpen_);
+    if (!chosen) return;
+    soundFile_ = chosen->file;
+    const bool slap = SameName(chosen->name, "SLAP");
+    input_ = slap ? "<SLAP>" : "WAV " + chosen->name;
     if (slap) PlayFromSounds("slap.wav");
     if (link_.Context().netConnected == kNetWaiting) {
         if (!slap) PlayFromSounds(soundFile_);
@@ -110,15 +112,9 @@ void ChatRoom::SoundChosen(int index) {
 }
 
 void ChatRoom::IconChosen(int index) {
-    iconListOpen_ = false;
-    if (index < 0 || index >= static_cast<int>(iconList_.size())) return;
-    if (index + 1 == static_cast<int>(iconList_.size())) {
-        FillIconList();
-        iconListOpen_ = true;
-        return;
-    }
-    if (!IsPlainEntry(iconList_, index)) return;
-    emoticon_ = iconList_[static_cast<size_t>(index)].name;
+    const ListEntry* chosen = Choose(iconList_, index, &ChatRoom::FillIconList, iconListOpen_);
+    if (!chosen) return;
+    emoticon_ = chosen->name;
     const ChatContext c = link_.Context();
     if (c.netConnected != 0 && c.netConnected != kNetWaiting && c.peerVersion < "81")
         history_.Add(">>> " + c.opponentName +

@@ -100,6 +100,9 @@ class ChatRoom {
     void Unload() { log_.Stop(); }
 
   private:
+    // The entry chosen in a list, or nothing for its heading and for "(refresh)".
+    const ListEntry* Choose(std::vector<ListEntry>& list, int index, void (ChatRoom::*fill)(),
+                            bool& open);
     void Show(const std::string& line);
     void PlayFromSounds(const std::string& file);
     std::vector<std::string> SoundFiles() const;
