@@ -8,6 +8,7 @@
 
 #include "engine/game.h"
 #include "engine/services.h"
+#include "records/seat_record.h"
 
 // In an Internet game the host deals and decides; a remote follows what the host sends.
 inline bool IsHost(const Game& g) {
@@ -31,9 +32,6 @@ i16 ForcedCardOwed(const Game& g, const PorC& cards, int discardSlot);
 
 // Cards in hand slots 2-6.
 i16 CountHand(const PorC& cards);
-
-// The caption of a computer level (0 Average, 1 Clever, 2 Ruthless).
-std::string LevelCaption(int level);
 
 class Engine {
   public:

@@ -1,11 +1,6 @@
 #include "engine/engine.h"
 #include "platform/vb_strings.h"
 
-std::string LevelCaption(int level) {
-    static const char* const kNames[] = {"Level: Average", "Level: Clever", "Level: Ruthless"};
-    return kNames[level >= 0 && level <= 2 ? level : 0];
-}
-
 bool Engine::CheckCenterPlay() {
     Message(1, " ");
     if (g.NetConnected == 0) Message(2, " ");

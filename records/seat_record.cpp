@@ -23,3 +23,8 @@ void SeatDefaults(SeatRecord& seat) {
     seat.SoundSet = 0;
     seat.Comments = kDefaultComments;
 }
+
+std::string LevelCaption(int level) {
+    static const char* const kNames[] = {"Level: Average", "Level: Clever", "Level: Ruthless"};
+    return kNames[level >= 0 && level <= 2 ? level : 0];
+}

@@ -25,3 +25,6 @@ struct SeatRecord {
 
 // Resets a seat to the default personality.
 void SeatDefaults(SeatRecord& seat);
+
+// The caption of an ability level: "Level: Average", "Level: Clever" or "Level: Ruthless".
+std::string LevelCaption(int level);

@@ -183,8 +183,3 @@ float MovePauseFor(int speedLevel, float current) {
     if (speedLevel < 0 || speedLevel > 5) return current;
     return kPauses[speedLevel];
 }
-
-std::string LevelCaption(int level) {
-    static const char* const kNames[] = {"Average", "Clever", "Ruthless"};
-    return std::string("Level: ") + kNames[level >= 0 && level <= 2 ? level : 0];
-}

@@ -75,6 +75,3 @@ void StoreWorking(const WorkingPrefs& w, PrefsRecord& p);
 // The computer's pause between moves for a speed level 0-5 (seconds), or `current` for any
 // other level.
 float MovePauseFor(int speedLevel, float current);
-
-// "Level: Average", "Level: Clever" or "Level: Ruthless".
-std::string LevelCaption(int level);

@@ -1,14 +1,13 @@
 #include <gtest/gtest.h>
-#include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include <csignal>
 #include <filesystem>
 
 #include "platform/file_util.h"
 #include "platform/record_file.h"
 #include "platform/text_codec.h"
+#include "write_limit.h"
 
 namespace fs = std::filesystem;
 
@@ -94,18 +93,13 @@ TEST(RecordFile, AFailedWriteSaysSoAndLeavesTheOldFile) {
     rec.SetI32(0, 7);
     ASSERT_TRUE(file.Write(1, rec));
 
-    // A disk that fills up half way: the file-size limit makes the write fail part way through.
-    rlimit old{};
-    ::getrlimit(RLIMIT_FSIZE, &old);
-    auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
-    rlimit small = old;
-    small.rlim_cur = 6;
-    ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &small), 0);
     rec.SetI32(0, 8);
     std::string error;
-    const bool written = file.Write(3, rec, &error);
-    ::setrlimit(RLIMIT_FSIZE, &old);
-    std::signal(SIGXFSZ, oldHandler);
+    bool written = true;
+    {
+        WriteLimit full(6);
+        written = file.Write(3, rec, &error);
+    }
 
     EXPECT_FALSE(written);
     EXPECT_FALSE(error.empty());
