@@ -1,7 +1,5 @@
 #include "mainwindow/startup_texts.h"
 
-#include "platform/vb_strings.h"
-
 std::string SplashVersionText(int major, int minor, int revision) {
     return "Version " + std::to_string(major) + "." + std::to_string(minor) + "." +
            std::to_string(revision);
@@ -15,7 +13,6 @@ std::string WelcomeLine(const std::string& playerName) {
     return "\nWelcome " + playerName + " to Brivo's World";
 }
 
-std::string UnexpectedStartupError(int number, const std::string& description) {
-    return "Unexpected error while setting up Quorvane!\nError # " + Str(number) + " occurred: \n" +
-           description;
+std::string UnexpectedStartupError(const std::string& description) {
+    return "Unexpected error while setting up Quorvane!\n" + description;
 }

@@ -30,4 +30,4 @@ std::string ColorsGreeting(const std::string& recordsText);
 std::string WelcomeLine(const std::string& playerName);
 
 // A start-up step that failed for a reason nobody foresaw.
-std::string UnexpectedStartupError(int number, const std::string& description);
+std::string UnexpectedStartupError(const std::string& description);

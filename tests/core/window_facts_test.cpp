@@ -43,8 +43,8 @@ TEST(StartupTexts, VersionWelcomeAndErrors) {
     EXPECT_EQ(SplashVersionText(8, 4, 0), "Version 8.4.0");
     EXPECT_EQ(WelcomeLine("Ada"), "\nWelcome Ada to Brivo's World");
     EXPECT_EQ(ColorsGreeting("A B C "), "Welcome to Quorvane: Brivo & Tessik!\n\nA B C ");
-    EXPECT_EQ(UnexpectedStartupError(13, "Type mismatch"),
-              "Unexpected error while setting up Quorvane!\nError #  13 occurred: \nType mismatch");
+    EXPECT_EQ(UnexpectedStartupError("cannot read Data/scores.ran"),
+              "Unexpected error while setting up Quorvane!\ncannot read Data/scores.ran");
 }
 
 namespace {

@@ -1,0 +1,127 @@
+#pragma once
+// The main window's own procedures: start-up (Form_Load with OpenDoor, SetUpSounds and
+// ChangePerson), the close request and shutdown (Form_QueryUnload, ExitLeft, SaveSettings),
+// the resize handler, the avatar import and the system-information box. The composition root
+// hands in the parts it owns and the calls into the other subsystems.
+#include <QObject>
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "board/board_looks.h"
+#include "engine/game.h"
+#include "engine/services.h"
+#include "mainwindow/main_window_state.h"
+#include "mainwindow/settings_records.h"
+#include "mainwindow/shutdown.h"
+#include "mainwindow/startup_rules.h"
+
+class BoardShell;
+class FrmBrivo;
+class FrmCounter;
+class FrmSplash;
+class EndSignals;
+class QTimer;
+
+struct MainWindowParts {
+    Game& game;
+    MainWindowState& state;
+    const Services& services;
+    FrmBrivo& window;
+    BoardShell& board;
+    BoardLooks& looks;
+};
+
+// What start-up and shutdown ask of the profiles, the dialogs and the network. Each has a
+// stand-in until its subsystem is wired.
+struct MainWindowCalls {
+    // The folder lists: comment files, personalities, backgrounds, score files.
+    std::function<void()> listFolders;
+    // Get_Players: the player list and the last player's profile (or the template) applied.
+    std::function<bool()> getPlayers;
+    std::function<void()> applyDisplayPrefs;
+    // The player whose profile is applied; 1 (the template) while nobody has signed in.
+    std::function<int()> playerRecNum;
+    std::function<std::string()> lastPlayerName;
+    // The profile's "show status bar" choice and its label font size.
+    std::function<bool()> statusBarChosen;
+    std::function<double()> fontSize;
+    // Writes the working values into the player's profile; false with `error` on a failure.
+    std::function<bool(std::string*)> savePlayerProfile;
+    // The sign-in window at a start with nobody signed in; false when nobody signed in.
+    std::function<bool()> signIn;
+    std::function<void()> showTutorial;
+    std::function<bool()> tutorialOn;
+    std::function<void()> showTips;
+    // An Internet game's sign-off and the closing of its sockets and chat window.
+    std::function<void()> signOffNet;
+    // Other windows that close at shutdown and when the window is minimised.
+    std::function<void()> closeSmallWindows;
+    std::function<void()> closeMenus;
+    // The session's choices that live outside the game and the looks (label colours, backdrop),
+    // as the profile keeps them.
+    std::function<void(SessionSettings&)> fillProfileSettings;
+};
+
+class MainWindow : public QObject {
+    Q_OBJECT
+  public:
+    MainWindow(MainWindowParts parts, MainWindowCalls calls);
+    ~MainWindow() override;
+
+    // Start-up from the first look at the program folder to the window shown. False when the
+    // program has to end: the player has been told why.
+    bool Form_Load(const std::vector<std::string>& args, bool firstStart);
+
+    // The close request: true when the window may close now (shutdown has run).
+    bool Form_QueryUnload();
+    void ExitLeft();
+    // The session's choices as shutdown stores them.
+    SessionRecord CollectSession() const;
+
+    void Form_Resize();
+    void Get_Avatars();
+    void DisplayStats();
+
+    // The card counter window (F8, the Help menu); null while closed.
+    FrmCounter* ShowCounter();
+    FrmCounter* Counter() const;
+
+    // What start-up decided, for the tests.
+    const StartupPlan& Plan() const { return plan_; }
+
+  private:
+    void OpenDoor(bool firstStart);
+    void MeasureScreen();
+    void SetUpSounds();
+    void ChangePerson();
+    void ApplySmallScreenRules();
+    void PlaceWindow();
+    void Greet();
+    void SignInAndWelcome();
+    void ApplyResize();
+    void CheckPendingClose();
+    WindowPlace CurrentPlace() const;
+    i32 MinWindowWidthTw() const;
+    i32 MinWindowHeightTw() const;
+
+    MainWindowParts p_;
+    MainWindowCalls calls_;
+    StartupSettings saved_;
+    StartupPlan plan_;
+    std::unique_ptr<FrmSplash> splash_;
+    std::unique_ptr<EndSignals> endSignals_;
+    QTimer* closeCheck_ = nullptr;
+    QObject* counter_ = nullptr;
+};
+
+// Takes the program folder for this run; a second start is told the game is already running.
+// Returns false when the program must end.
+class InstanceLock;
+bool ClaimProgramFolder(InstanceLock& lock, const std::string& appFolder, Dialogs& dialogs);
+
+// The five font files of the program folder, registered for this run (missing ones are
+// skipped) and removed at shutdown.
+void RegisterGameFonts(const std::string& appFolder);
+void RemoveGameFonts();

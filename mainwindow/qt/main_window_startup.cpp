@@ -1,0 +1,242 @@
+// Start-up: from the first look at the program folder to the window shown with a player signed
+// in and the Deal button waiting.
+#include <QApplication>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QScreen>
+#include <QStatusBar>
+#include <QStyle>
+#include <QTime>
+#include <cmath>
+#include <stdexcept>
+
+#include "board/layout_twips.h"
+#include "board/qt/board_shell.h"
+#include "board/qt/table_view.h"
+#include "engine/shared_helpers.h"
+#include "engine/sound_files.h"
+#include "mainwindow/program_version.h"
+#include "mainwindow/qt/frm_brivo.h"
+#include "mainwindow/qt/frm_splash.h"
+#include "mainwindow/qt/main_window.h"
+#include "mainwindow/startup_texts.h"
+#include "platform/cpu_speed.h"
+#include "platform/file_util.h"
+#include "platform/qt/desktop.h"
+#include "platform/vb_strings.h"
+
+namespace {
+int Px(i32 twips) {
+    return static_cast<int>(TwipsToPixels(twips));
+}
+}  // namespace
+
+bool MainWindow::Form_Load(const std::vector<std::string>& args, bool firstStart) {
+    Game& g = p_.game;
+    try {
+        g.DevMode = VbBool(IsDevModeSwitch(args));
+        splash_ = std::make_unique<FrmSplash>(
+            QString::fromStdString(JoinPath(g.AppFolder, start_files::kSplashPicture)),
+            QString::fromStdString(
+                SplashVersionText(kVersionMajor, kVersionMinor, kVersionRevision)));
+        splash_->show();
+        QApplication::processEvents();
+
+        g.StartingUp = VbTrue;
+        if (!StartFilesPresent(g.AppFolder)) {
+            splash_.reset();
+            if (p_.services.dialogs)
+                p_.services.dialogs->MsgBox(startup_text::kFilesMissing, mb::Critical,
+                                            startup_text::kTitle);
+            g.StartingUp = VbFalse;
+            return false;
+        }
+        OpenDoor(firstStart);
+        ApplySmallScreenRules();
+        g.CurSideShape = 99;
+        p_.board.StartUp(plan_.DisplayMode);
+        g.StartingUp = VbFalse;
+        // The player's font size for the remark line and the wild-card labels.
+        TableLayout& layout = p_.board.layout;
+        const double fontSize = calls_.fontSize ? calls_.fontSize() : 9;
+        layout.FontSize = fontSize;
+        layout.Ctl("Label9", 2).FontSize = fontSize;
+        for (int k = 1; k <= g.NumCenters; ++k)
+            if (layout.Form().IsLoaded("LblWild", k)) layout.Ctl("LblWild", k).FontSize = fontSize;
+        p_.board.board->LoadAvatar(g.Opp[1].Avatar);
+        const int level = std::clamp<int>(g.Opp[1].Level, 0, 2);
+        layout.Ctl("lblLevel").Caption = p_.state.LevelNames[level];
+        p_.window.SetTable(p_.board.view);
+        p_.board.ApplyWidgets();
+
+        PlaceWindow();
+        Greet();
+        splash_.reset();
+        if (calls_.statusBarChosen && calls_.statusBarChosen()) p_.window.StatusBar1()->show();
+        SignInAndWelcome();
+        return !p_.state.ShutDown;
+    } catch (const std::exception& e) {
+        splash_.reset();
+        if (!g.StopFlag && p_.services.dialogs)
+            p_.services.dialogs->MsgBox(UnexpectedStartupError(e.what()), mb::Critical,
+                                        startup_text::kTitle);
+        ::CleanUpSounds(g.AppFolder);
+        RemoveGameFonts();
+        if (calls_.closeSmallWindows) calls_.closeSmallWindows();
+        g.ComputerBusy = VbFalse;
+        g.StartingUp = VbFalse;
+        return false;
+    }
+}
+
+void MainWindow::MeasureScreen() {
+    MainWindowState& w = p_.state;
+    if (QScreen* screen = QGuiApplication::primaryScreen()) {
+        w.ScreenWidth = PixelsToTwips(screen->geometry().width());
+        w.ScreenHeight = PixelsToTwips(screen->geometry().height());
+        w.ColorDepth = screen->depth();
+    }
+    w.TitleBarHeight = QApplication::style()->pixelMetric(QStyle::PM_TitleBarHeight);
+    w.CpuMHz = ReadCpuMhz();
+    if (!IsSmallFonts()) w.LargeFonts = true;
+}
+
+void MainWindow::OpenDoor(bool firstStart) {
+    Game& g = p_.game;
+    MainWindowState& w = p_.state;
+    w.FirstStart = firstStart;
+    RegisterGameFonts(g.AppFolder);
+    MeasureScreen();
+    // The table is laid out for this screen and its font size.
+    p_.board.layout = TableLayout(w.ScreenWidth, w.LargeFonts);
+    g.Rng.Randomize(QTime::currentTime().msecsSinceStartOfDay() / 1000.0);
+    g.NetConnected = 0;
+    if (calls_.listFolders) calls_.listFolders();
+
+    ScoresFile scores(JoinPath(g.AppFolder, start_files::kScores));
+    std::string error;
+    if (!scores.Load(&error)) throw std::runtime_error(error);
+    saved_ = ReadStartupSettings(scores);
+    w.SavedWindowFlag = saved_.SavedWindowFlag;
+
+    p_.services.Pause(0.01);
+    if (calls_.getPlayers) calls_.getPlayers();
+    SetUpSounds();
+
+    StartupFacts facts;
+    facts.Saved = saved_;
+    facts.Screen = {w.ScreenWidth, w.ScreenHeight};
+    facts.ColorDepth = w.ColorDepth;
+    facts.FirstStart = firstStart;
+    plan_ = PlanStartup(facts);
+    w.StartWindowState = plan_.Window.Maximised ? 2 : 0;
+    if (plan_.Window.NumberCards) p_.looks.FaceDeck = 1;
+
+    ChangePerson();
+    if (calls_.applyDisplayPrefs) calls_.applyDisplayPrefs();
+}
+
+void MainWindow::SetUpSounds() {
+    ::SetUpSounds(p_.game.AppFolder);
+}
+
+void MainWindow::ChangePerson() {
+    Game& g = p_.game;
+    const std::string& name = g.Opp[1].Name;
+    p_.board.layout.Ctl("Label9", 4).Caption = name;
+    g.PersonalityIndex = 0;
+    // The flash pictures are read afresh for each show, so a change of personality needs no
+    // reload here.
+    p_.state.FlashPicturesChanged = false;
+}
+
+void MainWindow::ApplySmallScreenRules() {
+    if (!plan_.SmallCardsForced) return;
+    TableLayout& layout = p_.board.layout;
+    layout.Display[0].Enabled = false;
+    layout.Display[1].Enabled = false;
+    const int minWidth = Px(kSmallScreenPanelMinTwips);
+    for (int panel : kSmallScreenPanels) p_.window.Panel(panel)->setMinimumWidth(minWidth);
+    p_.window.Panel(5)->setText(kSmallScreenOpponentPanel);
+}
+
+i32 MainWindow::MinWindowHeightTw() const {
+    const ControlGeom& hand = p_.board.layout.Ctl("Picture7", 2);
+    // The player's hand, then room for the status bar and the window's edge.
+    return PixelsToTwips(static_cast<i32>(std::lround(hand.Top + hand.Height))) + 768 + 300;
+}
+
+i32 MainWindow::MinWindowWidthTw() const {
+    const ControlGeom& hold = p_.board.layout.Ctl("Picture7", 10);
+    return PixelsToTwips(static_cast<i32>(std::lround(hold.Left + hold.Width)) + 20);
+}
+
+void MainWindow::PlaceWindow() {
+    MainWindowState& w = p_.state;
+    // The saved window's smallest size depends on the table as just laid out.
+    plan_.Window = PlanWindow(saved_, {w.ScreenWidth, w.ScreenHeight}, MinWindowWidthTw(),
+                              MinWindowHeightTw());
+    KeepOnScreen(plan_.Window, {w.ScreenWidth, w.ScreenHeight});
+
+    FrmBrivo& window = p_.window;
+    const FormModel& form = p_.board.layout.Form();
+    if (plan_.Window.Maximised) {
+        // The normal size the window returns to when it is restored.
+        window.resize(static_cast<int>(form.Width), static_cast<int>(form.Height));
+        window.move(0, 0);
+        window.showMaximized();
+    } else {
+        window.resize(Px(plan_.Window.Width), Px(plan_.Window.Height));
+        window.move(Px(plan_.Window.Left), Px(plan_.Window.Top));
+        window.showNormal();
+    }
+    const QSize size = window.size();
+    w.WindowWidth = size.width();
+    w.WindowHeight = size.height();
+    ApplyResize();
+}
+
+void MainWindow::Greet() {
+    if (!plan_.GreetFirstStart || !p_.services.dialogs) return;
+    Dialogs& d = *p_.services.dialogs;
+    const std::string& folder = p_.game.AppFolder;
+    using namespace startup_text;
+    if (plan_.GreetLowColour) {
+        d.MsgBox(ColorsGreeting(ReadTextBlock(folder, kColorsFirst, kColorsLast)),
+                 mb::OkOnly | mb::Information, kColorsTitle);
+        // There is no one display-settings tool on every desktop: the player is only asked,
+        // and the table drops its picture for the plain mat, which looks right in few colours.
+        if (d.MsgBox(kAdjustQuestion, mb::YesNo | mb::Question, kAdjustTitle) == mb::Yes)
+            p_.looks.BackgroundChoice = 0;
+    }
+    d.MsgBox(ReadTextBlock(folder, kEnjoyFirst, kEnjoyLast), mb::OkOnly | mb::Information,
+             kEnjoyTitle);
+}
+
+void MainWindow::SignInAndWelcome() {
+    Game& g = p_.game;
+    TableLayout& layout = p_.board.layout;
+    const int recNum = calls_.playerRecNum ? calls_.playerRecNum() : 1;
+    if (recNum == 1) {
+        // Nobody has signed in on this machine: nobody plays until somebody does.
+        if (calls_.signIn && !calls_.signIn()) {
+            p_.state.ShutDown = true;
+            return;
+        }
+        if (calls_.showTutorial) calls_.showTutorial();
+    } else {
+        g.PlayerName = calls_.lastPlayerName ? calls_.lastPlayerName() : g.PlayerName;
+        layout.Ctl("Label9", 3).Caption = g.PlayerName;
+    }
+    p_.board.board->SetMessage(2, WelcomeLine(g.PlayerName));
+    const bool tutorial = calls_.tutorialOn && calls_.tutorialOn();
+    if (!tutorial) {
+        layout.Ctl("cmdDeal").Visible = true;
+        const std::string tips = p_.services.settings ? p_.services.settings->GetSetting(
+                                                            "Options9", "Show Tips at Startup", "1")
+                                                      : "1";
+        p_.state.ShowTipsAtStartup = static_cast<long>(Val(tips));
+    }
+    p_.board.ApplyWidgets();
+    if (!tutorial && p_.state.ShowTipsAtStartup == 1 && calls_.showTips) calls_.showTips();
+}

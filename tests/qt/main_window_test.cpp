@@ -1,0 +1,216 @@
+#include "mainwindow/qt/main_window.h"
+
+#include <gtest/gtest.h>
+
+#include <QKeyEvent>
+#include <QLabel>
+#include <QStatusBar>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <csignal>
+#include <filesystem>
+
+#include "board/qt/board_shell.h"
+#include "board/qt/table_view.h"
+#include "engine/headless/headless_services.h"
+#include "mainwindow/instance_lock.h"
+#include "mainwindow/qt/frm_brivo.h"
+#include "mainwindow/qt/frm_counter.h"
+#include "mainwindow/settings_records.h"
+#include "platform/file_util.h"
+#include "platform/program_folder.h"
+#include "platform/qt/desktop.h"
+#include "tests/qt/qt_test_app.h"
+
+namespace {
+// A whole main window on a program folder of its own, with the calls into the profiles and
+// dialogs answered by small stand-ins.
+struct MainWindowFixture : ::testing::Test {
+    QApplication& app = TestApp();
+    QTemporaryDir dir;
+    std::string folder = dir.path().toStdString() + "/Quorvane";
+    Game g;
+    MainWindowState w;
+    BoardLooks looks;
+    CallLog log;
+    ScriptedDialogs dialogs{log};
+    RecordingSounds sounds{log};
+    MemorySettings settings;
+    ManualClock clock;
+    InstantPump pump{clock};
+    Services sv;
+    FrmBrivo window;
+    std::unique_ptr<BoardShell> shell;
+    std::unique_ptr<MainWindow> main;
+    int recNum = 2;
+    bool profileSaved = false;
+    std::vector<std::string> titles;
+
+    bool firstStart = false;
+
+    void SetUp() override {
+        firstStart = SyncProgramFolder(StagedProgramFolder(), folder).firstStart;
+        g.AppFolder = folder;
+        g.Opp[1].Name = "Brivo";
+        g.Opp[1].Avatar = "Brivo.jpg";
+        sv.dialogs = &dialogs;
+        sv.sounds = &sounds;
+        sv.settings = &settings;
+        settings.SaveSetting("Options9", "Show Tips at Startup", "0");
+    }
+    void Compose() {
+        shell = std::make_unique<BoardShell>(
+            BoardShellParts{g, looks, 15360, false, clock, pump, &sounds, &dialogs, folder},
+            &window);
+        MainWindowCalls calls;
+        calls.playerRecNum = [this] { return recNum; };
+        calls.lastPlayerName = [] { return std::string("Ada"); };
+        calls.statusBarChosen = [] { return true; };
+        calls.fontSize = [] { return 10.0; };
+        calls.signIn = [this] {
+            g.PlayerName = "Newcomer";
+            return true;
+        };
+        calls.savePlayerProfile = [this](std::string*) { return profileSaved = true; };
+        main =
+            std::make_unique<MainWindow>(MainWindowParts{g, w, sv, window, *shell, looks}, calls);
+    }
+    bool Load() {
+        Compose();
+        return main->Form_Load({}, firstStart);
+    }
+    ScoreRecord Record(long n) {
+        ScoresFile f(JoinPath(folder, "Data/scores.ran"));
+        EXPECT_TRUE(f.Load(nullptr));
+        return f.Get(n);
+    }
+    void PutRecord(long n, std::array<i16, 4> numbers) {
+        ScoresFile f(JoinPath(folder, "Data/scores.ran"));
+        ASSERT_TRUE(f.Load(nullptr));
+        ScoreRecord r = f.Get(n);
+        r.Numbers = numbers;
+        f.Set(n, r);
+        ASSERT_TRUE(f.Save(nullptr));
+    }
+    int TmpFiles() { return static_cast<int>(ListFiles(JoinPath(folder, "Data"), ".tmp").size()); }
+    void Spin(int ms) {
+        QTimer done;
+        done.setSingleShot(true);
+        done.start(ms);
+        while (done.isActive()) QApplication::processEvents(QEventLoop::AllEvents, 10);
+    }
+};
+}  // namespace
+
+TEST_F(MainWindowFixture, AFirstStartShowsTheTableGreetsAndSignsIn) {
+    ASSERT_TRUE(firstStart);
+    recNum = 1;
+    ASSERT_TRUE(Load());
+    EXPECT_TRUE(window.isVisible());
+    EXPECT_EQ(dialogs.lastTitle, "Enjoy playing!");
+    EXPECT_NE(dialogs.lastText.find("Deal"), std::string::npos);
+    EXPECT_TRUE(shell->layout.Ctl("cmdDeal").Visible);
+    EXPECT_EQ(shell->layout.Ctl("Label9", 2).Caption, "\nWelcome Newcomer to Brivo's World");
+    EXPECT_TRUE(window.StatusBar1()->isVisible());
+    // The built-in sounds are written for the run; the board is up, under its controls' names.
+    EXPECT_EQ(TmpFiles(), 18);
+    EXPECT_NE(shell->view->findChild<QWidget*>("Picture7_10"), nullptr);
+    EXPECT_EQ(g.StartingUp, VbFalse);
+    // No saved window yet: maximised.
+    EXPECT_TRUE(main->Plan().Window.Maximised);
+}
+
+TEST_F(MainWindowFixture, MissingProfileFileEndsStartUpBeforeAnythingIsWritten) {
+    std::filesystem::remove(JoinPath(folder, "Data/Prefs.sav"));
+    EXPECT_FALSE(Load());
+    EXPECT_EQ(dialogs.lastText, "Unable to start Quorvane!\n\nFiles are missing.");
+    EXPECT_EQ(TmpFiles(), 0);
+    EXPECT_FALSE(window.isVisible());
+}
+
+TEST_F(MainWindowFixture, ASecondInstanceIsRefusedAndTouchesNothing) {
+    InstanceLock first, second;
+    ASSERT_TRUE(ClaimProgramFolder(first, folder, dialogs));
+    const auto before = *ReadWholeFile(JoinPath(folder, "Data/scores.ran"));
+    EXPECT_FALSE(ClaimProgramFolder(second, folder, dialogs));
+    EXPECT_EQ(dialogs.lastText,
+              "The game is already running. Check your Windows task bar to bring it up or use the "
+              "Task Manager to end the game.");
+    EXPECT_EQ(*ReadWholeFile(JoinPath(folder, "Data/scores.ran")), before);
+}
+
+TEST_F(MainWindowFixture, ASavedNormalWindowComesBackWhereItWas) {
+    PutRecord(14, {0, 0, 22, 20});
+    PutRecord(15, {9000, 12000, 150, 300});
+    ASSERT_TRUE(Load());
+    EXPECT_FALSE(window.isMaximized());
+    EXPECT_EQ(window.size(), QSize(800, 600));
+    EXPECT_EQ(window.pos(), QPoint(10, 20));
+    EXPECT_EQ(shell->layout.DisplayMode, 2);
+}
+
+TEST_F(MainWindowFixture, ClosingKeepsTheSettingsAndLeavesNoTemporaryFile) {
+    PutRecord(14, {0, 0, 21, 20});
+    PutRecord(15, {9000, 12000, 150, 300});
+    ASSERT_TRUE(Load());
+    WriteFileAtomically(JoinPath(folder, "~tempmoves.sav"), "x", nullptr);
+    EXPECT_TRUE(window.close());
+    EXPECT_TRUE(w.ShutDown);
+    EXPECT_TRUE(profileSaved);
+    EXPECT_EQ(TmpFiles(), 0);
+    EXPECT_FALSE(FileExists(JoinPath(folder, "~tempmoves.sav")));
+    EXPECT_EQ(Record(14).Numbers[2], 21);
+    EXPECT_EQ(Record(14).Numbers[3], 20);
+    EXPECT_EQ(Record(15).Numbers, (std::array<i16, 4>{9000, 12000, 150, 300}));
+    EXPECT_EQ(Record(13).Name, "Ada");
+}
+
+TEST_F(MainWindowFixture, ACloseDuringTheComputersTurnCompletesWhenTheTurnUnwinds) {
+    ASSERT_TRUE(Load());
+    g.ComputerBusy = VbTrue;
+    EXPECT_FALSE(window.close());
+    EXPECT_TRUE(window.isVisible());
+    EXPECT_EQ(g.StopFlag, VbTrue);
+    EXPECT_EQ(g.CancelFlag, VbTrue);
+    EXPECT_FALSE(w.ShutDown);
+    Spin(120);
+    EXPECT_TRUE(window.isVisible());  // still busy
+    g.ComputerBusy = VbFalse;
+    Spin(200);
+    EXPECT_FALSE(window.isVisible());
+    EXPECT_TRUE(w.ShutDown);
+    EXPECT_EQ(Record(14).Numbers[3], 20);
+}
+
+TEST_F(MainWindowFixture, SigtermClosesTheWindowTheOrdinaryWay) {
+    ASSERT_TRUE(Load());
+    std::raise(SIGTERM);
+    Spin(200);
+    EXPECT_FALSE(window.isVisible());
+    EXPECT_TRUE(w.ShutDown);
+    EXPECT_TRUE(profileSaved);
+    EXPECT_EQ(TmpFiles(), 0);
+}
+
+TEST_F(MainWindowFixture, TheCardCounterClosesOnF8OrEnterAndGrowsWithPlayers) {
+    ASSERT_TRUE(Load());
+    FrmCounter* two = main->ShowCounter();
+    const int twoHeight = two->height();
+    QKeyEvent esc(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+    QApplication::sendEvent(two, &esc);
+    EXPECT_TRUE(two->isVisible());
+    QKeyEvent f8(QEvent::KeyPress, Qt::Key_F8, Qt::NoModifier);
+    QApplication::sendEvent(two, &f8);
+    Spin(20);
+    EXPECT_EQ(main->Counter(), nullptr);
+    g.NumPlayers = 4;
+    FrmCounter* four = main->ShowCounter();
+    EXPECT_GT(four->height(), twoHeight);
+    EXPECT_NE(four->Image1(1), nullptr);
+    EXPECT_TRUE(four->windowFlags().testFlag(Qt::Tool));
+    EXPECT_EQ(four->parentWidget(), &window);
+    QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
+    QApplication::sendEvent(four, &enter);
+    Spin(20);
+    EXPECT_EQ(main->Counter(), nullptr);
+}
