@@ -5,6 +5,7 @@
 #include "engine/clear_table.h"
 #include "engine/engine.h"
 #include "engine/opp_swap.h"
+#include "engine/seat_map.h"
 #include "engine/turn_order.h"
 #include "platform/file_util.h"
 #include "platform/vb_strings.h"
@@ -27,9 +28,7 @@ namespace {
 // On a remote, the host's player q sits at this machine's player number returned here.
 int LocalPlayerOf(const Game& g, int q) {
     if (!IsRemote(g)) return q;
-    const int seat = g.NumPlayers == 2 ? 1 : g.NetValue2;
-    const int n = g.NumPlayers;
-    return ((q - 1 - seat) % n + n) % n + 1;
+    return LocalOfHost(q, g.NumPlayers == 2 ? 1 : g.NetValue2, g.NumPlayers);
 }
 
 PorC& CardsOf(Game& g, int player) {
@@ -183,14 +182,9 @@ void Engine::WhosOnFirst() {
 void Engine::PturnCalculate() {
     const int host = g.Pturn;
     if (host < 1 || host > 4) return;
-    static constexpr int kOtherSeat[5] = {0, 2, 3, 4, 1};
-    int local = kOtherSeat[host];
-    if (g.NetValue2 == 1) {
-        local = host == 1 ? g.NumPlayers : host - 1;
-    } else if (g.NetValue2 == 2) {
-        static constexpr int kSeat2[5] = {0, 0, 0, 1, 2};
-        local = host == 1 ? (g.NumPlayers == 4 ? 3 : 2) : host == 2 ? g.NumPlayers : kSeat2[host];
-    }
+    const int n = g.NumPlayers, seat = g.NetValue2;
+    // Outside a seat at the table (a local game among them) the turn only moves on by one.
+    const int local = seat >= 1 && seat < n && host <= n ? LocalOfHost(host, seat, n) : host % 4 + 1;
     g.Pturn = static_cast<i16>(local);
 }
 
