@@ -184,7 +184,8 @@ void Engine::PturnCalculate() {
     if (host < 1 || host > 4) return;
     const int n = g.NumPlayers, seat = g.NetValue2;
     // Outside a seat at the table (a local game among them) the turn only moves on by one.
-    const int local = seat >= 1 && seat < n && host <= n ? LocalOfHost(host, seat, n) : host % 4 + 1;
+    const int local =
+        seat >= 1 && seat < n && host <= n ? LocalOfHost(host, seat, n) : host % 4 + 1;
     g.Pturn = static_cast<i16>(local);
 }
 

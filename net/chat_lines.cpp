@@ -139,7 +139,8 @@ void HandleChat(SessionState& s, const Game& g, int peer, const ChatText& chat,
 
 void HandlePeek(SessionState& s, bool peeking, std::vector<Action>& out) {
     if (peeking) out.push_back(act::DataSound{105});
-    out.push_back(act::PeekLabel{peeking ? "Opponent is PEEKING!" : "Opponent is not peeking now."});
+    out.push_back(
+        act::PeekLabel{peeking ? "Opponent is PEEKING!" : "Opponent is not peeking now."});
     s.oppPeeking = peeking;
 }
 

@@ -203,7 +203,8 @@ void RemoteHostGone(SessionState& s, const std::string& notice, Out& out) {
 // The sender broke the protocol: the game with it ends, and nothing of the line is applied.
 Outcome ProtocolFault(SessionState s, const Game& g, int peer, const std::string& what) {
     Out out;
-    const std::string who = PeerAt(s, peer).name.empty() ? "The other player" : PeerAt(s, peer).name;
+    const std::string who =
+        PeerAt(s, peer).name.empty() ? "The other player" : PeerAt(s, peer).name;
     const std::string notice = who + "'s program sent something this game cannot use (" + what +
                                "). The Internet game with " +
                                (PeerAt(s, peer).name.empty() ? "that player" : who) +
@@ -256,9 +257,10 @@ Outcome HostLine(SessionState s, const Game& g, int peer, std::string_view line,
         }
         if (digits <= "74") {
             if (count >= 2) {
-                out.push_back(act::Box{"An opponent tried to join this game who is not using "
-                                       "Quorvane Multiplayer. They cannot join this game.",
-                                       mb::Critical, "Connection Request Denied"});
+                out.push_back(
+                    act::Box{"An opponent tried to join this game who is not using "
+                             "Quorvane Multiplayer. They cannot join this game.",
+                             mb::Critical, "Connection Request Denied"});
                 Refuse(s, peer, out);
                 out.push_back(act::Connected{static_cast<i16>(count - 1)});
                 return done();
@@ -269,9 +271,10 @@ Outcome HostLine(SessionState s, const Game& g, int peer, std::string_view line,
         out.push_back(act::Code{IP});
         out.push_back(act::Send{peer, NameLine(s.config.playerName)});
         if (!hello->hasVersion)
-            out.push_back(act::Box{"Your opponent is playing with an old version of Quorvane. Not "
-                                   "all features will be available.",
-                                   mb::Exclamation, "Quorvane"});
+            out.push_back(
+                act::Box{"Your opponent is playing with an old version of Quorvane. Not "
+                         "all features will be available.",
+                         mb::Exclamation, "Quorvane"});
         s.helloBusy = false;
         if (s.pendingHello != 0) {
             SendHello(s, s.pendingHello, out);
@@ -371,13 +374,13 @@ Outcome RemoteLine(SessionState s, const Game& g, std::string_view line, i16 cod
         if (digits <= "74") OlderPeerSetup(s, digits, out);
         host.phase = Phase::Greeted;
         out.push_back(act::Code{IP});
-        out.push_back(
-            act::Status{" Connected! \n Waiting for dealer to start game... ", true});
+        out.push_back(act::Status{" Connected! \n Waiting for dealer to start game... ", true});
         out.push_back(act::DataSound{108});
         if (!hello->hasVersion) {
-            out.push_back(act::Box{"Your opponent is not playing with the latest version of "
-                                   "Quorvane. Not all features will be available.",
-                                   mb::Exclamation, "Quorvane"});
+            out.push_back(
+                act::Box{"Your opponent is not playing with the latest version of "
+                         "Quorvane. Not all features will be available.",
+                         mb::Exclamation, "Quorvane"});
             out.push_back(act::NumberCardsOnly{});
         }
         out.push_back(act::Send{0, RemoteHelloLine(s.config.version)});
@@ -385,9 +388,8 @@ Outcome RemoteLine(SessionState s, const Game& g, std::string_view line, i16 cod
         return done();
     }
     if (code == NM) {
-        if (host.phase != Phase::Greeted) return bad(host.phase == Phase::Accepted
-                                                         ? "a name before the hello"
-                                                         : "a second name");
+        if (host.phase != Phase::Greeted)
+            return bad(host.phase == Phase::Accepted ? "a name before the hello" : "a second name");
         auto name = ParseName(line, fault);
         if (!name) return bad(fault.text);
         host.name = *name;
@@ -482,7 +484,8 @@ Outcome RemoteLine(SessionState s, const Game& g, std::string_view line, i16 cod
                     return bad(why);
                 host.moved = true;
                 s.netReceived = true;
-                out.push_back(act::MoveIn{static_cast<i16>(move->from), static_cast<i16>(move->to)});
+                out.push_back(
+                    act::MoveIn{static_cast<i16>(move->from), static_cast<i16>(move->to)});
                 out.push_back(act::Code{PC});
                 return done();
             }
@@ -505,7 +508,8 @@ Outcome RemoteLine(SessionState s, const Game& g, std::string_view line, i16 cod
             out.push_back(act::Restore{*position});
             out.push_back(act::Status{"Click the Deal button to resume this game.", true});
             out.push_back(act::Label{1, "\nHOST resumed a saved game."});
-            if (s.peerVersion < "74") out.push_back(act::PeekLabel{"This is NOT a secure saved game."});
+            if (s.peerVersion < "74")
+                out.push_back(act::PeekLabel{"This is NOT a secure saved game."});
             out.push_back(act::DealButton{true});
             out.push_back(act::Beep{});
             out.push_back(act::Code{RC});
@@ -654,8 +658,8 @@ void NoteSent(SessionState& s, bool toAll, int peer, std::string_view line) {
     if (s.config.host) {
         // The host's own lines that ask for answers; a single bare "PC", "WT" or "OK" answers
         // the mover.
-        starts = code == GS || (!bare && (code == DK || code == TR || code == RC || code == LO ||
-                                          code == PC)) ||
+        starts = code == GS ||
+                 (!bare && (code == DK || code == TR || code == RC || code == LO || code == PC)) ||
                  (toAll && (code == WT || code == OK));
     } else {
         // A remote asks for answers only to its own card plays and their closes.
@@ -674,6 +678,16 @@ void NoteSent(SessionState& s, bool toAll, int peer, std::string_view line) {
         const bool target = toAll ? i != peer : i == peer;
         if (target && p.phase == Phase::Seated) p.awaiting = code;
     }
+}
+
+}  // namespace net
+
+namespace net {
+
+SessionState NewSession(SessionConfig config) {
+    SessionState s;
+    s.config = std::move(config);
+    return s;
 }
 
 }  // namespace net

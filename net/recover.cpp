@@ -66,7 +66,8 @@ std::string OlderText(const Rec& r, const std::string& version) {
         w(v);
     if (!noVersion)
         for (int n : {3, 4, 1, 2}) w(r.Wild(n));
-    const std::vector<int> rows = noVersion ? std::vector<int>{kRank} : std::vector<int>{kRank, kId};
+    const std::vector<int> rows =
+        noVersion ? std::vector<int>{kRank} : std::vector<int>{kRank, kId};
     for (int row : rows)
         for (int j = 1; j <= 104; ++j) {
             w(r.Stock[row][j]);
@@ -372,8 +373,8 @@ bool ReadOlder(FieldReader& fr, Rec& r, int turn, const std::string& version, Fa
                 if (!in.Value(row, r.HumanHold[kId][p][n], r.HumanHold[kRank][p][n]) ||
                     !in.Value(row, r.OppHold[0][kId][p][n], r.OppHold[0][kRank][p][n]))
                     return false;
-            if (row == kRank &&
-                (!in.Int(holdWithTop[p], 0, kHoldCapacity) || !in.Int(beneath[p], 0, kHoldCapacity)))
+            if (row == kRank && (!in.Int(holdWithTop[p], 0, kHoldCapacity) ||
+                                 !in.Int(beneath[p], 0, kHoldCapacity)))
                 return false;
         }
     // Only what the counts cover is kept; the arrays beyond them may hold anything.
@@ -385,7 +386,8 @@ bool ReadOlder(FieldReader& fr, Rec& r, int turn, const std::string& version, Fa
         for (int j = (who == 0 ? human : opp) + 1; j <= kMaxSidePile; ++j)
             r.Side[who][kId][j] = r.Side[who][kRank][j] = 0;
     for (int c = 1; c <= 3; ++c)
-        for (int n = r.CenterCount[c] + 1; n <= 12; ++n) r.Center[kId][c][n] = r.Center[kRank][c][n] = 0;
+        for (int n = r.CenterCount[c] + 1; n <= 12; ++n)
+            r.Center[kId][c][n] = r.Center[kRank][c][n] = 0;
     for (int p = 1; p <= 4; ++p) {
         // The human's piles arrive with their tops; the opponent's (the host's own) without.
         const int under = std::max(holdWithTop[p] - 1, 0);

@@ -24,9 +24,9 @@ enum class Phase {
 struct PeerState {
     Phase phase = Phase::Empty;
     std::string name;
-    int seat = 0;       // host: the opponent seat 1-3 it plays
-    i16 awaiting = 0;   // the code of the exchange it has yet to answer (0 none)
-    bool moved = false; // it announced a card play whose close ("WT" or "OK") is to come
+    int seat = 0;        // host: the opponent seat 1-3 it plays
+    i16 awaiting = 0;    // the code of the exchange it has yet to answer (0 none)
+    bool moved = false;  // it announced a card play whose close ("WT" or "OK") is to come
 };
 
 // What the program is and has, fixed for the session.

@@ -29,7 +29,8 @@ Holding HoldingOf(const Game& g, int player) {
         for (int i = 1; i <= g.HumanSideCount; ++i) h.side.push_back(g.HumanSide[kId][i]);
         for (int s = 2; s <= 6; ++s) h.hand[s - 2] = g.HumanCards[kId][s];
         for (int p = 1; p <= 4; ++p) {
-            for (int n = 1; n <= g.HumanHoldCount[p]; ++n) h.holds[p].push_back(g.HumanHold[kId][p][n]);
+            for (int n = 1; n <= g.HumanHoldCount[p]; ++n)
+                h.holds[p].push_back(g.HumanHold[kId][p][n]);
             if (g.HumanCards[kId][6 + p] != 0) h.holds[p].push_back(g.HumanCards[kId][6 + p]);
         }
         h.wildSide = g.HumanWildSide;
@@ -87,8 +88,8 @@ struct RecoverTest : EngineFixture {
     void RandomPosition(int players, int centers, int sidePileSize = 0) {
         Fresh();
         Players(players, centers);
-        g.SidePileSize = static_cast<i16>(sidePileSize ? sidePileSize
-                                                       : std::array<int, 4>{9, 14, 19, 25}[Rand(4)]);
+        g.SidePileSize = static_cast<i16>(
+            sidePileSize ? sidePileSize : std::array<int, 4>{9, 14, 19, 25}[Rand(4)]);
         e.SetUp();
         e.Deal_All();
         while (HoldSize(2, 1) < kHoldCapacity) Discard(2, 1, TakeStock());
@@ -183,8 +184,7 @@ TEST_F(RecoverTest, APeerWithoutVersionsSendsRanksAndEveryCardStaysOneCard) {
     Game remote;
     RecordToState(*rec, remote);
     EXPECT_EQ(CheckConservation(remote), "");
-    for (int i = 1; i <= remote.StockCount; ++i)
-        EXPECT_EQ(remote.Deck[kRank][i], g.Deck[kRank][i]);
+    for (int i = 1; i <= remote.StockCount; ++i) EXPECT_EQ(remote.Deck[kRank][i], g.Deck[kRank][i]);
 }
 
 TEST_F(RecoverTest, DamagedTransfersAreRefusedWhole) {

@@ -1,0 +1,354 @@
+// Handling the peers' lines on the host and on a remote: the join, the answers of an exchange,
+// the card plays, chat, and every hostile case ending that peer's game cleanly.
+#include <gtest/gtest.h>
+
+#include "engine/seat_map.h"
+#include "engine_fixture.h"
+#include "net/apply_to_game.h"
+#include "net/dispatch.h"
+#include "net/line_framer.h"
+
+using namespace net;
+
+namespace {
+
+template <typename T>
+std::vector<T> All(const std::vector<Action>& actions) {
+    std::vector<T> out;
+    for (const auto& a : actions)
+        if (auto* t = std::get_if<T>(&a)) out.push_back(*t);
+    return out;
+}
+template <typename T>
+bool Has(const std::vector<Action>& actions) {
+    return !All<T>(actions).empty();
+}
+std::vector<std::string> Sent(const std::vector<Action>& actions) {
+    std::vector<std::string> out;
+    for (const auto& a : actions) {
+        if (auto* s = std::get_if<act::Send>(&a))
+            out.push_back(std::to_string(s->peer) + ":" + s->line);
+        if (auto* s = std::get_if<act::SendAll>(&a))
+            out.push_back("all-" + std::to_string(s->except) + ":" + s->line);
+    }
+    return out;
+}
+
+struct NetTest : EngineFixture {
+    SessionState s;
+    std::vector<Action> last;
+
+    void Host(int players) {
+        Fresh();
+        Players(players, players == 2 ? 3 : 4);
+        g.NetConnected = 99;
+        g.IsHost = 1;
+        SessionConfig c;
+        c.host = true;
+        c.playerName = "Hana";
+        c.soundFiles = {"ding.wav"};
+        c.iconFiles = {"smile.gif"};
+        s = NewSession(c);
+        s.sessionUp = true;
+    }
+    void Remote() {
+        Fresh();
+        Players(2, 3);
+        g.NetConnected = 99;
+        SessionConfig c;
+        c.playerName = "Remy";
+        s = NewSession(c);
+        Take(Connecting(s));
+    }
+    void Take(Outcome o) {
+        s = std::move(o.state);
+        last = std::move(o.actions);
+        for (const auto& a : last) ApplyToGame(g, a);
+    }
+    std::vector<Action>& Line(int peer, const std::string& line) {
+        Take(Dispatch(s, g, peer, line));
+        return last;
+    }
+    // A joiner on `socket` greeted, named and seated.
+    void Join(int socket, const std::string& name) {
+        Take(Accepted(s, g, socket));
+        Line(socket, "IP ^ 8. 4. 0");
+        Line(socket, "NM " + name);
+        if (Has<act::AskJoin>(last)) Take(JoinAnswered(s, g, socket, true));
+    }
+    bool Faulted(int peer) {
+        for (const auto& f : All<act::PeerFault>(last))
+            if (f.peer == peer) return true;
+        return false;
+    }
+};
+
+}  // namespace
+
+TEST_F(NetTest, AJoinerIsGreetedNamedAndSeatedInThatOrder) {
+    Host(2);
+    Take(Accepted(s, g, 1));
+    EXPECT_EQ(Sent(last), std::vector<std::string>{"1:IP ^ 8. 4. 0^ 1"});
+    Line(1, "IP ^ 8. 4. 0");
+    EXPECT_EQ(Sent(last), std::vector<std::string>{"1:NM Hana"});
+    EXPECT_EQ(g.NetConnected, 1);
+    EXPECT_EQ(g.PeerVersion, "84");
+    Line(1, "NM Ann");
+    EXPECT_EQ(Sent(last), std::vector<std::string>{"1:LO  2  1|"});
+    EXPECT_EQ(g.Opp[1].Name, "Ann");
+    EXPECT_EQ(g.NetSeats[1].Seat, 1);
+    EXPECT_EQ(g.NetSeats[1].Kind, 7);
+    EXPECT_EQ(All<act::Label>(last)[0].text, "Ann has joined the game.");
+}
+
+TEST_F(NetTest, AStrangerGetsNothingBeforeItsTurnInTheJoin) {
+    struct Case {
+        std::vector<std::string> lines;  // after the host's hello
+        bool fault;
+    } cases[] = {
+        {{"NM Ann"}, true},                        // a name before the hello
+        {{"IP ^ 8. 4. 0", "IP ^ 8. 4. 0"}, true},  // the hello twice
+        {{"IP ^ 8. 4. 0", "PC  3# 1"}, false},     // a move before it is seated: ignored
+        {{"IP ^ 8. 4. 0", "SY  1#hi"}, false},     // chat before it is seated: ignored
+        {{"IP ^ 8. 4. 0", "EG"}, false},
+        {{"IP ^ 8. 4. 0", "NM ../../x"}, true},
+        {{"IP ^ 8. 4. 0", "NM <script>"}, true},
+        {{"IP ^ 8. 4. 0", "NM a\x07"}, true},
+    };
+    for (const auto& c : cases) {
+        Host(2);
+        Take(Accepted(s, g, 1));
+        for (const auto& line : c.lines) Line(1, line);
+        EXPECT_EQ(Faulted(1), c.fault) << c.lines.back();
+        if (c.fault) {
+            EXPECT_EQ(Sent(last).front(), "1:GO");
+            EXPECT_TRUE(Has<act::Close>(last));
+            EXPECT_TRUE(Has<act::EndInternetGame>(last));  // it was the only one
+        } else {
+            EXPECT_TRUE(Sent(last).empty() || c.lines.size() == 1) << c.lines.back();
+            EXPECT_FALSE(Has<act::MoveIn>(last));
+            EXPECT_FALSE(Has<act::ChatShown>(last));
+        }
+    }
+}
+
+TEST_F(NetTest, AnswersAreCountedOncePerPeerTheExchangeWaitsFor) {
+    Host(4);
+    Join(1, "Ann");
+    Join(2, "Bob");
+    Join(3, "Cy");
+    ASSERT_EQ(g.NetConnected, 3);
+    EXPECT_EQ(g.NetSeats[3].Seat, 3);
+    g.Pturn = 1;
+    g.NetAnswers = 1;
+    NoteSent(s, true, 0, "WT");  // the host's own play goes on
+    Line(2, "WT");
+    EXPECT_EQ(g.NetAnswers, 2);
+    Line(2, "WT");  // the same answer again
+    EXPECT_EQ(g.NetAnswers, 2);
+    Line(1, "OK");  // not what this exchange asked for
+    EXPECT_EQ(g.NetAnswers, 2);
+    Line(1, "WT");
+    Line(3, "WT");
+    EXPECT_EQ(g.NetAnswers, 4);
+    EXPECT_EQ(g.NetCode, WT);
+    // A relay waits for the others only, and the mover's own close is no answer.
+    g.Pturn = 3;  // Bob, seat 2
+    Put(g.Opp[2].Cards, 3, 1);
+    Line(2, "PC  3# 1");
+    EXPECT_EQ(g.NetCode, PC);
+    EXPECT_EQ(g.MoveFrom, 3);
+    g.NetAnswers = 1;
+    NoteSent(s, true, 2, "PC  3# 1");
+    NoteSent(s, false, 2, "PC");  // the host's answer to the mover asks for nothing
+    Line(2, "PC");
+    EXPECT_EQ(g.NetAnswers, 1);
+    Line(1, "PC");
+    Line(3, "PC");
+    EXPECT_EQ(g.NetAnswers, 3);
+}
+
+TEST_F(NetTest, ACardPlayMustBeOneThePlayerOnTurnCanMake) {
+    Host(2);
+    Join(1, "Ann");
+    g.Pturn = 2;
+    OpponentRecord ann = g.Opp[1];
+    Put(ann.Cards, 3, 14);  // an Ace in hand slot 3
+    Put(ann.Cards, 4, 5);   // a Five in slot 4
+    ann.HoldPileInfo[2][1] = kHoldCapacity;
+    struct Case {
+        std::string line;
+        const char* fault;  // nullptr: taken
+    } cases[] = {
+        {"PC  3# 1", nullptr},
+        {"PC  4# 1", "a card the center pile does not take"},
+        {"PC  5# 1", "a card played from an empty place"},
+        {"PC  3# 8", "a discard onto a full hold pile"},
+        {"PC  3# 9", nullptr},
+        {"PC  3# 14", nullptr},
+        {"PC  3# 4", "a card move from or to a place that does not exist"},
+        {"PC  0# 1", "a card move from or to a place that does not exist"},
+        {"PC  11# 1", "a card move from or to a place that does not exist"},
+        {"PC 3", "a damaged card move"},
+    };
+    for (const auto& c : cases) {
+        Host(2);
+        Join(1, "Ann");
+        g.Pturn = 2;
+        g.Opp[1] = ann;
+        Line(1, c.line);
+        if (!c.fault) {
+            EXPECT_FALSE(Faulted(1)) << c.line;
+            EXPECT_EQ(g.NetCode, PC) << c.line;
+            continue;
+        }
+        ASSERT_TRUE(Faulted(1)) << c.line;
+        EXPECT_EQ(All<act::PeerFault>(last)[0].what, c.fault);
+        EXPECT_FALSE(Has<act::MoveIn>(last));
+        EXPECT_NE(g.NetCode, PC);
+    }
+    // Out of turn.
+    Host(2);
+    Join(1, "Ann");
+    g.Pturn = 1;
+    g.Opp[1] = ann;
+    Line(1, "PC  3# 1");
+    EXPECT_TRUE(Faulted(1));
+}
+
+TEST_F(NetTest, ARemoteTakesTheHostsHelloNameAndLayout) {
+    Remote();
+    Line(0, "IP ^ 8. 4. 0^ 2");
+    EXPECT_EQ(Sent(last), std::vector<std::string>{"0:IP ^ 8. 4. 0"});
+    EXPECT_EQ(g.NetValue2, 2);
+    EXPECT_EQ(g.NetConnected, 1);
+    Line(0, "NM Hana");
+    EXPECT_EQ(Sent(last), std::vector<std::string>{"0:NM Remy"});
+    EXPECT_EQ(g.HostPlayerName, "Hana");
+    Line(0, "LO  4  2|Ann|Remy|Cy|");
+    EXPECT_EQ(g.NumPlayers, 4);
+    EXPECT_EQ(g.NetValue2, 2);
+    EXPECT_EQ(g.NetCode, kLayoutApplied);
+    // Seat 2 of four: Opp1 is C, Opp2 the host, Opp3 A.
+    EXPECT_EQ(g.Opp[1].Name, "Cy");
+    EXPECT_EQ(g.Opp[2].Name, "Hana");
+    EXPECT_EQ(g.Opp[3].Name, "Ann");
+    EXPECT_EQ(Sent(last), std::vector<std::string>{"0:LO"});
+    Line(0, "TR  3");
+    EXPECT_EQ(g.Pturn, 3);
+    EXPECT_EQ(g.NetCode, TR);
+}
+
+TEST_F(NetTest, TheLayoutNamesFollowTheSeatMapForEveryTable) {
+    const std::vector<std::string> hostOpps = {"A", "B", "C"};
+    for (int n = 3; n <= 4; ++n)
+        for (int seat = 1; seat < n; ++seat) {
+            Remote();
+            Line(0, "IP ^ 8. 4. 0^ 1");
+            Line(0, "NM host");
+            std::string line = "LO " + std::to_string(n) + " " + std::to_string(seat) + "|";
+            for (int k = 0; k < n - 1; ++k) line += hostOpps[static_cast<size_t>(k)] + "|";
+            Line(0, line);
+            for (int local = 2; local <= n; ++local) {
+                const int q = HostOfLocal(local, seat, n);
+                EXPECT_EQ(g.Opp[local - 1].Name, q == 1 ? "host" : hostOpps[q - 2])
+                    << n << " players, seat " << seat << ", local " << local;
+                EXPECT_EQ(LocalOfHost(q, seat, n), local);
+            }
+            // The engine's turn translation agrees for every host player.
+            for (int q = 1; q <= n; ++q) {
+                g.Pturn = static_cast<i16>(q);
+                e.PturnCalculate();
+                EXPECT_EQ(g.Pturn, LocalOfHost(q, seat, n)) << n << " " << seat << " " << q;
+            }
+        }
+}
+
+TEST_F(NetTest, HostileLinesEndTheGameWithTheHostCleanly) {
+    const std::string cases[] = {
+        "TR  0",     "TR  9",     "LO  3  0|A|B|", "LO  3  1|A|",  "NM x|y",   "DK  1# 2#x",
+        "PC  12# 1", "RC  1# 2#", "IP ^ 8. 4. 0",  "SY no number", "PK maybe", "GS x",
+    };
+    for (const auto& line : cases) {
+        Remote();
+        Line(0, "IP ^ 8. 4. 0^ 1");
+        Line(0, "NM Hana");
+        Line(0, "LO  2  1|");
+        g.Pturn = 2;
+        Line(0, line);
+        EXPECT_TRUE(Faulted(0)) << line;
+        EXPECT_TRUE(Has<act::EndInternetGame>(last)) << line;
+        EXPECT_EQ(g.NetConnected, 0) << line;
+        EXPECT_FALSE(Has<act::FirstPlayer>(last) || Has<act::Layout>(last) ||
+                     Has<act::DeckIn>(last) || Has<act::Restore>(last))
+            << line;
+        Line(0, "TR  1");  // nothing more is taken from it
+        EXPECT_TRUE(last.empty()) << line;
+    }
+    // A megabyte without a line end.
+    Inbox in;
+    bool ok = true;
+    for (int i = 0; i < 256 && ok; ++i) ok = in.Feed(0, std::string(4096, 'x'));
+    EXPECT_FALSE(ok);
+    Remote();
+    Line(0, "IP ^ 8. 4. 0^ 1");
+    Take(PeerBroke(s, g, 0, "a line longer than the protocol allows"));
+    EXPECT_TRUE(Faulted(0));
+    EXPECT_EQ(g.NetConnected, 0);
+}
+
+TEST_F(NetTest, ChatCommandsAreCheckedBeforeAnythingHappens) {
+    Host(2);
+    Join(1, "Ann");
+    g.NetConnected = 1;
+    struct Case {
+        std::string text;
+        std::vector<std::string> expect;  // kinds of action, in order
+    } cases[] = {
+        {"Ann: hello", {"chat", "sound 110", "label hello"}},
+        {"Ann: WAV ding.wav", {"peer sound ding.wav", "label Sound from Ann: ding"}},
+        {"Ann: WAV ../../etc/x.wav",
+         {"label Sound from Ann: ../../etc/x\n(You don't have this sound)"}},
+        {"Ann: wav nope.wav", {"label Sound from Ann: nope\n(You don't have this sound)"}},
+        {"Ann: http://example.org/a", {"chat", "link http://example.org/a"}},
+        {"Ann: http://x y", {"chat", "sound 110", "label http://x y"}},
+        {"Ann: ICO smile!hi", {"emoticon smile.gif", "chat", "sound 110", "label hi"}},
+        {"Ann: ICO ../x!hi", {"chat", "sound 110", "label hi"}},
+        {"Ann: <SLAP>", {"slap", "label Ann: sent SLAP!"}},
+        {"Ann: KRAMB", {"card show"}},
+        {"Ann Quit!^", {"chat", "sound 110", "label Ann Quit!"}},
+        {"Ann: Ann Quit!^", {"chat", "sound 110", "label Ann Quit!^"}},
+    };
+    for (const auto& c : cases) {
+        Line(1, ChatLine(3, c.text));
+        std::vector<std::string> got;
+        for (const auto& a : last) {
+            if (std::holds_alternative<act::ChatShown>(a)) got.push_back("chat");
+            if (auto* x = std::get_if<act::DataSound>(&a))
+                got.push_back("sound " + std::to_string(x->id));
+            if (auto* x = std::get_if<act::Label>(&a)) got.push_back("label " + x->text);
+            if (auto* x = std::get_if<act::PeerSound>(&a)) got.push_back("peer sound " + x->file);
+            if (auto* x = std::get_if<act::Link>(&a)) got.push_back("link " + x->url);
+            if (auto* x = std::get_if<act::Emoticon>(&a)) got.push_back("emoticon " + x->file);
+            if (std::holds_alternative<act::Slap>(a)) got.push_back("slap");
+            if (std::holds_alternative<act::CardShow>(a)) got.push_back("card show");
+        }
+        EXPECT_EQ(got, c.expect) << c.text;
+        EXPECT_FALSE(Has<act::Code>(last)) << "chat never wakes a wait: " << c.text;
+    }
+    // The card show only between games; during one it is ordinary chat.
+    g.Pturn = 2;
+    Line(1, ChatLine(4, "Ann: KRAMB"));
+    EXPECT_FALSE(Has<act::CardShow>(last));
+    EXPECT_TRUE(Has<act::ChatShown>(last));
+}
+
+TEST_F(NetTest, TheHostRelaysChatUnderItsOwnNumberOncePerOtherRemote) {
+    Host(4);
+    Join(1, "Ann");
+    Join(2, "Bob");
+    Join(3, "Cy");
+    s.chatSeq = 7;
+    Line(2, ChatLine(1, "Bob: hi all"));
+    EXPECT_EQ(Sent(last), std::vector<std::string>{"all-2:SY  8#Bob: hi all"});
+}
