@@ -132,8 +132,7 @@ void HandleChat(SessionState& s, const Game& g, int peer, const ChatText& chat,
     ShowChat(s, g, peer, speaker, text, out);
     // The host passes every chat line on to the other remotes under its own number.
     if (s.config.host && g.NetConnected >= 2) {
-        ++s.chatSeq;
-        out.push_back(act::SendAll{peer, ChatLine(s.chatSeq, speaker + text)});
+        out.push_back(act::SendAll{peer, ChatLine(s.chatSeq.Next(), speaker + text)});
     }
 }
 

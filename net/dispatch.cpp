@@ -73,7 +73,7 @@ void SendHello(SessionState& s, int peer, Out& out) {
 
 // Turns a joiner away with the busy line and "GO".
 void Refuse(SessionState& s, int peer, Out& out) {
-    out.push_back(act::Send{peer, ChatLine(s.chatSeq, kBusyLine)});
+    out.push_back(act::Send{peer, ChatLine(s.chatSeq.value(), kBusyLine)});
     out.push_back(act::Send{peer, BareLine(GO)});
     out.push_back(act::Close{peer});
     PeerAt(s, peer) = InPhase(Phase::Gone);

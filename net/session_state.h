@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "net/chat_seq.h"
 #include "net/wire_format.h"
 
 namespace net {
@@ -48,7 +49,7 @@ struct SessionState {
     int pendingHello = 0;              // host: the joiner greeted when that hello is answered
     bool versionKnown = false;         // the peer's (host: the first joiner's) hello is in
     std::string peerVersion;           // two digits, as the game compares them
-    int chatSeq = 0;                   // chat and system lines this machine has sent
+    ChatSeq chatSeq;                   // chat and system lines this machine has sent
     int answered = 0;                  // answers counted in the current exchange
     bool sessionUp = false;            // the first connection has been made
     bool netReceived = false;          // a line was handled (the first connection's wait)

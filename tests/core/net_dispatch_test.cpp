@@ -7,6 +7,7 @@
 #include "net/apply_to_game.h"
 #include "net/dispatch.h"
 #include "net/line_framer.h"
+#include "net/net_math.h"
 
 using namespace net;
 
@@ -348,7 +349,31 @@ TEST_F(NetTest, TheHostRelaysChatUnderItsOwnNumberOncePerOtherRemote) {
     Join(1, "Ann");
     Join(2, "Bob");
     Join(3, "Cy");
-    s.chatSeq = 7;
+    for (int i = 0; i < 7; ++i) s.chatSeq.Next();
     Line(2, ChatLine(1, "Bob: hi all"));
     EXPECT_EQ(Sent(last), std::vector<std::string>{"all-2:SY  8#Bob: hi all"});
+}
+
+TEST(NetMath, TheTalliesStopAtTheirLimits) {
+    struct Case {
+        i16 played, won, margin, cardsLeft;
+        bool won_;
+        i16 wantPlayed, wantWon, wantMargin;
+    } cases[] = {
+        {3, 1, 10, 7, true, 4, 2, 17},
+        {3, 1, 10, 7, false, 4, 1, 3},
+        {32767, 32767, 32760, 20, true, 32767, 32767, 32767},
+        {0, 0, -32760, 20, false, 1, 0, -32768},
+    };
+    for (const auto& c : cases) {
+        Game g;
+        g.GamesPlayedTally = c.played;
+        g.GamesWonTally = c.won;
+        g.MarginTally = c.margin;
+        net::DoTheNETMath(g, c.cardsLeft, c.won_);
+        EXPECT_EQ(g.GamesPlayedTally, c.wantPlayed);
+        EXPECT_EQ(g.GamesWonTally, c.wantWon);
+        EXPECT_EQ(g.MarginTally, c.wantMargin);
+        EXPECT_EQ(g.LastMargin, c.cardsLeft);
+    }
 }
