@@ -1,10 +1,13 @@
 // Writes the shipped data files "Data/snack.ade", "Data/scores.ran" and "Data/Prefs.sav" from
-// their text sources. Usage: make_data_files <resources/data> <Data folder>
+// their text sources, and the empty high-score lists "Data/highscore.ran".
+// Usage: make_data_files <resources/data> <Data folder>
 #include <filesystem>
 #include <iostream>
 
 #include "data_files_source.h"
 #include "platform/file_util.h"
+#include "records/high_scores.h"
+#include "records/record_list.h"
 
 int main(int argc, char** argv) {
     if (argc != 3) {
@@ -32,6 +35,13 @@ int main(int argc, char** argv) {
             std::cerr << error << "\n";
             return 1;
         }
+    }
+    // The lists ship empty: ten blank best runs, then ten blank best side runs.
+    std::string error;
+    if (!WriteAllRecords(JoinPath(argv[2], "highscore.ran"),
+                         std::vector<HighScoreRecord>(2 * kHighListSize), &error)) {
+        std::cerr << error << "\n";
+        return 1;
     }
     return 0;
 }
