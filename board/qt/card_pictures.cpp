@@ -44,13 +44,17 @@ void CardPictures::CutFullFaces() {
     for (int n = 1; n <= 52; ++n) fullFaces_[n] = FullFace(n);
 }
 
-QImage CardPictures::FullFace(int card) const {
+QImage SheetFace(const QImage& sheet, int card) {
     const SheetCell c = CellOfCard(card);
-    const qreal s = sheet_.devicePixelRatio();
-    QImage face = sheet_.copy(
+    const qreal s = sheet.devicePixelRatio();
+    QImage face = sheet.copy(
         QRect(qRound(c.x * s), qRound(c.y * s), qRound(kCardWidth * s), qRound(kCardHeight * s)));
     face.setDevicePixelRatio(s);
     return face;
+}
+
+QImage CardPictures::FullFace(int card) const {
+    return SheetFace(sheet_, card);
 }
 
 void CardPictures::MakeCardFiles() {

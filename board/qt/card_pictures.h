@@ -11,6 +11,9 @@
 
 #include "board/card_look.h"
 
+// The full-size face of card `card` cut from a face sheet, at the sheet's pixel density.
+QImage SheetFace(const QImage& sheet, int card);
+
 class CardPictures {
   public:
     explicit CardPictures(qreal dpr = 1.0);

@@ -3,6 +3,7 @@
 #include "board/card_geometry.h"
 #include "board/qt/board_art.h"
 #include "board/qt/card_face_art.h"
+#include "board/qt/card_pictures.h"
 #include "board/qt/cls_dll.h"
 #include "records/preferences.h"
 
@@ -16,12 +17,7 @@ QImage CardSamples::Face(int faceDeck, int card, bool* drawn) {
         sheetDeck_ = faceDeck;
     }
     if (drawn) *drawn = sheetDrawn_;
-    const SheetCell c = CellOfCard(card);
-    const qreal s = sheet_.devicePixelRatio();
-    QImage face = sheet_.copy(
-        QRect(qRound(c.x * s), qRound(c.y * s), qRound(kCardWidth * s), qRound(kCardHeight * s)));
-    face.setDevicePixelRatio(s);
-    return face;
+    return SheetFace(sheet_, card);
 }
 
 QImage CardSamples::Back(int backStyle, i32 colour) {

@@ -3,15 +3,14 @@
 #include "records/personality_sounds.h"
 
 #include <gtest/gtest.h>
-#include <sys/resource.h>
 
-#include <csignal>
 #include <filesystem>
 
 #include "platform/file_util.h"
 #include "platform/record_file.h"
 #include "records/record_io.h"
 #include "tests/core/temp_folder.h"
+#include "tests/core/write_limit.h"
 
 namespace fs = std::filesystem;
 
@@ -133,17 +132,13 @@ TEST_F(PersonalitySounds, AFailedWriteLeavesTheOldFiles) {
     c[13] = {"Cheer.wav", outside.File("Sounds/Cheer.wav")};
     const auto before = ReadWholeFile(app.File("Data/PMS/Ruun.pms"));
 
-    // A disk that fills up: the small sound fits, the personality file does not.
-    rlimit old{};
-    ::getrlimit(RLIMIT_FSIZE, &old);
-    auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
-    rlimit small = old;
-    small.rlim_cur = 1000;
-    ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &small), 0);
+    // The small sound fits on the disk, the personality file does not.
     std::string error;
-    const bool saved = SaveCustomSounds(app.path(), "Ruun", c, &error);
-    ::setrlimit(RLIMIT_FSIZE, &old);
-    std::signal(SIGXFSZ, oldHandler);
+    bool saved = true;
+    {
+        WriteLimit full(1000);
+        saved = SaveCustomSounds(app.path(), "Ruun", c, &error);
+    }
 
     EXPECT_FALSE(saved);
     EXPECT_FALSE(error.empty());
