@@ -44,12 +44,6 @@ struct OptionsWindow : ::testing::Test {
         };
         return p;
     }
-    template <class W>
-    static W* Find(QWidget& form, const QString& name) {
-        W* w = form.findChild<W*>(name);
-        EXPECT_TRUE(w) << name.toStdString();
-        return w;
-    }
     static QColor CentreOf(QWidget& form, const QString& box) {
         return Find<QLabel>(form, box)->pixmap().toImage().pixelColor(35, 48);
     }

@@ -23,12 +23,6 @@ struct RulesWindow : ::testing::Test {
         g.NumPlayers = 2;
         g.NumCenters = 3;
     }
-    template <class W>
-    static W* Find(QWidget& form, const char* name) {
-        W* w = form.findChild<W*>(name);
-        EXPECT_TRUE(w) << name;
-        return w;
-    }
 };
 
 TEST_F(RulesWindow, ShowsTheRulesAndAppliesWhatWasClicked) {

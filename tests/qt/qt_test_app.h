@@ -1,9 +1,12 @@
 #pragma once
 // The one application object of the Qt tests, and where they leave pictures to look at.
+#include <gtest/gtest.h>
+
 #include <QApplication>
 #include <QDir>
 #include <QImage>
 #include <QString>
+#include <QWidget>
 
 inline QApplication& TestApp() {
     static int argc = 1;
@@ -18,4 +21,12 @@ inline QApplication& TestApp() {
 inline void SaveRender(const QImage& img, const QString& name) {
     QDir().mkpath("renders");
     img.save("renders/" + name + ".png");
+}
+
+// The control named `name` of a window, failing the test when there is none.
+template <class W>
+W* Find(QWidget& form, const QString& name) {
+    W* w = form.findChild<W*>(name);
+    EXPECT_TRUE(w) << name.toStdString();
+    return w;
 }
