@@ -252,7 +252,7 @@ void OpponentsSetup::Save() {
     if (name != oldPersonality_) ForgetUnpackedSounds(oldPersonality_);
     WriteProfile();
 
-    SeatToOpp(g, s, s);
+    SeatToOpp(g, s, seat);
     const std::string warning = LoadPersonality(g, s, s == 1 ? 1 : 0, parts_.board);
     if (s == 1 && parts_.changePerson) parts_.changePerson();
     if (!warning.empty()) Tell(warning, "Opponents Setup");

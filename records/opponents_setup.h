@@ -28,6 +28,9 @@ struct SetupLists {
 };
 
 struct OpponentsSetupParts {
+    OpponentsSetupParts(Game& g, std::array<SeatRecord, 4>& s, std::string& avatar, Dialogs& d)
+        : game(g), seats(s), playerAvatar(avatar), dialogs(d) {}
+
     Game& game;
     std::array<SeatRecord, 4>& seats;  // the signed-in player's profile seats
     std::string& playerAvatar;
@@ -109,7 +112,9 @@ class OpponentsSetup {
     int setupPlayers() const { return setupPlayers_; }
     int setupCenters() const { return setupCenters_; }
     bool centersShown() const { return setupPlayers_ == 2; }
-    bool seatEnabled(int index) const { return index == 0 || index == 3 || index < setupPlayers_ - 1; }
+    bool seatEnabled(int index) const {
+        return index == 0 || index == 3 || index < setupPlayers_ - 1;
+    }
     bool saveEnabled() const { return saveEnabled_; }
     bool customButtonsEnabled() const { return panel_.soundSet == 1 && soundSetsEnabled(); }
     bool soundSetsEnabled() const { return !adjust_[2]; }

@@ -8,6 +8,7 @@
 #include "engine/personality.h"
 #include "platform/file_util.h"
 #include "platform/record_file.h"
+#include "records/profile_state.h"
 #include "records/record_io.h"
 #include "tests/core/temp_folder.h"
 
@@ -17,7 +18,8 @@ struct OpponentsSetupTest : ::testing::Test {
     TempProgramFolder app;
     Game g;
     HeadlessServices h{g};
-    std::array<SeatRecord, 4>& seats = g.PlayerPrefs.Seats;
+    ProfileState profile;
+    std::array<SeatRecord, 4>& seats = profile.PlayerPrefs.Seats;
     std::string playerAvatar;
     int profileWrites = 0;
     bool writesSucceed = true;

@@ -16,6 +16,7 @@
 #include "engine/personality.h"
 #include "platform/file_util.h"
 #include "platform/record_file.h"
+#include "records/profile_state.h"
 #include "records/record_io.h"
 #include "tests/core/temp_folder.h"
 #include "tests/qt/qt_test_app.h"
@@ -27,6 +28,7 @@ struct MultiWindow : ::testing::Test {
     TempProgramFolder folder;
     Game g;
     HeadlessServices h{g};
+    ProfileState profile;
     std::string playerAvatar;
     std::vector<std::string> chosenSounds;
 
@@ -54,7 +56,7 @@ struct MultiWindow : ::testing::Test {
         }
     }
     OpponentsSetupParts Parts() {
-        OpponentsSetupParts p{g, g.PlayerPrefs.Seats, playerAvatar, h.dialogs};
+        OpponentsSetupParts p{g, profile.PlayerPrefs.Seats, playerAvatar, h.dialogs};
         p.sounds = &h.sounds;
         p.lists.personalities = {"Brivo", "Tessik"};
         p.lists.descriptions = {"Brivo, for the tests.", "Tessik, for the tests."};
@@ -87,8 +89,8 @@ TEST_F(MultiWindow, ASeatChosenThroughTheControlsIsSaved) {
     auto* level = Find<QComboBox>(form, "CboOppLevel");
     emit level->activated(2);
     Find<QPushButton>(form, "CmdApply")->click();
-    EXPECT_EQ(g.PlayerPrefs.Seats[1].Name, "Tessik");
-    EXPECT_EQ(g.PlayerPrefs.Seats[1].Level, 2);
+    EXPECT_EQ(profile.PlayerPrefs.Seats[1].Name, "Tessik");
+    EXPECT_EQ(profile.PlayerPrefs.Seats[1].Level, 2);
     EXPECT_EQ(g.Opp[1].Name, "Tessik");
     EXPECT_FALSE(Find<QPushButton>(form, "CmdApply")->isEnabled());
 }
