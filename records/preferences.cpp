@@ -174,7 +174,7 @@ void Preferences::ApplyCards(PreferenceEffects& fx) {
     fx.cardFaces = true;
     // The table's pile colour that goes with the first installed back.
     if (a.BackStyle == 1) {
-        if (a.FaceDeck == 6 || a.FaceDeck == 8) a.DeckColor = kDefaultDeckColour;
+        if (a.FaceDeck == 6 || a.FaceDeck == 8) a.DeckColor = kDeckColorHighColour;
         if (a.FaceDeck == 9) a.DeckColor = kGreyDeckColour;
         fx.cardBacks = true;
     }
@@ -187,7 +187,7 @@ void Preferences::ApplyBacks(PreferenceEffects& fx) {
     a.BackStyle = p_.NewBackStyle;
     a.MatColor = p_.deckMat;
     if (a.BackStyle == 1 && (a.FaceDeck == 6 || a.FaceDeck == 8))
-        a.DeckColor = kDefaultDeckColour;
+        a.DeckColor = kDeckColorHighColour;
     else if (a.BackStyle == 1 && a.FaceDeck == 7)
         a.DeckColor = kGreyDeckColour;
     else

@@ -7,23 +7,10 @@
 #include <vector>
 
 #include "platform/vb_types.h"
+#include "records/working_prefs.h"
 
-// The applied settings the dialog reads and changes.
-struct PreferenceValues {
-    i16 FaceDeck = 6;  // 1-5 number designs, 6 the built-in deck, 7+ installed decks
-    i16 BackStyle = 0;
-    i32 DeckColor = 0xC0E0FF;
-    i32 MatColor = 0x8000;
-    i32 FontColor = 0;
-    i16 FontSize = 12;  // the table's message label
-    bool FontBackdrop = false;
-    i16 CardSoundSet = 0;  // 0 wood, 1 metallic
-    i16 SoundMode = 0;     // 2 silent
-    i16 MenuStyle = 0;     // 0 wood, 1 metallic
-    bool NoIntro = false;
-    bool PlaceholderStyle = true;  // true wood, false metallic
-    bool operator==(const PreferenceValues&) const = default;
-};
+// The applied settings the dialog reads and changes: the profile's working values.
+using PreferenceValues = WorkingPrefs;
 
 // What the table has to do after an Apply.
 struct PreferenceEffects {
@@ -69,9 +56,7 @@ constexpr i32 VbColourOfRgb(unsigned rgb) {
     return static_cast<i32>(((rgb & 0xFF) << 16) | (rgb & 0xFF00) | ((rgb >> 16) & 0xFF));
 }
 
-// The plain back's default colour, and the one of a screen of fewer than 16 bits per pixel.
-constexpr i32 kDefaultDeckColour = 0xC0E0FF;
-constexpr i32 kLowColourDeckColour = 0xC0FFFF;
+// The pile colour that goes with some installed backs, and the mat's default.
 constexpr i32 kGreyDeckColour = 0xC0C0C0;
 constexpr i32 kDefaultMatColour = 0x8000;
 constexpr i16 kMinFontSize = 6, kMaxFontSize = 36;
@@ -122,7 +107,7 @@ class Preferences {
     int installedBacks() const { return backs_; }
 
   private:
-    i32 PlainDefault() const { return lowColour_ ? kLowColourDeckColour : kDefaultDeckColour; }
+    i32 PlainDefault() const { return lowColour_ ? kDeckColorLowColour : kDeckColorHighColour; }
     i32 ColourOfBack(int style) const;
     void ApplyCards(PreferenceEffects& fx);
     void ApplyBacks(PreferenceEffects& fx);

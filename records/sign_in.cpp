@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "engine/shared_helpers.h"
+#include "platform/text_codec.h"
 #include "platform/vb_strings.h"
 
 namespace {
@@ -51,7 +52,15 @@ NameCheck CheckSignInName(const std::string& typed, const std::vector<std::strin
                        mb::Exclamation, "Unknown Player");
         return NameCheck::Retry;
     }
-    if (name != Trim(lastPlayerName) && !IsKnown(name, knownPlayers) && BadFileChars(name, dialogs))
+    if (name == Trim(lastPlayerName) || IsKnown(name, knownPlayers)) return NameCheck::Ok;
+    if (BadFileChars(name, dialogs)) return NameCheck::Retry;
+    // The profile keeps one byte a letter: a letter it has no byte for would turn into "?".
+    if (FromCp1252(ToCp1252(name)) != name) {
+        dialogs.MsgBox(
+            "Your name holds a letter that the score file cannot keep.\n\nPlease enter "
+            "your name with other letters.",
+            mb::Exclamation, "Non-standard name character");
         return NameCheck::Retry;
+    }
     return NameCheck::Ok;
 }

@@ -64,7 +64,7 @@ FrmOptions::FrmOptions(OptionsParts parts, QWidget* parent)
              [this](int back) {
                  return parts_.decks
                             ? VbColourOfRgb(parts_.decks->DeckBackColor(back, devicePixelRatioF()))
-                            : kDefaultDeckColour;
+                            : kDeckColorHighColour;
              }) {
     setObjectName("frmOptions");
     setWindowTitle("Preferences");
@@ -376,7 +376,7 @@ void FrmOptions::ShowBacksPage() {
     const PreferenceValues& a = prefs_.applied();
     SetPicture(filePic_[0],
                samples.Back(prefs_.installedBacks() > 0 ? 1 : 0,
-                            parts_.lowColour ? kLowColourDeckColour : kDefaultDeckColour));
+                            parts_.lowColour ? kDeckColorLowColour : kDeckColorHighColour));
     SetPicture(filePic_[15], samples.Back(a.BackStyle, a.DeckColor));
     ShowBackPreview();
 }

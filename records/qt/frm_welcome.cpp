@@ -93,8 +93,8 @@ void FrmWelcome::Command1_Click() {
         return;
     }
     const std::string name = Trim(typed);
-    outcome_ = parts_.signIn ? parts_.signIn(name) : SignInOutcome::Failed;
-    if (outcome_ == SignInOutcome::Failed) {
+    outcome_ = parts_.signIn ? parts_.signIn(name) : SignInResult::Failed;
+    if (outcome_ == SignInResult::Failed) {
         command1_->setEnabled(true);
         return;
     }

@@ -11,12 +11,11 @@
 
 #include "board/board_looks.h"
 #include "engine/ports/dialogs.h"
+#include "records/profiles.h"
 
 class QComboBox;
 class QLabel;
 class QPushButton;
-
-enum class SignInOutcome { SameAsBefore, Loaded, Created, Failed };
 
 struct WelcomeParts {
     std::string playerName;      // the name signed in this run, empty before the first
@@ -28,7 +27,7 @@ struct WelcomeParts {
     Rgb fontColor = 0xFFFFFF;
     Dialogs* dialogs = nullptr;
     // Signs the checked name in (the profile loads or creates the player's record).
-    std::function<SignInOutcome(const std::string&)> signIn;
+    std::function<SignInResult(const std::string&)> signIn;
 };
 
 class FrmWelcome : public QDialog {
@@ -39,7 +38,7 @@ class FrmWelcome : public QDialog {
     // After it closed: the player signed in, under this name, and how.
     bool signedIn() const { return signedIn_; }
     const std::string& playerName() const { return name_; }
-    SignInOutcome outcome() const { return outcome_; }
+    SignInResult outcome() const { return outcome_; }
 
   protected:
     void paintEvent(QPaintEvent*) override;
@@ -58,6 +57,6 @@ class FrmWelcome : public QDialog {
     QLabel* label1_ = nullptr;
     bool signedIn_ = false;
     std::string name_;
-    SignInOutcome outcome_ = SignInOutcome::Failed;
+    SignInResult outcome_ = SignInResult::Failed;
     QPoint dragOffset_;
 };

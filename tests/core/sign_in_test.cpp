@@ -30,6 +30,8 @@ TEST(SignIn, RefusedNamesAreExplained) {
         {"   ", NameCheck::Retry, "Unknown Player", "Please enter a name...\nI'd like"},
         {"Ann.B", NameCheck::Retry, "Non-standard filename character", "Please do not use"},
         {"Brivo Fan", NameCheck::Ok, "", ""},
+        {"Zo\xC3\xAB", NameCheck::Ok, "", ""},
+        {"\xE5\xBC\xA0\xE4\xBC\x9F", NameCheck::Retry, "Non-standard name character", "Your name"},
         {"bob", NameCheck::Ok, "", ""},
     };
     for (const auto& r : rows) {

@@ -19,7 +19,7 @@ struct WelcomeWindow : ::testing::Test {
     CallLog log;
     ScriptedDialogs dialogs{log};
     std::vector<std::string> asked;
-    SignInOutcome answer = SignInOutcome::Loaded;
+    SignInResult answer = SignInResult::Loaded;
 
     WelcomeParts Parts(bool someoneSignedIn = true) {
         WelcomeParts p;
@@ -57,7 +57,7 @@ TEST_F(WelcomeWindow, AKnownPlayerChosenFromTheListSignsIn) {
 }
 
 TEST_F(WelcomeWindow, ANewPlayerIsCreatedAndTheNameFieldHoldsTwentyCharacters) {
-    answer = SignInOutcome::Created;
+    answer = SignInResult::Created;
     FrmWelcome form(Parts());
     form.show();
     auto* edit = form.findChild<QComboBox*>("Combo1")->lineEdit();
@@ -67,7 +67,7 @@ TEST_F(WelcomeWindow, ANewPlayerIsCreatedAndTheNameFieldHoldsTwentyCharacters) {
     Press(form);
     ASSERT_EQ(asked.size(), 1u);
     EXPECT_EQ(asked[0], "Zoe Quartermain-Be");  // the field cut it at 20, then trimmed
-    EXPECT_EQ(form.outcome(), SignInOutcome::Created);
+    EXPECT_EQ(form.outcome(), SignInResult::Created);
 }
 
 TEST_F(WelcomeWindow, RefusedNamesKeepTheWindowOpen) {
@@ -89,7 +89,7 @@ TEST_F(WelcomeWindow, RefusedNamesKeepTheWindowOpen) {
 }
 
 TEST_F(WelcomeWindow, AFailedSignInStaysOpen) {
-    answer = SignInOutcome::Failed;
+    answer = SignInResult::Failed;
     FrmWelcome form(Parts());
     form.show();
     Press(form);
