@@ -71,7 +71,8 @@ bool ExitLeft(Game& g, MainWindowState& w, const Services& sv, ShutdownPort& por
     error.clear();
     if (!port.SavePlayerProfile(&error)) {
         ok = false;
-        Tell(sv, ProfileNotSavedText(error));
+        // An empty reason: the profile has told the player itself.
+        if (!error.empty()) Tell(sv, ProfileNotSavedText(error));
     }
     port.CleanUpFontsAndForms();
     return ok;

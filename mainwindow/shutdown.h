@@ -17,7 +17,8 @@ class ShutdownPort {
     // An Internet game: the sign-off lines to the peers, the sockets closed, the chat window
     // closed.
     virtual void SignOffNet() = 0;
-    // Writes the signed-in player's profile; false with `error` when it could not be written.
+    // Writes the signed-in player's profile; false with `error` when it could not be written
+    // (an empty `error` when the player has been told already).
     virtual bool SavePlayerProfile(std::string* error) = 0;
     // Removes the program's fonts and closes every window but the main one.
     virtual void CleanUpFontsAndForms() = 0;

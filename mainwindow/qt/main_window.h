@@ -71,7 +71,8 @@ class MainWindow : public QObject {
     ~MainWindow() override;
 
     // Start-up from the first look at the program folder to the window shown. False when the
-    // program has to end: the player has been told why.
+    // program has to end before its window opened: the player has been told why. A close asked
+    // for during start-up (and a sign-in left without a player) completes once it returns.
     bool Form_Load(const std::vector<std::string>& args, bool firstStart);
 
     // The close request: true when the window may close now (shutdown has run).

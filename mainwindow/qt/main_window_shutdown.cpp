@@ -10,14 +10,9 @@
 #include "mainwindow/qt/frm_counter.h"
 #include "mainwindow/qt/main_window.h"
 #include "mainwindow/shutdown.h"
+#include "records/preferences.h"
 
 namespace {
-// The looks keep colours as 0xRRGGBB; the settings records keep them as the profile does,
-// 0xBBGGRR.
-i32 StoredColour(Rgb rgb) {
-    return static_cast<i32>(((rgb & 0xFF) << 16) | (rgb & 0xFF00) | ((rgb >> 16) & 0xFF));
-}
-
 class WindowShutdown : public ShutdownPort {
   public:
     explicit WindowShutdown(const MainWindowCalls& calls) : calls_(calls) {}
@@ -51,6 +46,9 @@ bool MainWindow::Form_QueryUnload() {
     switch (QueryUnload(p_.game, p_.state)) {
         case CloseAnswer::Shutdown:
             ExitLeft();
+            // Also when the window was never shown (start-up ended before it) or other
+            // windows are still open.
+            QTimer::singleShot(0, qApp, &QCoreApplication::quit);
             return true;
         case CloseAnswer::AlreadyDone:
             return true;
@@ -93,12 +91,12 @@ SessionRecord MainWindow::CollectSession() const {
     s.BackgroundChoice = looks.BackgroundChoice;
     s.SpeedLevel = g.SpeedLevel;
     s.SoundMode = g.SoundMode;
-    s.DeckColor = StoredColour(looks.DeckColor);
+    s.DeckColor = VbColourOfRgb(looks.DeckColor);
     s.BackStyle = looks.BackStyle;
     s.StatusBarVisible = p_.window.StatusBar1()->isVisible();
     s.AvatarVisible = layout.Ctl("ImgAvatar").Visible;
     s.MoveFileOpen = g.TempMovesOpen != VbFalse;
-    s.MatColor = StoredColour(looks.MatColor);
+    s.MatColor = VbColourOfRgb(looks.MatColor);
     s.MessageFontSize = layout.Ctl("Label9", 2).FontSize;
     s.NoWinAnimation = g.NoWinAnimation;
     s.PersonalityIndex = g.PersonalityIndex;

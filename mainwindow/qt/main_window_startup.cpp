@@ -7,6 +7,7 @@
 #include <QStatusBar>
 #include <QStyle>
 #include <QTime>
+#include <QTimer>
 #include <cmath>
 #include <stdexcept>
 
@@ -15,6 +16,7 @@
 #include "board/qt/table_view.h"
 #include "engine/shared_helpers.h"
 #include "engine/sound_files.h"
+#include "mainwindow/close_guard.h"
 #include "mainwindow/program_version.h"
 #include "mainwindow/qt/frm_brivo.h"
 #include "mainwindow/qt/frm_splash.h"
@@ -33,6 +35,9 @@ int Px(i32 twips) {
 
 bool MainWindow::Form_Load(const std::vector<std::string>& args, bool firstStart) {
     Game& g = p_.game;
+    // Start-up waits in message boxes and the sign-in window: a close asked for meanwhile
+    // completes once it has returned.
+    HandlerScope running(p_.state);
     try {
         g.DevMode = VbBool(IsDevModeSwitch(args));
         splash_ = std::make_unique<FrmSplash>(
@@ -73,8 +78,11 @@ bool MainWindow::Form_Load(const std::vector<std::string>& args, bool firstStart
         Greet();
         splash_.reset();
         if (calls_.statusBarChosen && calls_.statusBarChosen()) p_.window.StatusBar1()->show();
-        SignInAndWelcome();
-        return !p_.state.ShutDown;
+        if (!p_.state.ClosePending) SignInAndWelcome();
+        // A close asked for during start-up (or nobody signing in) ends the program the
+        // ordinary way as soon as start-up has returned.
+        if (p_.state.ClosePending) closeCheck_->start();
+        return true;
     } catch (const std::exception& e) {
         splash_.reset();
         if (!g.StopFlag && p_.services.dialogs)
@@ -220,7 +228,7 @@ void MainWindow::SignInAndWelcome() {
     if (recNum == 1) {
         // Nobody has signed in on this machine: nobody plays until somebody does.
         if (calls_.signIn && !calls_.signIn()) {
-            p_.state.ShutDown = true;
+            p_.state.ClosePending = true;
             return;
         }
         if (calls_.showTutorial) calls_.showTutorial();

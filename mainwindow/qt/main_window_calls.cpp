@@ -1,0 +1,85 @@
+#include "mainwindow/qt/main_window_calls.h"
+
+#include "board/qt/board_shell.h"
+#include "mainwindow/qt/frm_brivo.h"
+#include "mainwindow/qt/window_profile_target.h"
+#include "platform/file_util.h"
+#include "records/folder_lists.h"
+#include "records/preferences.h"
+#include "records/qt/frm_tip.h"
+#include "records/qt/frm_welcome.h"
+
+namespace {
+SignInOutcome OutcomeOf(SignInResult r) {
+    switch (r) {
+        case SignInResult::SameAsBefore:
+            return SignInOutcome::SameAsBefore;
+        case SignInResult::Loaded:
+            return SignInOutcome::Loaded;
+        case SignInResult::Created:
+            return SignInOutcome::Created;
+        case SignInResult::Failed:
+            break;
+    }
+    return SignInOutcome::Failed;
+}
+
+// The picture the table shows, for the sign-in window's own background.
+std::string BackgroundPicture(const MainWindowCallParts& p) {
+    const BoardLooks& looks = p.looks;
+    const bool picture =
+        looks.BackgroundIndex >= 1 && looks.BackgroundIndex <= looks.BackgroundCount;
+    return JoinPath(p.game.AppFolder,
+                    "backgrounds/" + (picture ? looks.BackgroundFiles[looks.BackgroundIndex]
+                                              : std::string("GameBoard.gif")));
+}
+
+// The sign-in window, modal; true when somebody signed in.
+bool SignIn(const MainWindowCallParts& p) {
+    WelcomeParts w;
+    w.playerName = p.game.PlayerName;
+    w.lastPlayerName = p.profileState.LastPlayerName;
+    w.knownPlayers = p.profileState.KnownPlayers;
+    w.someoneSignedIn = false;
+    w.background = QImage(QString::fromStdString(BackgroundPicture(p)));
+    w.matColor = p.looks.MatColor;
+    w.fontColor = RgbOfVbColour(p.profileTarget.Kept().FontColor);
+    w.dialogs = p.services.dialogs;
+    Profiles& profiles = p.profiles;
+    w.signIn = [&profiles](const std::string& name) { return OutcomeOf(profiles.SignIn(name)); };
+    FrmWelcome welcome(std::move(w), &p.window);
+    welcome.exec();
+    return welcome.signedIn();
+}
+}  // namespace
+
+MainWindowCalls ConnectMainWindowCalls(MainWindowCallParts p) {
+    MainWindowCalls c;
+    c.listFolders = [p] {
+        p.looks.BackgroundFiles = ListBackgrounds(p.game.AppFolder);
+        p.looks.BackgroundCount = static_cast<i16>(ListCount(p.looks.BackgroundFiles));
+    };
+    c.getPlayers = [p] { return p.profiles.Get_Players(); };
+    c.applyDisplayPrefs = [p] { p.profiles.ApplyDisplayPrefs(); };
+    c.playerRecNum = [p] { return static_cast<int>(p.profileState.PlayerRecNum); };
+    c.lastPlayerName = [p] { return p.profileState.LastPlayerName; };
+    c.statusBarChosen = [p] { return p.profileTarget.Kept().StatusBar; };
+    c.fontSize = [p] { return static_cast<double>(p.profileTarget.Kept().FontSize); };
+    // The profile tells the player itself when it cannot be written.
+    c.savePlayerProfile = [p](std::string*) { return p.profiles.OpenPlayerPrefs(false); };
+    c.signIn = [p] { return SignIn(p); };
+    c.showTips = [p] {
+        TipParts tip;
+        tip.appFolder = p.game.AppFolder;
+        tip.settings = p.services.settings;
+        tip.showAtStartup = true;
+        auto* window = new FrmTip(std::move(tip), &p.window);
+        window->setAttribute(Qt::WA_DeleteOnClose);
+        window->show();
+    };
+    c.fillProfileSettings = [p](SessionSettings& s) {
+        s.FontColor = p.profileTarget.Kept().FontColor;
+        s.FontBackdrop = VbBool(p.profileTarget.Kept().FontBackdrop);
+    };
+    return c;
+}
