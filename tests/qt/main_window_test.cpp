@@ -12,14 +12,20 @@
 
 #include "board/qt/board_shell.h"
 #include "board/qt/table_view.h"
+#include "engine/engine.h"
+#include "engine/game_records.h"
 #include "engine/headless/headless_services.h"
 #include "mainwindow/instance_lock.h"
 #include "mainwindow/qt/frm_brivo.h"
 #include "mainwindow/qt/frm_counter.h"
+#include "mainwindow/qt/main_window_calls.h"
+#include "mainwindow/qt/window_profile_target.h"
 #include "mainwindow/settings_records.h"
 #include "platform/file_util.h"
 #include "platform/program_folder.h"
 #include "platform/qt/desktop.h"
+#include "platform/record_file.h"
+#include "records/record_io.h"
 #include "tests/qt/qt_test_app.h"
 
 namespace {
@@ -213,4 +219,103 @@ TEST_F(MainWindowFixture, TheCardCounterClosesOnF8OrEnterAndGrowsWithPlayers) {
     QApplication::sendEvent(four, &enter);
     Spin(20);
     EXPECT_EQ(main->Counter(), nullptr);
+}
+
+namespace {
+// The same window with the real profiles behind it.
+struct ProfiledWindow : MainWindowFixture {
+    std::unique_ptr<Engine> engine;
+    std::unique_ptr<GameRecords> records;
+    ProfileState ps;
+    std::unique_ptr<WindowProfileTarget> target;
+    std::unique_ptr<Profiles> profiles;
+
+    void ComposeWithProfiles() {
+        shell = std::make_unique<BoardShell>(
+            BoardShellParts{g, looks, 15360, false, clock, pump, &sounds, &dialogs, folder},
+            &window);
+        sv.board = shell->board.get();
+        engine = std::make_unique<Engine>(g, sv);
+        records = std::make_unique<GameRecords>(g, sv);
+        sv.records = records.get();
+        target = std::make_unique<WindowProfileTarget>(
+            ProfileTargetParts{g, *engine, *records, w, window, *shell, looks, sv});
+        profiles = std::make_unique<Profiles>(ps, *target, folder);
+        main = std::make_unique<MainWindow>(
+            MainWindowParts{g, w, sv, window, *shell, looks},
+            ConnectMainWindowCalls({g, w, sv, window, *shell, looks, *profiles, ps, *target}));
+    }
+    // Prefs.sav with the shipped template and one player, "Ada", signed in last.
+    void AddPlayerAda(i16 speed) {
+        RecordFile prefs(JoinPath(folder, "Data/Prefs.sav"), PrefsRecord::kSize);
+        PrefsRecord header;
+        ASSERT_TRUE(ReadRecord(prefs, 1, header));
+        PrefsRecord ada = header;
+        ada.Seats[0].Name = "Ada";
+        ada.SpeedLevel = speed;
+        ada.GamesPlayed[0] = 7;
+        header.Seats[0].Name = "Ada";
+        ASSERT_TRUE(WriteRecord(prefs, 1, header));
+        ASSERT_TRUE(WriteRecord(prefs, 2, ada));
+    }
+};
+}  // namespace
+
+TEST_F(ProfiledWindow, TheLastPlayerIsSignedInAndTheirProfileIsKeptAtTheEnd) {
+    AddPlayerAda(5);
+    ComposeWithProfiles();
+    ASSERT_TRUE(main->Form_Load({}, false));
+    EXPECT_EQ(ps.PlayerRecNum, 2);
+    EXPECT_EQ(g.PlayerName, "Ada");
+    EXPECT_EQ(g.SpeedLevel, 5);
+    EXPECT_EQ(shell->layout.Ctl("Label9", 3).Caption, "Ada");
+    EXPECT_EQ(shell->layout.Ctl("Label9", 2).Caption, "\nWelcome Ada to Brivo's World");
+    // The player changes the speed during the session; closing keeps it and the statistics.
+    g.SpeedLevel = 1;
+    EXPECT_TRUE(window.close());
+    PrefsRecord ada;
+    ASSERT_TRUE(
+        ReadRecord(RecordFile(JoinPath(folder, "Data/Prefs.sav"), PrefsRecord::kSize), 2, ada));
+    EXPECT_EQ(ada.SpeedLevel, 1);
+    EXPECT_EQ(ada.GamesPlayed[0], 7);
+    EXPECT_EQ(Record(13).Name, "Ada");
+    EXPECT_EQ(Record(13).Numbers[1], 1);
+}
+
+TEST_F(ProfiledWindow, WorkingValuesGoBackAsTheyCame) {
+    ComposeWithProfiles();
+    WorkingPrefs in;
+    in.PlayerName = "Bo";
+    in.FontColor = 0x0000FF;  // red, as the profile keeps colours
+    in.MatColor = 0x204060;
+    in.DeckColor = 0xC0E0FF;
+    in.NumPlayers = 3;
+    in.NumCenters = 4;
+    in.SpeedLevel = 4;
+    in.MenuStyle = 1;
+    in.PlaceholderStyle = false;
+    in.NoWildAce = true;
+    in.ForcedCards = 3;
+    in.SidePileSize = 14;
+    in.FaceDeck = 2;
+    in.FontSize = 14;
+    in.HoldLeft = 900;
+    target->TakeWorkingPrefs(in);
+    EXPECT_EQ(looks.MatColor, 0x604020u);  // the table draws 0xRRGGBB
+    EXPECT_EQ(looks.MenuStyle, VbFalse);   // metallic
+    const WorkingPrefs out = target->CurrentWorkingPrefs();
+    EXPECT_EQ(out.PlayerName, "Bo");
+    EXPECT_EQ(out.FontColor, in.FontColor);
+    EXPECT_EQ(out.MatColor, in.MatColor);
+    EXPECT_EQ(out.DeckColor, in.DeckColor);
+    EXPECT_EQ(out.NumPlayers, 3);
+    EXPECT_EQ(out.SpeedLevel, 4);
+    EXPECT_EQ(out.MenuStyle, 1);
+    EXPECT_FALSE(out.PlaceholderStyle);
+    EXPECT_TRUE(out.NoWildAce);
+    EXPECT_EQ(out.ForcedCards, 3);
+    EXPECT_EQ(out.SidePileSize, 14);
+    EXPECT_EQ(out.FaceDeck, 2);
+    EXPECT_EQ(out.FontSize, 14);
+    EXPECT_EQ(out.HoldLeft, 900);
 }
