@@ -10,20 +10,6 @@
 #include "records/qt/frm_welcome.h"
 
 namespace {
-SignInOutcome OutcomeOf(SignInResult r) {
-    switch (r) {
-        case SignInResult::SameAsBefore:
-            return SignInOutcome::SameAsBefore;
-        case SignInResult::Loaded:
-            return SignInOutcome::Loaded;
-        case SignInResult::Created:
-            return SignInOutcome::Created;
-        case SignInResult::Failed:
-            break;
-    }
-    return SignInOutcome::Failed;
-}
-
 // The picture the table shows, for the sign-in window's own background.
 std::string BackgroundPicture(const MainWindowCallParts& p) {
     const BoardLooks& looks = p.looks;
@@ -46,7 +32,7 @@ bool SignIn(const MainWindowCallParts& p) {
     w.fontColor = RgbOfVbColour(p.profileTarget.Kept().FontColor);
     w.dialogs = p.services.dialogs;
     Profiles& profiles = p.profiles;
-    w.signIn = [&profiles](const std::string& name) { return OutcomeOf(profiles.SignIn(name)); };
+    w.signIn = [&profiles](const std::string& name) { return profiles.SignIn(name); };
     FrmWelcome welcome(std::move(w), &p.window);
     welcome.exec();
     return welcome.signedIn();
