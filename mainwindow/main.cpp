@@ -1,8 +1,6 @@
 #include <QApplication>
-#include <QMessageBox>
 
-#include "mainwindow/qt/frm_brivo.h"
-#include "platform/program_folder.h"
+#include "mainwindow/qt/app_root.h"
 #include "platform/qt/desktop.h"
 
 int main(int argc, char** argv) {
@@ -10,14 +8,8 @@ int main(int argc, char** argv) {
     QApplication::setApplicationName("Quorvane");
     QApplication::setOrganizationName("Quorvane");
 
-    const ProgramFolderResult folder = SyncProgramFolder(StagedProgramFolder(), DefaultAppFolder());
-    if (!folder.error.empty()) {
-        QMessageBox::critical(nullptr, "Quorvane",
-                              "Unable to start Quorvane!\n" + QString::fromStdString(folder.error));
-        return 1;
-    }
-
-    FrmBrivo window;
-    window.show();
+    std::vector<std::string> args(argv + 1, argv + argc);
+    AppRoot root(DefaultAppFolder());
+    if (!root.Start(args, StagedProgramFolder())) return 1;
     return app.exec();
 }

@@ -1,0 +1,68 @@
+#include "mainwindow/qt/app_root.h"
+
+#include <QPushButton>
+#include <filesystem>
+
+#include "board/qt/board_shell.h"
+#include "mainwindow/qt/main_window.h"
+#include "mainwindow/qt/main_window_calls.h"
+#include "mainwindow/qt/window_profile_target.h"
+#include "mainwindow/startup_texts.h"
+#include "platform/program_folder.h"
+#include "records/profiles.h"
+
+AppRoot::AppRoot(std::string appFolder) : appFolder_(std::move(appFolder)) {
+    game_.AppFolder = appFolder_;
+    services_.dialogs = &dialogs_;
+    services_.sounds = &sounds_;
+    services_.status = &status_;
+    services_.net = &net_;
+    services_.records = &records_;
+    services_.settings = &settings_;
+    services_.pauser = &pauser_;
+    services_.turns = &computer_;
+    services_.window = &windowPort_;
+
+    board_ = std::make_unique<BoardShell>(
+        BoardShellParts{game_, looks_, 15360, false, clock_, pump_, &sounds_, &dialogs_,
+                        appFolder_},
+        &window_);
+    services_.board = board_->board.get();
+    profileTarget_ = std::make_unique<WindowProfileTarget>(ProfileTargetParts{
+        game_, engine_, records_, state_, window_, *board_, looks_, services_});
+    profiles_ = std::make_unique<Profiles>(records_.Profile(), *profileTarget_, appFolder_);
+    MainWindowCalls calls = ConnectMainWindowCalls(MainWindowCallParts{
+        game_, state_, services_, window_, *board_, looks_, *profiles_, records_.Profile(),
+        *profileTarget_});
+    main_ = std::make_unique<MainWindow>(
+        MainWindowParts{game_, state_, services_, window_, *board_, looks_}, std::move(calls));
+}
+
+// The window goes first: nothing it shows may outlive the parts it shows.
+AppRoot::~AppRoot() = default;
+
+bool AppRoot::Start(const std::vector<std::string>& args, const std::string& stagedFolder) {
+    const bool existedBefore = std::filesystem::exists(appFolder_);
+    if (!ClaimProgramFolder(lock_, appFolder_, dialogs_)) return false;
+    const ProgramFolderResult folder = SyncProgramFolder(stagedFolder, appFolder_);
+    if (!folder.error.empty()) {
+        dialogs_.MsgBox("Unable to start Quorvane!\n" + folder.error, mb::Critical,
+                        startup_text::kTitle);
+        return false;
+    }
+    if (!main_->Form_Load(args, !existedBefore || folder.firstStart)) return false;
+    ConnectDealButton();
+    return true;
+}
+
+void AppRoot::ConnectDealButton() {
+    if (QPushButton* deal = window_.findChild<QPushButton*>("cmdDeal"))
+        QObject::connect(deal, &QPushButton::clicked, deal, [this] { DealClicked(); });
+}
+
+// A local game from the Deal button; the button waits while the game is busy.
+void AppRoot::DealClicked() {
+    if (game_.ComputerBusy || game_.StopFlag) return;
+    windowPort_.ShowDealButton(false);
+    engine_.Game_New();
+}

@@ -1,0 +1,71 @@
+#pragma once
+// The program put together: one game, its engine, the computer seats, the records, the profile,
+// the board and every port the game's logic reaches the outside through, each made once here
+// and handed to whoever needs it. main() only creates this.
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "board/board_looks.h"
+#include "computer/computer_player.h"
+#include "engine/engine.h"
+#include "engine/game.h"
+#include "engine/game_records.h"
+#include "engine/services.h"
+#include "mainwindow/instance_lock.h"
+#include "mainwindow/main_window_state.h"
+#include "mainwindow/quiet_ports.h"
+#include "mainwindow/qt/frm_brivo.h"
+#include "mainwindow/qt/main_window_port.h"
+#include "platform/pause.h"
+#include "platform/qt/qt_dialogs.h"
+#include "platform/qt/qt_event_pump.h"
+#include "platform/qt/qt_settings_store.h"
+#include "platform/qt/qt_sounds.h"
+
+class BoardShell;
+class MainWindow;
+class Profiles;
+class WindowProfileTarget;
+
+class AppRoot {
+  public:
+    explicit AppRoot(std::string appFolder);
+    ~AppRoot();
+    AppRoot(const AppRoot&) = delete;
+    AppRoot& operator=(const AppRoot&) = delete;
+
+    // Claims the program folder, brings it up to date with the shipped files and runs start-up.
+    // False when the program has to end (the player has been told why).
+    bool Start(const std::vector<std::string>& args, const std::string& stagedFolder);
+
+  private:
+    void ConnectDealButton();
+    void DealClicked();
+
+    std::string appFolder_;
+    Game game_;
+    MainWindowState state_;
+    BoardLooks looks_;
+    InstanceLock lock_;
+
+    SteadyClock clock_;
+    QtEventPump pump_;
+    Pauser pauser_{clock_, pump_, game_.StopFlag, game_.FlipInProgress};
+    QtSettingsStore settings_;
+    QtSounds sounds_;
+    FrmBrivo window_;
+    QtDialogs dialogs_{&window_};
+    QuietStatus status_;
+    NoNetwork net_;
+    MainWindowPort windowPort_{window_};
+    Services services_;
+
+    GameRecords records_{game_, services_};
+    Engine engine_{game_, services_};
+    ComputerPlayer computer_{game_, services_};
+    std::unique_ptr<BoardShell> board_;
+    std::unique_ptr<WindowProfileTarget> profileTarget_;
+    std::unique_ptr<Profiles> profiles_;
+    std::unique_ptr<MainWindow> main_;
+};
