@@ -44,7 +44,9 @@ void NetScoreTables::ListEntries() {
 void NetScoreTables::ShowEntry(size_t entry) {
     entry_ = entry;
     owner_ = OwnerOf(entries_[entry]);
-    players_ = 2;
+    // The entry's own table: the two-player one first when the owner has one (it is listed
+    // first), else the table the entry holds, so that what is shown is what Delete File deletes.
+    players_ = entries_[entry].back() - '0';
     ResetScoreFiles();
     Redraw();
 }

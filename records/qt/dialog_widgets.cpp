@@ -2,8 +2,10 @@
 
 #include <QCheckBox>
 #include <QHBoxLayout>
+#include <QHeaderView>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTableWidget>
 #include <QVBoxLayout>
 
 QColor VbQColor(i32 colour) {
@@ -46,4 +48,36 @@ QGroupBox* NewFrame(const QString& caption, std::span<QWidget* const> controls, 
     for (QWidget* w : controls) box->addWidget(w);
     box->addStretch();
     return frame;
+}
+
+QTableWidget* NewGrid(const char* name, const QStringList& columns, const QStringList& rows,
+                      QWidget* parent) {
+    auto* grid =
+        new QTableWidget(static_cast<int>(rows.size()), static_cast<int>(columns.size()), parent);
+    grid->setObjectName(name);
+    grid->setHorizontalHeaderLabels(columns);
+    if (rows.isEmpty() || rows.front().isEmpty()) {
+        grid->verticalHeader()->setVisible(false);
+    } else {
+        grid->setVerticalHeaderLabels(rows);
+    }
+    grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    grid->setSelectionMode(QAbstractItemView::NoSelection);
+    grid->setFocusPolicy(Qt::NoFocus);
+    grid->horizontalHeader()->setHighlightSections(false);
+    return grid;
+}
+
+void PutCell(QTableWidget* grid, int row, int column, const QString& text, Qt::Alignment align) {
+    auto* cell = grid->item(row, column);
+    if (!cell) {
+        cell = new QTableWidgetItem;
+        grid->setItem(row, column, cell);
+    }
+    cell->setText(text);
+    cell->setTextAlignment(align);
+}
+
+void PutNumberCell(QTableWidget* grid, int row, int column, int value) {
+    PutCell(grid, row, column, QString::number(value), Qt::AlignCenter);
 }

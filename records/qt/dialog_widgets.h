@@ -1,17 +1,19 @@
 #pragma once
 // Small builders the dialogs share: controls named as the game names them (a control array's
-// element i is "<name>_<i>"), option buttons that may show none selected, and a frame around a
-// column of controls.
+// element i is "<name>_<i>"), option buttons that may show none selected, a frame around a
+// column of controls, and read-only grids of text cells.
 #include <QAbstractButton>
 #include <QColor>
 #include <QGroupBox>
 #include <QString>
+#include <QStringList>
 #include <span>
 #include <vector>
 
 #include "platform/vb_types.h"
 
 class QBoxLayout;
+class QTableWidget;
 class QCheckBox;
 class QPushButton;
 class QRadioButton;
@@ -36,3 +38,11 @@ void SelectOption(std::span<Button* const> options, int selected) {
     for (int i = 0; i < static_cast<int>(options.size()); ++i)
         if (options[i]) options[i]->setChecked(i == selected);
 }
+
+// A read-only grid with column headings and, unless `rows` is empty (or starts with an empty
+// heading), row headings.
+QTableWidget* NewGrid(const char* name, const QStringList& columns, const QStringList& rows,
+                      QWidget* parent);
+// Sets a cell's text, making the cell when it has none yet.
+void PutCell(QTableWidget* grid, int row, int column, const QString& text, Qt::Alignment align);
+void PutNumberCell(QTableWidget* grid, int row, int column, int value);

@@ -27,38 +27,6 @@ namespace {
 const QColor kBandColour(0xC0, 0xFF, 0xFF);
 const QColor kRankColour(0xFF, 0xFF, 0xC0);
 
-QTableWidget* NewGrid(const char* name, const QStringList& columns, const QStringList& rows,
-                      QWidget* parent) {
-    auto* grid =
-        new QTableWidget(static_cast<int>(rows.size()), static_cast<int>(columns.size()), parent);
-    grid->setObjectName(name);
-    grid->setHorizontalHeaderLabels(columns);
-    if (rows.isEmpty() || rows.front().isEmpty()) {
-        grid->verticalHeader()->setVisible(false);
-    } else {
-        grid->setVerticalHeaderLabels(rows);
-    }
-    grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    grid->setSelectionMode(QAbstractItemView::NoSelection);
-    grid->setFocusPolicy(Qt::NoFocus);
-    grid->horizontalHeader()->setHighlightSections(false);
-    return grid;
-}
-
-void Put(QTableWidget* grid, int row, int column, const QString& text, Qt::Alignment align) {
-    auto* cell = grid->item(row, column);
-    if (!cell) {
-        cell = new QTableWidgetItem;
-        grid->setItem(row, column, cell);
-    }
-    cell->setText(text);
-    cell->setTextAlignment(align);
-}
-
-void PutNumber(QTableWidget* grid, int row, int column, int value) {
-    Put(grid, row, column, QString::number(value), Qt::AlignCenter);
-}
-
 // The grid as wide and high as its cells, so that it shows whole.
 void FitGrid(QTableWidget* grid) {
     grid->resizeColumnsToContents();
@@ -214,12 +182,12 @@ void FrmScoreStat::PrintNames() {
     gridScores_->setRowCount(std::max(10, players + 1));
     const Qt::Alignment left = Qt::AlignLeft | Qt::AlignVCenter;
     auto putRow = [&](int row, const ScoreboardRow& r, bool figures) {
-        Put(gridScores_, row, 0, QString::fromStdString(r.name), left);
+        PutCell(gridScores_, row, 0, QString::fromStdString(r.name), left);
         if (!figures) return;
-        PutNumber(gridScores_, row, 1, r.games);
-        PutNumber(gridScores_, row, 2, r.wins);
-        PutNumber(gridScores_, row, 3, r.losses);
-        PutNumber(gridScores_, row, 4, r.margin);
+        PutNumberCell(gridScores_, row, 1, r.games);
+        PutNumberCell(gridScores_, row, 2, r.wins);
+        PutNumberCell(gridScores_, row, 3, r.losses);
+        PutNumberCell(gridScores_, row, 4, r.margin);
     };
     putRow(0, board_.computer, !board_.overflow);
     for (int i = 0; i < players; ++i) putRow(i + 1, board_.players[static_cast<size_t>(i)], true);
@@ -291,14 +259,14 @@ void FrmScoreStat::HighStuff(int first) {
     const int rankColumn = first == kBestRunsFirst ? 6 : 3;
     for (int r = 0; r < 10; ++r) {
         const HighScoreLine& line = lines[static_cast<size_t>(r)];
-        PutNumber(gridHigh_, r, 0, line.rank);
-        for (int c = 1; c <= 6; ++c) Put(gridHigh_, r, c, "", Qt::AlignCenter);
+        PutNumberCell(gridHigh_, r, 0, line.rank);
+        for (int c = 1; c <= 6; ++c) PutCell(gridHigh_, r, c, "", Qt::AlignCenter);
         if (line.dated) {
-            Put(gridHigh_, r, 1, DateText(line.when), Qt::AlignCenter);
-            Put(gridHigh_, r, 2, QString::fromStdString(line.name),
-                Qt::AlignLeft | Qt::AlignVCenter);
+            PutCell(gridHigh_, r, 1, DateText(line.when), Qt::AlignCenter);
+            PutCell(gridHigh_, r, 2, QString::fromStdString(line.name),
+                    Qt::AlignLeft | Qt::AlignVCenter);
             for (int c = 0; c < 4; ++c)
-                PutNumber(gridHigh_, r, 3 + c, line.figures[static_cast<size_t>(c)]);
+                PutNumberCell(gridHigh_, r, 3 + c, line.figures[static_cast<size_t>(c)]);
         }
         for (int c = 1; c <= 6; ++c) {
             QColor colour = r % 2 == 0 ? kBandColour : QColor(Qt::white);
@@ -382,10 +350,10 @@ void FrmScoreStat::GetStats() {
     const auto lines = StatsLinesOf(p);
     for (int r = 0; r < kStatRows; ++r) {
         const StatsLine& l = lines[static_cast<size_t>(r)];
-        PutNumber(gridStats_, r, 0, l.games);
-        PutNumber(gridStats_, r, 1, l.wins);
-        PutNumber(gridStats_, r, 2, l.losses);
-        PutNumber(gridStats_, r, 3, l.margin);
+        PutNumberCell(gridStats_, r, 0, l.games);
+        PutNumberCell(gridStats_, r, 1, l.wins);
+        PutNumberCell(gridStats_, r, 2, l.losses);
+        PutNumberCell(gridStats_, r, 3, l.margin);
     }
     bestRun_ = p.BestRun;
     GetRun();
@@ -395,12 +363,12 @@ void FrmScoreStat::GetRun() {
     const auto lines = RunLinesOf(bestRun_, parts_.g.StatsTable);
     for (int r = 0; r < 4; ++r) {
         for (int c = 0; c < 4; ++c) {
-            PutNumber(gridRun_, r, c,
-                      lines[static_cast<size_t>(r)].allTime[static_cast<size_t>(c)]);
-            PutNumber(gridRun_, r, 5 + c,
-                      lines[static_cast<size_t>(r)].current[static_cast<size_t>(c)]);
+            PutNumberCell(gridRun_, r, c,
+                          lines[static_cast<size_t>(r)].allTime[static_cast<size_t>(c)]);
+            PutNumberCell(gridRun_, r, 5 + c,
+                          lines[static_cast<size_t>(r)].current[static_cast<size_t>(c)]);
         }
-        Put(gridRun_, r, 4, "", Qt::AlignCenter);
+        PutCell(gridRun_, r, 4, "", Qt::AlignCenter);
     }
 }
 
