@@ -22,8 +22,8 @@ class FrmRulesNET : public QDialog {
                 QWidget* parent = nullptr);
 
     // Shows it modally; true when the caller has a new layout to apply (CancelFlag clear).
-    static bool Run(Engine& engine, int faceDeck,
-                    std::function<void(const std::string&)> showHelp, QWidget* parent);
+    static bool Run(Engine& engine, int faceDeck, std::function<void(const std::string&)> showHelp,
+                    QWidget* parent);
     bool cancelled() const { return rules_.cancelled(); }
 
   private:

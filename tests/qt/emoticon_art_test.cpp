@@ -31,8 +31,8 @@ TEST(GifWriter, PicturesReadBackPixelForPixel) {
         for (int i = 0; i < c.colours; ++i)
             pic.palette.push_back(static_cast<std::uint32_t>(rng() & 0xFFFFFF));
         for (int i = 0; i < c.width * c.height; ++i)
-            pic.pixels.push_back(static_cast<std::uint8_t>(
-                c.width > 100 ? rng() % c.colours : (i / 3) % c.colours));
+            pic.pixels.push_back(
+                static_cast<std::uint8_t>(c.width > 100 ? rng() % c.colours : (i / 3) % c.colours));
         const QImage img = Decode(EncodeGif(pic));
         ASSERT_FALSE(img.isNull()) << c.width;
         ASSERT_EQ(img.size(), QSize(c.width, c.height));
@@ -54,9 +54,9 @@ TEST(Emoticons, EveryKeyAndShortcutNameIsShippedWithAClearBackground) {
     TestApp();
     QTemporaryDir dir;
     ASSERT_TRUE(WriteEmoticons(dir.path(), nullptr));
-    const QStringList wanted = {"Angry",    "Begging", "Crying",      "Dumb_Move", "Embarrassed",
-                                "Hotflash", "Grinning", "Skull",      "Mischievous", "Noose",
-                                "Sad",      "Wink",    "Shoot"};
+    const QStringList wanted = {"Angry",    "Begging",  "Crying", "Dumb_Move",   "Embarrassed",
+                                "Hotflash", "Grinning", "Skull",  "Mischievous", "Noose",
+                                "Sad",      "Wink",     "Shoot"};
     QImage sheet(32 * wanted.size(), 32, QImage::Format_ARGB32);
     sheet.fill(QColor(0x88, 0xAA, 0x88));
     QPainter p(&sheet);
