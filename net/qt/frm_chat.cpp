@@ -2,6 +2,7 @@
 
 #include <QCloseEvent>
 #include <QDateTime>
+#include <QDesktopServices>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QKeyEvent>
@@ -15,6 +16,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QUrl>
 #include <QVBoxLayout>
 #include <QWindow>
 
@@ -187,6 +189,29 @@ void FrmChat::Build() {
     strip->addWidget(imgIcon_);
     strip->addWidget(text2_, 1);
 
+    linkBar_ = new QWidget(this);
+    linkBar_->setObjectName("linkBar");
+    lblLink_ = new QLabel(linkBar_);
+    lblLink_->setObjectName("lblLink");
+    lblLink_->setTextFormat(Qt::PlainText);
+    auto* cmdOpenLink = NewButton("cmdOpenLink", "Open", linkBar_);
+    cmdOpenLink->setToolTip("Open this address in your web browser");
+    connect(cmdOpenLink, &QPushButton::clicked, this, [this] {
+        QDesktopServices::openUrl(QUrl(lblLink_->text(), QUrl::StrictMode));
+        linkBar_->hide();
+    });
+    auto* cmdDropLink = NewButton("cmdDropLink", "\u2715", linkBar_);
+    cmdDropLink->setToolTip("Don't open it");
+    cmdDropLink->setFixedWidth(kSmallButton + 4);
+    connect(cmdDropLink, &QPushButton::clicked, linkBar_, &QWidget::hide);
+    auto* link = new QHBoxLayout(linkBar_);
+    link->setContentsMargins(0, 0, 0, 0);
+    link->addWidget(new QLabel("Web address from your opponent:", linkBar_));
+    link->addWidget(lblLink_, 1);
+    link->addWidget(cmdOpenLink);
+    link->addWidget(cmdDropLink);
+    linkBar_->hide();
+
     auto* command1 = NewButton("Command1", "Send", this);
     command1->setFocusPolicy(Qt::NoFocus);
     connect(command1, &QPushButton::clicked, this, [this] {
@@ -223,6 +248,7 @@ void FrmChat::Build() {
     all->setSpacing(4);
     all->addLayout(title);
     all->addWidget(text1_, 1);
+    all->addWidget(linkBar_);
     all->addLayout(phrases);
     all->addLayout(input);
 }
@@ -264,6 +290,11 @@ void FrmChat::Refresh() {
 void FrmChat::ShowLine(const std::string& line) {
     room_.ShowLine(line);
     Refresh();
+}
+
+void FrmChat::OfferLink(const std::string& url) {
+    lblLink_->setText(Q(url));
+    linkBar_->show();
 }
 
 void FrmChat::SetHistory(const std::string& text) {

@@ -37,6 +37,9 @@ class FrmChat : public QWidget {
     ChatRoom& room() { return room_; }
     // A line from the chat-line layer: shown in the history (and the log).
     void ShowLine(const std::string& line);
+    // A web address from a peer, offered under the history to be opened with a click; it is
+    // never opened by itself.
+    void OfferLink(const std::string& url);
     // Replaces the history (the host's own address is shown this way).
     void SetHistory(const std::string& text);
     // Keeps the window above every other window, or makes it an ordinary one brought to the
@@ -74,6 +77,8 @@ class FrmChat : public QWidget {
     QPushButton* cmdShowSounds_ = nullptr;
     QPushButton* cmdIcon_ = nullptr;
     QPushButton* cmdOnTop_ = nullptr;
+    QWidget* linkBar_ = nullptr;
+    QLabel* lblLink_ = nullptr;
     std::array<QPushButton*, 21> cmdChat_{};
     std::string shownHistory_;
 };

@@ -100,6 +100,15 @@ TEST_F(ChatWindow, MarkupFromAPeerIsShownAsTheTextItIs) {
     auto* history = Find<QPlainTextEdit>(form, "Text1");
     EXPECT_EQ(history->document()->lastBlock().text().toStdString(), hostile);
     EXPECT_FALSE(history->document()->toHtml().contains("<img"));
+
+    form.OfferLink("https://example.org/a<b>");
+    auto* link = Find<QLabel>(form, "lblLink");
+    EXPECT_TRUE(Find<QWidget>(form, "linkBar")->isVisible());
+    EXPECT_EQ(link->text(), "https://example.org/a<b>");
+    EXPECT_EQ(link->textFormat(), Qt::PlainText);
+    SaveRender(form.grab().toImage(), "frm_chat_link");
+    Find<QPushButton>(form, "cmdDropLink")->click();
+    EXPECT_FALSE(Find<QWidget>(form, "linkBar")->isVisible());
 }
 
 TEST_F(ChatWindow, EmoticonFromTheListSitsBesideTheInputUntilBackspaceOrSend) {
