@@ -3,25 +3,11 @@
 #include <gtest/gtest.h>
 
 #include "engine/headless/headless_services.h"
+#include "fake_chat_link.h"
 #include "platform/file_util.h"
 #include "temp_folder.h"
 
 namespace {
-
-class FakeLink : public ChatLink {
-  public:
-    ChatContext Context() const override { return context; }
-    bool SendChat(const std::string& line) override {
-        sent.push_back(line);
-        return reaches;
-    }
-    void AvatarSlap() override { ++slaps; }
-
-    ChatContext context{"Ann", "Bob", "84", 1};
-    bool reaches = true;
-    std::vector<std::string> sent;
-    int slaps = 0;
-};
 
 struct ChatFixture {
     TempProgramFolder dir;
@@ -29,7 +15,7 @@ struct ChatFixture {
     ScriptedDialogs dialogs{log};
     RecordingSounds sounds{log};
     ChatSeq seq;
-    FakeLink link;
+    FakeChatLink link;
     ChatSoundSet sets{};
     ChatRoom room{dir.path(), link, sounds, dialogs, seq};
 

@@ -14,23 +14,11 @@
 #include "engine/headless/headless_services.h"
 #include "net/qt/emoticon_art.h"
 #include "platform/file_util.h"
+#include "tests/core/fake_chat_link.h"
 #include "tests/core/temp_folder.h"
 #include "tests/qt/qt_test_app.h"
 
 namespace {
-
-class FakeLink : public ChatLink {
-  public:
-    ChatContext Context() const override { return context; }
-    bool SendChat(const std::string& line) override {
-        sent.push_back(line);
-        return true;
-    }
-    void AvatarSlap() override { ++slaps; }
-    ChatContext context{"Ann", "Bob", "84", 1};
-    std::vector<std::string> sent;
-    int slaps = 0;
-};
 
 struct ChatWindow : ::testing::Test {
     QApplication& app = TestApp();
@@ -40,7 +28,7 @@ struct ChatWindow : ::testing::Test {
     RecordingSounds sounds{log};
     ChatSeq seq;
     ChatSoundSet sets{};
-    FakeLink link;
+    FakeChatLink link;
 
     ChatWindow() {
         WriteEmoticons(QString::fromStdString(dir.File("Icons")), nullptr);
@@ -51,12 +39,6 @@ struct ChatWindow : ::testing::Test {
         parts.phrases[3] = "Good luck!";
         parts.opponents = {"Bob", "", ""};
         return parts;
-    }
-    template <class W>
-    static W* Find(QWidget& form, const char* name) {
-        W* w = form.findChild<W*>(name);
-        EXPECT_TRUE(w) << name;
-        return w;
     }
     static void Type(QWidget* w, const QString& text) {
         for (QChar c : text) {

@@ -25,12 +25,6 @@ struct HostRulesWindow : ::testing::Test {
         g.IsHost = 1;
         g.PeerVersion = "84";
     }
-    template <class W>
-    static W* Find(QWidget& form, const char* name) {
-        W* w = form.findChild<W*>(name);
-        EXPECT_TRUE(w) << name;
-        return w;
-    }
 };
 
 }  // namespace

@@ -44,12 +44,6 @@ struct NetScoresWindow : ::testing::Test {
         WriteAllRecords(dir.File("users/Bob_2.ran"),
                         std::vector<ScoreRecord>{Row("Bob", 1, 0, -3, 2), Row("Ann", 1, 1, 3, 2)});
     }
-    template <class W>
-    static W* Find(QWidget& form, const char* name) {
-        W* w = form.findChild<W*>(name);
-        EXPECT_TRUE(w) << name;
-        return w;
-    }
     static QString Cell(QWidget& form, int row, int column) {
         auto* item = Find<QTableWidget>(form, "GridNET")->item(row, column);
         return item ? item->text() : QString();
