@@ -1,5 +1,3 @@
-#include <algorithm>
-
 #include "engine/engine.h"
 #include "platform/vb_strings.h"
 
@@ -69,7 +67,7 @@ void Engine::Game_New() {
     if (g.SampleGamesOn) {
         const double stored =
             sv.settings ? Val(sv.settings->GetSetting(kSampleSection, kSampleKey, "0")) : 0;
-        g.SampleGameNumber = static_cast<i16>(std::clamp(static_cast<int>(stored), 0, 10));
+        g.SampleGameNumber = static_cast<i16>(ClampToInt(stored, 0, 10));
         if (g.SampleGameNumber >= 10) {
             g.SampleGameNumber = 0;
             if (sv.settings) sv.settings->SaveSetting(kSampleSection, kSampleKey, Str(0));

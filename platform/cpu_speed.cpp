@@ -5,6 +5,10 @@
 
 #include "platform/vb_strings.h"
 
+namespace {
+constexpr int kMaxMhz = 1'000'000;
+}
+
 long ReadCpuMhz(const char* root) {
     const std::string base = root;
     std::ifstream freq(base + "/sys/devices/system/cpu/cpu0/cpufreq/cpuinfo_max_freq");
@@ -15,7 +19,7 @@ long ReadCpuMhz(const char* root) {
     while (std::getline(info, line)) {
         if (line.rfind("cpu MHz", 0) != 0) continue;
         auto colon = line.find(':');
-        if (colon != std::string::npos) return static_cast<long>(Val(line.substr(colon + 1)));
+        if (colon != std::string::npos) return ClampToInt(Val(line.substr(colon + 1)), 0, kMaxMhz);
     }
     return 0;
 }

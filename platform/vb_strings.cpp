@@ -85,3 +85,9 @@ std::string UCase(std::string_view text) {
     for (char& c : s) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
     return s;
 }
+
+int ClampToInt(double x, int lo, int hi) {
+    if (!(x >= lo)) return lo;  // also NaN
+    if (x >= hi) return hi;
+    return static_cast<int>(x);
+}

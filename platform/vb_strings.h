@@ -22,5 +22,9 @@ double Val(std::string_view text);
 // The text in capitals (ASCII letters), for the comparisons of names that ignore case.
 std::string UCase(std::string_view text);
 
+// A number read from a file, a setting or a peer, held within lo..hi before it becomes an
+// integer (converting one out of the integer's range is undefined); not a number gives lo.
+int ClampToInt(double x, int lo, int hi);
+
 // Trims blanks (only blanks, as the runtime's Trim does) from both ends.
 std::string Trim(std::string_view text);

@@ -44,6 +44,21 @@ TEST_F(NewGameTest, SampleGamesDealTenFixedGamesThenTheTipsBox) {
     for (size_t i = 1; i < walk.size(); ++i) EXPECT_NE(walk[i], walk[i - 1]);
 }
 
+// A damaged stored number counts as the nearest one the walk knows: far above ten ends the
+// round of ten games, below nothing starts it again.
+TEST_F(NewGameTest, ADamagedSampleGameNumberIsHeldToTheWalk) {
+    g.SampleGamesOn = VbTrue;
+    for (const char* stored : {"1e10", "-1e10", "x"}) {
+        h.settings.SaveSetting("Settings9", "Tutorial", stored);
+        h.dialogs.lastTitle.clear();
+        e.Game_New();
+        const bool roundOver = std::string(stored) == "1e10";
+        EXPECT_EQ(h.dialogs.lastTitle, roundOver ? "Sample Games" : "") << stored;
+        EXPECT_EQ(h.settings.GetSetting("Settings9", "Tutorial", ""), Str(roundOver ? 0 : 1))
+            << stored;
+    }
+}
+
 TEST_F(NewGameTest, AnOpponentAboutToWinAsksFirst) {
     struct Case {
         i16 human, opp;

@@ -1,10 +1,13 @@
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <fstream>
 #include <thread>
 
 #include "platform/cpu_speed.h"
 #include "platform/pause.h"
 #include "platform/vb_random.h"
+#include "temp_folder.h"
 
 TEST(VbRandom, IsRepeatableAfterANegativeArgumentAndSeed) {
     auto sequence = [](double seed) {
@@ -110,4 +113,14 @@ TEST(CpuSpeed, MapsTheClockToAnAnimationSpeed) {
     } cases[] = {{0, 20}, {849, 20}, {850, 45}, {1799, 45}, {1800, 70}, {2399, 70}, {2400, 95}};
     for (auto c : cases) EXPECT_EQ(AnimationSpeedForMhz(c.mhz), c.speed) << c.mhz;
     EXPECT_EQ(ReadCpuMhz("/nonexistent-root"), 0);
+
+    // The processor list as the system writes it, and damaged.
+    TempProgramFolder root;
+    std::filesystem::create_directories(root.File("proc"));
+    for (auto [line, mhz] : {std::pair{"cpu MHz\t\t: 2400.125", 2400L},
+                             {"cpu MHz\t\t: 1e30", 1'000'000L},
+                             {"cpu MHz\t\t: -5", 0L}}) {
+        std::ofstream(root.File("proc/cpuinfo")) << "processor\t: 0\n" << line << "\n";
+        EXPECT_EQ(ReadCpuMhz(root.path().c_str()), mhz) << line;
+    }
 }
