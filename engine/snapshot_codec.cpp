@@ -1,11 +1,11 @@
 #include "engine/snapshot_codec.h"
 
-#include <algorithm>
 #include <sstream>
 
 #include "engine/cards.h"
 #include "engine/clear_table.h"
 #include "engine/conservation.h"
+#include "engine/engine.h"
 #include "engine/opp_swap.h"
 #include "engine/turn_order.h"
 #include "platform/vb_strings.h"
@@ -107,9 +107,10 @@ bool OneOf(i16 v, std::initializer_list<i16> allowed) {
 }
 
 // Every card pair the restore copies must name no card past the decks and carry its rank, so
-// that no stale entry can index outside the game's arrays.
+// that no stale entry can index outside the game's arrays; an empty place has no rank either,
+// since the game finds its cards by rank and the card check counts them by id.
 bool PairOk(i16 id, i16 rank, int numCards) {
-    if (id == 0) return rank >= 0 && rank <= kKing;
+    if (id == 0) return rank == 0;
     return id >= 1 && id <= numCards && rank == RankOf(id);
 }
 
@@ -134,7 +135,7 @@ std::string CheckPairs(const Rec& r) {
     }
     for (int k = 1; k <= r.NumCenters; ++k)
         for (int n = 1; n <= 12; ++n)
-            if (r.Center[kId][k][n] != 0 && bad(r.Center[kId][k][n], r.Center[kRank][k][n]))
+            if (bad(r.Center[kId][k][n], r.Center[kRank][k][n]))
                 return "a center-pile card is damaged";
     return "";
 }
@@ -223,6 +224,10 @@ void RecordToState(const GameStateRecord& r, Game& g) {
         for (int n = 1; n <= 12; ++n) MarkSeen(g, g.Center[kId][k][n]);
         g.CenterCount[k] = r.CenterCount[k];
     }
+    // The count of the hand on turn is the cards it holds: a counter at odds with them would
+    // leave the turn with no refill and no discard.
+    const bool seatOnTurn = g.Pturn >= 2 && g.Pturn <= kMaxPlayers;
+    g.HandCount = CountHand(seatOnTurn ? g.Opp[g.Pturn - 1].Cards : g.HumanCards);
 }
 
 std::string StatsTitle(const Game& g) {
@@ -238,6 +243,6 @@ void StatsFromTitle(const std::string& title, Game& g) {
     for (int c = 0; c <= 5; ++c) {
         word.clear();
         words >> word;
-        g.StatsTable[1][c] = static_cast<i16>(std::clamp(Val(word), 0.0, 32767.0));
+        g.StatsTable[1][c] = static_cast<i16>(ClampToInt(Val(word), 0, 32767));
     }
 }

@@ -5,6 +5,7 @@
 
 #include <functional>
 
+#include "engine/engine.h"
 #include "engine/game_records.h"
 #include "engine/headless/headless_services.h"
 #include "engine/opp_swap.h"
@@ -39,6 +40,7 @@ void PlayKing(Game& g) {
     g.Center[kId][1][n] = g.HumanCards[kId][2];
     g.Center[kRank][1][n] = kKing;
     g.HumanCards[kId][2] = g.HumanCards[kRank][2] = 0;
+    --g.HandCount;
     ++g.StatsTable[1][1];
 }
 
@@ -258,6 +260,20 @@ TEST(Snapshot, TheHoldImageIsHiddenOnlyOverTheLastSideCard) {
     }
 }
 
+// The hand count of the player on turn is taken from the cards: a record whose counter is at
+// odds with the hand still plays on, refilling when the hand runs out.
+TEST(Snapshot, TheRestoredHandCountIsTheCardsInTheHandOnTurn) {
+    for (const i16 stored : {0, 2, 5}) {
+        Table t;
+        ASSERT_EQ(CountHand(t.g.HumanCards), 4);
+        GameStateRecord rec;
+        GameToRecord(t.g, rec);
+        rec.HandCount = stored;
+        ASSERT_TRUE(t.records.RestorePosition(rec));
+        EXPECT_EQ(t.g.HandCount, 4) << stored;
+    }
+}
+
 TEST(Snapshot, EveryDamagedRecordIsRefusedAndTheGameIsUntouched) {
     struct Damage {
         const char* name;
@@ -295,6 +311,14 @@ TEST(Snapshot, EveryDamagedRecordIsRefusedAndTheGameIsUntouched) {
         {"stale id past the decks", [](GameStateRecord& r) { r.Used[kId][100] = 500; },
          "not a card"},
         {"wild counter", [](GameStateRecord& r) { r.Wild(3) = -4; }, "wild"},
+        // Empty places carry no rank: the game would find a card there that the check never
+        // counted.
+        {"rank in an empty hand slot", [](GameStateRecord& r) { r.Cards[0][kRank][6] = 5; },
+         "visible card"},
+        {"rank past a side pile", [](GameStateRecord& r) { r.Side[1][kRank][26] = 7; },
+         "side-pile card"},
+        {"rank past a center pile", [](GameStateRecord& r) { r.Center[kRank][1][12] = 12; },
+         "center-pile card"},
     };
     Table saved;
     GameStateRecord good;
