@@ -43,24 +43,26 @@ void AppendUtf8(std::string& out, char32_t cp) {
     }
 }
 
-// Decodes one UTF-8 sequence at `i`; a malformed byte reads as itself (Latin-1).
+// Stands for a byte that starts no valid UTF-8 sequence; it is written as "?".
+constexpr char32_t kInvalid = 0xFFFD;
+
+// Decodes one UTF-8 sequence at `i`. Anything malformed (a stray continuation byte, a sequence
+// cut short, an overlong form such as C0 AF for "/", a surrogate, a value past U+10FFFF) gives
+// kInvalid for its first byte, and decoding goes on at the next.
 char32_t NextCodePoint(std::string_view s, size_t& i) {
-    unsigned char c = static_cast<unsigned char>(s[i]);
-    size_t extra = c >= 0xF0 ? 3 : c >= 0xE0 ? 2 : c >= 0xC0 ? 1 : 0;
-    if (extra == 0 || i + extra >= s.size()) {
-        ++i;
-        return c;
-    }
+    const unsigned char c = static_cast<unsigned char>(s[i++]);
+    if (c < 0x80) return c;
+    const size_t extra = c >= 0xF0 ? 3 : c >= 0xE0 ? 2 : c >= 0xC0 ? 1 : 0;
+    if (extra == 0 || i + extra > s.size()) return kInvalid;
     char32_t cp = c & (0x3F >> extra);
-    for (size_t k = 1; k <= extra; ++k) {
-        unsigned char cc = static_cast<unsigned char>(s[i + k]);
-        if ((cc & 0xC0) != 0x80) {
-            ++i;
-            return c;
-        }
+    for (size_t k = 0; k < extra; ++k) {
+        const unsigned char cc = static_cast<unsigned char>(s[i + k]);
+        if ((cc & 0xC0) != 0x80) return kInvalid;
         cp = (cp << 6) | (cc & 0x3F);
     }
-    i += extra + 1;
+    static constexpr char32_t kShortest[4] = {0, 0x80, 0x800, 0x10000};
+    if (cp < kShortest[extra] || (cp >= 0xD800 && cp <= 0xDFFF) || cp > 0x10FFFF) return kInvalid;
+    i += extra;
     return cp;
 }
 

@@ -6,7 +6,8 @@
 #include <string>
 #include <string_view>
 
-// UTF-8 to Windows-1252; a character the code page lacks becomes '?'.
+// UTF-8 to Windows-1252; a character the code page lacks becomes '?', and so does every byte
+// of malformed UTF-8.
 std::string ToCp1252(std::string_view utf8);
 // Windows-1252 to UTF-8; the five unassigned bytes map to the code points of the same value.
 std::string FromCp1252(std::string_view bytes);

@@ -40,6 +40,30 @@ TEST(TextCodec, RoundTripsWindows1252) {
     EXPECT_EQ(ToCp1252("\xE4\xB8\xAD"), "?");  // not in the code page
 }
 
+// Malformed UTF-8 never turns into another character on disk: each of its bytes is written
+// as "?", and what follows is read as usual.
+TEST(TextCodec, MalformedUtf8BecomesQuestionMarks) {
+    struct Case {
+        const char* name;
+        std::string in, out;
+    } cases[] = {
+        {"overlong slash",
+         "a\xC0\xAF"
+         "b",
+         "a??b"},
+        {"overlong in three bytes", "\xE0\x80\xAF", "???"},
+        {"stray continuation", "\x80x", "?x"},
+        {"cut short", "x\xC3", "x?"},
+        {"cut short before text", "\xE2\x82z", "??z"},
+        {"surrogate", "\xED\xA0\x80", "???"},
+        {"past the last code point", "\xF4\x90\x80\x80", "????"},
+        {"no such lead byte", "\xFF\xF8", "??"},
+        {"Latin-1 letter", "caf\xE9", "caf?"},
+        {"valid neighbours", "\xC3\xA9\xC0\xE2\x82\xAC", "\xE9?\x80"},
+    };
+    for (const Case& c : cases) EXPECT_EQ(ToCp1252(c.in), c.out) << c.name;
+}
+
 TEST(TextCodec, FixedFieldsArePaddedAndTrimmed) {
     std::uint8_t field[8];
     PutFixedText(field, "Brivo");
