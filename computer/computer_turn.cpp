@@ -24,6 +24,7 @@ void ComputerPlayer::ComputerTurn() {
         OppSwap(g, player - 1, false, sv.board);
         if (sv.status) sv.status->ShowOppStatus(player - 1);
         Say(1, g.CurName + "'s turn");
+        if (g.TutorialOn && sv.window) sv.window->TutorialTurnStarting();
         if (online) {
             if (!RemoteTurn()) return;
         } else {

@@ -149,7 +149,10 @@ void Engine::Player_Move() {
     if (g.AbortTurn == 1) return;
     if (g.AbortTurn == 2) g.AbortTurn = 0;
     if (sv.records) sv.records->SaveMove();
-    if (!g.TutorialOn) EnableHuman(true, 1, 10);
+    if (!g.TutorialOn)
+        EnableHuman(true, 1, 10);
+    else if (sv.window)
+        sv.window->TutorialCardPlayed();
 }
 
 // The opponent whose side card the pile just passed remarks on it, in its own words.

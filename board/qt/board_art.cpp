@@ -96,25 +96,61 @@ QImage CenterAreaImage(bool wood, QSize size, qreal dpr) {
     return img;
 }
 
+namespace {
+
+// A block arrow pointing right within `w` x `h`: a shaft of half the height from `tail`, a head
+// from `neck` to the right edge.
+struct ArrowLook {
+    double w, h, tail, neck;
+    QColor light, dark, edge;
+    double edgeWidth;
+};
+
+void PaintArrow(QPainter& p, const ArrowLook& a, const QLinearGradient& shade) {
+    const double mid = a.h / 2, shaft = a.h / 4;
+    QPainterPath arrow;
+    arrow.moveTo(a.tail, mid - shaft);
+    arrow.lineTo(a.neck, mid - shaft);
+    arrow.lineTo(a.neck, 1);
+    arrow.lineTo(a.w - 1, mid);
+    arrow.lineTo(a.neck, a.h - 1);
+    arrow.lineTo(a.neck, mid + shaft);
+    arrow.lineTo(a.tail, mid + shaft);
+    arrow.closeSubpath();
+    QLinearGradient g = shade;
+    g.setColorAt(0, a.light);
+    g.setColorAt(1, a.dark);
+    p.setPen(QPen(a.edge, a.edgeWidth));
+    p.setBrush(g);
+    p.drawPath(arrow);
+}
+
+}  // namespace
+
 QImage TurnMarker(qreal dpr) {
     QImage img = BlankImage(32, 22, dpr);
     QPainter p(&img);
     p.setRenderHint(QPainter::Antialiasing);
-    QPainterPath arrow;
-    arrow.moveTo(2, 7);
-    arrow.lineTo(18, 7);
-    arrow.lineTo(18, 1);
-    arrow.lineTo(31, 11);
-    arrow.lineTo(18, 21);
-    arrow.lineTo(18, 15);
-    arrow.lineTo(2, 15);
-    arrow.closeSubpath();
-    QLinearGradient g(0, 0, 0, 22);
-    g.setColorAt(0, QColor(0xFF, 0xE0, 0x60));
-    g.setColorAt(1, QColor(0xE0, 0x90, 0x10));
-    p.setPen(QPen(QColor(0x60, 0x30, 0x00), 1.2));
-    p.setBrush(g);
-    p.drawPath(arrow);
+    const ArrowLook look{
+        32, 22, 2, 18, QColor(0xFF, 0xE0, 0x60), QColor(0xE0, 0x90, 0x10), QColor(0x60, 0x30, 0x00),
+        1.2};
+    PaintArrow(p, look, QLinearGradient(0, 0, 0, 22));
+    return img;
+}
+
+QImage TipPointer(bool up, qreal dpr) {
+    QImage img = BlankImage(32, 32, dpr);
+    QPainter p(&img);
+    p.setRenderHint(QPainter::Antialiasing);
+    // Drawn pointing right; the upward one is the same arrow turned.
+    if (up) {
+        p.translate(0, 32);
+        p.rotate(-90);
+    }
+    const ArrowLook look{
+        32, 32, 1, 16, QColor(0xFF, 0x70, 0x50), QColor(0xD0, 0x10, 0x10), QColor(0x50, 0x00, 0x00),
+        1.5};
+    PaintArrow(p, look, QLinearGradient(0, 0, 32, 0));
     return img;
 }
 

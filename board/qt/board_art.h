@@ -15,4 +15,6 @@ QImage SkinImage(bool wood, QSize size, qreal dpr);
 // The frame behind the center piles at its design size.
 QImage CenterAreaImage(bool wood, QSize size, qreal dpr);
 QImage TurnMarker(qreal dpr);
+// The tutorial's pointer: pointing right (imgTip) or up (imgTipUp), 32 x 32.
+QImage TipPointer(bool up, qreal dpr);
 QImage MenuBarImage(bool wood, QSize size, qreal dpr);

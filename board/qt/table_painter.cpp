@@ -138,6 +138,10 @@ void PaintImage(QPainter& p, const TableScene& s, const std::string& key, const 
                    }));
     } else if (key == "imgCenter") {
         p.drawImage(r.topLeft(), NamedPicture(c.Picture, s, c));
+    } else if (key == "imgTip" || key == "imgTipUp") {
+        const bool up = key == "imgTipUp";
+        p.drawImage(r, s.pictures.Memo(up ? "tip up" : "tip",
+                                       [&] { return TipPointer(up, s.pictures.dpr()); }));
     }
 }
 
@@ -197,7 +201,9 @@ void PaintTable(QPainter& p, const TableScene& s) {
     for (const Control* ctl : front) PaintCardBox(p, s, *ctl);
     for (const Control& ctl : s.form.Controls) {
         if (!ctl.second.Visible) continue;
-        if (ctl.first == "picPanel") PaintImage(p, s, ctl.first, ctl.second);
+        // The panel and the tutorial's pointers stand above the cards.
+        if (ctl.first == "picPanel" || ctl.first == "imgTip" || ctl.first == "imgTipUp")
+            PaintImage(p, s, ctl.first, ctl.second);
         if (s.drawTexts && ctl.second.Kind == ControlKind::CommandButton)
             PaintButton(p, ctl.second);
     }

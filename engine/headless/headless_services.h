@@ -159,6 +159,8 @@ class RecordingWindow : public WindowPort {
         if (onMenuNewGame) onMenuNewGame();
     }
     void TutorialTurnOver() override { log_.Add("TutorialTurnOver"); }
+    void TutorialTurnStarting() override { log_.Add("TutorialTurnStarting"); }
+    void TutorialCardPlayed() override { log_.Add("TutorialCardPlayed"); }
     void DealButtonClick() override { log_.Add("DealButtonClick"); }
     std::function<void()> onMenuNewGame;
     void Flash(const std::string& personalityName) override {

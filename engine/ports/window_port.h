@@ -26,6 +26,10 @@ class WindowPort {
     virtual void DealButtonClick() {}
     // In the tutorial: the computer's turn is over and the tutorial waits for its Next button.
     virtual void TutorialTurnOver() = 0;
+    // In the tutorial: a computer player's turn starts (the pointers go, Back waits).
+    virtual void TutorialTurnStarting() {}
+    // In the tutorial: the player laid a card on a center pile, and Next may go on.
+    virtual void TutorialCardPlayed() {}
     // The winning personality's end-of-game show, and the card animation after the human's win.
     virtual void Flash(const std::string& personalityName) = 0;
     virtual void AnimateCardsFlow(int style) = 0;

@@ -108,8 +108,12 @@ TEST(TutorialShipped, EveryMoveTheStepsAskForCanBeMade) {
         t.g.PickSlot = static_cast<i16>(d.N1);
         if (d.L2 == 'H' && d.N1 <= kLastHandSlot) {
             t.g.DropSlot = kFirstHoldSlot;
+            t.h.log.Clear();
             t.e.Player_EndTurn();
             EXPECT_EQ(t.g.Pturn, 1) << "the computer's turn came back";
+            // The tutorial hears of the computer's turn at its start and its end.
+            EXPECT_TRUE(t.h.log.Contains("TutorialTurnStarting"));
+            EXPECT_TRUE(t.h.log.Contains("TutorialTurnOver"));
             EXPECT_GT(t.g.HumanSideCount, 0);
             EXPECT_GT(t.g.Opp[1].SideCount, 0);
         } else {
@@ -117,8 +121,12 @@ TEST(TutorialShipped, EveryMoveTheStepsAskForCanBeMade) {
             ASSERT_FALSE(fits.empty()) << "the card does not fit";
             const int before = t.g.HumanSideCount;
             t.g.PileSel = static_cast<i16>(fits.front());
+            t.h.log.Clear();
             t.e.Player_Move();
             EXPECT_EQ(t.g.HumanSideCount, before - (d.N1 == kSideSlot ? 1 : 0));
+            // The card laid lets the tutorial go on; the player's piles stay as the step set them.
+            EXPECT_TRUE(t.h.log.Contains("TutorialCardPlayed"));
+            EXPECT_FALSE(t.h.log.Contains("EnableHumanPiles 1 1-10"));
         }
         EXPECT_EQ(CheckConservation(t.g), "");
     }
