@@ -174,9 +174,11 @@ bool Profiles::OpenPlayerPrefs(bool load) {
         ps_.PlayerPrefs = rec;
     } else if (ps_.PlayerRecNum >= 2) {
         // A new player: a copy of the template, always added after the last record.
-        file->push_back(header);
+        // A copy first: adding to the list may move the header it refers to.
+        const PrefsRecord fresh = header;
+        file->push_back(fresh);
         ps_.PlayerRecNum = static_cast<i16>(file->size());
-        ps_.PlayerPrefs = header;
+        ps_.PlayerPrefs = fresh;
     } else {
         target_.Beep();  // nobody signed in: only the header is written
     }
