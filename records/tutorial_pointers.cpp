@@ -1,5 +1,7 @@
 #include "records/tutorial_pointers.h"
 
+#include <algorithm>
+
 namespace {
 
 ControlGeom* Pointer(TableLayout& t, const char* name) {
@@ -12,7 +14,8 @@ void PointAtCenterArea(TableLayout& t) {
     ControlGeom* tip = Pointer(t, "imgTip");
     if (!tip || !t.Form().IsLoaded("imgCenter")) return;
     const ControlGeom& center = t.Ctl("imgCenter");
-    tip->Left = center.Left - tip->Width;
+    // Beside the area, though never off the table's left edge.
+    tip->Left = std::max(0.0, center.Left - tip->Width);
     tip->Top = center.Top + (center.Height - tip->Height) / 2;
     tip->Visible = true;
 }

@@ -4,12 +4,15 @@
 #include <filesystem>
 
 #include "board/qt/board_shell.h"
+#include "board/qt/table_view.h"
+#include "mainwindow/program_version.h"
 #include "mainwindow/qt/main_window.h"
 #include "mainwindow/qt/main_window_calls.h"
 #include "mainwindow/qt/window_profile_target.h"
 #include "mainwindow/startup_texts.h"
 #include "platform/program_folder.h"
 #include "records/profiles.h"
+#include "records/qt/records_windows.h"
 
 AppRoot::AppRoot(std::string appFolder) : appFolder_(std::move(appFolder)) {
     game_.AppFolder = appFolder_;
@@ -23,17 +26,26 @@ AppRoot::AppRoot(std::string appFolder) : appFolder_(std::move(appFolder)) {
     services_.turns = &computer_;
     services_.window = &windowPort_;
 
-    board_ = std::make_unique<BoardShell>(
-        BoardShellParts{game_, looks_, 15360, false, clock_, pump_, &sounds_, &dialogs_,
-                        appFolder_},
-        &window_);
+    board_ = std::make_unique<BoardShell>(BoardShellParts{game_, looks_, 15360, false, clock_,
+                                                          pump_, &sounds_, &dialogs_, appFolder_},
+                                          &window_);
     services_.board = board_->board.get();
-    profileTarget_ = std::make_unique<WindowProfileTarget>(ProfileTargetParts{
-        game_, engine_, records_, state_, window_, *board_, looks_, services_});
+    profileTarget_ = std::make_unique<WindowProfileTarget>(
+        ProfileTargetParts{game_, engine_, records_, state_, window_, *board_, looks_, services_});
     profiles_ = std::make_unique<Profiles>(records_.Profile(), *profileTarget_, appFolder_);
-    MainWindowCalls calls = ConnectMainWindowCalls(MainWindowCallParts{
-        game_, state_, services_, window_, *board_, looks_, *profiles_, records_.Profile(),
-        *profileTarget_});
+    RecordsWindowsParts windows{game_, records_, records_.Profile(), services_};
+    windows.window = &window_;
+    windows.layout = &board_->layout;
+    windows.looks = &looks_;
+    windows.repaintTable = [this] { board_->view->update(); };
+    windows.versionMajor = kVersionMajor;
+    windows.versionMinor = kVersionMinor;
+    windows.versionRevision = kVersionRevision;
+    recordsWindows_ = std::make_unique<RecordsWindows>(std::move(windows));
+    windowPort_.ConnectRecordsWindows(*recordsWindows_);
+    MainWindowCalls calls = ConnectMainWindowCalls(
+        MainWindowCallParts{game_, state_, services_, window_, *board_, looks_, *profiles_,
+                            records_.Profile(), *profileTarget_, *recordsWindows_});
     main_ = std::make_unique<MainWindow>(
         MainWindowParts{game_, state_, services_, window_, *board_, looks_}, std::move(calls));
 }
@@ -44,6 +56,7 @@ AppRoot::~AppRoot() = default;
 bool AppRoot::Start(const std::vector<std::string>& args, const std::string& stagedFolder) {
     const bool existedBefore = std::filesystem::exists(appFolder_);
     if (!ClaimProgramFolder(lock_, appFolder_, dialogs_)) return false;
+    recordsWindows_->SetStagedFolder(stagedFolder);
     const ProgramFolderResult folder = SyncProgramFolder(stagedFolder, appFolder_);
     if (!folder.error.empty()) {
         dialogs_.MsgBox("Unable to start Quorvane!\n" + folder.error, mb::Critical,

@@ -14,9 +14,9 @@
 #include "engine/services.h"
 #include "mainwindow/instance_lock.h"
 #include "mainwindow/main_window_state.h"
-#include "mainwindow/quiet_ports.h"
 #include "mainwindow/qt/frm_brivo.h"
 #include "mainwindow/qt/main_window_port.h"
+#include "mainwindow/quiet_ports.h"
 #include "platform/pause.h"
 #include "platform/qt/qt_dialogs.h"
 #include "platform/qt/qt_event_pump.h"
@@ -26,6 +26,7 @@
 class BoardShell;
 class MainWindow;
 class Profiles;
+class RecordsWindows;
 class WindowProfileTarget;
 
 class AppRoot {
@@ -67,5 +68,6 @@ class AppRoot {
     std::unique_ptr<BoardShell> board_;
     std::unique_ptr<WindowProfileTarget> profileTarget_;
     std::unique_ptr<Profiles> profiles_;
+    std::unique_ptr<RecordsWindows> recordsWindows_;
     std::unique_ptr<MainWindow> main_;
 };

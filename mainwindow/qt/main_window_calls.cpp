@@ -6,8 +6,8 @@
 #include "platform/file_util.h"
 #include "records/folder_lists.h"
 #include "records/preferences.h"
-#include "records/qt/frm_tip.h"
 #include "records/qt/frm_welcome.h"
+#include "records/qt/records_windows.h"
 
 namespace {
 // The picture the table shows, for the sign-in window's own background.
@@ -54,15 +54,10 @@ MainWindowCalls ConnectMainWindowCalls(MainWindowCallParts p) {
     // The profile tells the player itself when it cannot be written.
     c.savePlayerProfile = [p](std::string*) { return p.profiles.OpenPlayerPrefs(false); };
     c.signIn = [p] { return SignIn(p); };
-    c.showTips = [p] {
-        TipParts tip;
-        tip.appFolder = p.game.AppFolder;
-        tip.settings = p.services.settings;
-        tip.showAtStartup = true;
-        auto* window = new FrmTip(std::move(tip), &p.window);
-        window->setAttribute(Qt::WA_DeleteOnClose);
-        window->show();
-    };
+    // Start-up shows the tips only when its switch is on.
+    c.showTips = [p] { p.recordsWindows.ShowTips(true); };
+    c.showTutorial = [p] { p.recordsWindows.ShowTutorial(); };
+    c.tutorialOn = [p] { return p.recordsWindows.TutorialOn(); };
     c.fillProfileSettings = [p](SessionSettings& s) {
         s.FontColor = p.profileTarget.Kept().FontColor;
         s.FontBackdrop = VbBool(p.profileTarget.Kept().FontBackdrop);

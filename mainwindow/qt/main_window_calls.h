@@ -11,6 +11,7 @@
 
 class BoardShell;
 class FrmBrivo;
+class RecordsWindows;
 class WindowProfileTarget;
 
 struct MainWindowCallParts {
@@ -23,6 +24,7 @@ struct MainWindowCallParts {
     Profiles& profiles;
     ProfileState& profileState;
     WindowProfileTarget& profileTarget;
+    RecordsWindows& recordsWindows;
 };
 
 MainWindowCalls ConnectMainWindowCalls(MainWindowCallParts parts);

@@ -4,13 +4,28 @@
 #include <QTimer>
 
 #include "mainwindow/qt/frm_brivo.h"
+#include "records/qt/records_windows.h"
 
 QPushButton* MainWindowPort::DealButton() const {
     return window_.findChild<QPushButton*>("cmdDeal");
 }
 
 void MainWindowPort::ShowDealButton(bool visible) {
+    // The tutorial deals its own positions: the button stays away while it runs.
+    if (visible && records_ && records_->TutorialOn()) return;
     if (QPushButton* deal = DealButton()) deal->setVisible(visible);
+}
+
+void MainWindowPort::TutorialTurnOver() {
+    if (records_) records_->TutorialTurnOver();
+}
+
+void MainWindowPort::TutorialTurnStarting() {
+    if (records_) records_->TutorialTurnStarting();
+}
+
+void MainWindowPort::TutorialCardPlayed() {
+    if (records_) records_->TutorialCardPlayed();
 }
 
 void MainWindowPort::StopIdleTimer() {

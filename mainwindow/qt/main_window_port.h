@@ -5,10 +5,13 @@
 
 class FrmBrivo;
 class QPushButton;
+class RecordsWindows;
 
 class MainWindowPort : public WindowPort {
   public:
     explicit MainWindowPort(FrmBrivo& window) : window_(window) {}
+    // The tutorial hears through here what the game does.
+    void ConnectRecordsWindows(RecordsWindows& windows) { records_ = &windows; }
 
     void ReturnDraggedCard(int) override {}
     void ShowTurnMarker(int) override {}
@@ -17,7 +20,9 @@ class MainWindowPort : public WindowPort {
     void StopIdleTimer() override;
     void StartIdleTimer(int milliseconds) override;
     void MenuNewGame() override {}
-    void TutorialTurnOver() override {}
+    void TutorialTurnOver() override;
+    void TutorialTurnStarting() override;
+    void TutorialCardPlayed() override;
     void Flash(const std::string&) override {}
     void AnimateCardsFlow(int) override {}
     void DebugShowDeck() override {}
@@ -25,4 +30,5 @@ class MainWindowPort : public WindowPort {
   private:
     QPushButton* DealButton() const;
     FrmBrivo& window_;
+    RecordsWindows* records_ = nullptr;
 };

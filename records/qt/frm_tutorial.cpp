@@ -43,10 +43,6 @@ FrmTutorial::FrmTutorial(TutorialParts parts, QWidget* parent)
     lblTipText_->setObjectName("lblTipText");
     lblTipText_->setWordWrap(true);
     lblTipText_->setAlignment(Qt::AlignTop | Qt::AlignLeft);
-    lblTipText_->setMinimumSize(260, 170);
-    QFont text = lblTipText_->font();
-    text.setPointSizeF(text.pointSizeF() * 1.1);
-    lblTipText_->setFont(text);
 
     cmdBack_ = NewButton("cmdBack", "< &Back", this);
     cmdNextTip_ = NewButton("cmdNextTip", "&Next >", this);
@@ -69,6 +65,9 @@ FrmTutorial::FrmTutorial(TutorialParts parts, QWidget* parent)
     auto* all = new QVBoxLayout(this);
     all->addLayout(panel, 1);
     all->addLayout(buttons);
+
+    // 4200 x 4545 twips: narrow enough to stand beside the table without covering its piles.
+    setFixedSize(280, 303);
 
     endTimer_ = new QTimer(this);
     endTimer_->setInterval(100);

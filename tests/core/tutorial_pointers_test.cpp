@@ -26,6 +26,10 @@ TEST(TutorialPointers, StandBesideOrUnderWhatTheyPointAt) {
     EXPECT_EQ(tip.Left + tip.Width, t.Ctl("imgCenter").Left);
     EXPECT_EQ(tip.Top + tip.Height / 2, t.Ctl("imgCenter").Top + t.Ctl("imgCenter").Height / 2);
 
+    TableLayout narrow = FreshTable(2, 3, 0, 12200);
+    PointAtCenterArea(narrow);
+    EXPECT_GE(narrow.Ctl("imgTip").Left, 0);
+
     PointAtSideStack(t);
     EXPECT_EQ(tip.Left + tip.Width, t.Ctl("Stack", 20).Left);
     EXPECT_EQ(tip.Top, 392 + 32);

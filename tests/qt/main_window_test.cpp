@@ -25,6 +25,7 @@
 #include "platform/program_folder.h"
 #include "platform/qt/desktop.h"
 #include "platform/record_file.h"
+#include "records/qt/records_windows.h"
 #include "records/record_io.h"
 #include "tests/qt/qt_test_app.h"
 
@@ -229,6 +230,7 @@ struct ProfiledWindow : MainWindowFixture {
     ProfileState ps;
     std::unique_ptr<WindowProfileTarget> target;
     std::unique_ptr<Profiles> profiles;
+    std::unique_ptr<RecordsWindows> recordsWindows;
 
     void ComposeWithProfiles() {
         shell = std::make_unique<BoardShell>(
@@ -241,9 +243,12 @@ struct ProfiledWindow : MainWindowFixture {
         target = std::make_unique<WindowProfileTarget>(
             ProfileTargetParts{g, *engine, *records, w, window, *shell, looks, sv});
         profiles = std::make_unique<Profiles>(ps, *target, folder);
+        recordsWindows = std::make_unique<RecordsWindows>(
+            RecordsWindowsParts{g, *records, ps, sv, &window, &shell->layout, &looks});
         main = std::make_unique<MainWindow>(
             MainWindowParts{g, w, sv, window, *shell, looks},
-            ConnectMainWindowCalls({g, w, sv, window, *shell, looks, *profiles, ps, *target}));
+            ConnectMainWindowCalls(
+                {g, w, sv, window, *shell, looks, *profiles, ps, *target, *recordsWindows}));
     }
     // Prefs.sav with the shipped template and one player, "Ada", signed in last.
     void AddPlayerAda(i16 speed) {
