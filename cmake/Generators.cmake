@@ -12,7 +12,7 @@ add_library(quorvane_generators STATIC ${GENERATOR_DIR}/personality_source.cpp
                                        ${GENERATOR_DIR}/builtin_sounds.cpp
                                        ${GENERATOR_DIR}/data_files_source.cpp)
 target_include_directories(quorvane_generators PUBLIC ${GENERATOR_DIR})
-target_link_libraries(quorvane_generators PUBLIC quorvane_core)
+target_link_libraries(quorvane_generators PUBLIC records)
 
 add_executable(quorvane_make_pms ${GENERATOR_DIR}/make_pms.cpp)
 target_link_libraries(quorvane_make_pms PRIVATE quorvane_generators)

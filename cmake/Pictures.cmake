@@ -1,7 +1,7 @@
 # The pictures the program ships (backgrounds, avatars, end-of-game show frames) are drawn by
 # make_pictures into the staged program folder.
 add_executable(make_pictures resources/tools/make_pictures.cpp)
-target_link_libraries(make_pictures PRIVATE quorvane_shell)
+target_link_libraries(make_pictures PRIVATE board_qt)
 
 set(PICTURES_STAMP ${CMAKE_BINARY_DIR}/stage_pictures.stamp)
 add_custom_command(
@@ -17,7 +17,7 @@ add_dependencies(quorvane stage_pictures)
 
 # The chat's emoticons, drawn by make_emoticons into the staged Icons/ folder as GIF pictures.
 add_executable(make_emoticons resources/tools/make_emoticons.cpp)
-target_link_libraries(make_emoticons PRIVATE quorvane_shell)
+target_link_libraries(make_emoticons PRIVATE net_qt)
 set(EMOTICONS_STAMP ${CMAKE_BINARY_DIR}/stage_emoticons.stamp)
 add_custom_command(
   OUTPUT ${EMOTICONS_STAMP}

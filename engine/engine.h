@@ -8,7 +8,7 @@
 
 #include "engine/game.h"
 #include "engine/services.h"
-#include "records/seat_record.h"
+#include "shared/seat_record.h"
 
 // In an Internet game the host deals and decides; a remote follows what the host sends.
 inline bool IsHost(const Game& g) {

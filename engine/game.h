@@ -11,7 +11,7 @@
 #include "engine/opponent_record.h"
 #include "engine/snapshot_state.h"
 #include "platform/vb_random.h"
-#include "records/stats.h"
+#include "shared/stats_table.h"
 
 struct Game : CardState, WorkingCopy, FlowState, PlayOptions, EngineState, SnapshotState, NetState {
     // Opp[1] to Opp[3] are players 2 to 4; Opp[0] is unused.

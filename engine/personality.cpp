@@ -4,8 +4,8 @@
 #include "platform/file_util.h"
 #include "platform/record_file.h"
 #include "platform/vb_strings.h"
-#include "records/comment_record.h"
-#include "records/record_io.h"
+#include "shared/comment_record.h"
+#include "shared/record_io.h"
 
 namespace {
 

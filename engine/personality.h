@@ -9,9 +9,9 @@
 
 #include "engine/game.h"
 #include "engine/ports/board_port.h"
-#include "records/comment_record.h"
-#include "records/pms_record.h"
-#include "records/seat_record.h"
+#include "shared/comment_record.h"
+#include "shared/pms_record.h"
+#include "shared/seat_record.h"
 
 // Copies a seat of the profile into Opp[opp]; a blank seat first gets the defaults.
 void SeatToOpp(Game& g, int opp, SeatRecord& seat);

@@ -2,17 +2,17 @@
 // Everything outside the game's core that the engine and the computer opponent reach: the
 // window's dialogs, sounds, the board, the status bar, the network, the settings store, the
 // pause and the computer's turn. The Qt shell fills it with the real ones, tests with headless
-// ones (engine/headless).
+// ones (tests/support).
 #include "engine/ports/board_port.h"
-#include "engine/ports/dialogs.h"
 #include "engine/ports/net_port.h"
 #include "engine/ports/records_port.h"
-#include "engine/ports/sounds.h"
 #include "engine/ports/status_port.h"
 #include "engine/ports/turn_port.h"
 #include "engine/ports/window_port.h"
+#include "platform/dialogs.h"
 #include "platform/pause.h"
 #include "platform/settings_store.h"
+#include "platform/sounds.h"
 
 struct Services {
     Dialogs* dialogs = nullptr;

@@ -1,9 +1,9 @@
 #pragma once
-// Small services every subsystem calls: the forbidden-character test for names, the label-text
-// reader and the test that an address may be handed to the browser.
+// Small services every subsystem calls: the forbidden-character test for names and the
+// label-text reader.
 #include <string>
 
-#include "engine/ports/dialogs.h"
+#include "platform/dialogs.h"
 #include "platform/file_util.h"
 #include "platform/vb_types.h"
 
@@ -14,6 +14,3 @@ i16 BadFileChars(const std::string& name, Dialogs& dialogs);
 // The texts of records first..last of "Data/snack.ade" in `appFolder`, each trimmed and followed
 // by one blank. A missing file or record reads as empty text.
 std::string ReadTextBlock(const std::string& appFolder, int first, int last);
-
-// Only http and https addresses go to the browser.
-bool IsWebAddress(const std::string& address);

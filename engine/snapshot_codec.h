@@ -1,11 +1,11 @@
 #pragma once
 // The game's position to and from the snapshot record, with the checks a record must pass
 // before any of it is applied. These only move data: the files, messages and redraws around a
-// save or restore are GameRecords' (engine/game_records.h).
+// save or restore are GameRecords' (records/game_records.h).
 #include <string>
 
 #include "engine/game.h"
-#include "records/game_state_record.h"
+#include "shared/game_state_record.h"
 
 // Copies the position into `rec`; the title and the entries the game does not use (absent
 // players, cards past NumCards, reserved bytes) keep what `rec` held.

@@ -5,7 +5,7 @@
 #include <string>
 
 #include "platform/vb_types.h"
-#include "records/game_state_record.h"
+#include "shared/game_state_record.h"
 
 struct SnapshotState {
     GameStateRecord GameRecord;

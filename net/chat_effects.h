@@ -7,8 +7,8 @@
 #include <string>
 #include <vector>
 
-#include "engine/ports/sounds.h"
 #include "net/net_actions.h"
+#include "platform/sounds.h"
 
 class ChatEffectsTarget {
   public:

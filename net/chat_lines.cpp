@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <cctype>
 
-#include "engine/ports/dialogs.h"
 #include "engine/shared_helpers.h"
+#include "platform/dialogs.h"
 
 namespace net {
 

@@ -6,12 +6,12 @@
 #include <string>
 #include <vector>
 
-#include "engine/ports/dialogs.h"
-#include "engine/ports/sounds.h"
 #include "net/chat_history.h"
 #include "net/chat_log.h"
 #include "net/chat_seq.h"
 #include "net/chat_sound_sets.h"
+#include "platform/dialogs.h"
+#include "platform/sounds.h"
 
 // What the chat reads of the Internet game each time it needs it.
 struct ChatContext {

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "engine/ports/dialogs.h"
+#include "platform/dialogs.h"
 #include "records/folder_lists.h"
 
 // The chosen personalities, entries 1 to 3 ("" for no choice); entry 0 is unused.

@@ -1,11 +1,11 @@
 #include "net/dispatch.h"
 
 #include "engine/engine.h"
-#include "engine/ports/dialogs.h"
 #include "engine/seat_map.h"
 #include "net/chat_lines.h"
 #include "net/recover.h"
 #include "net/wire_parse.h"
+#include "platform/dialogs.h"
 #include "platform/vb_strings.h"
 
 namespace net {

@@ -6,7 +6,7 @@
 #include <string>
 
 #include "engine/game.h"
-#include "engine/ports/dialogs.h"
+#include "platform/dialogs.h"
 
 class HostRules {
   public:

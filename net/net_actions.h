@@ -8,7 +8,7 @@
 #include <variant>
 
 #include "engine/flow_state.h"
-#include "records/game_state_record.h"
+#include "shared/game_state_record.h"
 
 namespace net::act {
 

@@ -6,9 +6,9 @@
 #include <string>
 #include <vector>
 
-#include "engine/ports/dialogs.h"
-#include "engine/ports/sounds.h"
 #include "net/net_score_file.h"
+#include "platform/dialogs.h"
+#include "platform/sounds.h"
 
 class NetScoreTables {
   public:

@@ -17,7 +17,7 @@
 
 #include "engine/game.h"
 #include "net/wire_parse.h"
-#include "records/game_state_record.h"
+#include "shared/game_state_record.h"
 
 namespace net {
 

@@ -9,11 +9,11 @@
 #include "platform/record_file.h"
 #include "platform/text_codec.h"
 #include "platform/vb_strings.h"
-#include "records/comment_record.h"
-#include "records/prefs_record.h"
-#include "records/profile_state.h"
-#include "records/record_io.h"
 #include "records/record_list.h"
+#include "shared/comment_record.h"
+#include "shared/prefs_record.h"
+#include "shared/profile_state.h"
+#include "shared/record_io.h"
 
 namespace fs = std::filesystem;
 

@@ -6,9 +6,9 @@
 #include "platform/file_util.h"
 #include "platform/record_file.h"
 #include "platform/vb_strings.h"
-#include "records/pms_record.h"
-#include "records/record_io.h"
-#include "records/seat_record.h"
+#include "shared/pms_record.h"
+#include "shared/record_io.h"
+#include "shared/seat_record.h"
 
 namespace {
 

@@ -12,10 +12,10 @@
 
 #include "engine/game.h"
 #include "engine/ports/board_port.h"
-#include "engine/ports/dialogs.h"
-#include "engine/ports/sounds.h"
+#include "platform/dialogs.h"
+#include "platform/sounds.h"
 #include "records/personality_sounds.h"
-#include "records/seat_record.h"
+#include "shared/seat_record.h"
 
 // The lists the window chooses from.
 struct SetupLists {

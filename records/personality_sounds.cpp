@@ -10,7 +10,7 @@
 #include "platform/record_file.h"
 #include "platform/text_codec.h"
 #include "platform/vb_strings.h"
-#include "records/record_io.h"
+#include "shared/record_io.h"
 
 namespace fs = std::filesystem;
 

@@ -7,7 +7,7 @@
 #include <array>
 #include <string>
 
-#include "records/pms_record.h"
+#include "shared/pms_record.h"
 
 struct SoundChoice {
     std::string name;  // the file's name

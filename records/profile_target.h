@@ -5,9 +5,9 @@
 #include <array>
 #include <string>
 
-#include "records/seat_record.h"
 #include "records/stats.h"
 #include "records/working_prefs.h"
+#include "shared/seat_record.h"
 
 struct TableCounts {
     int players = 0;  // 0 before the table has ever been laid out

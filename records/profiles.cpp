@@ -4,9 +4,9 @@
 
 #include "platform/record_file.h"
 #include "platform/vb_strings.h"
-#include "records/record_io.h"
 #include "records/record_list.h"
 #include "records/record_paths.h"
+#include "shared/record_io.h"
 
 namespace {
 

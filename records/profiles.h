@@ -5,8 +5,8 @@
 // no write happens after a failed read.
 #include <string>
 
-#include "records/profile_state.h"
 #include "records/profile_target.h"
+#include "shared/profile_state.h"
 
 enum class SignInResult {
     SameAsBefore,  // the player already signed in: nothing loaded

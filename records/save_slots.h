@@ -5,7 +5,7 @@
 #include <optional>
 #include <string>
 
-#include "records/game_state_record.h"
+#include "shared/game_state_record.h"
 
 enum class SaveMode { Save, NetSave, Restore };
 

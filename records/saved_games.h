@@ -7,8 +7,8 @@
 #include <string>
 
 #include "engine/game.h"
-#include "engine/game_records.h"
 #include "engine/services.h"
+#include "records/game_records.h"
 #include "records/save_slots.h"
 
 struct SaveDialogResult {

@@ -1,6 +1,6 @@
 #include "records/score_record.h"
 
-#include "records/record_io.h"
+#include "shared/record_io.h"
 
 void ScoreRecord::Encode(RecordBuffer& buf, size_t at) const {
     buf.SetText(at, 30, Name);

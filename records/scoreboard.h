@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "records/high_score_record.h"
-#include "records/prefs_record.h"
+#include "shared/prefs_record.h"
 
 struct ScoreboardRow {
     int record = 0;  // the player's record in the profile file

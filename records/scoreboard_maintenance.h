@@ -5,7 +5,7 @@
 // same way, and its record number follows the record when players move.
 #include <string>
 
-#include "records/prefs_record.h"
+#include "shared/prefs_record.h"
 
 struct SignedInProfile {
     i16* recNum = nullptr;         // 0 or below: nobody is signed in

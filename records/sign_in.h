@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "engine/ports/dialogs.h"
+#include "platform/dialogs.h"
 
 // The longest name a profile can store; the name field takes no more.
 constexpr int kSignInNameLength = 20;

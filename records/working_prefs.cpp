@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "platform/file_util.h"
-#include "records/comment_record.h"
+#include "shared/comment_record.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "records/prefs_record.h"
+#include "shared/prefs_record.h"
 
 // The working values a profile sets. The game, the board and the window each keep the ones they
 // read; the profile code hands them over in this form and collects them again to save them.

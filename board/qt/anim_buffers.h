@@ -5,7 +5,7 @@
 #include <QPixmap>
 #include <string>
 
-#include "engine/ports/dialogs.h"
+#include "platform/dialogs.h"
 
 struct MemBitmap {
     std::string FileName;  // empty for a blank bitmap

@@ -10,9 +10,9 @@
 #include "board/table_layout.h"
 #include "engine/game.h"
 #include "engine/ports/board_port.h"
-#include "engine/ports/dialogs.h"
-#include "engine/ports/sounds.h"
+#include "platform/dialogs.h"
 #include "platform/pause.h"
+#include "platform/sounds.h"
 
 class CardPictures;
 class TableView;

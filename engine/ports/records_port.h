@@ -3,7 +3,7 @@
 // save and the move history.
 #include <string>
 
-#include "records/profile_state.h"
+#include "shared/profile_state.h"
 
 class RecordsPort {
   public:

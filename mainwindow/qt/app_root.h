@@ -10,7 +10,6 @@
 #include "computer/computer_player.h"
 #include "engine/engine.h"
 #include "engine/game.h"
-#include "engine/game_records.h"
 #include "engine/services.h"
 #include "mainwindow/instance_lock.h"
 #include "mainwindow/main_window_state.h"
@@ -22,6 +21,7 @@
 #include "platform/qt/qt_event_pump.h"
 #include "platform/qt/qt_settings_store.h"
 #include "platform/qt/qt_sounds.h"
+#include "records/game_records.h"
 
 class BoardShell;
 class MainWindow;

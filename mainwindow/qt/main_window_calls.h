@@ -6,8 +6,8 @@
 #include "engine/services.h"
 #include "mainwindow/main_window_state.h"
 #include "mainwindow/qt/main_window.h"
-#include "records/profile_state.h"
 #include "records/profiles.h"
+#include "shared/profile_state.h"
 
 class BoardShell;
 class FrmBrivo;

@@ -5,9 +5,9 @@
 #include "board/board_looks.h"
 #include "engine/engine.h"
 #include "engine/game.h"
-#include "engine/game_records.h"
 #include "engine/services.h"
 #include "mainwindow/main_window_state.h"
+#include "records/game_records.h"
 #include "records/profile_target.h"
 
 class BoardShell;

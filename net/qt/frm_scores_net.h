@@ -5,9 +5,9 @@
 #include <QDialog>
 #include <string>
 
-#include "engine/ports/dialogs.h"
-#include "engine/ports/sounds.h"
 #include "net/net_score_tables.h"
+#include "platform/dialogs.h"
+#include "platform/sounds.h"
 
 class QComboBox;
 class QLabel;

@@ -8,7 +8,7 @@
 #include <QStandardPaths>
 #include <QUrl>
 
-#include "engine/shared_helpers.h"
+#include "platform/web_address.h"
 
 i16 IsSmallFonts() {
     QScreen* screen = QGuiApplication::primaryScreen();

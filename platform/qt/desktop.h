@@ -2,7 +2,7 @@
 // Facts about the desktop and the program's folders that only the Qt shell can read.
 #include <string>
 
-#include "engine/ports/dialogs.h"
+#include "platform/dialogs.h"
 #include "platform/vb_types.h"
 
 // True when the desktop runs at 96 logical pixels per inch.

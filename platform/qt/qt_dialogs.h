@@ -1,6 +1,6 @@
 #pragma once
 // Message boxes on QMessageBox, with the buttons and icons the style bits ask for.
-#include "engine/ports/dialogs.h"
+#include "platform/dialogs.h"
 
 class QWidget;
 

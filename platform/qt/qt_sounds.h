@@ -4,7 +4,7 @@
 #include <memory>
 #include <vector>
 
-#include "engine/ports/sounds.h"
+#include "platform/sounds.h"
 
 class QSoundEffect;
 

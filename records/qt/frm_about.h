@@ -4,7 +4,7 @@
 #include <QDialog>
 #include <string>
 
-#include "engine/ports/sounds.h"
+#include "platform/sounds.h"
 
 class QLabel;
 

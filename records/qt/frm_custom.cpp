@@ -248,8 +248,8 @@ void FrmCustom::Check1_Click(bool ticked) {
 void FrmCustom::UseCommentsNow() {
     const CommentLines lines = Lines();
     std::string error;
-    if (!::UseCommentsNow(parts_.g, parts_.profile, lines,
-                          PrefsFilePath(parts_.g.AppFolder), &error))
+    if (!::UseCommentsNow(parts_.g, parts_.profile, lines, PrefsFilePath(parts_.g.AppFolder),
+                          &error))
         Problem(error);
     if (parts_.g.NetConnected != 0 && parts_.chatPhrase)
         for (int i = 1; i <= kCommentLines; ++i) parts_.chatPhrase(i, Trim(lines[i]));

@@ -9,10 +9,10 @@
 #include <string>
 
 #include "engine/game.h"
-#include "engine/ports/dialogs.h"
-#include "engine/ports/sounds.h"
+#include "platform/dialogs.h"
+#include "platform/sounds.h"
 #include "records/comment_file.h"
-#include "records/profile_state.h"
+#include "shared/profile_state.h"
 
 class QCheckBox;
 class QLabel;

@@ -7,8 +7,8 @@
 #include <functional>
 #include <string>
 
-#include "engine/ports/dialogs.h"
-#include "engine/ports/sounds.h"
+#include "platform/dialogs.h"
+#include "platform/sounds.h"
 #include "records/save_slots.h"
 #include "records/saved_games.h"
 

@@ -7,10 +7,10 @@
 #include <string>
 
 #include "engine/game.h"
-#include "engine/ports/dialogs.h"
-#include "engine/ports/sounds.h"
-#include "records/profile_state.h"
+#include "platform/dialogs.h"
+#include "platform/sounds.h"
 #include "records/scoreboard.h"
+#include "shared/profile_state.h"
 
 class QComboBox;
 class QLabel;

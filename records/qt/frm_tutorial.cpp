@@ -16,9 +16,9 @@
 #include "platform/record_file.h"
 #include "records/qt/brivo_picture.h"
 #include "records/qt/dialog_widgets.h"
-#include "records/record_io.h"
 #include "records/text_lines.h"
 #include "records/tutorial_pointers.h"
+#include "shared/record_io.h"
 
 namespace {
 

@@ -10,8 +10,8 @@
 #include "board/board_looks.h"
 #include "board/table_layout.h"
 #include "engine/game.h"
-#include "engine/game_records.h"
 #include "engine/services.h"
+#include "records/game_records.h"
 #include "records/tutorial_flow.h"
 
 class QLabel;

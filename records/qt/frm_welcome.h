@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "board/board_looks.h"
-#include "engine/ports/dialogs.h"
+#include "platform/dialogs.h"
 #include "records/profiles.h"
 
 class QComboBox;

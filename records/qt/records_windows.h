@@ -10,10 +10,10 @@
 #include "board/board_looks.h"
 #include "board/table_layout.h"
 #include "engine/game.h"
-#include "engine/game_records.h"
 #include "engine/services.h"
-#include "records/profile_state.h"
+#include "records/game_records.h"
 #include "records/saved_games.h"
+#include "shared/profile_state.h"
 
 class FrmCustom;
 class FrmTip;

@@ -8,9 +8,9 @@
 
 #include "platform/record_buffer.h"
 #include "platform/vb_strings.h"
-#include "records/comment_record.h"
-#include "records/prefs_record.h"
 #include "records/score_record.h"
+#include "shared/comment_record.h"
+#include "shared/prefs_record.h"
 
 namespace {
 

@@ -6,7 +6,7 @@
 #include "personality_source.h"
 #include "platform/file_util.h"
 #include "platform/record_file.h"
-#include "records/record_io.h"
+#include "shared/record_io.h"
 
 int main(int argc, char** argv) {
     if (argc != 3) {

@@ -18,7 +18,7 @@
 #include <string>
 #include <vector>
 
-#include "records/pms_record.h"
+#include "shared/pms_record.h"
 #include "wav_synth.h"
 
 struct SoundSpec {

@@ -19,7 +19,7 @@
 #include <string>
 #include <vector>
 
-#include "records/game_state_record.h"
+#include "shared/game_state_record.h"
 
 struct PositionSource {
     int record = 0;

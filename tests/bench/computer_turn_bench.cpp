@@ -6,7 +6,7 @@
 #include <algorithm>
 #include <vector>
 
-#include "computer/self_play.h"
+#include "tests/support/self_play.h"
 
 namespace {
 

@@ -4,9 +4,9 @@
 
 #include "../core/position_fixture.h"
 #include "../core/temp_folder.h"
-#include "engine/game_records.h"
-#include "engine/headless/headless_services.h"
 #include "engine/snapshot_codec.h"
+#include "records/game_records.h"
+#include "tests/support/headless_services.h"
 
 static void BM_GameToRecordAndEncode(benchmark::State& state) {
     const Game g = MidGamePosition(4);

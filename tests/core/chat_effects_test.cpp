@@ -2,8 +2,8 @@
 
 #include <gtest/gtest.h>
 
-#include "engine/headless/headless_services.h"
 #include "net/dispatch.h"
+#include "tests/support/headless_services.h"
 
 using namespace net;
 

@@ -2,10 +2,10 @@
 
 #include <gtest/gtest.h>
 
-#include "engine/headless/headless_services.h"
 #include "fake_chat_link.h"
 #include "platform/file_util.h"
 #include "temp_folder.h"
+#include "tests/support/headless_services.h"
 
 namespace {
 

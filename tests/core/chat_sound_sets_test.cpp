@@ -2,9 +2,9 @@
 
 #include <gtest/gtest.h>
 
-#include "engine/headless/headless_services.h"
 #include "platform/file_util.h"
 #include "temp_folder.h"
+#include "tests/support/headless_services.h"
 
 namespace {
 
@@ -14,10 +14,10 @@ struct SoundFolder {
     ScriptedDialogs dialogs{log};
     ChatSoundSet chosen{};
     std::vector<PersonalityEntry> personalities = {{"Brivo", "The one and only."},
-                                                      {"Tessik", "The card counter."},
-                                                      {"Ruun", "Slow as a river."},
-                                                      {"Zed", "A player's own."},
-                                                      {"Pellor", "The teacher."}};
+                                                   {"Tessik", "The card counter."},
+                                                   {"Ruun", "Slow as a river."},
+                                                   {"Zed", "A player's own."},
+                                                   {"Pellor", "The teacher."}};
 
     SoundFolder() {
         Put("Data/PMS/Tessik/Hello_Tessik.pmw", "tessik hello");

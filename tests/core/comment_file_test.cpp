@@ -6,8 +6,8 @@
 
 #include "engine/game.h"
 #include "platform/file_util.h"
-#include "records/profile_state.h"
 #include "records/record_list.h"
+#include "shared/profile_state.h"
 #include "temp_folder.h"
 
 TEST(CommentFile, SaveChecksInTheirOrder) {

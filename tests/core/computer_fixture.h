@@ -7,7 +7,7 @@
 
 #include "computer/computer_player.h"
 #include "engine/cards.h"
-#include "engine/headless/headless_services.h"
+#include "tests/support/headless_services.h"
 
 namespace computer_test {
 

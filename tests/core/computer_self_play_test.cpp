@@ -4,7 +4,7 @@
 
 #include <cstdlib>
 
-#include "computer/self_play.h"
+#include "tests/support/self_play.h"
 
 namespace {
 

@@ -8,7 +8,7 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "computer/self_play.h"
+#include "tests/support/self_play.h"
 
 namespace {
 

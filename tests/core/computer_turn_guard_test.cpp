@@ -7,7 +7,7 @@
 #include "computer/computer_player.h"
 #include "computer/turn_watcher.h"
 #include "engine/engine.h"
-#include "engine/headless/headless_services.h"
+#include "tests/support/headless_services.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 #include "engine/cards.h"
 #include "engine/conservation.h"
 #include "engine/engine.h"
-#include "engine/headless/headless_services.h"
+#include "tests/support/headless_services.h"
 
 // A table for `n` players and `centers` center piles, with seats named Seat1 to Seat3.
 inline void SetPlayers(Game& g, int n, int centers) {

@@ -4,9 +4,9 @@
 
 #include "engine/conservation.h"
 #include "engine/engine.h"
-#include "engine/headless/headless_services.h"
-#include "engine/standin_turns.h"
 #include "engine_fixture.h"
+#include "tests/support/headless_services.h"
+#include "tests/support/standin_turns.h"
 
 namespace {
 

@@ -8,8 +8,8 @@
 #include <fstream>
 
 #include "platform/record_file.h"
-#include "records/pms_record.h"
-#include "records/record_io.h"
+#include "shared/pms_record.h"
+#include "shared/record_io.h"
 #include "temp_folder.h"
 
 namespace {

@@ -3,9 +3,9 @@
 // services, in a program folder of the test's own, with no pauses.
 #include "computer/computer_player.h"
 #include "engine/engine.h"
-#include "engine/game_records.h"
-#include "engine/headless/headless_services.h"
+#include "records/game_records.h"
 #include "temp_folder.h"
+#include "tests/support/headless_services.h"
 
 struct HeadlessTable {
     TempProgramFolder folder;

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "engine/headless/headless_services.h"
+#include "tests/support/headless_services.h"
 
 namespace {
 

@@ -4,12 +4,12 @@
 #include <signal.h>
 #include <sys/resource.h>
 
-#include "engine/headless/headless_services.h"
 #include "net/competitions.h"
 #include "platform/file_util.h"
 #include "records/record_list.h"
 #include "records/score_record.h"
 #include "temp_folder.h"
+#include "tests/support/headless_services.h"
 
 namespace {
 

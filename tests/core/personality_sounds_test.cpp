@@ -8,7 +8,7 @@
 
 #include "platform/file_util.h"
 #include "platform/record_file.h"
-#include "records/record_io.h"
+#include "shared/record_io.h"
 #include "tests/core/temp_folder.h"
 #include "tests/core/write_limit.h"
 

@@ -7,14 +7,14 @@
 
 #include <fstream>
 
-#include "engine/headless/headless_services.h"
 #include "engine/opp_combos.h"
 #include "engine/opp_swap.h"
 #include "platform/file_util.h"
 #include "platform/record_file.h"
-#include "records/comment_record.h"
-#include "records/record_io.h"
+#include "shared/comment_record.h"
+#include "shared/record_io.h"
 #include "temp_folder.h"
+#include "tests/support/headless_services.h"
 
 namespace {
 

@@ -7,9 +7,9 @@
 #include <vector>
 
 #include "platform/file_util.h"
-#include "records/prefs_record.h"
 #include "records/profiles.h"
 #include "records/record_list.h"
+#include "shared/prefs_record.h"
 #include "temp_folder.h"
 
 class RecordingTarget : public ProfileTarget {

@@ -5,12 +5,12 @@
 
 #include <functional>
 
-#include "records/comment_record.h"
-#include "records/game_state_record.h"
 #include "records/high_score_record.h"
-#include "records/pms_record.h"
-#include "records/prefs_record.h"
 #include "records/score_record.h"
+#include "shared/comment_record.h"
+#include "shared/game_state_record.h"
+#include "shared/pms_record.h"
+#include "shared/prefs_record.h"
 
 namespace {
 

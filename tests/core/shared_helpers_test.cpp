@@ -6,9 +6,10 @@
 #include <filesystem>
 #include <fstream>
 
-#include "engine/headless/headless_services.h"
 #include "platform/program_folder.h"
 #include "platform/record_file.h"
+#include "platform/web_address.h"
+#include "tests/support/headless_services.h"
 
 namespace fs = std::filesystem;
 

@@ -6,8 +6,8 @@
 #include "mainwindow/startup_rules.h"
 #include "platform/file_util.h"
 #include "platform/record_file.h"
-#include "records/prefs_record.h"
-#include "records/record_io.h"
+#include "shared/prefs_record.h"
+#include "shared/record_io.h"
 
 namespace {
 const std::string kStage = QUORVANE_STAGE_DIR;

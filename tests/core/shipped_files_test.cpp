@@ -3,11 +3,11 @@
 // program plays by name exists as a playable WAV file.
 #include <gtest/gtest.h>
 
-#include "engine/headless/headless_services.h"
 #include "engine/personality.h"
 #include "platform/file_util.h"
 #include "platform/record_file.h"
-#include "records/record_io.h"
+#include "shared/record_io.h"
+#include "tests/support/headless_services.h"
 
 namespace {
 

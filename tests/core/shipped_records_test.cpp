@@ -5,9 +5,9 @@
 #include "platform/file_util.h"
 #include "platform/text_codec.h"
 #include "records/high_scores.h"
-#include "records/prefs_record.h"
 #include "records/record_list.h"
 #include "records/working_prefs.h"
+#include "shared/prefs_record.h"
 
 namespace {
 const std::string kStage = QUORVANE_STAGE_DIR;

@@ -4,10 +4,10 @@
 
 #include <filesystem>
 
-#include "engine/headless/headless_services.h"
 #include "mainwindow/close_guard.h"
 #include "platform/file_util.h"
 #include "temp_folder.h"
+#include "tests/support/headless_services.h"
 
 namespace {
 class FakeShutdownPort : public ShutdownPort {

@@ -3,7 +3,7 @@
 
 #include <gtest/gtest.h>
 
-#include "engine/headless/headless_services.h"
+#include "tests/support/headless_services.h"
 
 namespace {
 using Names = std::vector<std::string>;

@@ -11,10 +11,10 @@
 #include "computer/computer_player.h"
 #include "engine/conservation.h"
 #include "engine/engine.h"
-#include "engine/game_records.h"
-#include "engine/headless/headless_services.h"
 #include "position_bytes.h"
+#include "records/game_records.h"
 #include "temp_folder.h"
+#include "tests/support/headless_services.h"
 
 namespace {
 

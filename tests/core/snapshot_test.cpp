@@ -6,14 +6,14 @@
 #include <functional>
 
 #include "engine/engine.h"
-#include "engine/game_records.h"
-#include "engine/headless/headless_services.h"
 #include "engine/opp_swap.h"
 #include "engine/snapshot_codec.h"
 #include "position_bytes.h"
 #include "position_fixture.h"
-#include "records/record_io.h"
+#include "records/game_records.h"
+#include "shared/record_io.h"
 #include "temp_folder.h"
+#include "tests/support/headless_services.h"
 
 namespace {
 

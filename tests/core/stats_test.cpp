@@ -6,14 +6,14 @@
 #include <gtest/gtest.h>
 
 #include "engine/engine.h"
-#include "engine/game_records.h"
-#include "engine/headless/headless_services.h"
 #include "engine/opp_swap.h"
+#include "records/game_records.h"
 #include "records/high_scores.h"
-#include "records/prefs_record.h"
 #include "records/record_list.h"
 #include "records/score_record.h"
+#include "shared/prefs_record.h"
 #include "temp_folder.h"
+#include "tests/support/headless_services.h"
 #include "write_limit.h"
 
 namespace {

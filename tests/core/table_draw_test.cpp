@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "board/deal_card.h"
-#include "engine/headless/headless_services.h"
+#include "tests/support/headless_services.h"
 
 namespace {
 using P = CardPicture;

@@ -8,9 +8,9 @@
 #include "headless_table.h"
 #include "platform/file_util.h"
 #include "platform/record_file.h"
-#include "records/record_io.h"
 #include "records/text_lines.h"
 #include "records/tutorial_script.h"
+#include "shared/record_io.h"
 
 namespace {
 

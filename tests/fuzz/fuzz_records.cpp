@@ -8,9 +8,7 @@
 #include "engine/snapshot_codec.h"
 #include "fuzz_support.h"
 #include "platform/record_buffer.h"
-#include "records/game_state_record.h"
 #include "records/high_score_record.h"
-#include "records/prefs_record.h"
 #include "records/score_record.h"
 #include "records/working_prefs.h"
 

@@ -8,7 +8,7 @@
 
 #include "engine/conservation.h"
 #include "engine/engine.h"
-#include "engine/headless/headless_services.h"
+#include "tests/support/headless_services.h"
 
 namespace fuzz {
 

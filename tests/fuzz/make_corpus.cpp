@@ -12,8 +12,8 @@
 #include "platform/record_buffer.h"
 #include "platform/vb_strings.h"
 #include "records/high_score_record.h"
-#include "records/prefs_record.h"
 #include "records/score_record.h"
+#include "shared/prefs_record.h"
 
 namespace fs = std::filesystem;
 

@@ -11,12 +11,12 @@
 #include <QPushButton>
 #include <QTextBlock>
 
-#include "engine/headless/headless_services.h"
 #include "net/qt/emoticon_art.h"
 #include "platform/file_util.h"
 #include "tests/core/fake_chat_link.h"
 #include "tests/core/temp_folder.h"
 #include "tests/qt/qt_test_app.h"
+#include "tests/support/headless_services.h"
 
 namespace {
 

@@ -12,14 +12,14 @@
 #include <QRadioButton>
 #include <QScrollBar>
 
-#include "engine/headless/headless_services.h"
 #include "engine/personality.h"
 #include "platform/file_util.h"
 #include "platform/record_file.h"
-#include "records/profile_state.h"
-#include "records/record_io.h"
+#include "shared/profile_state.h"
+#include "shared/record_io.h"
 #include "tests/core/temp_folder.h"
 #include "tests/qt/qt_test_app.h"
+#include "tests/support/headless_services.h"
 
 namespace {
 

@@ -7,8 +7,8 @@
 #include <QPushButton>
 #include <QRadioButton>
 
-#include "engine/headless/headless_services.h"
 #include "tests/qt/qt_test_app.h"
+#include "tests/support/headless_services.h"
 
 namespace {
 

@@ -10,12 +10,12 @@
 #include <QTabWidget>
 #include <QTableWidget>
 
-#include "engine/headless/headless_services.h"
 #include "records/high_score_record.h"
 #include "records/record_list.h"
 #include "records/score_record.h"
 #include "tests/core/temp_folder.h"
 #include "tests/qt/qt_test_app.h"
+#include "tests/support/headless_services.h"
 
 namespace {
 

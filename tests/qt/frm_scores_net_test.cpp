@@ -8,12 +8,12 @@
 #include <QPushButton>
 #include <QTableWidget>
 
-#include "engine/headless/headless_services.h"
 #include "platform/file_util.h"
 #include "records/record_list.h"
 #include "records/score_record.h"
 #include "tests/core/temp_folder.h"
 #include "tests/qt/qt_test_app.h"
+#include "tests/support/headless_services.h"
 
 namespace {
 

@@ -7,10 +7,10 @@
 #include <QListWidget>
 #include <QPushButton>
 
-#include "engine/headless/headless_services.h"
 #include "platform/file_util.h"
 #include "tests/core/temp_folder.h"
 #include "tests/qt/qt_test_app.h"
+#include "tests/support/headless_services.h"
 
 TEST(SoundSetsWindow, TicksTheChoiceDescribesTheClickedOneAndUpdates) {
     QApplication& app = TestApp();

@@ -12,7 +12,6 @@
 #include "board/table_layout.h"
 #include "computer/computer_player.h"
 #include "engine/engine.h"
-#include "engine/headless/headless_services.h"
 #include "platform/file_util.h"
 #include "platform/qt/desktop.h"
 #include "platform/record_file.h"
@@ -20,6 +19,7 @@
 #include "records/tutorial_script.h"
 #include "tests/core/temp_folder.h"
 #include "tests/qt/qt_test_app.h"
+#include "tests/support/headless_services.h"
 
 namespace fs = std::filesystem;
 

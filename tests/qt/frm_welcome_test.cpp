@@ -8,9 +8,9 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-#include "engine/headless/call_log.h"
-#include "engine/headless/headless_services.h"
 #include "tests/qt/qt_test_app.h"
+#include "tests/support/call_log.h"
+#include "tests/support/headless_services.h"
 
 namespace {
 

@@ -13,8 +13,6 @@
 #include "board/qt/board_shell.h"
 #include "board/qt/table_view.h"
 #include "engine/engine.h"
-#include "engine/game_records.h"
-#include "engine/headless/headless_services.h"
 #include "mainwindow/instance_lock.h"
 #include "mainwindow/qt/frm_brivo.h"
 #include "mainwindow/qt/frm_counter.h"
@@ -26,8 +24,9 @@
 #include "platform/qt/desktop.h"
 #include "platform/record_file.h"
 #include "records/qt/records_windows.h"
-#include "records/record_io.h"
+#include "shared/record_io.h"
 #include "tests/qt/qt_test_app.h"
+#include "tests/support/headless_services.h"
 
 namespace {
 // A whole main window on a program folder of its own, with the calls into the profiles and

@@ -5,8 +5,8 @@
 #include <cmath>
 
 #include "board/deal_card.h"
-#include "engine/headless/headless_services.h"
 #include "tests/qt/table_fixture.h"
+#include "tests/support/headless_services.h"
 
 namespace {
 struct BoardFixture : TableFixture {

@@ -19,7 +19,6 @@ QApplication& App() {
 }
 }  // namespace
 
-
 TEST(Shell, PauseKeepsEventsFlowingAndEndsWhenAnEventRaisesTheStopFlag) {
     App();
     SteadyClock clock;

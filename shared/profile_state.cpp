@@ -1,4 +1,4 @@
-#include "records/profile_state.h"
+#include "shared/profile_state.h"
 
 #include "platform/text_codec.h"
 #include "platform/vb_strings.h"

@@ -6,7 +6,7 @@
 #include <cstdint>
 
 #include "platform/record_buffer.h"
-#include "records/seat_record.h"
+#include "shared/seat_record.h"
 
 // Statistics rows: 0 overall, 1-3 by opponent level, 4-6 by player count (2, 3, 4).
 constexpr int kStatRows = 7;

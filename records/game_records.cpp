@@ -1,4 +1,4 @@
-#include "engine/game_records.h"
+#include "records/game_records.h"
 
 #include "engine/engine.h"
 #include "engine/opp_swap.h"
@@ -6,8 +6,8 @@
 #include "platform/file_util.h"
 #include "platform/record_file.h"
 #include "platform/vb_strings.h"
-#include "records/prefs_record.h"
-#include "records/record_io.h"
+#include "shared/prefs_record.h"
+#include "shared/record_io.h"
 
 namespace {
 

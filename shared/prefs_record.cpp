@@ -1,6 +1,6 @@
-#include "records/prefs_record.h"
+#include "shared/prefs_record.h"
 
-#include "records/record_io.h"
+#include "shared/record_io.h"
 
 namespace {
 

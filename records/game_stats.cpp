@@ -1,8 +1,8 @@
 // The records port's statistics hooks: the play counts of the game in progress, the status-bar
 // texts they give and the all-time best runs entered into the high-score lists.
 #include "engine/engine.h"
-#include "engine/game_records.h"
 #include "platform/vb_strings.h"
+#include "records/game_records.h"
 #include "records/high_scores.h"
 #include "records/net_scores.h"
 

@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "records/prefs_record.h"
+#include "shared/prefs_record.h"
 
 struct ProfileState {
     PrefsRecord PlayerPrefs{};

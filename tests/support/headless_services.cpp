@@ -1,4 +1,4 @@
-#include "engine/headless/headless_services.h"
+#include "tests/support/headless_services.h"
 
 int ScriptedDialogs::MsgBox(const std::string& text, int style, const std::string& title) {
     ++asked;

@@ -1,6 +1,6 @@
-#include "records/game_state_record.h"
+#include "shared/game_state_record.h"
 
-#include "records/record_io.h"
+#include "shared/record_io.h"
 
 namespace {
 

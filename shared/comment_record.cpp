@@ -1,4 +1,4 @@
-#include "records/comment_record.h"
+#include "shared/comment_record.h"
 
 #include "platform/file_util.h"
 

@@ -1,4 +1,4 @@
-#include "engine/standin_turns.h"
+#include "tests/support/standin_turns.h"
 
 #include "engine/opp_swap.h"
 #include "engine/turn_order.h"

@@ -10,9 +10,9 @@
 
 #include "engine/game.h"
 #include "engine/services.h"
-#include "records/game_state_record.h"
-#include "records/profile_state.h"
 #include "records/stats.h"
+#include "shared/game_state_record.h"
+#include "shared/profile_state.h"
 
 // The two files a position is restored from.
 enum class SnapshotFile { SavedGames = 4, MoveHistory = 9 };

@@ -1,4 +1,4 @@
-#include "computer/self_play.h"
+#include "tests/support/self_play.h"
 
 #include <array>
 #include <ctime>
@@ -9,8 +9,8 @@
 #include "computer/turn_watcher.h"
 #include "engine/conservation.h"
 #include "engine/engine.h"
-#include "engine/headless/headless_services.h"
 #include "engine/opp_swap.h"
+#include "tests/support/headless_services.h"
 
 namespace {
 

@@ -6,8 +6,8 @@
 #include <memory>
 
 #include "engine/game.h"
-#include "engine/headless/call_log.h"
 #include "engine/services.h"
+#include "tests/support/call_log.h"
 
 class ScriptedDialogs : public Dialogs {
   public:

@@ -1,4 +1,4 @@
-#include "records/pms_record.h"
+#include "shared/pms_record.h"
 
 void PmsRecord::Encode(RecordBuffer& buf, size_t at) const {
     for (size_t i = 0; i < Comments.size(); ++i) buf.SetText(at + 100 * i, 100, Comments[i]);

@@ -1,4 +1,4 @@
-#include "records/seat_record.h"
+#include "shared/seat_record.h"
 
 void SeatRecord::Encode(RecordBuffer& buf, size_t at) const {
     buf.SetText(at + 0, 20, Name);

@@ -8,8 +8,8 @@
 #include <cstdint>
 #include <string>
 
-#include "engine/card_state.h"
 #include "platform/record_buffer.h"
+#include "shared/card_types.h"
 
 struct GameStateRecord {
     static constexpr size_t kSize = 6038;
