@@ -60,8 +60,12 @@ bool Inbox::Feed(int peer, std::string_view bytes) {
 
 std::optional<InLine> Inbox::Take() {
     if (lines_.empty()) return std::nullopt;
-    InLine line = std::move(lines_.front());
-    lines_.pop_front();
+    return Remove(lines_.begin());
+}
+
+InLine Inbox::Remove(std::deque<InLine>::iterator it) {
+    InLine line = std::move(*it);
+    lines_.erase(it);
     peers_[line.peer].queued -= line.text.size() + 1;
     return line;
 }

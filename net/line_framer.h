@@ -49,6 +49,10 @@ class Inbox {
     // more than kMaxHeld waiting): its lines are dropped and nothing more is taken from it.
     bool Feed(int peer, std::string_view bytes);
     std::optional<InLine> Take();
+    // The oldest line that `ready` takes. `ready(line)` is true to take it, false to hold it; a
+    // held line holds back every later line of its peer for which `passes(line)` is false.
+    template <typename Ready, typename Passes>
+    std::optional<InLine> TakeReady(Ready ready, Passes passes);
     bool Empty() const { return lines_.empty(); }
     // Forgets everything held for a peer that has gone.
     void Drop(int peer);
@@ -62,9 +66,21 @@ class Inbox {
         bool broken = false;
     };
     Peer* PeerAt(int peer);
+    InLine Remove(std::deque<InLine>::iterator it);
     std::deque<InLine> lines_;
     Peer peers_[kPeers];
     std::vector<std::string> cut_;
 };
+
+template <typename Ready, typename Passes>
+std::optional<InLine> Inbox::TakeReady(Ready ready, Passes passes) {
+    bool held[kPeers] = {};
+    for (auto it = lines_.begin(); it != lines_.end(); ++it) {
+        if (held[it->peer] && !passes(*it)) continue;
+        if (ready(*it)) return Remove(it);
+        held[it->peer] = true;
+    }
+    return std::nullopt;
+}
 
 }  // namespace net

@@ -377,3 +377,54 @@ TEST(NetMath, TheTalliesStopAtTheirLimits) {
         EXPECT_EQ(g.LastMargin, c.cardsLeft);
     }
 }
+
+#include "net/session.h"
+
+TEST(NetSession, AnEarlyCardPlayWaitsForItsPlayersTurnAndChatPassesIt) {
+    Game g;
+    g.NumPlayers = 3;
+    g.NumCards = 156;
+    g.NumCenters = 4;
+    g.NetConnected = 99;
+    g.IsHost = 1;
+    SessionConfig c;
+    c.host = true;
+    c.playerName = "Hana";
+    NetSession net(c);
+    auto apply = [&](const std::vector<Action>& actions) {
+        for (const auto& a : actions) ApplyToGame(g, a);
+    };
+    for (int socket : {1, 2}) {
+        apply(net.Accept(g, socket));
+        ASSERT_TRUE(net.Received(socket, "IP ^ 8. 4. 0\n"));
+        while (auto a = net.Next(g)) apply(*a);
+        ASSERT_TRUE(net.Received(socket, socket == 1 ? "NM Ann\n" : "NM Bob\n"));
+        while (auto a = net.Next(g)) apply(*a);
+        apply(net.JoinAnswer(g, socket, true));
+    }
+    ASSERT_EQ(g.NetSeats[2].Seat, 2);
+    g.Opp[2].Cards[kId][3] = 1;
+    g.Opp[2].Cards[kRank][3] = 1;
+    g.Pturn = 2;  // Ann's turn is being closed; Bob plays at once
+    net.Sent(true, 2, "OK");
+    ASSERT_TRUE(net.Received(2, "PC  3# 1\nSY  3#Bob: quick!\nWT\n"));
+    ASSERT_TRUE(net.Received(1, "OK\n"));
+    auto first = net.Next(g);  // Bob's chat passes his waiting play
+    ASSERT_TRUE(first);
+    EXPECT_FALSE(Has<act::Code>(*first));
+    auto second = net.Next(g);  // Ann's answer
+    ASSERT_TRUE(second);
+    apply(*second);
+    EXPECT_EQ(g.NetCode, OK);
+    EXPECT_FALSE(net.Next(g));  // Bob's play waits for his turn
+    g.Pturn = 3;
+    auto play = net.Next(g);
+    ASSERT_TRUE(play);
+    apply(*play);
+    EXPECT_EQ(g.NetCode, PC);
+    EXPECT_EQ(g.MoveFrom, 3);
+    auto close = net.Next(g);
+    ASSERT_TRUE(close);
+    apply(*close);
+    EXPECT_EQ(g.NetCode, WT);
+}

@@ -1,0 +1,43 @@
+#include "net/session.h"
+
+#include "net/wire_parse.h"
+
+namespace net {
+
+std::vector<Action> NetSession::Take(Outcome o) {
+    state_ = std::move(o.state);
+    return std::move(o.actions);
+}
+
+std::optional<std::vector<Action>> NetSession::Next(const Game& g) {
+    const SessionState& s = state_;
+    auto ready = [&](const InLine& l) {
+        if (!s.config.host || CodeOf(l.text) != PC || IsBare(l.text)) return true;
+        const PeerState& p = s.peers[static_cast<size_t>(l.peer)];
+        return p.phase != Phase::Seated || g.Pturn == p.seat + 1;
+    };
+    auto passes = [](const InLine& l) {
+        const i16 code = CodeOf(l.text);
+        return code == SY || code == PK || code == GO;
+    };
+    auto line = inbox_.TakeReady(ready, passes);
+    if (!line) return std::nullopt;
+    auto actions = Take(Dispatch(state_, g, line->peer, line->text));
+    for (const auto& a : actions)
+        if (const auto* f = std::get_if<act::PeerFault>(&a)) inbox_.Drop(f->peer);
+    for (const auto& a : actions)
+        if (const auto* c = std::get_if<act::Close>(&a)) inbox_.Drop(c->peer);
+    return actions;
+}
+
+std::vector<Action> NetSession::Lost(const Game& g, int peer) {
+    inbox_.Drop(peer);
+    return Take(PeerLost(state_, g, peer));
+}
+
+std::vector<Action> NetSession::Broke(const Game& g, int peer) {
+    inbox_.Drop(peer);
+    return Take(PeerBroke(state_, g, peer, "more than a peer may send at once"));
+}
+
+}  // namespace net

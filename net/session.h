@@ -1,0 +1,46 @@
+#pragma once
+// This machine's side of an Internet game without its sockets: the peers' bytes go in, lines come
+// out one at a time to be handled, and what is sent is noted. The socket layer feeds arrivals to
+// Received and asks Next for one line per pass of a wait, so that every line that wakes a wait
+// is seen by it before the next line is handled. A card play that reaches the host before its
+// player's turn has come round here (the turn is still being closed) waits, with every later
+// line of that peer but chat, peeks and its farewell, until the turn is that player's.
+#include <optional>
+#include <string_view>
+#include <vector>
+
+#include "net/dispatch.h"
+#include "net/line_framer.h"
+
+namespace net {
+
+class NetSession {
+  public:
+    explicit NetSession(SessionConfig config) : state_(NewSession(std::move(config))) {}
+
+    // Bytes from `peer`. False when the peer broke the limits on what it may send: Broke then
+    // ends the game with it.
+    bool Received(int peer, std::string_view bytes) { return inbox_.Feed(peer, bytes); }
+    // The next line that may be handled now, handled; nothing when no line is ready.
+    std::optional<std::vector<Action>> Next(const Game& g);
+    // A line this machine sends (to `peer`, or with `toAll` to every seated peer but `peer`).
+    void Sent(bool toAll, int peer, std::string_view line) { NoteSent(state_, toAll, peer, line); }
+
+    std::vector<Action> Accept(const Game& g, int peer) { return Take(Accepted(state_, g, peer)); }
+    std::vector<Action> Connect() { return Take(Connecting(state_)); }
+    std::vector<Action> Lost(const Game& g, int peer);
+    std::vector<Action> Broke(const Game& g, int peer);
+    std::vector<Action> JoinAnswer(const Game& g, int peer, bool accept) {
+        return Take(JoinAnswered(state_, g, peer, accept));
+    }
+
+    const SessionState& state() const { return state_; }
+    bool HasLines() const { return !inbox_.Empty(); }
+
+  private:
+    std::vector<Action> Take(Outcome o);
+    SessionState state_;
+    Inbox inbox_;
+};
+
+}  // namespace net
