@@ -57,7 +57,10 @@ void Engine::Player_EndTurn() {
     Message(1, " ");
     if (g.NetConnected == 0) Message(2, " ");
     const int p = to - 6;
-    if (g.HumanHoldCount[p] >= kHoldCapacity) {
+    // On the other machines of an Internet game this pile is an opponent seat's, which holds its
+    // top among its 30 cards: here it then takes one card less beneath the top.
+    const int most = g.NetConnected != 0 ? kHoldCapacity - 1 : kHoldCapacity;
+    if (g.HumanHoldCount[p] >= most) {
         Message(1, "That HOLD pile is too full. PICK ANOTHER PILE!");
         PlayDataSound(108);
         if (sv.window) sv.window->ReturnDraggedCard(from);

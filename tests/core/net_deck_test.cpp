@@ -302,3 +302,27 @@ TEST_F(RemoteTest, OlderPeersSendRanksFirst) {
         EXPECT_EQ(g.SidePileSize, c.sidePileSize) << c.version;
     }
 }
+
+TEST_F(RemoteTest, AnInternetHoldPileStopsWhereEveryMachineCanHoldIt) {
+    for (const bool online : {false, true}) {
+        Fresh();
+        Players(2, 3);
+        g.NetConnected = online ? 1 : 0;
+        g.IsHost = 1;
+        g.Pturn = 1;
+        Put(g.HumanCards, 2, Card(5));
+        Put(g.HumanCards, 7, Card(7));
+        g.HumanHoldCount[1] = 29;
+        for (int n = 1; n <= 29; ++n) {
+            const i16 id = Card(static_cast<i16>(n % 12 + 1));
+            g.HumanHold[kId][1][n] = id;
+            g.HumanHold[kRank][1][n] = RankOf(id);
+        }
+        g.PickSlot = 2;
+        g.DropSlot = 7;
+        e.Player_EndTurn();
+        // Thirty cards with the top is what a seat holds on the other machines.
+        EXPECT_EQ(g.HumanHoldCount[1], online ? 29 : 30) << online;
+        EXPECT_EQ(h.board.messages[1] == "That HOLD pile is too full. PICK ANOTHER PILE!", online);
+    }
+}
