@@ -5,6 +5,7 @@
 #include "engine/seat_map.h"
 #include "engine_fixture.h"
 #include "net/apply_to_game.h"
+#include "net/chat_lines.h"
 #include "net/dispatch.h"
 #include "net/line_framer.h"
 #include "net/net_math.h"
@@ -427,4 +428,39 @@ TEST(NetSession, AnEarlyCardPlayWaitsForItsPlayersTurnAndChatPassesIt) {
     ASSERT_TRUE(close);
     apply(*close);
     EXPECT_EQ(g.NetCode, WT);
+}
+
+TEST_F(NetTest, OlderPeersGetTheTwoPlayerGameWithoutALayout) {
+    // A joiner of 7.4 on the host: the game becomes two players and three centers, and "GS"
+    // follows its name at once.
+    Host(4);
+    Take(Accepted(s, g, 1));
+    Line(1, "IP ^ 7. 4. 0");
+    EXPECT_EQ(g.PeerVersion, "74");
+    EXPECT_EQ(g.NumPlayers, 2);
+    EXPECT_EQ(g.NumCenters, 3);
+    EXPECT_EQ(All<act::Box>(last)[0].title, "Playing older version.");
+    Line(1, "NM Old");
+    EXPECT_EQ(Sent(last), std::vector<std::string>{"1:GS"});
+    // A second joiner is turned away with the busy line.
+    Take(Accepted(s, g, 2));
+    EXPECT_EQ(Sent(last), (std::vector<std::string>{"2:SY  0#" + std::string(kBusyLine), "2:GO"}));
+
+    // A program without versions: number cards and the house rules.
+    Host(2);
+    g.SidePileSize = 9;
+    Take(Accepted(s, g, 1));
+    Line(1, "IP");
+    EXPECT_EQ(g.PeerVersion, "40");
+    EXPECT_EQ(g.NumberCards, VbTrue);
+    EXPECT_EQ(g.SidePileSize, 19);
+
+    // A remote of an older host: no layout; the host's first player 1 is this machine's 2.
+    Remote();
+    Line(0, "IP ^ 7. 4. 0");
+    Line(0, "NM Old");
+    Line(0, "TR  1");
+    EXPECT_EQ(g.Pturn, 2);
+    Line(0, "TR  2");
+    EXPECT_EQ(g.Pturn, 1);
 }
