@@ -9,20 +9,7 @@
 
 namespace {
 
-// A score record kept as its bytes, so that rows moved by a change are written back exactly as
-// they were read.
-struct RawScore {
-    static constexpr size_t kSize = ScoreRecord::kSize;
-    RecordBuffer bytes{kSize};
-
-    void Decode(const RecordBuffer& buf) { bytes = buf; }
-    void Encode(RecordBuffer& buf) const { buf = bytes; }
-    ScoreRecord Score() const {
-        ScoreRecord r;
-        r.Decode(bytes);
-        return r;
-    }
-};
+using RawScore = RawRecord<ScoreRecord::kSize>;
 
 constexpr int kMarker = 3;  // the fourth number of the header: the file's position marker
 
@@ -33,7 +20,7 @@ std::optional<std::vector<RawScore>> Load(const std::string& path, std::string* 
 }
 
 long MarkerOf(const std::vector<RawScore>& records) {
-    return records.empty() ? 0 : records[0].Score().Numbers[kMarker];
+    return records.empty() ? 0 : records[0].As<ScoreRecord>().Numbers[kMarker];
 }
 
 void SetMarker(std::vector<RawScore>& records, long marker) {
@@ -41,7 +28,7 @@ void SetMarker(std::vector<RawScore>& records, long marker) {
 }
 
 NetScoreRow RowOf(const RawScore& raw, long record) {
-    const ScoreRecord r = raw.Score();
+    const ScoreRecord r = raw.As<ScoreRecord>();
     NetScoreRow row;
     row.name = r.Name;
     row.played = r.Numbers[0];
@@ -98,7 +85,7 @@ NetScoreChange DeleteNetOpponent(const std::string& path, const std::string& nam
     const long marker = MarkerOf(*records);
     const long last = std::min(marker, static_cast<long>(records->size()));
     for (long r = 2; r <= last; ++r) {
-        if (!SameName((*records)[r - 1].Score().Name, name)) continue;
+        if (!SameName((*records)[r - 1].As<ScoreRecord>().Name, name)) continue;
         records->erase(records->begin() + (r - 1));
         records->push_back(RawScore{});
         SetMarker(*records, marker - 1);

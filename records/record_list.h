@@ -30,6 +30,23 @@ std::optional<std::vector<Record>> ReadAllRecords(const std::string& path) {
     return out;
 }
 
+// A record kept as its bytes, for changes that move or keep records without reading them: a
+// record written back this way is exactly the record that was read.
+template <size_t N>
+struct RawRecord {
+    static constexpr size_t kSize = N;
+    RecordBuffer bytes{N};
+
+    void Decode(const RecordBuffer& buf) { bytes = buf; }
+    void Encode(RecordBuffer& buf) const { buf = bytes; }
+    template <class Record>
+    Record As() const {
+        Record r;
+        r.Decode(bytes);
+        return r;
+    }
+};
+
 // Replaces the file by exactly these records (record 1 first), in one step.
 template <class Record>
 bool WriteAllRecords(const std::string& path, const std::vector<Record>& records,
