@@ -1,12 +1,17 @@
 #include "records/qt/dialog_widgets.h"
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QImage>
+#include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTableWidget>
 #include <QVBoxLayout>
+
+#include "platform/file_util.h"
 
 QColor VbQColor(i32 colour) {
     return QColor(colour & 0xFF, (colour >> 8) & 0xFF, (colour >> 16) & 0xFF);
@@ -80,4 +85,33 @@ void PutCell(QTableWidget* grid, int row, int column, const QString& text, Qt::A
 
 void PutNumberCell(QTableWidget* grid, int row, int column, int value) {
     PutCell(grid, row, column, QString::number(value), Qt::AlignCenter);
+}
+
+QLabel* NewLabel(const QString& name, const QString& text, QWidget* parent, bool wrap) {
+    auto* l = new QLabel(text, parent);
+    l->setObjectName(name);
+    l->setWordWrap(wrap);
+    return l;
+}
+
+QComboBox* NewList(const char* name, QWidget* parent) {
+    auto* c = new QComboBox(parent);
+    c->setObjectName(name);
+    return c;
+}
+
+void FillList(QComboBox* box, const std::vector<std::string>& items) {
+    box->clear();
+    for (const std::string& s : items) box->addItem(QString::fromStdString(s));
+}
+
+QPixmap AvatarPixmap(const std::string& appFolder, const std::string& file, int box) {
+    QImage img;
+    if (!file.empty()) {
+        const std::string folder = JoinPath(appFolder, "Avatars");
+        if (auto real = FindNoCase(folder, file))
+            img.load(QString::fromStdString(JoinPath(folder, *real)));
+    }
+    if (img.isNull()) return QPixmap();
+    return QPixmap::fromImage(img.scaled(box, box, Qt::KeepAspectRatio, Qt::SmoothTransformation));
 }

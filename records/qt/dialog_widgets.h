@@ -5,9 +5,11 @@
 #include <QAbstractButton>
 #include <QColor>
 #include <QGroupBox>
+#include <QPixmap>
 #include <QString>
 #include <QStringList>
 #include <span>
+#include <string>
 #include <vector>
 
 #include "platform/vb_types.h"
@@ -15,6 +17,8 @@
 class QBoxLayout;
 class QTableWidget;
 class QCheckBox;
+class QComboBox;
+class QLabel;
 class QPushButton;
 class QRadioButton;
 
@@ -46,3 +50,13 @@ QTableWidget* NewGrid(const char* name, const QStringList& columns, const QStrin
 // Sets a cell's text, making the cell when it has none yet.
 void PutCell(QTableWidget* grid, int row, int column, const QString& text, Qt::Alignment align);
 void PutNumberCell(QTableWidget* grid, int row, int column, int value);
+
+// A label (word-wrapped unless `wrap` is false) and a drop-down list, named.
+QLabel* NewLabel(const QString& name, const QString& text, QWidget* parent, bool wrap = true);
+QComboBox* NewList(const char* name, QWidget* parent);
+// The list's entries replaced by `items`.
+void FillList(QComboBox* box, const std::vector<std::string>& items);
+
+// The picture `file` of the program folder's Avatars folder (its name matched without regard to
+// case), scaled to fit a square of `box` pixels; a null pixmap when there is none.
+QPixmap AvatarPixmap(const std::string& appFolder, const std::string& file, int box);

@@ -21,24 +21,6 @@ const char* const kEvents[] = {"",       "Wild Card", "Turn Over", "Win1",  "Win
                                "Win4",   "Lose1",     "Lose2",     "Lose3", "Lose4", "Whining",
                                "Thanks", "Yeah!",     "Winner",    "Loser"};
 
-QLabel* NewLabel(const QString& name, const QString& text, QWidget* parent) {
-    auto* l = new QLabel(text, parent);
-    l->setObjectName(name);
-    l->setWordWrap(true);
-    return l;
-}
-
-QComboBox* NewList(const char* name, QWidget* parent) {
-    auto* c = new QComboBox(parent);
-    c->setObjectName(name);
-    return c;
-}
-
-void Fill(QComboBox* box, const std::vector<std::string>& items) {
-    box->clear();
-    for (const std::string& s : items) box->addItem(QString::fromStdString(s));
-}
-
 }  // namespace
 
 FrmMulti::FrmMulti(OpponentsSetupParts parts, QWidget* parent)
@@ -79,9 +61,9 @@ FrmMulti::FrmMulti(OpponentsSetupParts parts, QWidget* parent)
     all->addLayout(middle);
     all->addWidget(BuildSoundFrame(), 0, Qt::AlignTop);
 
-    Fill(cboOpponent_, setup_.lists().personalities);
-    Fill(cboOppLevel_, {"Average", "Clever", "Ruthless"});
-    Fill(cboComment_, setup_.lists().comments);
+    FillList(cboOpponent_, setup_.lists().personalities);
+    FillList(cboOppLevel_, {"Average", "Clever", "Ruthless"});
+    FillList(cboComment_, setup_.lists().comments);
     setup_.Open();
     Refresh();
 }
@@ -298,18 +280,11 @@ void FrmMulti::Refresh() {
 }
 
 void FrmMulti::ShowAvatar(const std::string& file) {
-    QImage img;
-    if (!file.empty()) {
-        const std::string folder = JoinPath(appFolder_, "Avatars");
-        if (auto real = FindNoCase(folder, file))
-            img.load(QString::fromStdString(JoinPath(folder, *real)));
-    }
-    if (img.isNull()) {
+    const QPixmap picture = AvatarPixmap(appFolder_, file, kAvatarBox);
+    if (picture.isNull())
         imgOppAvatar_->clear();  // a missing picture leaves the box empty
-        return;
-    }
-    imgOppAvatar_->setPixmap(QPixmap::fromImage(
-        img.scaled(kAvatarBox, kAvatarBox, Qt::KeepAspectRatio, Qt::SmoothTransformation)));
+    else
+        imgOppAvatar_->setPixmap(picture);
 }
 
 void FrmMulti::reject() {

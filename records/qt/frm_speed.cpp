@@ -12,14 +12,6 @@
 #include "records/qt/dialog_widgets.h"
 #include "records/speed_settings.h"
 
-namespace {
-QLabel* NewLabel(const QString& objectName, const QString& text, QWidget* parent) {
-    auto* l = new QLabel(text, parent);
-    l->setObjectName(objectName);
-    return l;
-}
-}  // namespace
-
 FrmSpeed::FrmSpeed(PlayOptions& options, QWidget* parent) : QDialog(parent), options_(options) {
     setObjectName("frmSpeed");
     setWindowTitle("Speed Settings");
@@ -29,7 +21,7 @@ FrmSpeed::FrmSpeed(PlayOptions& options, QWidget* parent) : QDialog(parent), opt
     hScroll1_->setRange(0, kSpeedLevels - 1);
     hScroll1_->setPageStep(1);
     hScroll1_->setMinimumWidth(220);
-    label1_ = NewLabel("Label1", "", this);
+    label1_ = NewLabel("Label1", "", this, false);
     label1_->setAlignment(Qt::AlignCenter);
     auto* speedFrame = new QGroupBox("Brivo's Speed", this);
     auto* speedBox = new QVBoxLayout(speedFrame);
@@ -42,7 +34,7 @@ FrmSpeed::FrmSpeed(PlayOptions& options, QWidget* parent) : QDialog(parent), opt
     vScroll1_->setRange(0, kAnimationPositions - 1);
     vScroll1_->setPageStep(1);
     vScroll1_->setMinimumHeight(120);
-    lblAni_ = NewLabel("lblAni", "", this);
+    lblAni_ = NewLabel("lblAni", "", this, false);
     auto* aniFrame = new QGroupBox("Card Animation Speed", this);
     auto* aniGrid = new QGridLayout(aniFrame);
     aniGrid->addWidget(vScroll1_, 0, 0, 3, 1);
