@@ -1,0 +1,73 @@
+// The Internet windows as the composition root opens them: the score tables or the message that
+// there are none, and the chat window that the session's chat actions reach.
+#include "net/qt/net_windows.h"
+
+#include <gtest/gtest.h>
+
+#include <QPlainTextEdit>
+
+#include "engine/headless/headless_services.h"
+#include "net/qt/frm_chat.h"
+#include "platform/file_util.h"
+#include "records/record_list.h"
+#include "records/score_record.h"
+#include "tests/core/fake_chat_link.h"
+#include "tests/core/temp_folder.h"
+#include "tests/qt/qt_test_app.h"
+
+namespace {
+
+struct NetWindowsTest : ::testing::Test {
+    QApplication& app = TestApp();
+    TempProgramFolder dir;
+    Game g;
+    HeadlessServices h{g};
+    Engine e{g, h.services};
+    ProfileState profile;
+    BoardLooks looks;
+    ChatSeq seq;
+    QWidget main;
+    std::vector<std::string> slaps;
+    std::unique_ptr<NetWindows> windows;
+
+    NetWindowsTest() {
+        g.AppFolder = dir.path();
+        g.PlayerName = "Ann";
+        g.Opp[1].Name = "Bob";
+        NetWindowsParts parts{e, profile, looks, seq, &main};
+        parts.avatarSlap = [this] { slaps.push_back("slap"); };
+        windows = std::make_unique<NetWindows>(parts);
+    }
+};
+
+}  // namespace
+
+TEST_F(NetWindowsTest, ScoresOpenOnlyWhenThereAreSome) {
+    windows->ShowScores();
+    EXPECT_EQ(h.dialogs.lastText, "No Quorvane scores yet to display!");
+    ScoreRecord header;
+    header.Name = "Ann";
+    header.Numbers = {0, 0, 0, 1};
+    WriteAllRecords(dir.File("users/Ann_2.ran"), std::vector<ScoreRecord>{header});
+    windows->ShowScores();
+    auto* scores = main.findChild<QWidget*>("frmScoresNet");
+    ASSERT_TRUE(scores);
+    EXPECT_TRUE(scores->isVisible());
+    windows->CloseScores();
+    EXPECT_FALSE(scores->isVisible());
+}
+
+TEST_F(NetWindowsTest, TheSessionsChatActionsReachTheChatAndTheTable) {
+    FakeChatLink link;
+    FrmChat* chat = windows->OpenChat(link);
+    ASSERT_TRUE(chat);
+    windows->ApplyChat({net::act::ChatShown{"Bob: <i>hello</i>"}, net::act::Label{2, "hello"},
+                        net::act::Slap{}, net::act::DataSound{110}});
+    EXPECT_TRUE(Find<QPlainTextEdit>(*chat, "Text1")->toPlainText().endsWith("Bob: <i>hello</i>"));
+    EXPECT_EQ(h.board.messages[2], "hello");
+    EXPECT_EQ(slaps.size(), 1u);
+    EXPECT_TRUE(h.log.Contains("Data/~110.tmp"));
+    windows->CloseChat();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_EQ(windows->chat(), nullptr);
+}
