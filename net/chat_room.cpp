@@ -125,6 +125,10 @@ std::string ChatRoom::EmoticonPicture() const {
     return emoticon_.empty() ? "" : JoinPath(app_, "Icons/" + emoticon_ + ".gif");
 }
 
+std::string ChatRoom::EmoticonFolder() const {
+    return JoinPath(app_, "Icons");
+}
+
 void ChatRoom::BackspaceInEmptyInput() {
     if (input_.empty()) emoticon_.clear();
 }

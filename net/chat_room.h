@@ -78,6 +78,8 @@ class ChatRoom {
     // The emoticon shown beside the input line ("" none), and its picture.
     const std::string& emoticon() const { return emoticon_; }
     std::string EmoticonPicture() const;
+    // The folder the emoticon list's pictures are in.
+    std::string EmoticonFolder() const;
     void RemoveEmoticon() { emoticon_.clear(); }
 
     // The send button.

@@ -90,6 +90,8 @@ QPushButton* SmallButton(const QString& name, const QString& tip, QWidget* paren
 QListWidget* DropList(const char* name, QWidget* parent) {
     auto* list = new QListWidget(parent);
     list->setObjectName(name);
+    list->setFrameShape(QFrame::Box);
+    list->setIconSize(QSize(20, 20));
     list->hide();
     return list;
 }
@@ -269,7 +271,10 @@ void FrmChat::Refresh() {
                                       : icon.scaledToHeight(24, Qt::SmoothTransformation));
     imgIcon_->setVisible(!picture.empty());
 
-    auto fill = [](QListWidget* list, const std::vector<ChatRoom::ListEntry>& entries) {
+    // The emoticons are listed with their pictures.
+    const QString icons = Q(room_.EmoticonFolder());
+    auto fill = [](QListWidget* list, const std::vector<ChatRoom::ListEntry>& entries,
+                   const QString& pictures) {
         if (list->count() == static_cast<int>(entries.size())) {
             bool same = true;
             for (int i = 0; i < list->count() && same; ++i)
@@ -277,10 +282,14 @@ void FrmChat::Refresh() {
             if (same) return;
         }
         list->clear();
-        for (const auto& e : entries) list->addItem(Q(e.name));
+        for (const auto& e : entries) {
+            auto* item = new QListWidgetItem(Q(e.name), list);
+            if (!pictures.isEmpty() && !e.file.empty())
+                item->setIcon(QIcon(pictures + "/" + Q(e.file)));
+        }
     };
-    fill(lstWavs_, room_.soundList());
-    fill(lstIcons_, room_.iconList());
+    fill(lstWavs_, room_.soundList(), QString());
+    fill(lstIcons_, room_.iconList(), icons);
     lstWavs_->setVisible(room_.soundListOpen());
     lstIcons_->setVisible(room_.iconListOpen());
     PlaceLists();

@@ -59,7 +59,9 @@ void FrmScoresNet::Build() {
     gridNET_->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
     gridNET_->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Interactive);
     gridNET_->setColumnWidth(0, 190);
-    gridNET_->setMinimumSize(460, 300);
+    const int rowHeight = gridNET_->fontMetrics().height() + 8;
+    gridNET_->verticalHeader()->setDefaultSectionSize(rowHeight);
+    gridNET_->setMinimumSize(460, rowHeight * (kGridRows + 1) + 2 * gridNET_->frameWidth() + 4);
     connect(gridNET_, &QTableWidget::cellClicked, this, [this](int row, int column) {
         tables_.GridClicked(row + 1, column);
         Refresh();
