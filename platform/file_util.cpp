@@ -37,6 +37,38 @@ std::optional<std::string> ReadWholeFile(const std::string& path) {
     return bytes;
 }
 
+std::optional<std::string> ReadFileRange(const std::string& path, std::uint64_t offset,
+                                         size_t length) {
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) return std::nullopt;
+    std::string bytes(length, '\0');
+    size_t done = 0;
+    while (done < length) {
+        const ssize_t n =
+            ::pread(fd, bytes.data() + done, length - done, static_cast<off_t>(offset + done));
+        if (n == 0) break;
+        if (n < 0) {
+            if (errno == EINTR) continue;
+            ::close(fd);
+            return std::nullopt;
+        }
+        done += static_cast<size_t>(n);
+    }
+    ::close(fd);
+    bytes.resize(done);
+    return bytes;
+}
+
+std::optional<std::uint64_t> ReadableFileSize(const std::string& path) {
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) return std::nullopt;
+    struct stat st {};
+    const bool ok = ::fstat(fd, &st) == 0 && S_ISREG(st.st_mode);
+    ::close(fd);
+    if (!ok) return std::nullopt;
+    return static_cast<std::uint64_t>(st.st_size);
+}
+
 namespace {
 
 bool WriteAll(int fd, const std::string& bytes) {

@@ -11,6 +11,12 @@ bool FileExists(const std::string& path);
 
 // The whole file, or nothing when it cannot be read.
 std::optional<std::string> ReadWholeFile(const std::string& path);
+// Up to `length` bytes of the file from byte `offset` (fewer at its end, none past it); nullopt
+// when it cannot be opened or read. Only those bytes are read, however large the file.
+std::optional<std::string> ReadFileRange(const std::string& path, std::uint64_t offset,
+                                         size_t length);
+// The size of a regular file that can be opened for reading; nullopt otherwise.
+std::optional<std::uint64_t> ReadableFileSize(const std::string& path);
 
 // Replaces the file's contents in one step: the bytes go to a temporary file beside it, are
 // flushed to disk and renamed over the target. On failure the old file is untouched and

@@ -5,22 +5,19 @@
 #include "platform/file_util.h"
 
 long RecordFile::RecordCount() const {
-    auto bytes = ReadWholeFile(path_);
-    if (!bytes || length_ == 0) return 0;
-    return static_cast<long>((bytes->size() + length_ - 1) / length_);
+    const auto size = ReadableFileSize(path_);
+    if (!size || length_ == 0) return 0;
+    return static_cast<long>((*size + length_ - 1) / length_);
 }
 
+// Only the record itself is read: a file can be far larger than the records the game uses.
 bool RecordFile::Read(long n, RecordBuffer& out) const {
     out = RecordBuffer(length_);
     if (n < 1) return false;
     if (!FileExists(path_)) return true;
-    auto bytes = ReadWholeFile(path_);
+    const auto bytes = ReadFileRange(path_, static_cast<std::uint64_t>(n - 1) * length_, length_);
     if (!bytes) return false;
-    size_t start = static_cast<size_t>(n - 1) * length_;
-    if (start < bytes->size()) {
-        size_t count = std::min(length_, bytes->size() - start);
-        std::copy_n(bytes->begin() + static_cast<long>(start), count, out.bytes().begin());
-    }
+    std::copy(bytes->begin(), bytes->end(), out.bytes().begin());
     return true;
 }
 

@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
+#include <filesystem>
 #include <fstream>
 
 #include "engine/opp_combos.h"
@@ -156,6 +158,19 @@ TEST(Personality, FallsBackForMissingOrUnsafeNamesAndFiles) {
     EXPECT_EQ(s.g.DefaultAvatar, "Tessik.jpg");
     EXPECT_EQ(s.g.Opp[1].Sounds[3], s.folder.File("Sounds/Tessik_c3.wav"));
     EXPECT_EQ(s.g.Opp[1].Sounds[4], s.folder.File("Data/empty.wav"));  // a sound that is missing
+}
+
+// The twenty lines are read on their own: a comment file far larger than them (a sparse
+// gigabyte here) costs no more time or memory than a small one.
+TEST(Personality, ACommentFileIsReadTwentyLinesAndNoMore) {
+    Seats s;
+    WriteCommentFile(s.folder, "Huge");
+    std::filesystem::resize_file(s.folder.File("users/Huge.cmt"), std::uintmax_t{1} << 30);
+    const auto start = std::chrono::steady_clock::now();
+    ASSERT_TRUE(LoadCmtFile(s.g, "Huge"));
+    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(1));
+    EXPECT_EQ(s.g.CompComments[1], "custom1");
+    EXPECT_EQ(s.g.CompComments[20], "custom20");
 }
 
 TEST(Personality, CommentSetsReplaceOrSilenceTheRemarks) {
