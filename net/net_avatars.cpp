@@ -2,9 +2,9 @@
 
 #include "net/name_compare.h"
 #include "platform/file_util.h"
-#include "records/profile_state.h"
+#include "shared/profile_state.h"
 #include "records/record_list.h"
-#include "records/seat_record.h"
+#include "shared/seat_record.h"
 
 namespace {
 

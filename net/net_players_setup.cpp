@@ -7,7 +7,7 @@
 #include "net/name_compare.h"
 #include "net/net_avatars.h"
 #include "platform/vb_strings.h"
-#include "records/profile_state.h"
+#include "shared/profile_state.h"
 
 namespace {
 

@@ -10,10 +10,10 @@
 #include <vector>
 
 #include "engine/game.h"
-#include "engine/ports/dialogs.h"
+#include "platform/dialogs.h"
 #include "net/competitions.h"
 #include "records/opponents_setup.h"
-#include "records/seat_record.h"
+#include "shared/seat_record.h"
 
 struct NetPlayersParts {
     NetPlayersParts(Game& g, SeatRecord& own, std::string& competition, std::string& comments,

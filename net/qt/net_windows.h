@@ -14,7 +14,7 @@
 #include "engine/engine.h"
 #include "net/chat_effects.h"
 #include "net/chat_room.h"
-#include "records/profile_state.h"
+#include "shared/profile_state.h"
 
 class FrmChat;
 class FrmScoresNet;

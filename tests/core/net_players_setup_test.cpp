@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "engine/headless/headless_services.h"
+#include "tests/support/headless_services.h"
 #include "net/net_avatars.h"
 #include "platform/file_util.h"
 #include "records/record_list.h"

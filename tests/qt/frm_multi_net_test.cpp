@@ -12,7 +12,7 @@
 #include <QRadioButton>
 #include <QScrollBar>
 
-#include "engine/headless/headless_services.h"
+#include "tests/support/headless_services.h"
 #include "net/net_avatars.h"
 #include "platform/file_util.h"
 #include "tests/core/temp_folder.h"

@@ -9,7 +9,7 @@
 #include <QTimer>
 #include <filesystem>
 
-#include "engine/headless/headless_services.h"
+#include "tests/support/headless_services.h"
 #include "net/qt/frm_chat.h"
 #include "net/qt/frm_sounds.h"
 #include "net/qt/net_windows.h"

@@ -6,7 +6,7 @@
 
 #include <QPlainTextEdit>
 
-#include "engine/headless/headless_services.h"
+#include "tests/support/headless_services.h"
 #include "net/qt/frm_chat.h"
 #include "platform/file_util.h"
 #include "records/record_list.h"
