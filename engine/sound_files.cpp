@@ -12,14 +12,20 @@ std::vector<int> BuiltinSoundIds() {
 }
 
 int SetUpSounds(const std::string& appFolder) {
+    namespace fs = std::filesystem;
     int written = 0;
     for (int id : BuiltinSoundIds()) {
         const std::string n = std::to_string(id);
-        auto bytes = ReadWholeFile(JoinPath(appFolder, "Data/snd" + n + ".wav"));
-        std::string error;
-        if (bytes &&
-            WriteFileAtomically(JoinPath(appFolder, "Data/~" + n + ".tmp"), *bytes, &error))
-            ++written;
+        const fs::path from = JoinPath(appFolder, "Data/snd" + n + ".wav");
+        const fs::path to = JoinPath(appFolder, "Data/~" + n + ".tmp");
+        std::error_code ec;
+        // A file left by a run that did not end in order goes first. The run's file is a second
+        // name of the shipped one: nothing writes to it, and removing it leaves the sound, so
+        // start-up copies nothing (a copy only where the folder cannot link).
+        fs::remove(to, ec);
+        if (!fs::is_regular_file(from, ec)) continue;
+        fs::create_hard_link(from, to, ec);
+        if (!ec || fs::copy_file(from, to, ec)) ++written;
     }
     return written;
 }

@@ -7,7 +7,7 @@
 // The ids of the built-in sounds.
 std::vector<int> BuiltinSoundIds();
 
-// Writes "Data/~<id>.tmp" from each shipped sound; a missing one is left out (playing it later
-// is silent). Returns how many were written.
+// Puts each shipped sound at "Data/~<id>.tmp" (a second name of the shipped file, or a copy); a
+// missing one is left out (playing it later is silent). Returns how many were set up.
 int SetUpSounds(const std::string& appFolder);
 void CleanUpSounds(const std::string& appFolder);

@@ -46,10 +46,12 @@ class FrmBrivo : public QMainWindow {
 
   private:
     void PlaceStatusBar();
+    void ReportShown();
 
     QWidget* host_;
     QWidget* table_ = nullptr;
     QStatusBar* statusBar_;
     QLabel* panels_[kPanels] = {};
     QTimer* timer_;
+    bool shownReported_ = false;
 };
