@@ -60,6 +60,8 @@ bool MainWindow::Form_Load(const std::vector<std::string>& args, bool firstStart
         ApplySmallScreenRules();
         g.CurSideShape = 99;
         p_.board.StartUp(plan_.DisplayMode);
+        // Every center pile of the table shows its empty place before the first deal.
+        p_.board.layout.Show_CenterPiles();
         g.StartingUp = VbFalse;
         // The player's font size for the remark line and the wild-card labels.
         TableLayout& layout = p_.board.layout;

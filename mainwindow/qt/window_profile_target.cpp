@@ -112,8 +112,12 @@ void WindowProfileTarget::ShowPlayerLooks(const WorkingPrefs& w, bool startingUp
         p_.window.StatusBar1()->show();
     p_.board.layout.Ctl("ImgAvatar").Visible = w.ShowAvatar;
     if (w.AutoSave && !p_.game.TempMovesOpen) {
+        // At start-up the move history is only marked in use: its first write, at the first
+        // turn, tells the player if it cannot be kept. A disk's flush costs the start too much.
         std::string error;
-        if (!p_.records.TempMovesFile(true, &error))
+        if (startingUp)
+            p_.game.TempMovesOpen = VbTrue;
+        else if (!p_.records.TempMovesFile(true, &error))
             ReportProblem(error + "\n\nAutoSave stays off for this session.", "AutoSave");
     }
     // Start-up prepares the card pictures with the first layout.
