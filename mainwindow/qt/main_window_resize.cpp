@@ -73,6 +73,8 @@ void MainWindow::ApplyResize() {
     if (a.MoveAvatar) {
         layout.Ctl("ImgAvatar").Left = a.AvatarLeft;
         layout.Ctl("imgSlap").Left = a.AvatarLeft;
+        // The stock and the turn markers stand under the avatar on a wide table.
+        layout.SizeDeckAndTurn();
     }
     const BoardLooks& looks = p_.looks;
     if (looks.BackgroundIndex != 0 && looks.BackgroundIndex != looks.BackgroundCount + 1)
