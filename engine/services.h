@@ -4,6 +4,7 @@
 // pause and the computer's turn. The Qt shell fills it with the real ones, tests with headless
 // ones (tests/support).
 #include "engine/ports/board_port.h"
+#include "engine/ports/dialog_host.h"
 #include "engine/ports/net_port.h"
 #include "engine/ports/records_port.h"
 #include "engine/ports/status_port.h"
@@ -25,6 +26,8 @@ struct Services {
     Pauser* pauser = nullptr;
     TurnPort* turns = nullptr;
     WindowPort* window = nullptr;
+    // The dialog windows; never null: without windows every form answers "not available".
+    DialogHost* dialogHost = &NoDialogHost::Instance();
 
     void Pause(double seconds) const {
         if (pauser) pauser->Pause(seconds);

@@ -6,6 +6,7 @@
 #include "board/qt/board_shell.h"
 #include "board/qt/table_view.h"
 #include "mainwindow/program_version.h"
+#include "mainwindow/qt/dialog_openers.h"
 #include "mainwindow/qt/main_window.h"
 #include "mainwindow/qt/main_window_calls.h"
 #include "mainwindow/qt/window_profile_target.h"
@@ -25,6 +26,7 @@ AppRoot::AppRoot(std::string appFolder) : appFolder_(std::move(appFolder)) {
     services_.pauser = &pauser_;
     services_.turns = &computer_;
     services_.window = &windowPort_;
+    services_.dialogHost = &dialogHost_;
 
     board_ = std::make_unique<BoardShell>(BoardShellParts{game_, looks_, 15360, false, clock_,
                                                           pump_, &sounds_, &dialogs_, appFolder_},
@@ -43,9 +45,11 @@ AppRoot::AppRoot(std::string appFolder) : appFolder_(std::move(appFolder)) {
     windows.versionRevision = kVersionRevision;
     recordsWindows_ = std::make_unique<RecordsWindows>(std::move(windows));
     windowPort_.ConnectRecordsWindows(*recordsWindows_);
+    RegisterRecordsWindows(dialogHost_, *recordsWindows_, game_);
     MainWindowCalls calls = ConnectMainWindowCalls(
         MainWindowCallParts{game_, state_, services_, window_, *board_, looks_, *profiles_,
                             records_.Profile(), *profileTarget_, *recordsWindows_});
+    RegisterSignIn(dialogHost_, calls.signIn);
     main_ = std::make_unique<MainWindow>(
         MainWindowParts{game_, state_, services_, window_, *board_, looks_}, std::move(calls));
 }

@@ -11,6 +11,7 @@
 #include "engine/engine.h"
 #include "engine/game.h"
 #include "engine/services.h"
+#include "mainwindow/dialog_table.h"
 #include "mainwindow/instance_lock.h"
 #include "mainwindow/main_window_state.h"
 #include "mainwindow/qt/frm_brivo.h"
@@ -57,6 +58,8 @@ class AppRoot {
     QtSounds sounds_;
     FrmBrivo window_;
     QtDialogs dialogs_{&window_};
+    // The dialog windows by name, for the menus, the keys and the other windows.
+    DialogTable dialogHost_{dialogs_};
     QuietStatus status_;
     NoNetwork net_;
     MainWindowPort windowPort_{window_};

@@ -1,5 +1,9 @@
 #include "platform/qt/qt_dialogs.h"
 
+#include <QColorDialog>
+#include <QFileDialog>
+#include <QInputDialog>
+#include <QLineEdit>
 #include <QMessageBox>
 
 namespace {
@@ -61,4 +65,47 @@ int QtDialogs::MsgBox(const std::string& text, int style, const std::string& tit
     QMessageBox box(IconOf(style), QString::fromStdString(title.empty() ? "Quorvane" : title),
                     QString::fromStdString(text), ButtonsOf(style), parent_);
     return AnswerOf(box.exec());
+}
+
+namespace {
+QString Title(const std::string& title) {
+    return QString::fromStdString(title.empty() ? "Quorvane" : title);
+}
+
+std::optional<std::string> PathOf(const QString& chosen) {
+    if (chosen.isEmpty()) return std::nullopt;
+    return chosen.toStdString();
+}
+}  // namespace
+
+std::optional<std::string> QtDialogs::InputBox(const std::string& prompt, const std::string& title,
+                                               const std::string& defaultText) {
+    bool ok = false;
+    const QString text =
+        QInputDialog::getText(parent_, Title(title), QString::fromStdString(prompt),
+                              QLineEdit::Normal, QString::fromStdString(defaultText), &ok);
+    if (!ok) return std::nullopt;
+    return text.toStdString();
+}
+
+std::optional<std::string> QtDialogs::ChooseOpenFile(const std::string& title,
+                                                     const std::string& folder,
+                                                     const std::string& filter) {
+    return PathOf(QFileDialog::getOpenFileName(
+        parent_, Title(title), QString::fromStdString(folder), QString::fromStdString(filter)));
+}
+
+std::optional<std::string> QtDialogs::ChooseSaveFile(const std::string& title,
+                                                     const std::string& folder,
+                                                     const std::string& filter) {
+    return PathOf(QFileDialog::getSaveFileName(
+        parent_, Title(title), QString::fromStdString(folder), QString::fromStdString(filter)));
+}
+
+// The profile's colours are 0x00BBGGRR.
+std::optional<i32> QtDialogs::ChooseColor(i32 initial) {
+    const QColor start(initial & 0xFF, (initial >> 8) & 0xFF, (initial >> 16) & 0xFF);
+    const QColor chosen = QColorDialog::getColor(start, parent_);
+    if (!chosen.isValid()) return std::nullopt;
+    return static_cast<i32>(chosen.red() | (chosen.green() << 8) | (chosen.blue() << 16));
 }

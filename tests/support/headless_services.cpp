@@ -14,6 +14,58 @@ int ScriptedDialogs::MsgBox(const std::string& text, int style, const std::strin
     return answer;
 }
 
+namespace {
+template <class T>
+std::optional<T> Next(std::deque<std::optional<T>>& answers) {
+    if (answers.empty()) return std::nullopt;
+    std::optional<T> answer = std::move(answers.front());
+    answers.pop_front();
+    return answer;
+}
+
+std::string Shown(const std::optional<std::string>& answer) {
+    return answer ? "\"" + *answer + "\"" : std::string("cancel");
+}
+}  // namespace
+
+std::optional<std::string> ScriptedDialogs::InputBox(const std::string& prompt,
+                                                     const std::string& title,
+                                                     const std::string& defaultText) {
+    std::optional<std::string> answer = Next(inputs);
+    log_.Add("InputBox [" + title + "] " + prompt + " (" + defaultText + ") -> " + Shown(answer));
+    return answer;
+}
+
+std::optional<std::string> ScriptedDialogs::Chosen(const char* kind,
+                                                   std::deque<std::optional<std::string>>& script,
+                                                   const std::string& title,
+                                                   const std::string& folder,
+                                                   const std::string& filter) {
+    std::optional<std::string> answer = Next(script);
+    log_.Add(std::string(kind) + " [" + title + "] " + folder + " " + filter + " -> " +
+             Shown(answer));
+    return answer;
+}
+
+std::optional<std::string> ScriptedDialogs::ChooseOpenFile(const std::string& title,
+                                                           const std::string& folder,
+                                                           const std::string& filter) {
+    return Chosen("ChooseOpenFile", openFiles, title, folder, filter);
+}
+
+std::optional<std::string> ScriptedDialogs::ChooseSaveFile(const std::string& title,
+                                                           const std::string& folder,
+                                                           const std::string& filter) {
+    return Chosen("ChooseSaveFile", saveFiles, title, folder, filter);
+}
+
+std::optional<i32> ScriptedDialogs::ChooseColor(i32 initial) {
+    std::optional<i32> answer = Next(colors);
+    log_.Add("ChooseColor " + std::to_string(initial) + " -> " +
+             (answer ? std::to_string(*answer) : std::string("cancel")));
+    return answer;
+}
+
 void RecordingSounds::PlaySound(const std::string& path, bool wait) {
     ++played;
     log_.Add(std::string(wait ? "PlaySoundSync " : "PlaySound ") + path);
@@ -92,4 +144,5 @@ HeadlessServices::HeadlessServices(Game& g) : pauser(clock, pump, g.StopFlag, g.
     services.pauser = &pauser;
     services.turns = &turns;
     services.window = &window;
+    services.dialogHost = &dialogHost;
 }

@@ -4,23 +4,40 @@
 #include <deque>
 #include <functional>
 #include <memory>
+#include <optional>
 
 #include "engine/game.h"
 #include "engine/services.h"
 #include "tests/support/call_log.h"
+#include "tests/support/scripted_dialog_host.h"
 
 class ScriptedDialogs : public Dialogs {
   public:
     explicit ScriptedDialogs(CallLog& log) : log_(log) {}
     int MsgBox(const std::string& text, int style, const std::string& title) override;
+    std::optional<std::string> InputBox(const std::string& prompt, const std::string& title,
+                                        const std::string& defaultText) override;
+    std::optional<std::string> ChooseOpenFile(const std::string& title, const std::string& folder,
+                                              const std::string& filter) override;
+    std::optional<std::string> ChooseSaveFile(const std::string& title, const std::string& folder,
+                                              const std::string& filter) override;
+    std::optional<i32> ChooseColor(i32 initial) override;
 
     // Answers given in order; when they run out, `fallback` answers (default: Yes / OK).
     std::deque<int> answers;
     int fallback = mb::Yes;
     int asked = 0;
     std::string lastText, lastTitle;
+    // The input box's, the choosers' and the colour chooser's answers in order; when they run
+    // out, the player cancels.
+    std::deque<std::optional<std::string>> inputs, openFiles, saveFiles;
+    std::deque<std::optional<i32>> colors;
 
   private:
+    std::optional<std::string> Chosen(const char* kind,
+                                      std::deque<std::optional<std::string>>& script,
+                                      const std::string& title, const std::string& folder,
+                                      const std::string& filter);
     CallLog& log_;
 };
 
@@ -201,6 +218,7 @@ struct HeadlessServices {
     Pauser pauser;
     CallbackTurns turns;
     RecordingWindow window{log};
+    ScriptedDialogHost dialogHost;
 
     Services services;
 };
