@@ -18,6 +18,13 @@ QWidget* MakeWidgetOverPaintedTable(const std::string& key, const ControlGeom& c
     switch (holdFrame ? ControlKind::Shape : c.Kind) {
         case ControlKind::Label: {
             auto* label = new QLabel(table);
+            if (key == "lblHighlight") {
+                // The frame round the card the keypad chose; clicks go through to the card.
+                label->setAttribute(Qt::WA_TransparentForMouseEvents);
+                label->setStyleSheet(
+                    "border: 3px solid #FFD23F; border-radius: 6px; background: transparent;");
+                return label;
+            }
             label->setWordWrap(true);
             // Texts start at the top left, as the painted table's do; the wild counts are
             // centred over their piles.

@@ -138,6 +138,11 @@ void PaintImage(QPainter& p, const TableScene& s, const std::string& key, const 
                    }));
     } else if (key == "imgCenter") {
         p.drawImage(r.topLeft(), NamedPicture(c.Picture, s, c));
+    } else if (key == "imgIcon") {
+        // The emoticon the player's letter key chose, from the Icons folder.
+        const QString file = QString::fromStdString(c.Picture);
+        if (!file.isEmpty())
+            p.drawImage(r, s.pictures.Memo("icon " + file, [&] { return QImage(file); }));
     } else if (key == "imgTip" || key == "imgTipUp") {
         const bool up = key == "imgTipUp";
         p.drawImage(r, s.pictures.Memo(up ? "tip up" : "tip",
@@ -185,7 +190,7 @@ void PaintTable(QPainter& p, const TableScene& s) {
         if (!c.Visible) continue;
         if (c.Kind == ControlKind::Shape) PaintShape(p, s, c);
         if (ctl.first == "ImgHold" || ctl.first == "ImgTurn1" || ctl.first == "ImgTurn2" ||
-            ctl.first == "ImgAvatar")
+            ctl.first == "ImgAvatar" || ctl.first == "imgIcon")
             PaintImage(p, s, ctl.first, c);
         if (ctl.first == "Picture1_0")
             mover = &ctl;

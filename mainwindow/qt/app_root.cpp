@@ -1,5 +1,6 @@
 #include "mainwindow/qt/app_root.h"
 
+#include <QKeyEvent>
 #include <QPushButton>
 #include <filesystem>
 
@@ -9,6 +10,7 @@
 #include "mainwindow/qt/dialog_openers.h"
 #include "mainwindow/qt/main_window.h"
 #include "mainwindow/qt/main_window_calls.h"
+#include "mainwindow/qt/main_window_keys.h"
 #include "mainwindow/qt/window_profile_target.h"
 #include "mainwindow/startup_texts.h"
 #include "platform/program_folder.h"
@@ -43,6 +45,12 @@ AppRoot::AppRoot(std::string appFolder) : appFolder_(std::move(appFolder)) {
     windows.versionMajor = kVersionMajor;
     windows.versionMinor = kVersionMinor;
     windows.versionRevision = kVersionRevision;
+    windows.keyCommand = [this](int key, Qt::KeyboardModifiers modifiers) {
+        if (keys_) keys_->KeyPressed(key, modifiers);
+    };
+    windows.showHelp = [this](const std::string& topic) {
+        if (keys_) keys_->ShowHelp(topic);
+    };
     recordsWindows_ = std::make_unique<RecordsWindows>(std::move(windows));
     windowPort_.ConnectRecordsWindows(*recordsWindows_);
     RegisterRecordsWindows(dialogHost_, *recordsWindows_, game_);
@@ -52,6 +60,13 @@ AppRoot::AppRoot(std::string appFolder) : appFolder_(std::move(appFolder)) {
     RegisterSignIn(dialogHost_, calls.signIn);
     main_ = std::make_unique<MainWindow>(
         MainWindowParts{game_, state_, services_, window_, *board_, looks_}, std::move(calls));
+    keys_ = std::make_unique<MainWindowKeys>(
+        MainWindowKeysParts{game_, engine_, records_, state_, services_, window_, *board_, looks_,
+                            *main_, *recordsWindows_},
+        KeyCommandCalls{});
+    window_.onKeyPreview = [this](QKeyEvent* e) {
+        return keys_->KeyPressed(e->key(), e->modifiers());
+    };
 }
 
 // The window goes first: nothing it shows may outlive the parts it shows.
@@ -61,6 +76,7 @@ bool AppRoot::Start(const std::vector<std::string>& args, const std::string& sta
     const bool existedBefore = std::filesystem::exists(appFolder_);
     if (!ClaimProgramFolder(lock_, appFolder_, dialogs_)) return false;
     recordsWindows_->SetStagedFolder(stagedFolder);
+    keys_->SetShippedFolder(stagedFolder);
     const ProgramFolderResult folder = SyncProgramFolder(stagedFolder, appFolder_);
     if (!folder.error.empty()) {
         dialogs_.MsgBox("Unable to start Quorvane!\n" + folder.error, mb::Critical,

@@ -26,6 +26,7 @@
 
 class BoardShell;
 class MainWindow;
+class MainWindowKeys;
 class Profiles;
 class RecordsWindows;
 class WindowProfileTarget;
@@ -73,4 +74,5 @@ class AppRoot {
     std::unique_ptr<Profiles> profiles_;
     std::unique_ptr<RecordsWindows> recordsWindows_;
     std::unique_ptr<MainWindow> main_;
+    std::unique_ptr<MainWindowKeys> keys_;
 };
