@@ -159,11 +159,7 @@ void TableLayout::SetRowTops(bool Up) {
     const RowTops rows = Up ? kRowsUp : kRowsDown;
     HoldRowTop = rows.hold;
     HandRowTop = rows.hand;
-    // The small human row of three and four players keeps its side pile and hand raised by a
-    // third of a card above the hand row.
-    const double handTop =
-        NumPlayers > 2 && DisplayMode >= 2 ? rows.hand - CardHeightPx / 3.0 : rows.hand;
-    for (int k = 1; k <= 6; ++k) Ctl("Picture7", k).Top = handTop;
+    for (int k = 1; k <= 6; ++k) Ctl("Picture7", k).Top = rows.hand;
     for (int k = 7; k <= 10; ++k) Ctl("Picture7", k).Top = rows.hold;
     if (NumPlayers == 2)
         for (int k = 7; k <= 10; ++k) Ctl("Picture1", k).Top = rows.oppHold;

@@ -8,16 +8,15 @@ bool Engine::CheckCenterPlay() {
         g.PileSel > g.NumCenters)
         return false;
     const i16 r = g.HumanCards[kRank][g.PickSlot];
-    const i16 c = g.CenterCount[g.PileSel];
     if (r == 0) return false;
+    if (CenterAccepts(g, r, g.PileSel)) return true;
+    // A refused wild King can only be the no-wild-Ace rule at work: it gets its own notice.
     if (r == kKing) {
-        if (c != 0 || !g.NoWildAce) return true;
         if (sv.dialogs)
             sv.dialogs->MsgBox("Wild card can not be used as an Ace.", mb::Information,
                                "Rules Enforced");
         return false;
     }
-    if (r == c + 1) return true;
     if (g.Pturn != 0) RuleMessage(1);
     return false;
 }

@@ -88,19 +88,27 @@ TEST(CkPlayer, CleverWithTwoMixedPilesAndAFullStockHasMargin3) {
 
 // A descending run from the Queen down to an Ace under an Ace top, no center empty: the chain
 // wraps through the Ace once and must stop there instead of walking the run for ever.
+//
+// Payoff 2: the Ace top brings the chain to 1 and wraps it to 13; pile 1's run reaches 12 twelve
+// cards down, back to 1, where the second wrap ends the walk. With nothing low the margin wraps
+// too: Average 11, Clever 1 + 12 - 3 = 10, Ruthless 1 + 12 - 5 = 8, none below the human's
+// center at 8. Payoff 13 (a King): one wrap inside the pile pass, again ending at 1; every center
+// is low, so the margin keeps 1, and with no reach mark the human's center (1, at 5) is taken.
 TEST(CkPlayer, AQueenToAceRunWithNoEmptyCenterTerminates) {
-    for (i16 payoff : {2, 13}) {
-        for (i16 level : {0, 1, 2}) {
-            Table t;
-            t.g.CompLevel = level;
-            t.Centers({5, 6, 7, 8});
-            t.HumanPayoff(payoff);
-            t.HumanPile(1, {12, 11, 10, 9, 8, 7, 6, 5, 4, 3, 2}, 1);
-            t.HumanPile(2, {12, 11, 10, 9, 8, 7, 6, 5, 4, 3}, 2);
-            t.cp.Ck_Player();
-            EXPECT_GE(t.cp.st.BlockValue, 1) << payoff << " " << level;
-            EXPECT_LE(t.cp.st.BlockValue, 12) << payoff << " " << level;
-        }
+    struct Case {
+        i16 payoff, level, want;
+    } cases[] = {
+        {2, 0, 11}, {2, 1, 10}, {2, 2, 8}, {13, 0, 5}, {13, 1, 5}, {13, 2, 5},
+    };
+    for (const Case& c : cases) {
+        Table t;
+        t.g.CompLevel = c.level;
+        t.Centers({5, 6, 7, 8});
+        t.HumanPayoff(c.payoff);
+        t.HumanPile(1, {12, 11, 10, 9, 8, 7, 6, 5, 4, 3, 2}, 1);
+        t.HumanPile(2, {12, 11, 10, 9, 8, 7, 6, 5, 4, 3}, 2);
+        t.cp.Ck_Player();
+        EXPECT_EQ(t.cp.st.BlockValue, c.want) << c.payoff << " " << c.level;
     }
 }
 

@@ -28,6 +28,7 @@ TEST_F(CenterFixture, CenterBestToPlayPicksThePileTheSideCardReachesSoonest) {
     } cases[] = {
         {{4, 2, 0}, 5, 1},     // d = 1 on pile 1
         {{7, 9, 7}, 5, 2},     // round through the Queen: d = 8 beats d = 10
+        {{11, 0}, 4, 2},       // Queen, Ace, Two, Three, Four is d = 5; the empty pile needs d = 4
         {{5, 5, 5}, 5, 1},     // every pile stands at the value
         {{0, 0, 0, 3}, 1, 1},  // an Ace fits any empty pile: the lowest wins
         {{11, 3, 3, 0}, 12, 1}, {{2, 2, 2, 2}, 13, 1},  // someone else's King

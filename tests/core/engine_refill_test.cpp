@@ -95,6 +95,26 @@ TEST_F(RefillTest, AnEmptyStockIsReshuffledFromTheUsedPile) {
     ExpectSound();
 }
 
+// A single used card is a stock of one: the refill goes on instead of calling a stalemate.
+TEST_F(RefillTest, AUsedPileOfOneCardIsReshuffledToo) {
+    HumanSide({9});
+    OppSide(1, {9});
+    Hand({0, 0, 0, 0, 0});
+    RestToStock();
+    const i16 id = g.Deck[kId][g.StockCount], rank = g.Deck[kRank][g.StockCount];
+    for (int i = 1; i <= g.StockCount; ++i)
+        for (int r : {kId, kRank}) g.Deck[r][i] = 0;
+    g.StockCount = 0;
+    g.UsedCount = 1;
+    g.UsedPile[kId][1] = id;
+    g.UsedPile[kRank][1] = rank;
+    e.RESHUFFLE();
+    EXPECT_EQ(g.StockCount, 1);
+    EXPECT_EQ(g.UsedCount, 0);
+    EXPECT_EQ(g.Deck[kId][1], id);
+    EXPECT_EQ(g.Deck[kRank][1], rank);
+}
+
 TEST_F(RefillTest, AStalemateAtTheThirdSlotIsGivenUpOnNo) {
     HumanSide({9});
     OppSide(1, {9});

@@ -18,6 +18,10 @@ TEST_F(EngineFixture, CheckCenterPlayAcceptsInSequenceAndWildKingsByTheRule) {
         {13, 0, 0, 1, true, " ", ""},
         {13, 7, VbTrue, 1, true, " ", ""},
         {5, 3, 0, 0, false, " ", ""},  // nobody on turn: refused without a word
+        {4, 4, 0, 1, false,
+         "Center piles are built up in sequence (Ace to Queen). That card "
+         "cannot be played to any Center pile yet.",
+         ""},
     };
     Players(2, 3);
     for (const auto& c : cases) {
@@ -29,6 +33,8 @@ TEST_F(EngineFixture, CheckCenterPlayAcceptsInSequenceAndWildKingsByTheRule) {
         g.PickSlot = 3;
         g.PileSel = 2;
         EXPECT_EQ(e.CheckCenterPlay(), c.accepted) << c.rank << " on " << c.count;
+        // The computer's plays ask the same rule without the messages.
+        EXPECT_EQ(CenterAccepts(g, c.rank, 2), c.accepted) << c.rank << " on " << c.count;
         EXPECT_EQ(g.Pturn, c.pturn) << "the check leaves the turn alone";
         EXPECT_EQ(h.board.messages[1], c.message);
         EXPECT_EQ(h.dialogs.lastTitle, c.box);
@@ -41,14 +47,15 @@ TEST_F(EngineFixture, RulesCaptionShortensOnNarrowScreens) {
         i32 width;
         int mode;
         const char* text;
+        i16 forcedAfter;
     } cases[] = {
-        {3, VbTrue, 12000, 0, "Ace, Two - No Wild Ace"},
-        {3, VbTrue, 12000, 2, "A,T - No Wild Ace"},
-        {3, VbTrue, 11000, 0, "A,T, No Wild A"},
-        {7, 0, 12001, 3, "Ace, Two (V)"},
-        {2, 0, 19200, 0, ", Two"},
-        {4, 0, 19200, 0, ""},
-        {0, 0, 19200, 0, ""},
+        {3, VbTrue, 12000, 0, "Ace, Two - No Wild Ace", 3},
+        {3, VbTrue, 12000, 2, "A,T - No Wild Ace", 3},
+        {3, VbTrue, 11000, 0, "A,T, No Wild A", 3},
+        {7, 0, 12001, 3, "Ace, Two (V)", 7},
+        {2, 0, 19200, 0, ", Two", 2},
+        {4, 0, 19200, 0, "", 0},  // "visible only" alone means no forced card
+        {0, 0, 19200, 0, "", 0},
     };
     for (const auto& c : cases) {
         g.ForcedCards = c.forced;
@@ -57,8 +64,8 @@ TEST_F(EngineFixture, RulesCaptionShortensOnNarrowScreens) {
         h.board.displayMode = c.mode;
         e.BuildRulesText();
         EXPECT_EQ(g.RulesText, c.text);
+        EXPECT_EQ(g.ForcedCards, c.forcedAfter) << c.forced;
     }
-    EXPECT_EQ(g.ForcedCards, 0);  // "visible only" alone means no forced card
     g.SidePileSize = 19;
     g.Opp[1].Level = 2;
     e.ShowRulesCaption();

@@ -178,6 +178,20 @@ TEST(DisplayModes, SmallHumanRowWithMorePlayers) {
     EXPECT_DOUBLE_EQ(t.Ctl("Label3", 0).Height, 93);
 }
 
+// Moving the small rows up and down puts the side pile and the hand on the row tops themselves,
+// as with normal cards; the window's default height follows the raised hand: 352 + 80 + 22 + 60.
+TEST(DisplayModes, SmallRowsMoveToTheRowTops) {
+    for (int players : {3, 4}) {
+        SCOPED_TRACE(players);
+        TableLayout t = FreshTable(players, 4, 3, kScreen1024);
+        for (int k : {1, 2, 6}) EXPECT_DOUBLE_EQ(t.Ctl("Picture7", k).Top, 352) << k;
+        EXPECT_EQ(t.DefaultWindowHeight, 514);
+        t.Change_Display(0);
+        for (int k : {1, 2, 6}) EXPECT_DOUBLE_EQ(t.Ctl("Picture7", k).Top, 392) << k;
+        EXPECT_DOUBLE_EQ(t.Ctl("Picture7", 7).Top, 273);
+    }
+}
+
 TEST(DisplayModes, NarrowScreenStartsSmall) {
     const TableLayout t = FreshTable(2, 3, 0, 9600);
     EXPECT_EQ(t.DisplayMode, 2);

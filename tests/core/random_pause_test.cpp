@@ -3,6 +3,7 @@
 #include <filesystem>
 #include <fstream>
 #include <thread>
+#include <vector>
 
 #include "platform/cpu_speed.h"
 #include "platform/pause.h"
@@ -63,12 +64,12 @@ class StoppingPump : public EventPump {
   public:
     StoppingPump(ManualClock& c, i16& stop, i16& flip) : clock_(c), stop_(stop), flip_(flip) {}
     void Pump(bool allowInput, double wait) override {
-        inputSeen_ = inputSeen_ || allowInput;
+        inputAllowed_.push_back(allowInput);
         clock_.Advance(wait);
         if (++calls_ == 3) stop_ = VbTrue;
         flip_ = VbFalse;
     }
-    bool inputSeen_ = false;
+    std::vector<bool> inputAllowed_;  // one entry per call, in order
     int calls_ = 0;
 
   private:
@@ -87,6 +88,8 @@ TEST(Pause, StopFlagRaisedDuringThePauseEndsItAndInputWaitsWhileAFlipRuns) {
     pauser.Pause(60);
     EXPECT_EQ(pump.calls_, 3);
     EXPECT_LT(clock.Now(), 1.0);
+    // Input waits while the flip runs (first call); the flip ends inside it, so input flows.
+    EXPECT_EQ(pump.inputAllowed_, (std::vector<bool>{false, true, true}));
 }
 
 TEST(Pause, RealClockSleepsInsteadOfSpinning) {

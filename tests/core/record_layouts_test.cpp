@@ -172,6 +172,28 @@ TEST(GameStateRecordLayout, FieldsAtTheirOffsets) {
     EXPECT_EQ(b.GetRawText(6008, 30), "AutoSave" + std::string(22, ' '));
 }
 
+// Every header field at its own offset: a round trip cannot tell two swapped fields apart.
+TEST(GameStateRecordLayout, HeaderFieldsAtTheirOffsets) {
+    GameStateRecord r;
+    r.NoWildAce = 101;
+    r.Pturn = 102;
+    r.CurSideCount = 103;
+    r.HumanSideCount = 104;
+    r.CurSideShape = 105;
+    r.HumanSideShape = 106;
+    r.StockCount = 107;
+    r.UsedCount = 108;
+    r.HandCount = 109;
+    r.SidePileSize = 110;
+    r.ForcedCards = 111;
+    r.NumCenters = 112;
+    r.NumPlayers = 113;
+    const RecordBuffer b = Encoded(r);
+    const std::uint8_t want[26] = {101, 0,   102, 0,   103, 0,   104, 0,   105, 0,   106, 0,   107,
+                                   0,   108, 0,   109, 0,   110, 0,   111, 0,   112, 0,   113, 0};
+    for (size_t i = 0; i < sizeof want; ++i) EXPECT_EQ(b.bytes()[i], want[i]) << "byte " << i;
+}
+
 TEST(GameStateRecordLayout, EveryByteSurvivesARoundTrip) {
     RecordBuffer stored = Patterned(GameStateRecord::kSize);
     stored.SetText(6008, 30, "^^Saved net game");

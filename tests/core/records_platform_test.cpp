@@ -143,6 +143,18 @@ TEST(RecordFile, AWriteIntoAMissingFolderFailsWithoutCreatingAnything) {
     EXPECT_FALSE(FileExists(dir.File("no")));
 }
 
+// The last step of a safe write is the rename over the target; when it fails the write has
+// failed, and the temporary file beside the target is gone.
+TEST(FileUtil, AnAtomicWriteWhoseRenameFailsSaysSo) {
+    TempDir dir;
+    fs::create_directories(dir.File("taken/inside"));  // a folder cannot be replaced by a file
+    std::string error;
+    EXPECT_FALSE(WriteFileAtomically(dir.File("taken"), "bytes", &error));
+    EXPECT_FALSE(error.empty());
+    EXPECT_TRUE(fs::is_directory(dir.File("taken/inside")));
+    EXPECT_EQ(std::distance(fs::directory_iterator(dir.File("")), fs::directory_iterator()), 1);
+}
+
 TEST(FileUtil, FindsNamesWithoutRegardToCaseAndJoinsPaths) {
     TempDir dir;
     ASSERT_TRUE(WriteFileAtomically(dir.File("Brivo.PMS"), "x", nullptr));
