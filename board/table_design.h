@@ -33,7 +33,9 @@ inline constexpr DesignSize kNameLabel{120, 17};    // Label9(3) to Label9(6)
 inline constexpr DesignSize kPeekLabel{150, 17};    // LabelPeek
 inline constexpr DesignSize kIcon{32, 32};          // imgIcon, an emoticon
 inline constexpr DesignSize kMenuImage{28, 20};     // imgMenu, reveals the menu bar
-inline constexpr DesignSize kMenuPanel{320, 22};    // picPanel, the drawn menu bar
+// picPanel, the drawn menu bar: wide and tall enough for its four title bands (22 to 60 down,
+// 31 to 649 across) and the strip above them.
+inline constexpr DesignSize kMenuPanel{664, 62};
 inline constexpr DesignSize kAvatarBox{120, 120};
 inline constexpr DesignSize kSmallAvatarBox{110, 110};
 inline constexpr DesignSize kRulesLabel{100, 45};
