@@ -5,6 +5,7 @@
 
 #include "board/qt/board_art.h"
 #include "board/qt/card_pictures.h"
+#include "board/qt/slap_art.h"
 #include "board/qt/textures.h"
 #include "board/table_design.h"
 
@@ -125,6 +126,10 @@ void PaintImage(QPainter& p, const TableScene& s, const std::string& key, const 
         p.drawImage(r, s.pictures.Memo("turn", [&] { return TurnMarker(s.pictures.dpr()); }));
     } else if (key == "ImgAvatar") {
         if (!s.avatar.isNull()) p.drawImage(r, s.avatar);
+    } else if (key == "imgSlap") {
+        p.drawImage(r, s.pictures.Memo(QString("slap %1x%2").arg(r.width()).arg(r.height()), [&] {
+            return SlapPicture(r.size().toSize(), s.pictures.dpr());
+        }));
     } else if (key == "ImgHold") {
         p.drawImage(r.topLeft(), c.Width < 65 ? s.pictures.SmallBack() : s.pictures.LargeBack());
         if (s.boxes.holdImageFrame) PaintBoxBorder(p, r);
@@ -190,7 +195,7 @@ void PaintTable(QPainter& p, const TableScene& s) {
         if (!c.Visible) continue;
         if (c.Kind == ControlKind::Shape) PaintShape(p, s, c);
         if (ctl.first == "ImgHold" || ctl.first == "ImgTurn1" || ctl.first == "ImgTurn2" ||
-            ctl.first == "ImgAvatar" || ctl.first == "imgIcon")
+            ctl.first == "ImgAvatar" || ctl.first == "imgIcon" || ctl.first == "imgSlap")
             PaintImage(p, s, ctl.first, c);
         if (ctl.first == "Picture1_0")
             mover = &ctl;

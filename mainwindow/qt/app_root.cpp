@@ -6,12 +6,18 @@
 
 #include "board/qt/board_shell.h"
 #include "board/qt/table_view.h"
+#include "mainwindow/cards_flow.h"
 #include "mainwindow/program_version.h"
+#include "mainwindow/qt/avatar_remarks.h"
+#include "mainwindow/qt/board_info.h"
+#include "mainwindow/qt/developer_keys.h"
 #include "mainwindow/qt/dialog_openers.h"
 #include "mainwindow/qt/main_window.h"
 #include "mainwindow/qt/main_window_calls.h"
 #include "mainwindow/qt/main_window_keys.h"
+#include "mainwindow/qt/table_controls.h"
 #include "mainwindow/qt/window_profile_target.h"
+#include "mainwindow/qt/window_shows.h"
 #include "mainwindow/startup_texts.h"
 #include "platform/program_folder.h"
 #include "records/profiles.h"
@@ -67,10 +73,39 @@ AppRoot::AppRoot(std::string appFolder) : appFolder_(std::move(appFolder)) {
     window_.onKeyPreview = [this](QKeyEvent* e) {
         return keys_->KeyPressed(e->key(), e->modifiers());
     };
+    shows_ = std::make_unique<WindowShows>(
+        WindowShowsParts{game_, state_, *board_, looks_, window_, clock_, pump_, &dialogs_,
+                         [this] { engine_.Game_New(); }, [this] { DealClicked(); }});
+    windowPort_.ConnectShows(shows_.get());
+    ConnectTableAnswers();
+}
+
+// The table's answers to the player's questions, the opponent's picture and remarks, and the
+// test keys.
+void AppRoot::ConnectTableAnswers() {
+    PrefsRecord& prefs = records_.Profile().PlayerPrefs;
+    boardInfo_ = std::make_unique<BoardInfo>(BoardInfoParts{
+        game_, state_, services_, *board_, looks_, window_, prefs.HoldLeft, prefs.HoldTop});
+    avatarRemarks_ = std::make_unique<AvatarRemarks>(AvatarRemarksParts{
+        game_, state_, services_, *board_, window_, [this] { main_->Get_Avatars(); }});
+    developerKeys_ = std::make_unique<DeveloperKeys>(
+        DeveloperKeysParts{game_, services_, *board_, window_, {}, {}});
+}
+
+MainWindowStatusParts AppRoot::StatusParts() {
+    MainWindowStatusParts parts{game_, window_, state_.LevelNames, {}, {}, {}};
+    parts.screenWidth = [this] { return board_ ? board_->layout.ScreenWidth : state_.ScreenWidth; };
+    parts.counter = [this] { return main_ ? main_->Counter() : nullptr; };
+    parts.showLabel = [this](const std::string& label, const std::string& text) {
+        if (board_) ShowTableLabel(*board_, label, text);
+    };
+    return parts;
 }
 
 // The window goes first: nothing it shows may outlive the parts it shows.
-AppRoot::~AppRoot() = default;
+AppRoot::~AppRoot() {
+    windowPort_.ConnectShows(nullptr);
+}
 
 bool AppRoot::Start(const std::vector<std::string>& args, const std::string& stagedFolder) {
     const bool existedBefore = std::filesystem::exists(appFolder_);
@@ -96,6 +131,8 @@ void AppRoot::ConnectDealButton() {
 // A local game from the Deal button; the button waits while the game is busy.
 void AppRoot::DealClicked() {
     if (game_.ComputerBusy || game_.StopFlag) return;
+    // During the end-of-game animation the button ends it; the new game follows its end.
+    if (StopCardsFlowForDeal(game_, state_)) return;
     windowPort_.ShowDealButton(false);
     engine_.Game_New();
 }

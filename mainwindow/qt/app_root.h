@@ -16,6 +16,7 @@
 #include "mainwindow/main_window_state.h"
 #include "mainwindow/qt/frm_brivo.h"
 #include "mainwindow/qt/main_window_port.h"
+#include "mainwindow/qt/main_window_status.h"
 #include "mainwindow/quiet_ports.h"
 #include "platform/pause.h"
 #include "platform/qt/qt_dialogs.h"
@@ -24,12 +25,16 @@
 #include "platform/qt/qt_sounds.h"
 #include "records/game_records.h"
 
+class AvatarRemarks;
+class BoardInfo;
 class BoardShell;
+class DeveloperKeys;
 class MainWindow;
 class MainWindowKeys;
 class Profiles;
 class RecordsWindows;
 class WindowProfileTarget;
+class WindowShows;
 
 class AppRoot {
   public:
@@ -45,6 +50,8 @@ class AppRoot {
   private:
     void ConnectDealButton();
     void DealClicked();
+    MainWindowStatusParts StatusParts();
+    void ConnectTableAnswers();
 
     std::string appFolder_;
     Game game_;
@@ -61,7 +68,7 @@ class AppRoot {
     QtDialogs dialogs_{&window_};
     // The dialog windows by name, for the menus, the keys and the other windows.
     DialogTable dialogHost_{dialogs_};
-    QuietStatus status_;
+    MainWindowStatus status_{StatusParts()};
     NoNetwork net_;
     MainWindowPort windowPort_{window_};
     Services services_;
@@ -75,4 +82,8 @@ class AppRoot {
     std::unique_ptr<RecordsWindows> recordsWindows_;
     std::unique_ptr<MainWindow> main_;
     std::unique_ptr<MainWindowKeys> keys_;
+    std::unique_ptr<WindowShows> shows_;
+    std::unique_ptr<BoardInfo> boardInfo_;
+    std::unique_ptr<AvatarRemarks> avatarRemarks_;
+    std::unique_ptr<DeveloperKeys> developerKeys_;
 };

@@ -68,6 +68,7 @@ FrmCounter* MainWindow::ShowCounter() {
         connect(counter, &QObject::destroyed, this, [this] { counter_ = nullptr; });
     }
     FrmCounter* counter = Counter();
+    if (p_.services.status) p_.services.status->ShowCounter();
     counter->show();
     counter->raise();
     return counter;

@@ -1,34 +1,39 @@
 #pragma once
-// The main window's controls as the game flow switches them: the Deal button and the idle
-// timer. The shows and markers that belong to play with the mouse stay quiet until that lands.
+// The main window's controls as the game flow switches them: the Deal button, the idle timer,
+// the turn markers and the shows (handed on to the window's shows).
 #include "engine/ports/window_port.h"
 
 class FrmBrivo;
 class QPushButton;
 class RecordsWindows;
+class WindowShows;
 
 class MainWindowPort : public WindowPort {
   public:
     explicit MainWindowPort(FrmBrivo& window) : window_(window) {}
     // The tutorial hears through here what the game does.
     void ConnectRecordsWindows(RecordsWindows& windows) { records_ = &windows; }
+    // The markers, shows and views the game flow asks for.
+    void ConnectShows(WindowShows* shows) { shows_ = shows; }
 
     void ReturnDraggedCard(int) override {}
-    void ShowTurnMarker(int) override {}
+    void ShowTurnMarker(int pturn) override;
     void ShowDealButton(bool visible) override;
-    void ShowSideStack(bool) override {}
+    void ShowSideStack(bool visible) override;
+    void ShowHoldImage(bool visible) override;
     void StopIdleTimer() override;
     void StartIdleTimer(int milliseconds) override;
-    void MenuNewGame() override {}
+    void MenuNewGame() override;
     void TutorialTurnOver() override;
     void TutorialTurnStarting() override;
     void TutorialCardPlayed() override;
-    void Flash(const std::string&) override {}
-    void AnimateCardsFlow(int) override {}
-    void DebugShowDeck() override {}
+    void Flash(const std::string& personalityName) override;
+    void AnimateCardsFlow(int style) override;
+    void DebugShowDeck() override;
 
   private:
     QPushButton* DealButton() const;
     FrmBrivo& window_;
     RecordsWindows* records_ = nullptr;
+    WindowShows* shows_ = nullptr;
 };

@@ -1,0 +1,53 @@
+#include "mainwindow/qt/developer_keys.h"
+
+#include <QApplication>
+#include <QKeyEvent>
+#include <QWidget>
+
+#include "mainwindow/dev_keys.h"
+#include "mainwindow/qt/table_controls.h"
+
+DeveloperKeys::DeveloperKeys(DeveloperKeysParts parts) : p_(std::move(parts)) {
+    qApp->installEventFilter(this);
+}
+
+void DeveloperKeys::Say(const std::string& text) {
+    if (p_.services.board) p_.services.board->SetMessage(1, text);
+    ShowTableLabel(p_.board, "Label9_1", text);
+}
+
+bool DeveloperKeys::Picture7_KeyDown(int keyCode, Qt::KeyboardModifiers shift) {
+    const DevKey key = Picture7KeyAction(keyCode, shift & Qt::ShiftModifier,
+                                         shift & Qt::ControlModifier, shift & Qt::AltModifier);
+    switch (key) {
+        case DevKey::None:
+            return false;
+        case DevKey::HumanSideToTwo:
+            HumanSideToTwo(p_.game);
+            break;
+        case DevKey::OppSideToTwo:
+            OppSideToTwo(p_.game);
+            break;
+        case DevKey::OwnAddress:
+            Say(p_.ownAddress ? p_.ownAddress() : "");
+            return true;
+        case DevKey::HostAddress:
+            Say(p_.hostAddress ? p_.hostAddress() : "");
+            return true;
+        case DevKey::PeerVersion:
+            Say(p_.game.PeerVersion);
+            return true;
+    }
+    if (p_.services.sounds) p_.services.sounds->Beep();
+    return true;
+}
+
+bool DeveloperKeys::eventFilter(QObject* watched, QEvent* e) {
+    if (e->type() != QEvent::KeyPress) return false;
+    auto* w = qobject_cast<QWidget*>(watched);
+    // Each key once, at the widget it was meant for, and only in the main window.
+    QWidget* first = QApplication::focusWidget() ? QApplication::focusWidget() : &p_.window;
+    if (!w || w != first || w->window() != &p_.window) return false;
+    auto* ke = static_cast<QKeyEvent*>(e);
+    return Picture7_KeyDown(ke->key(), ke->modifiers());
+}

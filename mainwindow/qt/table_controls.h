@@ -1,0 +1,13 @@
+#pragma once
+// Small changes to single controls of the table: the model takes the change and the widget that
+// stands for the control follows at once, without laying out the whole table again.
+#include <string>
+#include <string_view>
+
+class BoardShell;
+
+// The control `key` ("LabelPeek", "Label9_1") shows `text` and is made visible.
+void ShowTableLabel(BoardShell& board, const std::string& key, const std::string& text);
+void SetTableControlVisible(BoardShell& board, const std::string& key, bool visible);
+// Brings the widget and the model of `key` in line and repaints the table.
+void SyncTableControl(BoardShell& board, const std::string& key);

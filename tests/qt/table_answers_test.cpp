@@ -1,0 +1,225 @@
+// The status bar, the table's answers about hidden cards, the idle remark and the end-of-game
+// animation on a real main window and table.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <filesystem>
+
+#include "board/qt/board_shell.h"
+#include "board/qt/frm_hold.h"
+#include "board/qt/table_view.h"
+#include "mainwindow/qt/avatar_remarks.h"
+#include "mainwindow/qt/board_info.h"
+#include "mainwindow/qt/frm_brivo.h"
+#include "mainwindow/qt/frm_counter.h"
+#include "mainwindow/qt/frm_shuffled_deck.h"
+#include "mainwindow/qt/main_window_status.h"
+#include "mainwindow/qt/window_shows.h"
+#include "platform/file_util.h"
+#include "tests/qt/qt_test_app.h"
+#include "tests/support/headless_services.h"
+
+namespace {
+
+struct TableAnswers : ::testing::Test {
+    QApplication& app = TestApp();
+    QTemporaryDir dir;
+    Game g;
+    MainWindowState w;
+    BoardLooks looks;
+    CallLog log;
+    ScriptedDialogs dialogs{log};
+    RecordingSounds sounds{log};
+    ManualClock clock;
+    InstantPump pump{clock};
+    Services sv;
+    FrmBrivo window;
+    std::unique_ptr<BoardShell> shell;
+    i16 holdLeft = 0, holdTop = 0;
+
+    void SetUp() override {
+        g.AppFolder = dir.path().toStdString();
+        std::filesystem::create_directories(JoinPath(g.AppFolder, "Data"));
+        g.PlayerName = "Ada";
+        g.Opp[1].Name = "Brivo";
+        shell = std::make_unique<BoardShell>(
+            BoardShellParts{g, looks, 15360, false, clock, pump, &sounds, &dialogs, g.AppFolder},
+            &window);
+        shell->StartUp(0);
+        window.SetTable(shell->view);
+        shell->ApplyWidgets();
+        window.resize(shell->view->size());
+        sv.board = shell->board.get();
+        sv.sounds = &sounds;
+        sv.dialogs = &dialogs;
+    }
+    QWidget* Box(const char* key) { return shell->view->findChild<QWidget*>(key); }
+    void Press(const char* key, Qt::MouseButton button, QEvent::Type type,
+               Qt::KeyboardModifiers mods = Qt::NoModifier) {
+        QWidget* box = Box(key);
+        ASSERT_NE(box, nullptr) << key;
+        QMouseEvent e(type, QPointF(5, 5), box->mapToGlobal(QPointF(5, 5)), button, button, mods);
+        QApplication::sendEvent(box, &e);
+    }
+    std::string Message(int index) { return shell->layout.Ctl("Label9", index).Caption; }
+    void Spin(int ms) {
+        QTimer done;
+        done.setSingleShot(true);
+        done.start(ms);
+        while (done.isActive()) QApplication::processEvents(QEventLoop::AllEvents, 5);
+    }
+};
+
+}  // namespace
+
+TEST_F(TableAnswers, StatusBarPanelsFollowTheGame) {
+    FrmCounter* counter = nullptr;
+    MainWindowStatusParts parts{g, window, w.LevelNames, {}, {}, {}};
+    parts.screenWidth = [] { return 9600; };
+    parts.counter = [&] { return counter; };
+    MainWindowStatus status(parts);
+    status.StatusBar_Clear();
+    EXPECT_EQ(window.Panel(1)->text(), "Ada:");
+    EXPECT_EQ(window.Panel(5)->text(), "Brivo:");
+    EXPECT_EQ(window.Panel(8)->toolTip(), " Opponent: Side/Hand");
+    g.HumanWildSide = 1;
+    status.WildUpdate();
+    EXPECT_EQ(window.Panel(4)->text(), " 1/ 0");  // a narrow screen: no prefix
+    g.Opp[1].Level = 2;
+    status.ShowOppStatus(1);
+    EXPECT_EQ(window.Panel(5)->toolTip(), "Level: Ruthless");
+    EXPECT_EQ(window.Panel(8)->toolTip(), "Brivo: Side/Hand");
+    // The counter's grid is written only while its window is open.
+    status.ShowCounter();
+    FrmCounter open(2, false, &window);
+    counter = &open;
+    g.Deck[2][1] = 1;
+    status.ShowCounter();
+    EXPECT_TRUE(open.LblGrid()->text().startsWith(" 1  _ "));
+}
+
+TEST_F(TableAnswers, StockAndOpponentBoxesAnswerPresses) {
+    BoardInfo info({g, w, sv, *shell, looks, window, holdLeft, holdTop});
+    g.StockCount = 40, g.UsedCount = 12;
+    Press("PicCenter_0", Qt::LeftButton, QEvent::MouseButtonDblClick);
+    EXPECT_EQ(Message(1), "STOCK:  40");
+    Press("PicCenter_1", Qt::LeftButton, QEvent::MouseButtonDblClick);
+    EXPECT_EQ(Message(1), "STOCK:  40");  // only the stock tells its count
+    Press("PicCenter_0", Qt::RightButton, QEvent::MouseButtonPress);
+    EXPECT_EQ(Message(1), "USED:  12");
+    // The hidden stock needs developer mode as well as Ctrl.
+    Press("PicCenter_0", Qt::RightButton, QEvent::MouseButtonPress, Qt::ControlModifier);
+    EXPECT_EQ(info.Hold(), nullptr);
+
+    // An opponent's hold pile with 14 cards under its top shows the ten nearest it.
+    g.Opp[1].HoldPileInfo[2][1] = 15;
+    for (int i = 1; i <= 15; ++i) g.Opp[1].Hold[kId][2][i] = static_cast<i16>(i);
+    Press("Picture1_8", Qt::RightButton, QEvent::MouseButtonPress);
+    ASSERT_NE(info.Hold(), nullptr);
+    EXPECT_TRUE(info.Hold()->isVisible());
+    EXPECT_EQ(info.Hold()->findChild<QLabel*>("lblHold")->text(),
+              " Brivo's Hold Cards Hidden: 14 ");
+    // Not while a computer card is being turned over.
+    info.Hold()->hide();
+    g.FlipInProgress = VbTrue;
+    Press("Picture1_8", Qt::RightButton, QEvent::MouseButtonPress);
+    EXPECT_FALSE(info.Hold()->isVisible());
+    g.FlipInProgress = VbFalse;
+    // A left press brings the card to the front instead.
+    shell->layout.Ctl("Picture1", 3).Visible = true;
+    Press("Picture1_3", Qt::LeftButton, QEvent::MouseButtonPress);
+    EXPECT_TRUE(shell->layout.Ctl("Picture1", 3).Front);
+    EXPECT_FALSE(info.Hold()->isVisible());
+}
+
+TEST_F(TableAnswers, IdleRemarkComesOnceWhenArmedAndNeverWhenDisarmed) {
+    AvatarRemarks remarks({g, w, sv, *shell, window, nullptr});
+    for (int line : {28, 29, 30}) g.CompComments[line] = "Wake up!";
+    g.Pturn = 1;
+    window.Timer1()->start(20);
+    window.Timer1()->stop();  // the player pressed a card first
+    Spin(60);
+    EXPECT_EQ(Message(2), "");
+
+    g.NumPlayers = 3;
+    window.Timer1()->start(20);
+    Spin(80);
+    EXPECT_EQ(Message(2), "Wake up!");
+    EXPECT_FALSE(window.Timer1()->isActive());
+    EXPECT_EQ(g.AvatarSwapped, VbTrue);
+}
+
+TEST_F(TableAnswers, SlapShowsOverTheAvatarAndGoesWithAClick) {
+    AvatarRemarks remarks({g, w, sv, *shell, window, nullptr});
+    g.SoundMode = 2;  // slaps are heard whatever the level
+    remarks.AvatarSlap();
+    EXPECT_TRUE(shell->layout.Ctl("imgSlap").Visible);
+    EXPECT_EQ(log.lines.back().find("slap.wav") != std::string::npos, true) << log.lines.back();
+    remarks.SlapPointX = 40, remarks.SlapPointY = 40;
+    remarks.imgSlap_MouseMove(QPoint(140, 140));
+    EXPECT_TRUE(shell->layout.Ctl("imgSlap").Visible);
+    remarks.imgSlap_MouseMove(QPoint(141, 40));
+    EXPECT_FALSE(shell->layout.Ctl("imgSlap").Visible);
+    remarks.AvatarSlap();
+    remarks.imgSlap_Click();
+    EXPECT_FALSE(shell->layout.Ctl("imgSlap").Visible);
+    EXPECT_NE(log.lines.back().find("~118.tmp"), std::string::npos);
+}
+
+// Deal pressed during the animation (twice, and with a second animation asked for meanwhile)
+// ends it once and starts exactly one new game.
+TEST_F(TableAnswers, DealDuringTheAnimationStartsOneNewGame) {
+    int games = 0;
+    std::unique_ptr<WindowShows> shows;
+    auto deal = [&] {
+        if (StopCardsFlowForDeal(g, w)) return;
+        ++games;
+    };
+    shows = std::make_unique<WindowShows>(
+        WindowShowsParts{g, w, *shell, looks, window, clock, pump, &dialogs, nullptr, deal});
+    window.Timer1()->start(60000);
+    shows->AnimateCardsFlow(1);
+    EXPECT_EQ(g.AnimationRunning, VbTrue);
+    EXPECT_FALSE(window.Timer1()->isActive());
+    EXPECT_TRUE(std::filesystem::exists(JoinPath(g.AppFolder, "Data/~temp.bmp")));
+    Spin(200);
+    const int frames = shows->CardsFlow().FramesShown();
+    // A steady 20 ms frame: about ten frames in 200 ms, never a spin.
+    EXPECT_GE(frames, 4);
+    EXPECT_LE(frames, 12);
+    shows->AnimateCardsFlow(0);  // no second animation
+    deal();
+    deal();
+    EXPECT_EQ(games, 0);
+    Spin(80);
+    EXPECT_EQ(games, 1);
+    EXPECT_EQ(g.AnimationRunning, VbFalse);
+    EXPECT_FALSE(shows->CardsFlow().Running());
+    EXPECT_FALSE(std::filesystem::exists(JoinPath(g.AppFolder, "Data/~temp.bmp")));
+    Spin(60);
+    EXPECT_EQ(games, 1);
+}
+
+TEST_F(TableAnswers, MarkersAndTheShuffledDeck) {
+    WindowShows shows({g, w, *shell, looks, window, clock, pump, &dialogs, nullptr, nullptr});
+    shows.ShowTurnMarker(1);
+    EXPECT_TRUE(shell->layout.Ctl("ImgTurn1").Visible);
+    EXPECT_FALSE(shell->layout.Ctl("ImgTurn2").Visible);
+    shows.ShowTurnMarker(3);
+    EXPECT_FALSE(shell->layout.Ctl("ImgTurn1").Visible);
+    EXPECT_TRUE(shell->layout.Ctl("ImgTurn2").Visible);
+    shows.ShowTurnMarker(0);
+    EXPECT_FALSE(shell->layout.Ctl("ImgTurn2").Visible);
+
+    g.NumCards = 104;
+    shows.DebugShowDeck();
+    ASSERT_NE(shows.ShuffledDeck(), nullptr);
+    EXPECT_EQ(shows.ShuffledDeck()->windowTitle(), "The Shuffled Deck");
+    EXPECT_EQ(FrmShuffledDeck::CardPlace(0), QPoint(0, 0));
+    EXPECT_EQ(FrmShuffledDeck::CardPlace(19), QPoint(855, 0));
+    EXPECT_EQ(FrmShuffledDeck::CardPlace(20), QPoint(0, 75));
+}
