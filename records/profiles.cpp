@@ -167,6 +167,8 @@ bool Profiles::OpenPlayerPrefs(bool load) {
             return false;
         }
         PrefsRecord& rec = (*file)[static_cast<size_t>(n - 1)];
+        // The seats the setup windows changed live in the copy in memory.
+        rec.Seats = ps_.PlayerPrefs.Seats;
         StoreWorking(target_.CurrentWorkingPrefs(), rec);
         rec.Seats[0].Name = ps_.LastPlayerName;
         if (ps_.StatsUnsaved) KeepUnsavedStats(ps_.PlayerPrefs, rec);

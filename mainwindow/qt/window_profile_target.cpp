@@ -199,6 +199,12 @@ void WindowProfileTarget::ColourNameLabels() {
     for (int k = 1; k <= 4; ++k)
         if (auto* label = p_.board.view->findChild<QLabel*>(QString("Label9_%1").arg(k)))
             label->setStyleSheet(style);
+    // The font backdrop: the remarks stand on the mat colour over a busy picture.
+    auto* remarks = p_.board.view->findChild<QLabel*>("Label9_2");
+    if (remarks && kept_.FontBackdrop)
+        remarks->setStyleSheet(QString("color: #%1; background: #%2;")
+                                   .arg(rgb & 0xFFFFFF, 6, 16, QLatin1Char('0'))
+                                   .arg(p_.looks.MatColor & 0xFFFFFF, 6, 16, QLatin1Char('0')));
 }
 
 void WindowProfileTarget::CloseMoveHistory() {

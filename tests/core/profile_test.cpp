@@ -214,6 +214,23 @@ TEST(ProfileSave, AnotherPlayersRecordIsNeverWrittenOver) {
     EXPECT_EQ(f.state.PlayerRecNum, 2);
 }
 
+TEST(ProfileSave, TheSeatsTheSetupWindowsChangedAreWritten) {
+    ProfileFolder f("Bob", {"Ann", "Bob"});
+    ASSERT_TRUE(f.profiles.Get_Players());
+    f.state.PlayerPrefs.Seats[2].Name = "Ruun";
+    f.state.PlayerPrefs.Seats[2].Level = 2;
+    f.state.PlayerPrefs.Seats[0].Comments = "Jokes";
+    f.target.working.PlayerAvatar = "Me.jpg";
+    ASSERT_TRUE(f.profiles.OpenPlayerPrefs(false));
+    const PrefsRecord bob = f.Record(3);
+    EXPECT_EQ(bob.Seats[2].Name, "Ruun");
+    EXPECT_EQ(bob.Seats[2].Level, 2);
+    EXPECT_EQ(bob.Seats[0].Comments, "Jokes");
+    EXPECT_EQ(bob.Seats[0].Avatar, "Me.jpg");
+    EXPECT_EQ(bob.Seats[0].Name, "Bob");
+    EXPECT_EQ(f.Record(2).Seats[2].Name, ProfileFolder::Template().Seats[2].Name);
+}
+
 TEST(ProfileSave, NobodySignedInWritesOnlyTheHeader) {
     ProfileFolder f("", {"Ann"});
     ASSERT_TRUE(f.profiles.Get_Players());

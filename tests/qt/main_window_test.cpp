@@ -17,6 +17,7 @@
 #include "mainwindow/qt/frm_brivo.h"
 #include "mainwindow/qt/frm_counter.h"
 #include "mainwindow/qt/main_window_calls.h"
+#include "mainwindow/qt/preferences_apply.h"
 #include "mainwindow/qt/window_profile_target.h"
 #include "mainwindow/settings_records.h"
 #include "platform/file_util.h"
@@ -322,4 +323,49 @@ TEST_F(ProfiledWindow, WorkingValuesGoBackAsTheyCame) {
     EXPECT_EQ(out.FaceDeck, 2);
     EXPECT_EQ(out.FontSize, 14);
     EXPECT_EQ(out.HoldLeft, 900);
+}
+
+TEST_F(ProfiledWindow, AnAppliedPreferencesPageReachesTheTable) {
+    AddPlayerAda(2);
+    ComposeWithProfiles();
+    ASSERT_TRUE(main->Form_Load({}, false));
+    const PreferencesApplyParts parts{g, *shell, looks, *target};
+    const CardLook numberAce{CardPicture::NumberFace, 1};
+    const QImage before = shell->pictures.PictureFor(numberAce);
+
+    // "Pick a Card": a number design before the first deal.
+    PreferenceValues v = target->CurrentWorkingPrefs();
+    v.FaceDeck = 2;
+    PreferenceEffects cards;
+    cards.cardFaces = cards.hideSidePiles = cards.redraw = true;
+    cards.message = "To change backgrounds, use the Up/Down Arrow keys.";
+    ApplyPreferences(parts, v, cards);
+    EXPECT_EQ(looks.FaceDeck, 2);
+    EXPECT_NE(shell->pictures.PictureFor(numberAce), before);
+    EXPECT_FALSE(shell->layout.Ctl("Picture7", 1).Visible);
+    EXPECT_EQ(shell->layout.Ctl("Label9", 2).Caption, cards.message);
+
+    // "Font and Background": colour, size and backdrop of the remarks.
+    v.FontColor = 0x0000FF;
+    v.FontSize = 16;
+    v.FontBackdrop = true;
+    PreferenceEffects font;
+    font.labels = font.redraw = true;
+    ApplyPreferences(parts, v, font);
+    EXPECT_EQ(shell->layout.Ctl("Label9", 2).FontSize, 16);
+    EXPECT_EQ(target->CurrentWorkingPrefs().FontColor, 0x0000FF);
+    auto* remarks = shell->view->findChild<QLabel*>("Label9_2");
+    ASSERT_TRUE(remarks);
+    EXPECT_TRUE(remarks->styleSheet().contains("color: #ff0000"))
+        << remarks->styleSheet().toStdString();
+    EXPECT_TRUE(remarks->styleSheet().contains("background: #"))
+        << remarks->styleSheet().toStdString();
+    // Saving keeps what was applied.
+    ASSERT_TRUE(profiles->OpenPlayerPrefs(false));
+    PrefsRecord ada;
+    ASSERT_TRUE(
+        ReadRecord(RecordFile(JoinPath(folder, "Data/Prefs.sav"), PrefsRecord::kSize), 2, ada));
+    EXPECT_EQ(ada.FaceDeck, 2);
+    EXPECT_EQ(ada.FontSize, 16);
+    EXPECT_EQ(ada.FontColor, 0x0000FF);
 }

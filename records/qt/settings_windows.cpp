@@ -1,0 +1,105 @@
+#include "records/qt/settings_windows.h"
+
+#include <QColorDialog>
+#include <QFileDialog>
+#include <QWidget>
+
+#include "board/qt/cls_dll.h"
+#include "platform/file_util.h"
+#include "records/folder_lists.h"
+#include "records/opponents_setup.h"
+#include "records/qt/frm_multi.h"
+#include "records/qt/frm_options.h"
+#include "records/qt/frm_rules.h"
+#include "records/qt/frm_speed.h"
+
+namespace {
+
+// Qt's colour chooser, opened on the preset (0xBBGGRR as the profile keeps colours).
+std::optional<i32> QtColour(QWidget* parent, std::optional<i32> preset) {
+    const unsigned rgb = preset ? RgbOfVbColour(*preset) : 0xFFFFFFu;
+    const QColor chosen = QColorDialog::getColor(QColor::fromRgb(rgb), parent, "Color");
+    if (!chosen.isValid()) return std::nullopt;
+    return VbColourOfRgb(chosen.rgb() & 0xFFFFFFu);
+}
+
+// The opponents setup's lists: the personalities with their descriptions, the comment sets
+// ("Default Personality", the comment files, "No Comments") and the avatar pictures.
+SetupLists OpponentLists(const std::string& appFolder) {
+    SetupLists lists;
+    for (const PersonalityEntry& e : ListPersonalities(appFolder)) {
+        lists.personalities.push_back(e.name);
+        lists.descriptions.push_back(e.description);
+    }
+    lists.comments.push_back(kDefaultComments);
+    const std::vector<std::string> files = ListCommentFiles(appFolder);
+    if (!files.empty()) lists.comments.insert(lists.comments.end(), files.begin() + 1, files.end());
+    lists.comments.push_back(kNoComments);
+    lists.avatars = ListAvatars(appFolder);
+    return lists;
+}
+
+}  // namespace
+
+void SettingsWindows::ShowSpeed() {
+    FrmSpeed form(p_.engine.g, p_.window);
+    form.exec();
+}
+
+bool SettingsWindows::ShowPreferences() {
+    ClsDll decks = ClsDll::Installed();
+    OptionsParts parts;
+    parts.applied = p_.currentPrefs ? p_.currentPrefs() : PreferenceValues{};
+    parts.decks = &decks;
+    parts.lowColour = p_.lowColour;
+    parts.apply = p_.applyPrefs;
+    parts.background = p_.background;
+    parts.cycleBackground = p_.cycleBackground;
+    QWidget* parent = p_.window;
+    parts.chooseColour = p_.chooseColour ? p_.chooseColour : [parent](std::optional<i32> preset) {
+        return QtColour(parent, preset);
+    };
+    FrmOptions form(std::move(parts), p_.window);
+    form.exec();
+    return form.cancelled();
+}
+
+bool SettingsWindows::ShowRules() {
+    return FrmRules::Run(p_.engine, p_.showHelp, p_.window);
+}
+
+bool SettingsWindows::ShowOpponentsSetup() {
+    Game& g = p_.engine.g;
+    ProfileState& ps = p_.profile;
+    PreferenceValues prefs = p_.currentPrefs ? p_.currentPrefs() : PreferenceValues{};
+    std::string avatar = prefs.PlayerAvatar;
+    OpponentsSetupParts parts(g, ps.PlayerPrefs.Seats, avatar, *p_.engine.sv.dialogs);
+    parts.sounds = p_.engine.sv.sounds;
+    parts.board = p_.engine.sv.board;
+    parts.avatarShown = p_.avatarShown ? p_.avatarShown() : true;
+    parts.lists = OpponentLists(g.AppFolder);
+    parts.saveProfile = p_.saveProfile;
+    parts.changePerson = p_.changePerson;
+    parts.showAvatar = p_.showAvatar;
+    parts.importAvatar = p_.importAvatar;
+    QWidget* parent = p_.window;
+    parts.chooseSound = [parent](const std::string& folder) -> std::optional<std::string> {
+        const QString file = QFileDialog::getOpenFileName(
+            parent, "Get New Sound", QString::fromStdString(folder), "Wav Sounds (*.wav)");
+        if (file.isEmpty()) return std::nullopt;
+        return file.toStdString();
+    };
+    parts.faceDeck = prefs.FaceDeck;
+    FrmMulti form(std::move(parts), p_.window);
+    form.exec();
+    // "Save Player" chose the player's picture: it goes with the rest of the player's settings.
+    if (avatar != prefs.PlayerAvatar) {
+        g.PlayerAvatar = avatar;
+        prefs = p_.currentPrefs ? p_.currentPrefs() : prefs;
+        prefs.PlayerAvatar = avatar;
+        if (p_.applyPrefs) p_.applyPrefs(prefs, {});
+    }
+    // The seats saved meanwhile are written already; the switches go with the profile.
+    if (!form.cancelFlag() && p_.saveProfile) p_.saveProfile();
+    return form.cancelFlag();
+}
