@@ -19,9 +19,11 @@
 #include "mainwindow/qt/window_profile_target.h"
 #include "mainwindow/qt/window_shows.h"
 #include "mainwindow/startup_texts.h"
+#include "net/qt/net_windows.h"
 #include "platform/program_folder.h"
 #include "records/profiles.h"
 #include "records/qt/records_windows.h"
+#include "records/qt/settings_windows.h"
 
 AppRoot::AppRoot(std::string appFolder) : appFolder_(std::move(appFolder)) {
     game_.AppFolder = appFolder_;
@@ -70,6 +72,7 @@ AppRoot::AppRoot(std::string appFolder) : appFolder_(std::move(appFolder)) {
         MainWindowKeysParts{game_, engine_, records_, state_, services_, window_, *board_, looks_,
                             *main_, *recordsWindows_},
         KeyCommandCalls{});
+    ComposeDialogWindows();
     window_.onKeyPreview = [this](QKeyEvent* e) {
         return keys_->KeyPressed(e->key(), e->modifiers());
     };

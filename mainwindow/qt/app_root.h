@@ -2,7 +2,9 @@
 // The program put together: one game, its engine, the computer seats, the records, the profile,
 // the board and every port the game's logic reaches the outside through, each made once here
 // and handed to whoever needs it. main() only creates this.
+#include <QImage>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -18,6 +20,7 @@
 #include "mainwindow/qt/main_window_port.h"
 #include "mainwindow/qt/main_window_status.h"
 #include "mainwindow/quiet_ports.h"
+#include "net/chat_seq.h"
 #include "platform/pause.h"
 #include "platform/qt/qt_dialogs.h"
 #include "platform/qt/qt_event_pump.h"
@@ -31,8 +34,10 @@ class BoardShell;
 class DeveloperKeys;
 class MainWindow;
 class MainWindowKeys;
+class NetWindows;
 class Profiles;
 class RecordsWindows;
+class SettingsWindows;
 class WindowProfileTarget;
 class WindowShows;
 
@@ -52,6 +57,11 @@ class AppRoot {
     void DealClicked();
     MainWindowStatusParts StatusParts();
     void ConnectTableAnswers();
+    // The settings and Internet windows, made and registered with the dialog host.
+    void ComposeDialogWindows();
+    QImage BackgroundPicture() const;
+    void ShowAvatar(bool on);
+    std::optional<std::vector<std::string>> ImportAvatar();
 
     std::string appFolder_;
     Game game_;
@@ -86,4 +96,8 @@ class AppRoot {
     std::unique_ptr<BoardInfo> boardInfo_;
     std::unique_ptr<AvatarRemarks> avatarRemarks_;
     std::unique_ptr<DeveloperKeys> developerKeys_;
+    // The running number of the chat and system lines this machine sends.
+    ChatSeq chatSeq_;
+    std::unique_ptr<SettingsWindows> settingsWindows_;
+    std::unique_ptr<NetWindows> netWindows_;
 };

@@ -1,6 +1,8 @@
 #include "mainwindow/qt/dialog_openers.h"
 
+#include "net/qt/net_windows.h"
 #include "records/qt/records_windows.h"
+#include "records/qt/settings_windows.h"
 
 namespace {
 // A window that stays open answers at once.
@@ -57,5 +59,42 @@ void RegisterSignIn(DialogTable& host, std::function<bool()> signIn) {
         r.SignedIn = signIn && signIn();
         r.CancelFlag = !r.SignedIn;
         return r;
+    });
+}
+
+void RegisterSettingsWindows(DialogTable& host, SettingsWindows& windows) {
+    host.Register(DialogForm::Speed, [&windows](int, const std::string&) {
+        windows.ShowSpeed();
+        return Shown();
+    });
+    host.Register(DialogForm::Options, [&windows](int, const std::string&) {
+        return Cancelled(windows.ShowPreferences());
+    });
+    host.Register(DialogForm::Rules, [&windows](int, const std::string&) {
+        DialogResult r;
+        r.RulesChanged = windows.ShowRules();
+        return r;
+    });
+    host.Register(DialogForm::Multi, [&windows](int, const std::string&) {
+        return Cancelled(windows.ShowOpponentsSetup());
+    });
+}
+
+void RegisterNetWindows(DialogTable& host, NetWindows& windows) {
+    host.Register(DialogForm::RulesNET, [&windows](int, const std::string&) {
+        return Cancelled(!windows.ShowHostRules());
+    });
+    host.Register(DialogForm::MultiNET, [&windows](int, const std::string&) {
+        DialogResult r;
+        r.NetSetupDone = windows.ShowPlayersSetup();
+        return r;
+    });
+    host.Register(DialogForm::Sounds, [&windows](int, const std::string&) {
+        windows.ShowSoundSets();
+        return Shown();
+    });
+    host.Register(DialogForm::ScoresNet, [&windows](int, const std::string&) {
+        windows.ShowScores();
+        return Shown();
     });
 }

@@ -14,10 +14,10 @@
 #include "engine/engine.h"
 #include "net/chat_effects.h"
 #include "net/chat_room.h"
+#include "net/qt/frm_chat.h"
+#include "net/qt/frm_scores_net.h"
 #include "shared/profile_state.h"
 
-class FrmChat;
-class FrmScoresNet;
 class QWidget;
 
 struct NetWindowsParts {
@@ -57,6 +57,8 @@ class NetWindows : private ChatEffectsTarget {
     bool ShowHostRules();
     // The Internet players setup: NetSetupDone (the player closed it).
     bool ShowPlayersSetup();
+    // The chat sound sets, over the main window.
+    void ShowSoundSets() { ChangeSounds(p_.window); }
 
     // The chat window for an Internet game being set up; `link` carries its lines to the peers.
     FrmChat* OpenChat(ChatLink& link);

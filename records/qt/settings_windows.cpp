@@ -1,7 +1,5 @@
 #include "records/qt/settings_windows.h"
 
-#include <QColorDialog>
-#include <QFileDialog>
 #include <QWidget>
 
 #include "board/qt/cls_dll.h"
@@ -15,13 +13,7 @@
 
 namespace {
 
-// Qt's colour chooser, opened on the preset (0xBBGGRR as the profile keeps colours).
-std::optional<i32> QtColour(QWidget* parent, std::optional<i32> preset) {
-    const unsigned rgb = preset ? RgbOfVbColour(*preset) : 0xFFFFFFu;
-    const QColor chosen = QColorDialog::getColor(QColor::fromRgb(rgb), parent, "Color");
-    if (!chosen.isValid()) return std::nullopt;
-    return VbColourOfRgb(chosen.rgb() & 0xFFFFFFu);
-}
+constexpr i32 kWhite = 0xFFFFFF;
 
 // The opponents setup's lists: the personalities with their descriptions, the comment sets
 // ("Default Personality", the comment files, "No Comments") and the avatar pictures.
@@ -55,9 +47,10 @@ bool SettingsWindows::ShowPreferences() {
     parts.apply = p_.applyPrefs;
     parts.background = p_.background;
     parts.cycleBackground = p_.cycleBackground;
-    QWidget* parent = p_.window;
-    parts.chooseColour = p_.chooseColour ? p_.chooseColour : [parent](std::optional<i32> preset) {
-        return QtColour(parent, preset);
+    Dialogs* dialogs = p_.engine.sv.dialogs;
+    parts.chooseColour = [dialogs](std::optional<i32> preset) -> std::optional<i32> {
+        if (!dialogs) return std::nullopt;
+        return dialogs->ChooseColor(preset.value_or(kWhite));
     };
     FrmOptions form(std::move(parts), p_.window);
     form.exec();
@@ -82,12 +75,9 @@ bool SettingsWindows::ShowOpponentsSetup() {
     parts.changePerson = p_.changePerson;
     parts.showAvatar = p_.showAvatar;
     parts.importAvatar = p_.importAvatar;
-    QWidget* parent = p_.window;
-    parts.chooseSound = [parent](const std::string& folder) -> std::optional<std::string> {
-        const QString file = QFileDialog::getOpenFileName(
-            parent, "Get New Sound", QString::fromStdString(folder), "Wav Sounds (*.wav)");
-        if (file.isEmpty()) return std::nullopt;
-        return file.toStdString();
+    Dialogs& dialogs = *p_.engine.sv.dialogs;
+    parts.chooseSound = [&dialogs](const std::string& folder) {
+        return dialogs.ChooseOpenFile("Get New Sound", folder, "Wav Sounds (*.wav)");
     };
     parts.faceDeck = prefs.FaceDeck;
     FrmMulti form(std::move(parts), p_.window);

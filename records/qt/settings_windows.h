@@ -27,8 +27,6 @@ struct SettingsWindowsParts {
     // The table's background picture (null: the plain mat) and its Up/Down keys.
     std::function<QImage()> background{};
     std::function<void(int keyCode)> cycleBackground{};
-    // A colour chooser opened on `preset`; nothing when cancelled. Without it Qt's own.
-    std::function<std::optional<i32>(std::optional<i32> preset)> chooseColour{};
     // Writes the signed-in player's profile; false when it could not be written.
     std::function<bool()> saveProfile{};
     // The first opponent's name becomes the current opponent's on the main window.
