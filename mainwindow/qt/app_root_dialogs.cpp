@@ -5,6 +5,7 @@
 #include "board/qt/board_shell.h"
 #include "board/qt/table_view.h"
 #include "mainwindow/qt/app_root.h"
+#include "mainwindow/qt/avatar_remarks.h"
 #include "mainwindow/qt/dialog_openers.h"
 #include "mainwindow/qt/main_window.h"
 #include "mainwindow/qt/main_window_keys.h"
@@ -71,6 +72,9 @@ void AppRoot::ComposeDialogWindows() {
     n.avatarShown = [this] { return board_->layout.Ctl("ImgAvatar").Visible; };
     n.redrawAvatars = [this] { board_->view->update(); };
     n.importAvatar = [this] { return ImportAvatar(); };
+    n.avatarSlap = [this] {
+        if (avatarRemarks_) avatarRemarks_->AvatarSlap();
+    };
     n.showHelp = [this](const std::string& topic) {
         if (keys_) keys_->ShowHelp(topic);
     };

@@ -1,6 +1,7 @@
 #include "mainwindow/qt/main_window_calls.h"
 
 #include "board/qt/board_shell.h"
+#include "engine/engine.h"
 #include "mainwindow/qt/frm_brivo.h"
 #include "mainwindow/qt/window_profile_target.h"
 #include "platform/file_util.h"
@@ -26,7 +27,8 @@ bool SignIn(const MainWindowCallParts& p) {
     w.playerName = p.game.PlayerName;
     w.lastPlayerName = p.profileState.LastPlayerName;
     w.knownPlayers = p.profileState.KnownPlayers;
-    w.someoneSignedIn = false;
+    // From the Game menu a player is already signed in and may keep playing as before.
+    w.someoneSignedIn = p.profileState.PlayerRecNum >= 2 && p.profileState.ProfileLoaded;
     w.background = QImage(QString::fromStdString(BackgroundPicture(p)));
     w.matColor = p.looks.MatColor;
     w.fontColor = RgbOfVbColour(p.profileTarget.Kept().FontColor);
@@ -35,7 +37,12 @@ bool SignIn(const MainWindowCallParts& p) {
     w.signIn = [&profiles](const std::string& name) { return profiles.SignIn(name); };
     FrmWelcome welcome(std::move(w), &p.window);
     welcome.exec();
-    return welcome.signedIn();
+    if (!welcome.signedIn()) return false;
+    // The table names the player; a new player is told how to start.
+    p.board.layout.Ctl("Label9", 3).Caption = p.game.PlayerName;
+    if (welcome.outcome() == SignInResult::Created) Engine(p.game, p.services).MenuNotNowMsg(2);
+    p.board.ApplyWidgets();
+    return true;
 }
 }  // namespace
 
