@@ -1,5 +1,7 @@
 #include "mainwindow/cards_flow.h"
 
+#include <algorithm>
+
 FlowCounts CardsFlowCounts(long boardWidth, long boardHeight, int w, int h, int style) {
     if (w <= 0 || h <= 0) return {};
     FlowCounts c{static_cast<int>(boardHeight / h) + 1, static_cast<int>(boardWidth / w) + 1};
@@ -14,15 +16,18 @@ FlowCounts CardsFlowCounts(long boardWidth, long boardHeight, int w, int h, int 
 
 std::vector<std::pair<int, int>> CardsFlowCopies(FlowCounts c, int style, int dx, int dy, int w,
                                                  int h) {
+    // The counts are of rows (a) and columns (b); both loops run to the larger, so a board
+    // wider than it is high is covered to its right edge as well.
+    const int n = std::max(c.a, c.b);
     std::vector<std::pair<int, int>> at;
-    for (int i = 0; i <= c.a; ++i) {
+    for (int i = 0; i <= n; ++i) {
         const int x = (i - 1) * w + dx;
         // The strip styles lay one card per column along the buffer's top edge.
         if (style != 0) {
             at.emplace_back(x, 0);
             continue;
         }
-        for (int j = 0; j <= c.b; ++j) at.emplace_back(x, (j - 1) * h + dy);
+        for (int j = 0; j <= n; ++j) at.emplace_back(x, (j - 1) * h + dy);
     }
     return at;
 }

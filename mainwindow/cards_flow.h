@@ -12,14 +12,15 @@
 constexpr int kCardsFlowFrameMs = 20;
 
 struct FlowCounts {
-    int a = 0;  // the outer loop, 0..a: the x steps
-    int b = 0;  // the inner loop, 0..b: the y steps
+    int a = 0;  // rows of cards, with a margin for the upward drift
+    int b = 0;  // columns of cards
     bool operator==(const FlowCounts&) const = default;
 };
 
 // `style` 0 the whole board flows; 1 and 2 a strip of cards along the rows of piles.
 FlowCounts CardsFlowCounts(long boardWidth, long boardHeight, int w, int h, int style);
-// Where the card picture is laid in one frame, at the drift (dx, dy).
+// Where the card picture is laid in one frame, at the drift (dx, dy): a square of
+// max(a, b) + 1 cards a side (style 0), or that many along the top edge (styles 1 and 2).
 std::vector<std::pair<int, int>> CardsFlowCopies(FlowCounts c, int style, int dx, int dy, int w,
                                                  int h);
 // The drift of one frame: right by 2 and up by 1, wrapping after one card.

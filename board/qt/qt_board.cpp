@@ -1,6 +1,7 @@
 #include "board/qt/qt_board.h"
 
 #include <QImage>
+#include <QLabel>
 #include <algorithm>
 
 #include "board/anim_steps.h"
@@ -47,7 +48,15 @@ void QtBoard::HideCard(PileRow row, int index) {
 
 void QtBoard::SetMessage(int index, const std::string& text) {
     FormModel& f = parts_.layout.Form();
-    if (f.IsLoaded("Label9", index)) f.At("Label9", index).Caption = text;
+    if (!f.IsLoaded("Label9", index)) return;
+    ControlGeom& label = f.At("Label9", index);
+    label.Caption = text;
+    // Where a widget stands for the label, it shows the new text at once.
+    const QString key = QString::fromStdString(ControlKey("Label9", index));
+    if (auto* widget = parts_.view.findChild<QLabel*>(key, Qt::FindDirectChildrenOnly)) {
+        widget->setText(QString::fromStdString(text));
+        widget->setVisible(label.Visible);
+    }
     Refresh();
 }
 

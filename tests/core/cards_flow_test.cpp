@@ -19,8 +19,12 @@ TEST(CardsFlow, CountsCoverTheBoardWithAnExtraMarginForANarrowLastColumn) {
 
 TEST(CardsFlow, FramesLayAGridOrAStripAndDriftRightAndUp) {
     using P = std::pair<int, int>;
-    EXPECT_EQ(CardsFlowCopies({2, 5}, 1, 3, -2, 71, 96),
+    EXPECT_EQ(CardsFlowCopies({2, 1}, 1, 3, -2, 71, 96),
               (std::vector<P>{{-68, 0}, {3, 0}, {74, 0}}));
+    // A wide board: the columns follow the larger count, so its right edge is covered too.
+    const std::vector<P> wide = CardsFlowCopies({1, 2}, 0, 0, 0, 71, 96);
+    ASSERT_EQ(wide.size(), 9u);
+    EXPECT_EQ(wide.back(), P(71, 96));
     EXPECT_EQ(CardsFlowCopies({1, 1}, 0, 3, -2, 71, 96),
               (std::vector<P>{{-68, -98}, {-68, -2}, {3, -98}, {3, -2}}));
     int dx = 0, dy = 0;

@@ -223,3 +223,13 @@ TEST_F(TableAnswers, MarkersAndTheShuffledDeck) {
     EXPECT_EQ(FrmShuffledDeck::CardPlace(19), QPoint(855, 0));
     EXPECT_EQ(FrmShuffledDeck::CardPlace(20), QPoint(0, 75));
 }
+
+// The game's messages reach the labels that stand over the painted table.
+TEST_F(TableAnswers, MessagesReachTheirLabelWidgets) {
+    sv.board->SetMessage(1, "That card cannot be played to any Center pile yet.");
+    auto* label = shell->view->findChild<QLabel*>("Label9_1");
+    ASSERT_NE(label, nullptr);
+    EXPECT_EQ(label->text(), "That card cannot be played to any Center pile yet.");
+    sv.board->SetMessage(1, "");
+    EXPECT_EQ(label->text(), "");
+}
