@@ -4,6 +4,7 @@
 #include "engine/engine.h"
 #include "mainwindow/qt/frm_brivo.h"
 #include "mainwindow/qt/window_profile_target.h"
+#include "platform/cpu_speed.h"
 #include "platform/file_util.h"
 #include "records/folder_lists.h"
 #include "records/preferences.h"
@@ -40,7 +41,12 @@ bool SignIn(const MainWindowCallParts& p) {
     if (!welcome.signedIn()) return false;
     // The table names the player; a new player is told how to start.
     p.board.layout.Ctl("Label9", 3).Caption = p.game.PlayerName;
-    if (welcome.outcome() == SignInResult::Created) Engine(p.game, p.services).MenuNotNowMsg(2);
+    if (welcome.outcome() == SignInResult::Created) {
+        // A new player's cards move at the pace this machine's processor suggests.
+        if (p.state.CpuMHz > 0)
+            p.game.AnimationSpeed = static_cast<i16>(AnimationSpeedForMhz(p.state.CpuMHz));
+        Engine(p.game, p.services).MenuNotNowMsg(2);
+    }
     p.board.ApplyWidgets();
     return true;
 }

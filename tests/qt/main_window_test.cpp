@@ -2,8 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <QComboBox>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QPushButton>
 #include <QStatusBar>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -368,4 +370,33 @@ TEST_F(ProfiledWindow, AnAppliedPreferencesPageReachesTheTable) {
     EXPECT_EQ(ada.FaceDeck, 2);
     EXPECT_EQ(ada.FontSize, 16);
     EXPECT_EQ(ada.FontColor, 0x0000FF);
+}
+
+TEST_F(ProfiledWindow, ANewPlayerSignedInFromTheMenuIsNamedAndToldHowToStart) {
+    AddPlayerAda(2);
+    ComposeWithProfiles();
+    ASSERT_TRUE(main->Form_Load({}, false));
+    w.CpuMHz = 2000;
+    const MainWindowCalls calls = ConnectMainWindowCalls(
+        {g, w, sv, window, *shell, looks, *profiles, ps, *target, *recordsWindows});
+    QTimer::singleShot(0, [] {
+        QWidget* welcome = QApplication::activeModalWidget();
+        ASSERT_TRUE(welcome);
+        welcome->findChild<QComboBox*>("Combo1")->setEditText("Zed");
+        welcome->findChild<QPushButton*>("Command1")->click();
+    });
+    ASSERT_TRUE(calls.signIn());
+    EXPECT_EQ(ps.PlayerRecNum, 3);
+    EXPECT_EQ(shell->layout.Ctl("Label9", 3).Caption, "Zed");
+    EXPECT_EQ(shell->layout.Ctl("Label9", 2).Caption,
+              "Select NEW from the Game Menu to start a new game.");
+    EXPECT_EQ(g.AnimationSpeed, 70);
+
+    // Esc leaves it while somebody is signed in, and nothing changes.
+    QTimer::singleShot(0, [] {
+        QKeyEvent esc(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+        QApplication::sendEvent(QApplication::activeModalWidget(), &esc);
+    });
+    EXPECT_FALSE(calls.signIn());
+    EXPECT_EQ(ps.PlayerRecNum, 3);
 }
