@@ -1,11 +1,13 @@
 #include "mainwindow/qt/cards_flow_view.h"
 
+#include <QLabel>
 #include <QPainter>
 #include <filesystem>
 
 #include "board/qt/board_shell.h"
 #include "board/qt/table_view.h"
 #include "mainwindow/qt/frm_brivo.h"
+#include "mainwindow/qt/table_controls.h"
 #include "platform/file_util.h"
 
 CardsFlowView::CardsFlowView(CardsFlowParts parts) : p_(std::move(parts)) {
@@ -44,6 +46,22 @@ bool CardsFlowView::LoadCardPicture() {
     return w_ > 0 && h_ > 0;
 }
 
+// The table's texts lie on the board itself, so the flowing cards cover them; the buttons stay
+// above the cards and take their clicks.
+void CardsFlowView::HideLabels() {
+    hiddenLabels_.clear();
+    for (QLabel* label : p_.board.view->findChildren<QLabel*>(Qt::FindDirectChildrenOnly)) {
+        if (!label->isVisible()) continue;
+        hiddenLabels_.push_back(label->objectName().toStdString());
+        label->hide();
+    }
+}
+
+void CardsFlowView::ShowLabels() {
+    for (const std::string& key : hiddenLabels_) SyncTableControl(p_.board, key);
+    hiddenLabels_.clear();
+}
+
 void CardsFlowView::AnimateCardsFlow(int displayStyle) {
     if (!p_.board.view) return;
     // One animation at a time: the one running ends once, whoever asks it to.
@@ -61,6 +79,7 @@ void CardsFlowView::AnimateCardsFlow(int displayStyle) {
         Finish();
         return;
     }
+    if (style_ == 0) HideLabels();
     counts_ = CardsFlowCounts(buffers_.BoardWidthPx, buffers_.BoardHeightPx, w_, h_, style_);
     dx_ = dy_ = 0;
     frames_ = 0;
@@ -89,6 +108,7 @@ void CardsFlowView::Finish() {
     std::error_code ec;
     std::filesystem::remove(TempPicturePath(), ec);
     if (TableView* view = p_.board.view) {
+        ShowLabels();
         view->ClearOverlay();
         const BoardLooks& looks = p_.looks;
         if (looks.BackgroundIndex != 0 && looks.BackgroundIndex != looks.BackgroundCount + 1)

@@ -6,6 +6,8 @@
 #include <QObject>
 #include <QTimer>
 #include <functional>
+#include <string>
+#include <vector>
 
 #include "board/board_looks.h"
 #include "board/qt/anim_buffers.h"
@@ -41,6 +43,8 @@ class CardsFlowView : public QObject {
     void Frame();
     void Finish();
     bool LoadCardPicture();
+    void HideLabels();
+    void ShowLabels();
     std::string TempPicturePath() const;
 
     CardsFlowParts p_;
@@ -51,4 +55,6 @@ class CardsFlowView : public QObject {
     int style_ = 0;
     int w_ = 0, h_ = 0, dx_ = 0, dy_ = 0;
     int frames_ = 0;
+    // The labels over the table that the flowing cards cover, shown again at the end.
+    std::vector<std::string> hiddenLabels_;
 };

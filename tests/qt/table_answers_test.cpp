@@ -18,6 +18,7 @@
 #include "mainwindow/qt/frm_counter.h"
 #include "mainwindow/qt/frm_shuffled_deck.h"
 #include "mainwindow/qt/main_window_status.h"
+#include "mainwindow/qt/table_controls.h"
 #include "mainwindow/qt/window_shows.h"
 #include "platform/file_util.h"
 #include "tests/qt/qt_test_app.h"
@@ -204,8 +205,15 @@ TEST_F(TableAnswers, DealDuringTheAnimationStartsOneNewGame) {
     EXPECT_EQ(games, 1);
 }
 
-TEST_F(TableAnswers, MarkersAndTheShuffledDeck) {
-    WindowShows shows({g, w, *shell, looks, window, clock, pump, &dialogs, nullptr, nullptr});
+TEST_F(TableAnswers, MarkersTheShuffledDeckAndAWaitingNewGame) {
+    int newGames = 0;
+    WindowShows shows(
+        {g, w, *shell, looks, window, clock, pump, &dialogs, [&] { ++newGames; }, nullptr});
+    // A New Game chosen during the computer's turn runs once that turn has unwound.
+    shows.MenuNewGame();
+    EXPECT_EQ(newGames, 0);
+    Spin(20);
+    EXPECT_EQ(newGames, 1);
     shows.ShowTurnMarker(1);
     EXPECT_TRUE(shell->layout.Ctl("ImgTurn1").Visible);
     EXPECT_FALSE(shell->layout.Ctl("ImgTurn2").Visible);
@@ -232,4 +240,21 @@ TEST_F(TableAnswers, MessagesReachTheirLabelWidgets) {
     EXPECT_EQ(label->text(), "That card cannot be played to any Center pile yet.");
     sv.board->SetMessage(1, "");
     EXPECT_EQ(label->text(), "");
+}
+
+// The whole-board flow covers the table's texts and gives them back when it ends.
+TEST_F(TableAnswers, TheWholeBoardFlowCoversTheTextsUntilItEnds) {
+    window.show();
+    ShowTableLabel(*shell, "Label9_2", "Well played!");
+    auto* label = shell->view->findChild<QLabel*>("Label9_2");
+    ASSERT_NE(label, nullptr);
+    ASSERT_TRUE(label->isVisible());
+    WindowShows shows({g, w, *shell, looks, window, clock, pump, &dialogs, nullptr, nullptr});
+    shows.AnimateCardsFlow(0);
+    Spin(60);
+    EXPECT_FALSE(label->isVisible());
+    w.AnimationStop = true;
+    Spin(60);
+    EXPECT_TRUE(label->isVisible());
+    EXPECT_EQ(label->text(), "Well played!");
 }
