@@ -52,6 +52,8 @@ void Engine::ResetTableState() {
 }
 
 void Engine::Reset_Table() {
+    // A remark about a turn that is gone would come in the middle of the new deal.
+    if (sv.window) sv.window->StopIdleTimer();
     ResetTableState();
     if (sv.status) sv.status->WildUpdate();
     if (sv.board) sv.board->ResetTable();

@@ -2,10 +2,6 @@
 
 #include <cstdlib>
 
-int IdleTimerInterval(int numPlayers) {
-    return numPlayers > 2 ? 24000 : 12000;
-}
-
 int IdleCommentLine(int draw) {
     switch (draw) {
         case 1:

@@ -5,9 +5,6 @@
 
 #include "engine/game.h"
 
-// How long the player's turn may sit before the opponent remarks on it (ms).
-int IdleTimerInterval(int numPlayers);
-
 // The remark chosen by a draw of 1 to 3: 1 gives comment line 29, 2 line 30, 3 line 28.
 int IdleCommentLine(int draw);
 

@@ -61,6 +61,9 @@ void AvatarRemarks::Timer1_Timer() {
 void AvatarRemarks::ImgAvatar_MouseUp(Qt::MouseButton button, Qt::KeyboardModifiers shift,
                                       QPoint at) {
     if (button == Qt::RightButton) {
+        // The chooser waits for the player: never in the middle of a turn or a deal.
+        const Game& g = p_.game;
+        if (g.ComputerBusy || g.PlayRunning || g.Dealing || g.FlipInProgress) return;
         if (p_.getAvatars) p_.getAvatars();
         return;
     }
