@@ -163,9 +163,36 @@ void AcceptJoiner(SessionState& s, const Game& g, int peer, Out& out) {
     out.push_back(act::ShowPlayerNames{});
 }
 
+// Host: a joiner left, broke off or was dropped for saying nothing before it had a seat. Its
+// place is free again and the game goes on as it was: a stray connection never ends it.
+void JoinerGone(SessionState& s, const Game& g, int peer, Out& out) {
+    PeerState& p = PeerAt(s, peer);
+    const bool counted = p.phase == Phase::Greeted || p.phase == Phase::Named;
+    const bool wasGreeted = p.phase == Phase::Accepted && s.helloBusy && s.pendingHello != peer;
+    out.push_back(act::Close{peer});
+    p = InPhase(Phase::Gone);
+    if (s.pendingHello == peer) s.pendingHello = 0;
+    if (wasGreeted) {
+        s.helloBusy = s.pendingHello != 0;
+        if (s.pendingHello != 0) SendHello(s, s.pendingHello, out);
+        s.pendingHello = 0;
+    }
+    if (counted) {
+        const int left = (g.NetConnected == 99 ? 0 : g.NetConnected) - 1;
+        out.push_back(act::Connected{static_cast<i16>(left <= 0 ? 99 : left)});
+        if (left <= 0) s.versionKnown = false;
+    }
+    out.push_back(act::Seats{SeatsOf(s)});
+    out.push_back(act::Label{1, "A player who was joining left before taking a seat."});
+}
+
 // Host: `peer` has left (its "GO", a lost connection or a protocol error).
 void HostPeerGone(SessionState& s, const Game& g, int peer, const std::string& notice, Out& out) {
     PeerState& p = PeerAt(s, peer);
+    if (p.phase != Phase::Seated) {
+        JoinerGone(s, g, peer, out);
+        return;
+    }
     const std::string name = p.name;
     out.push_back(act::Close{peer});
     p = InPhase(Phase::Gone);
@@ -593,7 +620,9 @@ Outcome Accepted(SessionState s, const Game& g, int peer) {
     if (others == 0) {
         SendHello(s, peer, out);
         s.helloBusy = true;
-    } else if (OlderPeer(s) || peer == 4 || g.NetConnected + 1 >= g.NumPlayers) {
+    } else if ((s.versionKnown && OlderPeer(s)) || peer == 4 ||
+               (g.NetConnected == 99 ? 0 : g.NetConnected) + 1 >= g.NumPlayers) {
+        // Until the first joiner's version is in, a second one waits for its hello below.
         const bool older = OlderPeer(s);
         s.pendingHello = 0;
         Refuse(s, peer, out);
@@ -614,6 +643,20 @@ Outcome Accepted(SessionState s, const Game& g, int peer) {
         s.pendingHello = peer;
     }
     out.push_back(act::Seats{SeatsOf(s)});
+    return {std::move(s), std::move(out)};
+}
+
+Outcome NewLayout(SessionState s, const Game& g) {
+    Out out;
+    if (!s.config.host) return {std::move(s), {}};
+    if (g.HumanSideCount != 0 || g.CurSideCount != 0) {
+        out.push_back(act::TableReset{});
+        out.push_back(act::SendAll{0, BareLine(EG)});
+    }
+    AssignNetSeats(s, g, out);
+    SendLayout(s, g, out);
+    out.push_back(act::ShowPlayerNames{});
+    out.push_back(act::ShowHostRules{});
     return {std::move(s), std::move(out)};
 }
 

@@ -24,6 +24,9 @@ Outcome Dispatch(SessionState s, const Game& g, int peer, std::string_view line)
 // Host: a new connection on socket `peer` (the socket chosen by the connection request): greets
 // it, or turns it away when the table has no place for it.
 Outcome Accepted(SessionState s, const Game& g, int peer);
+// Host: a new Internet game with the players seated now: a game under way ends ("EG"), the
+// seats close their gaps and every seated remote gets the layout, whose answers are counted.
+Outcome NewLayout(SessionState s, const Game& g);
 // Remote: the connection to the host is made; the host's hello is awaited.
 Outcome Connecting(SessionState s);
 // The connection to `peer` was lost, or the peer broke the limits of what it may send.

@@ -28,6 +28,7 @@ class NetSession {
 
     std::vector<Action> Accept(const Game& g, int peer) { return Take(Accepted(state_, g, peer)); }
     std::vector<Action> Connect() { return Take(Connecting(state_)); }
+    std::vector<Action> NewLayout(const Game& g) { return Take(net::NewLayout(state_, g)); }
     std::vector<Action> Lost(const Game& g, int peer);
     std::vector<Action> Broke(const Game& g, int peer);
     std::vector<Action> JoinAnswer(const Game& g, int peer, bool accept) {
@@ -35,6 +36,9 @@ class NetSession {
     }
 
     const SessionState& state() const { return state_; }
+    // The first connection's wait starts afresh, and ends once the set-up is done.
+    void ResetReceived() { state_.netReceived = false; }
+    void SetSessionUp() { state_.sessionUp = true; }
     bool HasLines() const { return !inbox_.Empty(); }
 
   private:

@@ -218,7 +218,8 @@ std::optional<Layout> ParseLayout(std::string_view line, Fault& fault) {
                 return std::nullopt;
             }
             std::string name = FromCp1252(rest.substr(0, end));
-            if (!IsGoodPeerName(name)) {
+            // An empty name is a seat still waiting for its player.
+            if (!name.empty() && !IsGoodPeerName(name)) {
                 Fail(fault, "a layout with a name that cannot be a player's name");
                 return std::nullopt;
             }

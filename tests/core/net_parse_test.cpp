@@ -131,6 +131,7 @@ TEST(WireParse, EveryMessageReadsBackAndEachMalformedVariantIsRefused) {
         {"LO  3  3|Ann|Bob|", "refused: a layout with a seat that is not at the table"},
         {"LO  6  1|", "refused: a layout with a damaged player count"},
         {"LO  3  1|Ann|", "refused: a layout with names missing"},
+        {"LO  3  1|Ann||", "3p 4c seat 1 Ann "},  // a seat still waiting for its player
         {"LO  3  1|Ann|../x|", "refused: a layout with a name that cannot be a player's name"},
         {"LO  2  1|Ann|", "refused: a layout with more than the table's names"},
         {"LO  2  1", "refused: a layout without its end mark"},

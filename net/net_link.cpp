@@ -1,0 +1,238 @@
+#include "net/net_link.h"
+
+#include "net/apply_to_game.h"
+#include "net/peer_deck.h"
+#include "net/wire_parse.h"
+
+namespace net {
+
+namespace {
+
+// Raises a flag for as long as it lives.
+class Raised {
+  public:
+    explicit Raised(bool& flag) : flag_(flag) { flag_ = true; }
+    ~Raised() { flag_ = false; }
+    Raised(const Raised&) = delete;
+    Raised& operator=(const Raised&) = delete;
+
+  private:
+    bool& flag_;
+};
+
+class Counted {
+  public:
+    explicit Counted(int& count) : count_(count) { ++count_; }
+    ~Counted() { --count_; }
+    Counted(const Counted&) = delete;
+    Counted& operator=(const Counted&) = delete;
+
+  private:
+    int& count_;
+};
+
+}  // namespace
+
+NetLink::NetLink(Game& g, Transport& transport, Sleeper& sleeper, LinkWindow window)
+    : g_(g), transport_(transport), sleeper_(sleeper), window_(std::move(window)) {}
+
+void NetLink::Begin(SessionConfig config) {
+    events_.clear();
+    session_ = std::make_unique<NetSession>(std::move(config));
+}
+
+void NetLink::End() {
+    transport_.CloseAll();
+    events_.clear();
+    // The session may be in the middle of handing out a line's actions: it goes once they are
+    // carried out, with the next Begin.
+    if (session_) retired_ = std::move(session_);
+}
+
+void NetLink::Post(LinkEvent e) {
+    if (!session_) return;
+    events_.push_back(std::move(e));
+    sleeper_.Wake();
+    if (waits_ == 0) sleeper_.Soon([this] { DrainIdle(); }, 0);
+}
+
+void NetLink::DrainIdle() {
+    if (waits_ > 0 || pumping_ || !HasPending()) return;
+    if (window_.flowBusy && window_.flowBusy()) {
+        sleeper_.Soon([this] { DrainIdle(); }, kWaitSlice);
+        return;
+    }
+    while (Step()) {
+        if (waits_ > 0) return;
+    }
+}
+
+bool NetLink::Over() const {
+    return !session_ || g_.NetConnected == 0;
+}
+
+bool NetLink::Step() {
+    if (!session_ || pumping_) return false;
+    Raised pumping(pumping_);
+    for (;;) {
+        if (auto actions = session_->Next(g_)) {
+            Carry(std::move(*actions));
+            return true;
+        }
+        if (events_.empty()) return false;
+        LinkEvent e = std::move(events_.front());
+        events_.pop_front();
+        switch (e.kind) {
+            case LinkEvent::Bytes:
+                if (!session_->Received(e.peer, e.bytes)) {
+                    Carry(session_->Broke(g_, e.peer));
+                    transport_.Close(e.peer);
+                    return true;
+                }
+                break;
+            case LinkEvent::Accept:
+                Carry(session_->Accept(g_, e.peer));
+                return true;
+            case LinkEvent::Connected:
+                Carry(session_->Connect());
+                break;
+            case LinkEvent::Lost:
+                Carry(session_->Lost(g_, e.peer));
+                transport_.Close(e.peer);  // the place is free for a new joiner
+                return true;
+            case LinkEvent::Failed:
+                HandleFailure(e);
+                return true;
+        }
+    }
+}
+
+void NetLink::HandleFailure(const LinkEvent& e) {
+    const bool host = session_->state().config.host;
+    const bool ends = !host || e.peer == 0;
+    if (window_.failed) window_.failed(e.peer, e.fault, e.bytes, ends);
+    if (!session_) return;  // the window ended the Internet game
+    if (ends) {
+        CarryOne(act::EndInternetGame{});
+        return;
+    }
+    // One remote's broken connection ends the game with that remote only.
+    Carry(session_->Lost(g_, e.peer));
+    transport_.Close(e.peer);
+}
+
+void NetLink::Carry(std::vector<Action> actions) {
+    for (const Action& a : actions) CarryOne(a);
+}
+
+void NetLink::CarryOne(const Action& a) {
+    if (const auto* s = std::get_if<act::Send>(&a)) {
+        if (!transport_.Write(s->peer, s->line + "\n")) LostOnSend(s->peer);
+    } else if (const auto* all = std::get_if<act::SendAll>(&a)) {
+        Broadcast(all->except, all->line, false);
+    } else if (const auto* c = std::get_if<act::Close>(&a)) {
+        transport_.Close(c->peer);
+    } else if (std::holds_alternative<act::EndInternetGame>(a)) {
+        ApplyToGame(g_, a);
+        if (window_.carry) window_.carry(a);
+        if (session_) End();
+    } else if (!ApplyToGame(g_, a) && window_.carry) {
+        window_.carry(a);
+    }
+}
+
+void NetLink::LostOnSend(int peer) {
+    // Noticed by the pump, in order, not inside the send.
+    Post(LinkEvent{LinkEvent::Lost, peer, {}, SocketFault::Other});
+}
+
+void NetLink::Broadcast(int except, const std::string& line, bool note) {
+    if (!session_) return;
+    const SessionState& s = session_->state();
+    if (note) session_->Sent(true, except, line);
+    std::vector<int> lost;
+    for (int peer = 0; peer <= 4; ++peer) {
+        if (s.config.host && (peer == 0 || peer == except)) continue;
+        if (s.peers[static_cast<size_t>(peer)].phase != Phase::Seated) continue;
+        if (!transport_.Write(peer, line + "\n")) lost.push_back(peer);
+    }
+    // Every live peer has the line before a loss is taken up.
+    for (int peer : lost) LostOnSend(peer);
+}
+
+void NetLink::SendNet(int socket, const std::string& line) {
+    if (!session_) return;
+    const bool host = session_->state().config.host;
+    const int peer = host ? (socket < 1 ? 1 : socket) : 0;
+    if (peer > 4) return;
+    session_->Sent(false, peer, line);
+    if (!transport_.Write(peer, line + "\n")) LostOnSend(peer);
+}
+
+void NetLink::SendNetAll(int exceptSocket, const std::string& line) {
+    Broadcast(exceptSocket, line, true);
+}
+
+bool NetLink::WaitNet(int index) {
+    (void)index;  // every peer's lines come through the one queue, in order
+    Counted waiting(waits_);
+    for (;;) {
+        if (g_.StopFlag) return false;
+        if (Over()) {
+            g_.NetCode = GO;
+            return false;
+        }
+        // A wait inside a line's handling would take the next line before this one is done.
+        if (pumping_) return false;
+        if (Step()) return true;
+        sleeper_.Sleep(kWaitSlice);
+    }
+}
+
+bool NetLink::WaitNetAll() {
+    while (g_.NetAnswers < g_.NumPlayers)
+        if (!WaitNet(0)) return false;
+    return true;
+}
+
+bool NetLink::WaitForOpponent() {
+    if (!session_ || g_.NetConnected == 0) return false;
+    session_->ResetReceived();
+    auto arrived = [this] {
+        if (!session_) return false;
+        return session_->state().netReceived ||
+               (!session_->state().config.host && g_.NetCode == kLayoutApplied);
+    };
+    if (window_.carry) window_.carry(act::Label{0, "WAITING for Opponent"});
+    while (!arrived())
+        if (!WaitNet(0)) return false;
+    if (window_.carry) window_.carry(act::Label{0, " "});
+    session_->SetSessionUp();
+    return true;
+}
+
+void NetLink::NewLayout() {
+    if (session_) Carry(session_->NewLayout(g_));
+}
+
+void NetLink::JoinAnswer(int peer, bool accept) {
+    if (session_) Carry(session_->JoinAnswer(g_, peer, accept));
+}
+
+void NetLink::EndNetGame() {
+    if (!session_) return;
+    Broadcast(0, BareLine(GO), false);
+    CarryOne(act::EndInternetGame{});
+}
+
+bool NetLink::TakeDeal(Game& g) {
+    Fault fault;
+    return TakeDealFromPeer(g, fault);
+}
+
+bool NetLink::TakeReshuffle(Game& g) {
+    Fault fault;
+    return TakeReshuffleFromPeer(g, fault);
+}
+
+}  // namespace net

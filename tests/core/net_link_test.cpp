@@ -1,0 +1,170 @@
+// The link between the sockets and the session, over a stand-in wire: lines out to the live
+// peers, losses taken up in order, and no line handled inside another's handling.
+#include "net/net_link.h"
+
+#include <gtest/gtest.h>
+
+#include <map>
+#include <set>
+
+namespace {
+
+using net::Action;
+using net::LinkEvent;
+
+struct FakeWire : net::Transport, net::Sleeper {
+    bool Write(int peer, const std::string& bytes) override {
+        if (dead.count(peer)) return false;
+        written[peer] += bytes;
+        return true;
+    }
+    bool Live(int peer) const override { return dead.count(peer) == 0; }
+    void Close(int peer) override { closed.push_back(peer); }
+    void CloseAll() override { closedAll = true; }
+    void Sleep(double) override { ++sleeps; }
+    void Wake() override {}
+    void Soon(std::function<void()>, double) override {}
+
+    std::map<int, std::string> written;
+    std::set<int> dead;
+    std::vector<int> closed;
+    bool closedAll = false;
+    int sleeps = 0;
+};
+
+struct HostRig {
+    HostRig() {
+        g.NumPlayers = 4;
+        g.NumCenters = 4;
+        g.NetConnected = 99;
+        g.IsHost = 1;
+        net::SessionConfig config;
+        config.host = true;
+        config.playerName = "Hostess";
+        link.Begin(config);
+    }
+    net::LinkWindow Window() {
+        net::LinkWindow w;
+        w.carry = [this](const Action& a) {
+            if (const auto* ask = std::get_if<net::act::AskJoin>(&a))
+                link.JoinAnswer(ask->peer, true);
+            if (const auto* l = std::get_if<net::act::Label>(&a)) labels.push_back(l->text);
+            if (onCarry) onCarry(a);
+        };
+        w.flowBusy = [this] { return busy; };
+        return w;
+    }
+    void Bytes(int peer, const std::string& bytes) {
+        link.Post({LinkEvent::Bytes, peer, bytes, net::SocketFault::Other});
+    }
+    void Join(int peer, const std::string& name) {
+        link.Post({LinkEvent::Accept, peer, {}, net::SocketFault::Other});
+        Bytes(peer, "IP ^ 8. 4. 0\n");
+        Bytes(peer, "NM " + name + "\n");
+        link.DrainIdle();
+    }
+
+    Game g;
+    FakeWire wire;
+    std::vector<std::string> labels;
+    std::function<void(const Action&)> onCarry;
+    bool busy = false;
+    net::NetLink link{g, wire, wire, Window()};
+};
+
+TEST(NetLink, ABroadcastReachesEveryLivePeerThenTheLossIsTheDeadPeers) {
+    HostRig rig;
+    rig.Join(1, "Ann");
+    rig.Join(2, "Bob");
+    rig.Join(3, "Cid");
+    ASSERT_EQ(rig.g.NetConnected, 3);
+    rig.wire.written.clear();
+
+    rig.wire.dead = {2};
+    rig.link.SendNetAll(0, "OK");
+    EXPECT_EQ(rig.wire.written[1], "OK\n");
+    EXPECT_EQ(rig.wire.written[3], "OK\n");
+    EXPECT_EQ(rig.g.NetConnected, 3);  // nothing handled inside the send
+
+    ASSERT_TRUE(rig.link.WaitNet(0));
+    EXPECT_EQ(rig.g.NetConnected, 2);
+    EXPECT_EQ(rig.g.NetSeats[1].Kind, 7);
+    EXPECT_EQ(rig.g.NetSeats[2].Kind, 0);
+    EXPECT_EQ(rig.g.NetSeats[3].Kind, 7);
+    EXPECT_EQ(rig.labels.back(), "Bob quit the game.");
+    // The others hear that the game has ended.
+    EXPECT_EQ(rig.wire.written[1], "OK\nEG\n");
+    EXPECT_EQ(rig.wire.written[3], "OK\nEG\n");
+
+    // A single send that fails is the loss of the peer it went to.
+    rig.wire.dead = {3};
+    rig.link.SendNet(3, "PC  1# 1");
+    ASSERT_TRUE(rig.link.WaitNet(3));
+    EXPECT_EQ(rig.g.NetSeats[1].Kind, 7);
+    EXPECT_EQ(rig.g.NetSeats[3].Kind, 0);
+    EXPECT_EQ(rig.g.NetConnected, 1);
+}
+
+TEST(NetLink, AWaitInsideALinesHandlingTakesNoLine) {
+    HostRig rig;
+    rig.Join(1, "Ann");
+    bool inner = true;
+    int seen = 0;
+    rig.onCarry = [&](const Action& a) {
+        if (!std::holds_alternative<net::act::ChatShown>(a)) return;
+        ++seen;
+        inner = rig.link.WaitNet(1);
+    };
+    rig.busy = true;  // the lines are for the wait below, one at a time
+    rig.Bytes(1, "SY  1#Ann: one\nSY  2#Ann: two\n");
+    ASSERT_TRUE(rig.link.WaitNet(1));
+    EXPECT_FALSE(inner);
+    EXPECT_EQ(seen, 1);
+    EXPECT_TRUE(rig.link.HasPending());
+    ASSERT_TRUE(rig.link.WaitNet(1));
+    EXPECT_EQ(seen, 2);
+}
+
+TEST(NetLink, IdleLinesWaitWhileTheGamesFlowIsBusy) {
+    HostRig rig;
+    rig.Join(1, "Ann");
+    rig.labels.clear();
+    rig.busy = true;
+    rig.Bytes(1, "SY  1#Ann: hello\n");
+    rig.link.DrainIdle();
+    EXPECT_TRUE(rig.link.HasPending());
+    rig.busy = false;
+    rig.link.DrainIdle();
+    EXPECT_FALSE(rig.link.HasPending());
+    ASSERT_FALSE(rig.labels.empty());
+    EXPECT_EQ(rig.labels.back(), "hello");
+}
+
+TEST(NetLink, AJoinerThatLeavesBeforeItsSeatLeavesTheHostWaiting) {
+    HostRig rig;
+    rig.link.Post({LinkEvent::Accept, 1, {}, net::SocketFault::Other});
+    rig.Bytes(1, "IP ^ 8. 4. 0\n");
+    rig.link.Post({LinkEvent::Lost, 1, {}, net::SocketFault::Other});
+    rig.link.DrainIdle();
+    EXPECT_TRUE(rig.link.Running());
+    EXPECT_EQ(rig.g.NetConnected, 99);
+    EXPECT_EQ(rig.g.NetSeats[1].Kind, 0);
+
+    rig.Join(2, "Bob");
+    EXPECT_EQ(rig.g.NetConnected, 1);
+    EXPECT_EQ(rig.g.Opp[1].Name, "Bob");
+}
+
+TEST(NetLink, ASecondJoinerWaitsForTheFirstOnesHello) {
+    HostRig rig;
+    rig.link.Post({LinkEvent::Accept, 1, {}, net::SocketFault::Other});
+    rig.link.Post({LinkEvent::Accept, 2, {}, net::SocketFault::Other});
+    rig.link.DrainIdle();
+    EXPECT_EQ(rig.wire.written[1], "IP ^ 8. 4. 0^ 1\n");
+    EXPECT_EQ(rig.wire.written[2], "");
+    rig.Bytes(1, "IP ^ 8. 4. 0\n");
+    rig.link.DrainIdle();
+    EXPECT_EQ(rig.wire.written[2], "IP ^ 8. 4. 0^ 2\n");
+}
+
+}  // namespace
