@@ -46,12 +46,13 @@ void AnimBuffers::FreeAnimBitmaps() {
     FreeBitmapDC(AnimBuffer);
 }
 
-void AnimBuffers::RestoreBoardStrip(int which, const TableLayout& layout, TableView& view) const {
+void AnimBuffers::RestoreBoardStrip(int which, const TableLayout& layout, TableView& view,
+                                    const QImage* base) const {
     if (AnimBuffer.pixmap.isNull()) return;
     const FormModel& f = layout.Form();
     const int topOpp = f.IsLoaded("Picture1", 1) ? int(f.At("Picture1", 1).Top) : 0;
     const int topHuman = f.IsLoaded("Picture7", 1) ? int(f.At("Picture7", 1).Top) : 0;
-    QImage board = view.Grab();
+    QImage board = base ? *base : view.Grab();
     QPainter p(&board);
     const QImage buffer = AnimBuffer.pixmap.toImage();
     for (const StripCopy& c :
@@ -65,5 +66,6 @@ void AnimBuffers::RestoreBoardStrip(int which, const TableLayout& layout, TableV
                     QRectF(0, 0, c.width * s, c.height * s));
     }
     p.end();
-    view.SetOverlay(board, QPointF(0, 0));
+    // The frame covers the whole board: the table beneath need not be painted as well.
+    view.SetOverlay(board, QPointF(0, 0), true);
 }

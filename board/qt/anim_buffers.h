@@ -28,8 +28,10 @@ class AnimBuffers {
     void MakeBoardBuffers(const TableView& view);
     void FreeAnimBitmaps();
     // Copies from the buffer onto the board: 0 the whole board, 1 the side-pile rows, any other
-    // value the stock card.
-    void RestoreBoardStrip(int which, const TableLayout& layout, TableView& view) const;
+    // value the stock card. `base`, when given, is the board beneath the copies (taken once for
+    // a whole animation); otherwise the board as it shows now.
+    void RestoreBoardStrip(int which, const TableLayout& layout, TableView& view,
+                           const QImage* base = nullptr) const;
 
     MemBitmap AnimBuffer;
     long BoardWidthPx = 0;

@@ -24,9 +24,10 @@ void TableView::SetAvatar(const QImage& picture) {
     update();
 }
 
-void TableView::SetOverlay(const QImage& picture, QPointF at) {
+void TableView::SetOverlay(const QImage& picture, QPointF at, bool opaque) {
     overlay_ = picture;
     overlayAt_ = at;
+    overlayOpaque_ = opaque;
     update();
 }
 
@@ -38,8 +39,12 @@ void TableView::paintEvent(QPaintEvent*) {
 }
 
 void TableView::PaintAll(QPainter& p) const {
-    PaintTable(p, TableScene{form_, boxes_, pictures_, looks_, background_, stretch_, avatar_,
-                             drawTexts_});
+    const bool covered = overlayOpaque_ && overlayAt_.isNull() &&
+                         overlay_.deviceIndependentSize().width() >= width() &&
+                         overlay_.deviceIndependentSize().height() >= height();
+    if (!covered)
+        PaintTable(p, TableScene{form_, boxes_, pictures_, looks_, background_, stretch_, avatar_,
+                                 drawTexts_});
     if (!overlay_.isNull()) p.drawImage(overlayAt_, overlay_);
 }
 

@@ -21,8 +21,9 @@ class TableView : public QWidget {
     // Labels and buttons painted by the table itself (off when widgets stand for them).
     void SetDrawTexts(bool on) { drawTexts_ = on; }
     QImage Grab() const;
-    // A picture painted over the table (the end-of-game show's frames, the animation's board).
-    void SetOverlay(const QImage& picture, QPointF at);
+    // A picture painted over the table (the end-of-game show's frames, the animation's board);
+    // `opaque` when it hides everything it covers.
+    void SetOverlay(const QImage& picture, QPointF at, bool opaque = false);
     void ClearOverlay() { SetOverlay(QImage(), QPointF()); }
 
   protected:
@@ -41,4 +42,5 @@ class TableView : public QWidget {
     bool drawTexts_ = true;
     QImage overlay_;
     QPointF overlayAt_;
+    bool overlayOpaque_ = false;
 };

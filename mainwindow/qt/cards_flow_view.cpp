@@ -70,10 +70,11 @@ void CardsFlowView::AnimateCardsFlow(int displayStyle) {
     style_ = displayStyle;
     TableView& view = *p_.board.view;
     buffers_.MakeBoardBuffers(view);
+    base_ = view.Grab();
     {
         // Until the cards cover it, the buffer holds the board as it is.
         QPainter fill(&buffers_.AnimBuffer.pixmap);
-        fill.drawImage(QPointF(0, 0), view.Grab());
+        fill.drawImage(QPointF(0, 0), base_);
     }
     if (!LoadCardPicture()) {
         Finish();
@@ -96,7 +97,7 @@ void CardsFlowView::Frame() {
         for (const auto& [x, y] : CardsFlowCopies(counts_, style_, dx_, dy_, w_, h_))
             p.drawPixmap(x, y, card_.pixmap);
     }
-    buffers_.RestoreBoardStrip(style_, p_.board.layout, *p_.board.view);
+    buffers_.RestoreBoardStrip(style_, p_.board.layout, *p_.board.view, &base_);
     CardsFlowStep(dx_, dy_, w_, h_);
     ++frames_;
 }
@@ -105,6 +106,7 @@ void CardsFlowView::Finish() {
     timer_.stop();
     FreeBitmapDC(card_);
     buffers_.FreeAnimBitmaps();
+    base_ = QImage();
     std::error_code ec;
     std::filesystem::remove(TempPicturePath(), ec);
     if (TableView* view = p_.board.view) {

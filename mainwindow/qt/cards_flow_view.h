@@ -51,6 +51,8 @@ class CardsFlowView : public QObject {
     QTimer timer_;
     AnimBuffers buffers_;
     MemBitmap card_;
+    // The board beneath the flowing cards, as it was when the animation started.
+    QImage base_;
     FlowCounts counts_;
     int style_ = 0;
     int w_ = 0, h_ = 0, dx_ = 0, dy_ = 0;
