@@ -19,6 +19,7 @@
 #include "mainwindow/qt/window_profile_target.h"
 #include "mainwindow/qt/window_shows.h"
 #include "mainwindow/startup_texts.h"
+#include "net/qt/internet_game.h"
 #include "net/qt/net_windows.h"
 #include "platform/program_folder.h"
 #include "records/profiles.h"
@@ -66,6 +67,9 @@ AppRoot::AppRoot(std::string appFolder) : appFolder_(std::move(appFolder)) {
         MainWindowCallParts{game_, state_, services_, window_, *board_, looks_, *profiles_,
                             records_.Profile(), *profileTarget_, *recordsWindows_});
     RegisterSignIn(dialogHost_, calls.signIn);
+    calls.signOffNet = [this] {
+        if (internet_) internet_->SignOff();
+    };
     main_ = std::make_unique<MainWindow>(
         MainWindowParts{game_, state_, services_, window_, *board_, looks_}, std::move(calls));
     keys_ = std::make_unique<MainWindowKeys>(
@@ -73,6 +77,7 @@ AppRoot::AppRoot(std::string appFolder) : appFolder_(std::move(appFolder)) {
                             *main_, *recordsWindows_},
         KeyCommandCalls{});
     ComposeDialogWindows();
+    ComposeInternetGame();
     window_.onKeyPreview = [this](QKeyEvent* e) {
         return keys_->KeyPressed(e->key(), e->modifiers());
     };
@@ -108,6 +113,7 @@ MainWindowStatusParts AppRoot::StatusParts() {
 // The window goes first: nothing it shows may outlive the parts it shows.
 AppRoot::~AppRoot() {
     windowPort_.ConnectShows(nullptr);
+    services_.net = &net_;
 }
 
 bool AppRoot::Start(const std::vector<std::string>& args, const std::string& stagedFolder) {

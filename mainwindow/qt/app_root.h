@@ -34,6 +34,7 @@ class BoardShell;
 class DeveloperKeys;
 class MainWindow;
 class MainWindowKeys;
+class InternetGame;
 class NetWindows;
 class Profiles;
 class RecordsWindows;
@@ -59,6 +60,8 @@ class AppRoot {
     void ConnectTableAnswers();
     // The settings and Internet windows, made and registered with the dialog host.
     void ComposeDialogWindows();
+    // The Internet game: its link is the network port; the connection command opens it.
+    void ComposeInternetGame();
     QImage BackgroundPicture() const;
     void ShowAvatar(bool on);
     std::optional<std::vector<std::string>> ImportAvatar();
@@ -100,4 +103,5 @@ class AppRoot {
     ChatSeq chatSeq_;
     std::unique_ptr<SettingsWindows> settingsWindows_;
     std::unique_ptr<NetWindows> netWindows_;
+    std::unique_ptr<InternetGame> internet_;
 };

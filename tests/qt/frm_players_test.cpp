@@ -34,7 +34,9 @@ TEST(FrmPlayers, OpensAsHostWithTheNameAndTheUsualPort) {
     EXPECT_TRUE(rig.Edit("Text2")->isHidden());
     EXPECT_EQ(Find<QLabel>(rig.form, "Label5")->text(), "Click CONNECT to get your IP ADDRESS");
 
+    SaveRender(rig.form.grab().toImage(), "frmPlayers_host");
     Find<QRadioButton>(rig.form, "Option2")->click();
+    SaveRender(rig.form.grab().toImage(), "frmPlayers_remote");
     EXPECT_EQ(Find<QPushButton>(rig.form, "cmdConnect")->text(), "Ready to Connect");
     EXPECT_FALSE(rig.Edit("Text2")->isHidden());
     EXPECT_EQ(Find<QLabel>(rig.form, "Label5")->text(), "Enter the Host's IP Address here:");

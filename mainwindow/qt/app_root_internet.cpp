@@ -1,0 +1,57 @@
+// The Internet game put together with the main window: its link becomes the game's network port,
+// the connection command opens through the dialog host, and the peers' lines reach the table,
+// the status notice and the chat window.
+#include "board/qt/board_shell.h"
+#include "engine/personality.h"
+#include "mainwindow/qt/app_root.h"
+#include "mainwindow/qt/avatar_remarks.h"
+#include "mainwindow/qt/main_window_keys.h"
+#include "net/qt/internet_game.h"
+#include "net/qt/net_windows.h"
+#include "records/profiles.h"
+#include "records/qt/records_windows.h"
+
+void AppRoot::ComposeInternetGame() {
+    InternetGameParts p{engine_, chatSeq_};
+    p.windows = netWindows_.get();
+    p.window = &window_;
+    p.playerName = [this] { return game_.PlayerName; };
+    p.setPlayerName = [this](const std::string& name) {
+        game_.PlayerName = name;
+        board_->layout.Ctl("Label9", 3).Caption = name;
+        board_->ApplyWidgets();
+    };
+    p.statusMsg = [this](const std::string& text, bool visible) {
+        auto& status = board_->layout.Ctl("StatusMsg");
+        status.Caption = text;
+        status.Visible = visible;
+        board_->ApplyWidgets();
+    };
+    p.showHelp = [this](const std::string& topic) {
+        if (keys_) keys_->ShowHelp(topic);
+    };
+    p.showPlayerNames = [this] {
+        board_->layout.Show_PlayerNames(game_);
+        board_->ApplyWidgets();
+    };
+    p.resetNetPlayers = [this] {
+        if (game_.StopFlag) return;
+        ApplyOpponentSeats(game_, records_.Profile().PlayerPrefs.Seats, board_->board.get());
+        board_->layout.Ctl("Label9", 4).Caption = game_.Opp[1].Name;
+        board_->layout.Show_PlayerNames(game_);
+        board_->ApplyWidgets();
+    };
+    p.moveFile = [this](bool open) { records_.TempMovesFile(open); };
+    p.flowBusy = [this] { return game_.ComputerBusy != VbFalse || state_.HandlerDepth > 0; };
+    p.avatarSlap = [this] {
+        if (avatarRemarks_) avatarRemarks_->AvatarSlap();
+    };
+    internet_ = std::make_unique<InternetGame>(std::move(p));
+    services_.net = &internet_->link();
+    dialogHost_.Register(DialogForm::Players, [this](int, const std::string&) {
+        internet_->SetupInternet();
+        DialogResult r;
+        r.CancelFlag = game_.NetConnected == 0;
+        return r;
+    });
+}
