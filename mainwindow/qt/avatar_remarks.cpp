@@ -102,6 +102,17 @@ bool AvatarRemarks::eventFilter(QObject* watched, QEvent* e) {
         if (avatar && !p_.game.FlipInProgress) w->setCursor(avatarCursor_);
         if (!avatar) w->setCursor(slapCursor_);
     }
+    // A click on the table ends the end-of-game animation, which covers the pictures too.
+    if (t == QEvent::MouseButtonPress && p_.game.AnimationRunning) {
+        p_.state.AnimationStop = true;
+        stoppedAnimation_ = true;
+        return true;
+    }
+    if (t == QEvent::MouseButtonPress) stoppedAnimation_ = false;
+    if (t == QEvent::MouseButtonRelease && stoppedAnimation_) {
+        stoppedAnimation_ = false;
+        return true;
+    }
     if (t == QEvent::Enter || t == QEvent::MouseButtonPress) return false;
     auto* me = static_cast<QMouseEvent*>(e);
     const QPoint at = me->position().toPoint();

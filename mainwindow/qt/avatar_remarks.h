@@ -54,4 +54,6 @@ class AvatarRemarks : public QObject {
     AvatarRemarksParts p_;
     QCursor avatarCursor_;
     QCursor slapCursor_;
+    // The last press only stopped the end-of-game animation: its release does nothing more.
+    bool stoppedAnimation_ = false;
 };
