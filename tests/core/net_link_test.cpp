@@ -52,6 +52,9 @@ struct HostRig {
             if (onCarry) onCarry(a);
         };
         w.flowBusy = [this] { return busy; };
+        w.failed = [this](int peer, net::SocketFault, const std::string&, bool ends) {
+            failures.push_back({peer, ends});
+        };
         return w;
     }
     void Bytes(int peer, const std::string& bytes) {
@@ -67,6 +70,7 @@ struct HostRig {
     Game g;
     FakeWire wire;
     std::vector<std::string> labels;
+    std::vector<std::pair<int, bool>> failures;
     std::function<void(const Action&)> onCarry;
     bool busy = false;
     net::NetLink link{g, wire, wire, Window()};
@@ -103,6 +107,30 @@ TEST(NetLink, ABroadcastReachesEveryLivePeerThenTheLossIsTheDeadPeers) {
     EXPECT_EQ(rig.g.NetSeats[1].Kind, 7);
     EXPECT_EQ(rig.g.NetSeats[3].Kind, 0);
     EXPECT_EQ(rig.g.NetConnected, 1);
+}
+
+TEST(NetLink, OneRemotesBrokenSocketEndsTheGameWithThatRemoteOnly) {
+    HostRig rig;
+    rig.Join(1, "Ann");
+    rig.Join(2, "Bob");
+    rig.link.Post({LinkEvent::Failed, 2, "Connection reset by peer", net::SocketFault::Reset});
+    ASSERT_TRUE(rig.link.WaitNet(0));
+    ASSERT_EQ(rig.failures.size(), 1u);
+    EXPECT_EQ(rig.failures[0], std::make_pair(2, false));
+    EXPECT_TRUE(rig.link.Running());
+    EXPECT_EQ(rig.g.NetConnected, 1);
+    EXPECT_EQ(rig.g.NetSeats[1].Kind, 7);
+    EXPECT_EQ(rig.g.NetSeats[2].Kind, 0);
+
+    // The host's own listening socket failing ends the Internet game.
+    rig.link.Post({LinkEvent::Failed, 0, "Network is down", net::SocketFault::Other});
+    ASSERT_TRUE(rig.link.WaitNet(0));
+    EXPECT_EQ(rig.failures.back(), std::make_pair(0, true));
+    EXPECT_FALSE(rig.link.Running());
+    EXPECT_EQ(rig.g.NetConnected, 0);
+    EXPECT_TRUE(rig.wire.closedAll);
+    EXPECT_FALSE(rig.link.WaitNet(0));
+    EXPECT_EQ(rig.g.NetCode, net::GO);
 }
 
 TEST(NetLink, AWaitInsideALinesHandlingTakesNoLine) {
