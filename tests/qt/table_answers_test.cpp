@@ -124,6 +124,20 @@ TEST_F(TableAnswers, StockAndOpponentBoxesAnswerPresses) {
     EXPECT_TRUE(info.Hold()->isVisible());
     EXPECT_EQ(info.Hold()->findChild<QLabel*>("lblHold")->text(),
               " Brivo's Hold Cards Hidden: 14 ");
+    // The press may land on the clear frame over the hold piles; the pile under it answers.
+    info.Hold()->hide();
+    const ControlGeom& pile = shell->layout.Ctl("Picture1", 8);
+    const QPoint inTable(int(pile.Left + 10), int(pile.Top + 10));
+    QWidget* frame = nullptr;
+    for (QWidget* child : shell->view->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+        if (child->objectName().startsWith("Label3_") && child->geometry().contains(inTable))
+            frame = child;
+    ASSERT_NE(frame, nullptr);
+    const QPointF local = frame->mapFromParent(QPointF(inTable));
+    QMouseEvent onFrame(QEvent::MouseButtonPress, local, frame->mapToGlobal(local), Qt::RightButton,
+                        Qt::RightButton, Qt::NoModifier);
+    QApplication::sendEvent(frame, &onFrame);
+    EXPECT_TRUE(info.Hold()->isVisible());
     // Not while a computer card is being turned over.
     info.Hold()->hide();
     g.FlipInProgress = VbTrue;
