@@ -19,6 +19,7 @@
 #include "mainwindow/qt/window_profile_target.h"
 #include "mainwindow/qt/window_shows.h"
 #include "mainwindow/startup_texts.h"
+#include "net/qt/frm_players.h"
 #include "net/qt/internet_game.h"
 #include "net/qt/net_windows.h"
 #include "platform/program_folder.h"
@@ -97,7 +98,16 @@ void AppRoot::ConnectTableAnswers() {
     avatarRemarks_ = std::make_unique<AvatarRemarks>(AvatarRemarksParts{
         game_, state_, services_, *board_, window_, [this] { main_->Get_Avatars(); }});
     developerKeys_ = std::make_unique<DeveloperKeys>(
-        DeveloperKeysParts{game_, services_, *board_, window_, {}, {}});
+        DeveloperKeysParts{game_,
+                           services_,
+                           *board_,
+                           window_,
+                           [] {
+                               // The machine's own address, as the connection window offers it.
+                               const std::vector<std::string> own = FrmPlayers::OwnAddresses();
+                               return own.empty() ? std::string() : own.front();
+                           },
+                           {}});
 }
 
 MainWindowStatusParts AppRoot::StatusParts() {
