@@ -165,6 +165,8 @@ void NetLink::SendNet(int socket, const std::string& line) {
     const bool host = session_->state().config.host;
     const int peer = host ? (socket < 1 ? 1 : socket) : 0;
     if (peer > 4) return;
+    // Nothing to send on before the connection is made (a chat line typed while connecting).
+    if (session_->state().peers[static_cast<size_t>(peer)].phase == Phase::Empty) return;
     session_->Sent(false, peer, line);
     if (!transport_.Write(peer, line + "\n")) LostOnSend(peer);
 }

@@ -51,6 +51,8 @@ void InternetGame::SetupInternet() {
         return;
     }
     Dialogs& dialogs = *p_.engine.sv.dialogs;
+    ShowStatus("", false);
+    if (p_.engine.sv.window) p_.engine.sv.window->StopIdleTimer();
     const std::string name = p_.playerName ? p_.playerName() : g_.PlayerName;
     auto chosen = FrmPlayers::Run(name, port_, dialogs, p_.showHelp, p_.window);
     if (!chosen) {

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <QElapsedTimer>
+#include <QTcpServer>
 #include <QTcpSocket>
 #include <QTimer>
 
@@ -201,6 +202,22 @@ TEST(NetSockets, NobodyListeningFailsTheRemotesConnection) {
     EXPECT_FALSE(ann.link.WaitForOpponent());
     ASSERT_EQ(ann.failures.size(), 1u);
     EXPECT_EQ(ann.failures[0], net::SocketFault::Refused);
+    EXPECT_EQ(ann.g.NetConnected, 0);
+}
+
+TEST(NetSockets, AHostThatSaysNothingIsGivenUpAfterTheHandshakeTime) {
+    QTcpServer mute;
+    ASSERT_TRUE(mute.listen(QHostAddress::LocalHost, 0));
+    Machine ann(false, "Ann");
+    ann.sockets.SetTimes(2.0, 0.2);
+    ann.link.SendNet(0, "SY  1#Ann: anyone?");  // before the connection: nothing, no loss
+    ann.Join(mute.serverPort());
+    QElapsedTimer t;
+    t.start();
+    EXPECT_FALSE(ann.link.WaitForOpponent());
+    EXPECT_LT(t.elapsed(), 1500);
+    ASSERT_EQ(ann.failures.size(), 1u);
+    EXPECT_EQ(ann.failures[0], net::SocketFault::TimedOut);
     EXPECT_EQ(ann.g.NetConnected, 0);
 }
 
