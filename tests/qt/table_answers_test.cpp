@@ -185,6 +185,31 @@ TEST_F(TableAnswers, SlapShowsOverTheAvatarAndGoesWithAClick) {
     EXPECT_NE(log.lines.back().find("~118.tmp"), std::string::npos);
 }
 
+// A new sound level is answered in the personality's voice; its farewell sound plays at every
+// level, even the silent one, and the cheer only with every sound on.
+TEST_F(TableAnswers, ANewSoundLevelIsAcknowledged) {
+    AvatarRemarks remarks({g, w, sv, *shell, window, nullptr});
+    g.CompSounds[2] = "bye.wav";
+    g.CompSounds[13] = "cheer.wav";
+    struct Row {
+        int level;
+        const char* text;
+        std::vector<std::string> sounds;
+    };
+    const Row rows[] = {
+        {0, "YEAH!", {"PlaySound cheer.wav", "PlaySound bye.wav"}},
+        {1, "Let's hold it down a little guys!", {"PlaySound bye.wav"}},
+        {2, "Ahhh... the sounds of silence...", {"PlaySound bye.wav"}},
+    };
+    for (const Row& r : rows) {
+        log.lines.clear();
+        g.SoundMode = static_cast<i16>(r.level);
+        remarks.ChangeNoise();
+        EXPECT_EQ(Message(2), r.text);
+        EXPECT_EQ(log.lines, r.sounds) << r.level;
+    }
+}
+
 // Deal pressed during the animation (twice, and with a second animation asked for meanwhile)
 // ends it once and starts exactly one new game.
 TEST_F(TableAnswers, DealDuringTheAnimationStartsOneNewGame) {
