@@ -80,6 +80,10 @@ void FrmPlayers::Build() {
     text2_ = new QLineEdit("192.168.0.2 (example)", this);
     text2_->setObjectName("Text2");
     text2_->setToolTip("The HOST must give you this number.");
+    // The address box keeps its place while hidden, so nothing moves when the choice changes.
+    QSizePolicy keep = text2_->sizePolicy();
+    keep.setRetainSizeWhenHidden(true);
+    text2_->setSizePolicy(keep);
 
     cmdConnect_ = NewButton("cmdConnect", "Connect", this);
     cmdConnect_->setDefault(true);

@@ -1,7 +1,7 @@
 // The Internet windows shown on a real screen for a person to look at, with the shipped program
 // folder's files and some made-up games. Not run with the tests: start it by hand from the build
 // folder, e.g. under the screenshot tool, with the window named in QUORVANE_GALLERY (chat,
-// scores, rules, players, sounds) and how long to stay in QUORVANE_GALLERY_SECONDS:
+// scores, rules, players, connection, sounds) and how long to stay in QUORVANE_GALLERY_SECONDS:
 //   QUORVANE_GALLERY=chat ./qt_tests --gtest_also_run_disabled_tests
 //       --gtest_filter=NetGallery.DISABLED_Show
 #include <gtest/gtest.h>
@@ -9,8 +9,8 @@
 #include <QTimer>
 #include <filesystem>
 
-#include "tests/support/headless_services.h"
 #include "net/qt/frm_chat.h"
+#include "net/qt/frm_players.h"
 #include "net/qt/frm_sounds.h"
 #include "net/qt/net_windows.h"
 #include "records/folder_lists.h"
@@ -19,6 +19,7 @@
 #include "tests/core/fake_chat_link.h"
 #include "tests/core/temp_folder.h"
 #include "tests/qt/qt_test_app.h"
+#include "tests/support/headless_services.h"
 
 namespace {
 
@@ -102,6 +103,8 @@ TEST(NetGallery, DISABLED_Show) {
         QTimer::singleShot(0, [&] { windows.ShowHostRules(); });
     } else if (which == "players") {
         QTimer::singleShot(0, [&] { windows.ShowPlayersSetup(); });
+    } else if (which == "connection") {
+        QTimer::singleShot(0, [&] { FrmPlayers::Run("Ann", 41001, h.dialogs, {}, &main); });
     } else if (which == "sounds") {
         windows.soundSets()[1] = "Tessik";
         auto* sounds = new FrmSounds(dir.path(), ListPersonalities(dir.path()), windows.soundSets(),
