@@ -133,6 +133,23 @@ TEST(NetLink, OneRemotesBrokenSocketEndsTheGameWithThatRemoteOnly) {
     EXPECT_EQ(rig.g.NetCode, net::GO);
 }
 
+TEST(NetLink, ANewGameClosesTheGapLeftByAPlayerWhoWent) {
+    HostRig rig;
+    rig.Join(1, "Ann");
+    rig.Join(2, "Bob");
+    rig.Join(3, "Cid");
+    rig.link.Post({LinkEvent::Lost, 2, {}, net::SocketFault::Other});
+    rig.link.DrainIdle();
+    rig.wire.written.clear();
+    rig.g.NumPlayers = 3;  // the host sets the table for the three who are left
+    rig.link.NewLayout();
+    EXPECT_EQ(rig.g.NetSeats[3].Seat, 2);
+    EXPECT_EQ(rig.g.Opp[2].Name, "Cid");
+    EXPECT_EQ(rig.wire.written[1], "LO  3  1|Ann|Cid|\n");
+    EXPECT_EQ(rig.wire.written[3], "LO  3  2|Ann|Cid|\n");
+    EXPECT_EQ(rig.wire.written.count(2), 0u);
+}
+
 TEST(NetLink, AWaitInsideALinesHandlingTakesNoLine) {
     HostRig rig;
     rig.Join(1, "Ann");
