@@ -14,6 +14,7 @@
 #include "mainwindow/qt/dialog_openers.h"
 #include "mainwindow/qt/main_window.h"
 #include "mainwindow/qt/main_window_calls.h"
+#include "mainwindow/qt/main_window_drag.h"
 #include "mainwindow/qt/main_window_keys.h"
 #include "mainwindow/qt/table_controls.h"
 #include "mainwindow/qt/window_profile_target.h"
@@ -82,6 +83,9 @@ AppRoot::AppRoot(std::string appFolder) : appFolder_(std::move(appFolder)) {
     window_.onKeyPreview = [this](QKeyEvent* e) {
         return keys_->KeyPressed(e->key(), e->modifiers());
     };
+    drag_ = std::make_unique<MainWindowDrag>(MainWindowDragParts{
+        game_, engine_, state_, *board_, window_, &looks_, [this] { records_.RestartTurn(); }});
+    windowPort_.onReturnDraggedCard = [this](int slot) { drag_->Mouse().ReturnDraggedCard(slot); };
     shows_ = std::make_unique<WindowShows>(
         WindowShowsParts{game_, state_, *board_, looks_, window_, clock_, pump_, &dialogs_,
                          [this] { engine_.Game_New(); }, [this] { DealClicked(); }});
@@ -95,6 +99,10 @@ void AppRoot::ConnectTableAnswers() {
     PrefsRecord& prefs = records_.Profile().PlayerPrefs;
     boardInfo_ = std::make_unique<BoardInfo>(BoardInfoParts{
         game_, state_, services_, *board_, looks_, window_, prefs.HoldLeft, prefs.HoldTop});
+    drag_->showHumanHidden = [this](int slot) {
+        boardInfo_->HoldInfo(slot == kInfoSide ? SideView(game_.HumanSide, game_.HumanSideCount)
+                                               : HumanHoldView(game_, slot));
+    };
     avatarRemarks_ = std::make_unique<AvatarRemarks>(AvatarRemarksParts{
         game_, state_, services_, *board_, window_, [this] { main_->Get_Avatars(); }});
     developerKeys_ = std::make_unique<DeveloperKeys>(
@@ -147,11 +155,8 @@ void AppRoot::ConnectDealButton() {
         QObject::connect(deal, &QPushButton::clicked, deal, [this] { DealClicked(); });
 }
 
-// A local game from the Deal button; the button waits while the game is busy.
 void AppRoot::DealClicked() {
-    if (game_.ComputerBusy || game_.StopFlag) return;
     // During the end-of-game animation the button ends it; the new game follows its end.
     if (StopCardsFlowForDeal(game_, state_)) return;
-    windowPort_.ShowDealButton(false);
-    engine_.Game_New();
+    drag_->DealClicked();
 }

@@ -36,6 +36,7 @@ class MainWindow;
 class MainWindowKeys;
 class InternetGame;
 class NetWindows;
+class MainWindowDrag;
 class Profiles;
 class RecordsWindows;
 class SettingsWindows;
@@ -104,4 +105,5 @@ class AppRoot {
     std::unique_ptr<SettingsWindows> settingsWindows_;
     std::unique_ptr<NetWindows> netWindows_;
     std::unique_ptr<InternetGame> internet_;
+    std::unique_ptr<MainWindowDrag> drag_;
 };

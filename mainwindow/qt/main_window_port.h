@@ -1,6 +1,8 @@
 #pragma once
 // The main window's controls as the game flow switches them: the Deal button, the idle timer,
 // the turn markers and the shows (handed on to the window's shows).
+#include <functional>
+
 #include "engine/ports/window_port.h"
 
 class FrmBrivo;
@@ -16,7 +18,9 @@ class MainWindowPort : public WindowPort {
     // The markers, shows and views the game flow asks for.
     void ConnectShows(WindowShows* shows) { shows_ = shows; }
 
-    void ReturnDraggedCard(int) override {}
+    void ReturnDraggedCard(int slot) override {
+        if (onReturnDraggedCard) onReturnDraggedCard(slot);
+    }
     void ShowTurnMarker(int pturn) override;
     void ShowDealButton(bool visible) override;
     void ShowSideStack(bool visible) override;
@@ -30,6 +34,9 @@ class MainWindowPort : public WindowPort {
     void Flash(const std::string& personalityName) override;
     void AnimateCardsFlow(int style) override;
     void DebugShowDeck() override;
+
+    // The mouse's card move puts a dragged box back home.
+    std::function<void(int)> onReturnDraggedCard;
 
   private:
     QPushButton* DealButton() const;

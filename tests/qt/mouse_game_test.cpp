@@ -1,0 +1,141 @@
+// Whole games played with the mouse on the real main window: the table, its card boxes and the
+// drag handling, driven by real mouse events on the offscreen screen, against the computer seats.
+#include <gtest/gtest.h>
+
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+#include <cstdio>
+
+#include "board/qt/board_shell.h"
+#include "board/qt/table_view.h"
+#include "computer/computer_player.h"
+#include "engine/conservation.h"
+#include "engine/engine.h"
+#include "mainwindow/qt/frm_brivo.h"
+#include "mainwindow/qt/main_window_drag.h"
+#include "mainwindow/qt/main_window_port.h"
+#include "tests/qt/qt_test_app.h"
+#include "tests/support/headless_services.h"
+
+namespace {
+
+struct MouseGame {
+    QApplication& app = TestApp();
+    QTemporaryDir dir;
+    Game g;
+    HeadlessServices h{g};
+    BoardLooks looks;
+    MainWindowState state;
+    FrmBrivo window;
+    MainWindowPort port{window};
+    Engine e{g, h.services};
+    ComputerPlayer cp{g, h.services};
+    std::unique_ptr<BoardShell> shell;
+    std::unique_ptr<MainWindowDrag> drag;
+    QWidget* view = nullptr;
+
+    explicit MouseGame(int players) {
+        g.AppFolder = dir.path().toStdString();
+        g.MovePause = 0;
+        g.NumPlayers = static_cast<i16>(players);
+        g.NumCards = static_cast<i16>(52 * players);
+        g.NumCenters = 4;
+        for (int k = 1; k <= 3; ++k) {
+            g.Opp[k].Name = "Seat" + std::to_string(k);
+            g.Opp[k].CommentFile = "No Comments";
+        }
+        g.PlayerName = "Ada";
+        h.log.enabled = false;
+        shell =
+            std::make_unique<BoardShell>(BoardShellParts{g, looks, 15360, false, h.clock, h.pump,
+                                                         nullptr, &h.dialogs, g.AppFolder},
+                                         &window);
+        h.services.board = shell->board.get();
+        h.services.turns = &cp;
+        h.services.window = &port;
+        shell->StartUp(0);
+        if (players > 2) {
+            shell->layout.Setup_Layout(g, 2, 4);
+            shell->layout.TakeRequests();
+        }
+        window.SetTable(shell->view);
+        shell->ApplyWidgets();
+        window.resize(int(shell->layout.Form().Width), int(shell->layout.Form().Height));
+        window.show();
+        view = shell->view;
+        drag = std::make_unique<MainWindowDrag>(
+            MainWindowDragParts{g, e, state, *shell, window, &looks, {}});
+        port.onReturnDraggedCard = [this](int slot) { drag->Mouse().ReturnDraggedCard(slot); };
+        auto* deal = window.findChild<QPushButton*>("cmdDeal");
+        QObject::connect(deal, &QPushButton::clicked, deal, [this] { drag->DealClicked(); });
+        deal->show();
+    }
+
+    const ControlGeom& Ctl(const char* row, int i) const { return shell->layout.Ctl(row, i); }
+    QPoint Middle(const char* row, int i) const {
+        const ControlGeom& c = Ctl(row, i);
+        return QPoint(int(c.Left + c.Width / 2), int(c.Top + c.Height / 2));
+    }
+    bool GameOn() const {
+        return g.Pturn != 0 && g.HumanSideCount != 0 && g.CurSideCount != 0 && !g.StopFlag;
+    }
+
+    void Deal() {
+        auto* deal = window.findChild<QPushButton*>("cmdDeal");
+        QTest::mouseClick(deal, Qt::LeftButton);
+    }
+
+    // Presses in the middle of the human's box `slot`, moves in `steps` steps to `to` and lets
+    // go there.
+    void DragBox(int slot, QPoint to, int steps = 4) {
+        const QPoint from = Middle("Picture7", slot);
+        QTest::mousePress(view, Qt::LeftButton, {}, from);
+        for (int i = 1; i <= steps; ++i) QTest::mouseMove(view, from + (to - from) * i / steps);
+        QTest::mouseRelease(view, Qt::LeftButton, {}, to);
+    }
+};
+
+// The scripted human: a card that fits a center (side, hold tops, hand), else a discard of the
+// first hand card onto the hold pile with the fewest cards beneath.
+bool PlayOne(MouseGame& m) {
+    Game& g = m.g;
+    for (int s : {1, 7, 8, 9, 10, 2, 3, 4, 5, 6})
+        for (int k = 1; k <= g.NumCenters; ++k)
+            if (g.HumanCards[kRank][s] != 0 && CenterAccepts(g, g.HumanCards[kRank][s], k)) {
+                m.DragBox(s, m.Middle("PicCenter", k));
+                return true;
+            }
+    int hand = 0;
+    for (int s = kFirstHandSlot; s <= kLastHandSlot && hand == 0; ++s)
+        if (g.HumanCards[kRank][s] != 0) hand = s;
+    if (hand == 0) return false;
+    int hold = kFirstHoldSlot;
+    for (int s = kFirstHoldSlot; s <= kLastHoldSlot; ++s)
+        if (g.HumanHoldCount[s - 6] < g.HumanHoldCount[hold - 6]) hold = s;
+    m.DragBox(hand, m.Middle("Picture7", hold));
+    return true;
+}
+
+TEST(MouseGame, ASeededGameIsPlayedToItsEndWithTheMouse) {
+    MouseGame m(2);
+    m.g.Rng.Randomize(7);
+    m.Deal();
+    ASSERT_NE(m.g.Pturn, 0) << "the Deal button dealt no game";
+    int moves = 0;
+    while (m.GameOn() && moves < 4000) {
+        ASSERT_EQ(m.g.Pturn, 1);
+        ASSERT_TRUE(PlayOne(m));
+        ++moves;
+        ASSERT_EQ(CheckConservation(m.g), "") << "after move " << moves;
+        // Every box is back home and takes the mouse again.
+        EXPECT_EQ(m.drag->Drag().AwaySlot, 0);
+        EXPECT_EQ(m.g.Dragging, 0);
+    }
+    EXPECT_FALSE(m.GameOn()) << "the game did not end in " << moves << " moves";
+    EXPECT_GT(moves, 10);
+    std::printf("%d moves, side piles %d and %d\n", moves, m.g.HumanSideCount, m.g.CurSideCount);
+    SaveRender(static_cast<TableView*>(m.view)->Grab(), "mouse_game_end");
+}
+
+}  // namespace
