@@ -7,6 +7,7 @@
 #include "board/qt/board_shell.h"
 #include "board/qt/table_view.h"
 #include "mainwindow/cards_flow.h"
+#include "mainwindow/command_gate.h"
 #include "mainwindow/program_version.h"
 #include "mainwindow/qt/avatar_remarks.h"
 #include "mainwindow/qt/board_info.h"
@@ -17,12 +18,14 @@
 #include "mainwindow/qt/main_window_drag.h"
 #include "mainwindow/qt/main_window_keys.h"
 #include "mainwindow/qt/table_controls.h"
+#include "mainwindow/qt/menu_controller.h"
 #include "mainwindow/qt/window_profile_target.h"
 #include "mainwindow/qt/window_shows.h"
 #include "mainwindow/startup_texts.h"
 #include "net/qt/frm_players.h"
 #include "net/qt/internet_game.h"
 #include "net/qt/net_windows.h"
+#include "net/recover.h"
 #include "platform/program_folder.h"
 #include "records/profiles.h"
 #include "records/qt/records_windows.h"
@@ -72,14 +75,22 @@ AppRoot::AppRoot(std::string appFolder) : appFolder_(std::move(appFolder)) {
     calls.signOffNet = [this] {
         if (internet_) internet_->SignOff();
     };
+    calls.closeMenus = [this] {
+        if (menus_) menus_->CloseMenus();
+    };
     main_ = std::make_unique<MainWindow>(
         MainWindowParts{game_, state_, services_, window_, *board_, looks_}, std::move(calls));
+    ConnectMenus();
     keys_ = std::make_unique<MainWindowKeys>(
         MainWindowKeysParts{game_, engine_, records_, state_, services_, window_, *board_, looks_,
                             *main_, *recordsWindows_},
-        KeyCommandCalls{});
+        MenuKeyCalls());
     ComposeDialogWindows();
     ComposeInternetGame();
+    dialogHost_.Register(DialogForm::Help, [this](int, const std::string& topic) {
+        keys_->ShowHelp(topic);
+        return DialogResult{};
+    });
     window_.onKeyPreview = [this](QKeyEvent* e) {
         return keys_->KeyPressed(e->key(), e->modifiers());
     };
@@ -126,6 +137,34 @@ MainWindowStatusParts AppRoot::StatusParts() {
         if (board_) ShowTableLabel(*board_, label, text);
     };
     return parts;
+}
+
+// The drawn menus and their commands; the computer's loop runs a New Game chosen during its
+// turn through them.
+void AppRoot::ConnectMenus() {
+    menus_ = std::make_unique<MenuController>(
+        MenuControllerParts{game_, state_, services_, window_, *board_, looks_, *main_, engine_,
+                            records_},
+        MenuHooks{});
+    MenuHooks& hooks = menus_->Hooks();
+    hooks.changeNoise = [this] {
+        if (avatarRemarks_) avatarRemarks_->ChangeNoise();
+    };
+    hooks.nextChatSeq = [this] { return static_cast<int>(chatSeq_.Next()); };
+    // A saved or restarted Internet game goes to every peer as one game-state line.
+    hooks.sendRecover = [this] {
+        if (IsHost(game_) && services_.net)
+            services_.net->SendNetAll(0, "RC " + net::RecoverText(game_, game_.PeerVersion));
+    };
+}
+
+// The keys reach the menu rows through the same gate as the drawn menus.
+KeyCommandCalls AppRoot::MenuKeyCalls() {
+    KeyCommandCalls calls;
+    calls.gate = [this](int menu, int row) { return PassGate(game_, &dialogs_, menu, row); };
+    calls.menuRow = [this](int menu, int row) { menus_->Commands().Dispatch(menu, row, 0); };
+    calls.hideMenus = [this] { menus_->CloseMenus(); };
+    return calls;
 }
 
 // The window goes first: nothing it shows may outlive the parts it shows.

@@ -33,6 +33,8 @@ class BoardInfo;
 class BoardShell;
 class DeveloperKeys;
 class MainWindow;
+class MenuController;
+struct KeyCommandCalls;
 class MainWindowKeys;
 class InternetGame;
 class NetWindows;
@@ -55,6 +57,8 @@ class AppRoot {
     bool Start(const std::vector<std::string>& args, const std::string& stagedFolder);
 
   private:
+    void ConnectMenus();
+    KeyCommandCalls MenuKeyCalls();
     void ConnectDealButton();
     void DealClicked();
     MainWindowStatusParts StatusParts();
@@ -95,6 +99,7 @@ class AppRoot {
     std::unique_ptr<Profiles> profiles_;
     std::unique_ptr<RecordsWindows> recordsWindows_;
     std::unique_ptr<MainWindow> main_;
+    std::unique_ptr<MenuController> menus_;
     std::unique_ptr<MainWindowKeys> keys_;
     std::unique_ptr<WindowShows> shows_;
     std::unique_ptr<BoardInfo> boardInfo_;
