@@ -186,7 +186,12 @@ bool NetLink::WaitNet(int index) {
         }
         // A wait inside a line's handling would take the next line before this one is done.
         if (pumping_) return false;
-        if (Step()) return true;
+        if (Step()) {
+            // What came with the line is handled once the caller stops waiting, if no wait
+            // takes it first.
+            if (HasPending()) sleeper_.Soon([this] { DrainIdle(); }, 0);
+            return true;
+        }
         sleeper_.Sleep(kWaitSlice);
     }
 }

@@ -23,7 +23,13 @@ struct FakeWire : net::Transport, net::Sleeper {
     void CloseAll() override { closedAll = true; }
     void Sleep(double) override { ++sleeps; }
     void Wake() override {}
-    void Soon(std::function<void()>, double) override {}
+    void Soon(std::function<void()> task, double) override { soon.push_back(std::move(task)); }
+    void RunSoon() {
+        auto tasks = std::move(soon);
+        soon.clear();
+        for (auto& t : tasks) t();
+    }
+    std::vector<std::function<void()>> soon;
 
     std::map<int, std::string> written;
     std::set<int> dead;
@@ -168,6 +174,21 @@ TEST(NetLink, AWaitInsideALinesHandlingTakesNoLine) {
     EXPECT_TRUE(rig.link.HasPending());
     ASSERT_TRUE(rig.link.WaitNet(1));
     EXPECT_EQ(seen, 2);
+}
+
+TEST(NetLink, LinesLeftWhenAWaitEndsAreHandledOnceTheGameIsIdle) {
+    HostRig rig;
+    rig.Join(1, "Ann");
+    rig.labels.clear();
+    rig.busy = true;
+    rig.Bytes(1, "SY  1#Ann: one\nSY  2#Ann: two\n");
+    rig.wire.soon.clear();  // only what the wait leaves behind is looked at below
+    ASSERT_TRUE(rig.link.WaitNet(1));
+    EXPECT_EQ(rig.labels.back(), "one");
+    rig.busy = false;
+    rig.wire.RunSoon();
+    EXPECT_EQ(rig.labels.back(), "two");
+    EXPECT_FALSE(rig.link.HasPending());
 }
 
 TEST(NetLink, IdleLinesWaitWhileTheGamesFlowIsBusy) {
