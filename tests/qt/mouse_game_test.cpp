@@ -1,100 +1,18 @@
 // Whole games played with the mouse on the real main window: the table, its card boxes and the
 // drag handling, driven by real mouse events on the offscreen screen, against the computer seats.
+#include "tests/qt/mouse_game.h"
+
 #include <gtest/gtest.h>
 
-#include <QPushButton>
-#include <QTemporaryDir>
 #include <QTest>
 #include <cstdio>
+#include <random>
 
-#include "board/qt/board_shell.h"
 #include "board/qt/table_view.h"
-#include "computer/computer_player.h"
 #include "engine/conservation.h"
-#include "engine/engine.h"
-#include "mainwindow/qt/frm_brivo.h"
-#include "mainwindow/qt/main_window_drag.h"
-#include "mainwindow/qt/main_window_port.h"
 #include "tests/qt/qt_test_app.h"
-#include "tests/support/headless_services.h"
 
 namespace {
-
-struct MouseGame {
-    QApplication& app = TestApp();
-    QTemporaryDir dir;
-    Game g;
-    HeadlessServices h{g};
-    BoardLooks looks;
-    MainWindowState state;
-    FrmBrivo window;
-    MainWindowPort port{window};
-    Engine e{g, h.services};
-    ComputerPlayer cp{g, h.services};
-    std::unique_ptr<BoardShell> shell;
-    std::unique_ptr<MainWindowDrag> drag;
-    QWidget* view = nullptr;
-
-    explicit MouseGame(int players) {
-        g.AppFolder = dir.path().toStdString();
-        g.MovePause = 0;
-        g.NumPlayers = static_cast<i16>(players);
-        g.NumCards = static_cast<i16>(52 * players);
-        g.NumCenters = 4;
-        for (int k = 1; k <= 3; ++k) {
-            g.Opp[k].Name = "Seat" + std::to_string(k);
-            g.Opp[k].CommentFile = "No Comments";
-        }
-        g.PlayerName = "Ada";
-        h.log.enabled = false;
-        shell =
-            std::make_unique<BoardShell>(BoardShellParts{g, looks, 15360, false, h.clock, h.pump,
-                                                         nullptr, &h.dialogs, g.AppFolder},
-                                         &window);
-        h.services.board = shell->board.get();
-        h.services.turns = &cp;
-        h.services.window = &port;
-        shell->StartUp(0);
-        if (players > 2) {
-            shell->layout.Setup_Layout(g, 2, 4);
-            shell->layout.TakeRequests();
-        }
-        window.SetTable(shell->view);
-        shell->ApplyWidgets();
-        window.resize(int(shell->layout.Form().Width), int(shell->layout.Form().Height));
-        window.show();
-        view = shell->view;
-        drag = std::make_unique<MainWindowDrag>(
-            MainWindowDragParts{g, e, state, *shell, window, &looks, {}});
-        port.onReturnDraggedCard = [this](int slot) { drag->Mouse().ReturnDraggedCard(slot); };
-        auto* deal = window.findChild<QPushButton*>("cmdDeal");
-        QObject::connect(deal, &QPushButton::clicked, deal, [this] { drag->DealClicked(); });
-        deal->show();
-    }
-
-    const ControlGeom& Ctl(const char* row, int i) const { return shell->layout.Ctl(row, i); }
-    QPoint Middle(const char* row, int i) const {
-        const ControlGeom& c = Ctl(row, i);
-        return QPoint(int(c.Left + c.Width / 2), int(c.Top + c.Height / 2));
-    }
-    bool GameOn() const {
-        return g.Pturn != 0 && g.HumanSideCount != 0 && g.CurSideCount != 0 && !g.StopFlag;
-    }
-
-    void Deal() {
-        auto* deal = window.findChild<QPushButton*>("cmdDeal");
-        QTest::mouseClick(deal, Qt::LeftButton);
-    }
-
-    // Presses in the middle of the human's box `slot`, moves in `steps` steps to `to` and lets
-    // go there.
-    void DragBox(int slot, QPoint to, int steps = 4) {
-        const QPoint from = Middle("Picture7", slot);
-        QTest::mousePress(view, Qt::LeftButton, {}, from);
-        for (int i = 1; i <= steps; ++i) QTest::mouseMove(view, from + (to - from) * i / steps);
-        QTest::mouseRelease(view, Qt::LeftButton, {}, to);
-    }
-};
 
 // The scripted human: a card that fits a center (side, hold tops, hand), else a discard of the
 // first hand card onto the hold pile with the fewest cards beneath.
@@ -118,6 +36,7 @@ bool PlayOne(MouseGame& m) {
 }
 
 TEST(MouseGame, ASeededGameIsPlayedToItsEndWithTheMouse) {
+    TestApp();
     MouseGame m(2);
     m.g.Rng.Randomize(7);
     m.Deal();
@@ -136,6 +55,59 @@ TEST(MouseGame, ASeededGameIsPlayedToItsEndWithTheMouse) {
     EXPECT_GT(moves, 10);
     std::printf("%d moves, side piles %d and %d\n", moves, m.g.HumanSideCount, m.g.CurSideCount);
     SaveRender(static_cast<TableView*>(m.view)->Grab(), "mouse_game_end");
+}
+
+// Random presses, drags, double clicks, right presses and keys anywhere on the window while the
+// games go on (every fourth step the scripted player moves, so that games end): no card is ever
+// lost or doubled, every drag ends with its box home, and nothing crashes.
+TEST(MouseGame, RandomInputDuringSeededGamesLosesNoCard) {
+    TestApp();
+    std::mt19937 rnd(20261211);
+    int games = 0, events = 0, finished = 0;
+    for (int players : {2, 3, 4}) {
+        MouseGame m(players);
+        m.g.Rng.Randomize(players * 11);
+        const QSize size = m.window.size();
+        auto anywhere = [&] {
+            return QPoint(std::uniform_int_distribution<int>(0, size.width() - 1)(rnd),
+                          std::uniform_int_distribution<int>(0, size.height() - 1)(rnd));
+        };
+        const Qt::Key keys[] = {Qt::Key_Return, Qt::Key_Escape, Qt::Key_Space, Qt::Key_A,
+                                Qt::Key_Left,   Qt::Key_Up,     Qt::Key_5,     Qt::Key_Backspace};
+        for (int game = 0; game < 8; ++game, ++games) {
+            m.Deal();
+            for (int step = 0; m.GameOn() && step < 6000; ++step, ++events) {
+                const int what = std::uniform_int_distribution<int>(0, 7)(rnd);
+                const int slot = std::uniform_int_distribution<int>(1, 10)(rnd);
+                if (what <= 1 && m.g.Pturn == 1) {
+                    PlayOne(m);
+                } else if (what == 2) {
+                    m.DragBox(slot, anywhere(), 1 + static_cast<int>(rnd() % 5));
+                } else if (what == 3) {
+                    QTest::mouseDClick(m.view, Qt::LeftButton, {}, m.Middle("Picture7", slot));
+                } else if (what == 4) {
+                    QTest::mouseClick(m.view, Qt::RightButton, {}, m.Middle("Picture7", slot));
+                } else if (what == 5) {
+                    QTest::mouseClick(&m.window, Qt::LeftButton, {}, anywhere());
+                } else if (what == 6) {
+                    QTest::keyClick(&m.window, keys[rnd() % std::size(keys)]);
+                } else {
+                    const QPoint from = anywhere();
+                    QTest::mousePress(&m.window, Qt::LeftButton, {}, from);
+                    QTest::mouseMove(&m.window, anywhere());
+                    QTest::mouseRelease(&m.window, Qt::LeftButton, {}, anywhere());
+                }
+                ASSERT_EQ(CheckConservation(m.g), "")
+                    << players << " players, game " << game << ", step " << step;
+                ASSERT_EQ(m.drag->Drag().AwaySlot, 0) << "a box was left away from home";
+                ASSERT_EQ(m.g.Dragging, 0);
+            }
+            ASSERT_FALSE(m.GameOn()) << players << " players, game " << game << " did not end";
+            if (m.g.HumanSideCount == 0 || m.g.CurSideCount == 0) ++finished;
+        }
+    }
+    std::printf("%d games (%d won by a side pile), %d input events\n", games, finished, events);
+    EXPECT_GE(finished, games / 2);
 }
 
 }  // namespace
