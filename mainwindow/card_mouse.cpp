@@ -103,7 +103,9 @@ bool CardMouse::PressRefused() {
         e_.RuleMessage(3);
         return true;
     }
-    return g.ComputerBusy || g.PlayRunning || g.Dealing || g.MenusLocked;
+    // The tutorial locks the menus, not the cards: its steps ask the player to move them.
+    const bool locked = g.MenusLocked && !g.TutorialOn;
+    return g.ComputerBusy || g.PlayRunning || g.Dealing || locked;
 }
 
 void CardMouse::StartDrag(int index, int x, int y) {

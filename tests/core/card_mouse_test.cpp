@@ -98,6 +98,21 @@ TEST_F(CardMouseTest, AcceptedCenterDropPlaysTheCardAndTheBoxGoesHome) {
     ExpectSound();
 }
 
+TEST_F(CardMouseTest, TheTutorialLocksTheMenusButNotTheCards) {
+    HumanSide({9, 7});
+    Hand({1, 2, 8, 10, 11});
+    RestToStock();
+    g.MenusLocked = VbTrue;
+    g.TutorialOn = VbTrue;
+    DragToCenter(2, 3);
+    EXPECT_EQ(g.CenterCount[3], 1);
+    // Locked menus outside the tutorial (the end of a game) keep the cards where they are.
+    g.TutorialOn = VbFalse;
+    DragToCenter(3, 3);
+    EXPECT_EQ(g.CenterCount[3], 1);
+    EXPECT_EQ(g.HumanCards[kRank][3], 2);
+}
+
 TEST_F(CardMouseTest, AfterTheGameHasEndedADropOnACenterGoesHome) {
     HumanSide({9, 7});
     Hand({1, 6, 8, 10, 11});
