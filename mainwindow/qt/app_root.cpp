@@ -101,6 +101,7 @@ AppRoot::AppRoot(std::string appFolder) : appFolder_(std::move(appFolder)) {
         WindowShowsParts{game_, state_, *board_, looks_, window_, clock_, pump_, &dialogs_,
                          [this] { engine_.Game_New(); }, [this] { DealClicked(); }});
     windowPort_.ConnectShows(shows_.get());
+    windowPort_.onDealButtonClick = [this] { DealClicked(); };
     ConnectTableAnswers();
 }
 

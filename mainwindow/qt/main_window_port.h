@@ -35,8 +35,16 @@ class MainWindowPort : public WindowPort {
     void AnimateCardsFlow(int style) override;
     void DebugShowDeck() override;
 
+    // New Game asked for during the end-of-game animation presses the Deal button, which
+    // ends the animation and deals afterwards.
+    void DealButtonClick() override {
+        if (onDealButtonClick) onDealButtonClick();
+    }
+
     // The mouse's card move puts a dragged box back home.
     std::function<void(int)> onReturnDraggedCard;
+    // The Deal button's handler.
+    std::function<void()> onDealButtonClick;
 
   private:
     QPushButton* DealButton() const;
