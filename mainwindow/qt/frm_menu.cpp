@@ -116,7 +116,13 @@ void FrmMenu::LoadList(int menu, const std::vector<MenuRow>& rows, bool wood) {
     menu_ = menu;
     wood_ = wood;
     list_->clear();
-    const int tab = DluToPixels(ListTabStopDlu(menu), QFontMetrics(list_->font()));
+    // The key names line up at the list's tab stop, kept clear of the widest caption that has
+    // a key.
+    const QFontMetrics fm(list_->font());
+    int tab = DluToPixels(ListTabStopDlu(menu), fm);
+    for (const MenuRow& r : rows)
+        if (!r.key.empty())
+            tab = std::max(tab, fm.horizontalAdvance(QString::fromStdString(r.caption)) + 24);
     for (const MenuRow& r : rows) {
         auto* item = new QListWidgetItem(QString::fromStdString(r.caption), list_);
         item->setData(kSeparatorRole, r.separator);
