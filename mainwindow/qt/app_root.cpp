@@ -99,7 +99,7 @@ AppRoot::AppRoot(std::string appFolder) : appFolder_(std::move(appFolder)) {
     windowPort_.onReturnDraggedCard = [this](int slot) { drag_->Mouse().ReturnDraggedCard(slot); };
     shows_ = std::make_unique<WindowShows>(
         WindowShowsParts{game_, state_, *board_, looks_, window_, clock_, pump_, &dialogs_,
-                         [this] { engine_.Game_New(); }, [this] { DealClicked(); }});
+                         [this] { RunNewGame(); }, [this] { DealClicked(); }});
     windowPort_.ConnectShows(shows_.get());
     windowPort_.onDealButtonClick = [this] { DealClicked(); };
     ConnectTableAnswers();
@@ -193,6 +193,14 @@ bool AppRoot::Start(const std::vector<std::string>& args, const std::string& sta
 void AppRoot::ConnectDealButton() {
     if (QPushButton* deal = window_.findChild<QPushButton*>("cmdDeal"))
         QObject::connect(deal, &QPushButton::clicked, deal, [this] { DealClicked(); });
+}
+
+// The Game menu's New Game, as the player chose it.
+void AppRoot::RunNewGame() {
+    if (menus_)
+        menus_->Commands().MenuGame(0);
+    else
+        engine_.Game_New();
 }
 
 void AppRoot::DealClicked() {

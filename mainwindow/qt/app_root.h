@@ -61,6 +61,7 @@ class AppRoot {
     KeyCommandCalls MenuKeyCalls();
     void ConnectDealButton();
     void DealClicked();
+    void RunNewGame();
     MainWindowStatusParts StatusParts();
     void ConnectTableAnswers();
     // The settings and Internet windows, made and registered with the dialog host.
