@@ -29,7 +29,7 @@ struct MouseGame {
     ComputerPlayer cp{g, h.services};
     std::unique_ptr<BoardShell> shell;
     std::unique_ptr<MainWindowDrag> drag;
-    QWidget* view = nullptr;
+    TableView* view = nullptr;
 
     explicit MouseGame(int players) {
         g.AppFolder = dir.path().toStdString();
