@@ -97,6 +97,14 @@ AppRoot::AppRoot(std::string appFolder) : appFolder_(std::move(appFolder)) {
     drag_ = std::make_unique<MainWindowDrag>(MainWindowDragParts{
         game_, engine_, state_, *board_, window_, &looks_, [this] { records_.RestartTurn(); }});
     windowPort_.onReturnDraggedCard = [this](int slot) { drag_->Mouse().ReturnDraggedCard(slot); };
+    drag_->closeMenus = [this] {
+        if (menus_) menus_->CloseMenus();
+    };
+    drag_->hideNetNotices = [this] {
+        for (const char* notice : {"StatusMsg", "LabelPeek"})
+            if (board_->layout.Form().IsLoaded(notice)) board_->layout.Ctl(notice).Visible = false;
+        board_->ApplyWidgets();
+    };
     shows_ = std::make_unique<WindowShows>(
         WindowShowsParts{game_, state_, *board_, looks_, window_, clock_, pump_, &dialogs_,
                          [this] { RunNewGame(); }, [this] { DealClicked(); }});
