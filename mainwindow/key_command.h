@@ -49,9 +49,6 @@ struct KeyCommandCalls {
     std::function<void()> flash;
     std::function<void()> showSplash;
     std::function<void()> chatOnTop;
-    // A line asked for in an input box; nothing when cancelled.
-    std::function<std::optional<std::string>(const std::string& prompt, const std::string& title)>
-        inputBox;
 };
 
 struct KeyCommandParts {

@@ -131,8 +131,8 @@ void KeyCommand::HomeGreeting() {
 // A whole number from 31 to 50, or nothing: a cancel or an empty answer says nothing, anything
 // else is told the range.
 std::optional<int> KeyCommand::AskTutorialSlot(const std::string& prompt) {
-    if (!calls_.inputBox) return std::nullopt;
-    const std::optional<std::string> typed = calls_.inputBox(prompt, kTutorialGame);
+    if (!p_.sv.dialogs) return std::nullopt;
+    const std::optional<std::string> typed = p_.sv.dialogs->InputBox(prompt, kTutorialGame, "");
     if (!typed || Trim(*typed).empty()) return std::nullopt;
     std::optional<int> slot = TutorialSlot(*typed);
     if (!slot) Tell(kSlotRange, mb::Exclamation, kTutorialGame);

@@ -1,6 +1,5 @@
 #include "mainwindow/qt/main_window_keys.h"
 
-#include <QInputDialog>
 #include <QPushButton>
 #include <QTimer>
 
@@ -63,16 +62,6 @@ KeyCommandCalls MainWindowKeys::WindowCalls(KeyCommandCalls c) {
     c.flash = [p] {
         if (p.services.window) p.services.window->Flash(p.game.Opp[1].Name);
     };
-    if (!c.inputBox)
-        c.inputBox = [p](const std::string& prompt,
-                         const std::string& title) -> std::optional<std::string> {
-            bool ok = false;
-            const QString text = QInputDialog::getText(&p.window, QString::fromStdString(title),
-                                                       QString::fromStdString(prompt),
-                                                       QLineEdit::Normal, QString(), &ok);
-            if (!ok) return std::nullopt;
-            return text.toStdString();
-        };
     return c;
 }
 

@@ -3,6 +3,7 @@
 #include "mainwindow/key_command.h"
 
 #include "engine_fixture.h"
+#include "mainwindow/command_gate.h"
 #include "mainwindow/key_codes.h"
 #include "mainwindow/tutorial_slot.h"
 #include "platform/vb_strings.h"
@@ -45,7 +46,7 @@ struct KeyTest : EngineFixture {
     std::vector<std::string> gated;
     bool gateAnswer = true;
     bool dealShown = false;
-    std::deque<std::optional<std::string>> typed;
+    std::deque<std::optional<std::string>>& typed = h.dialogs.inputs;
     KeyCommand keys{KeyCommandParts{g, e, records, window, form, h.services}, Calls()};
 
     KeyTest() {
@@ -62,11 +63,6 @@ struct KeyTest : EngineFixture {
             ran.push_back(std::to_string(m) + "," + std::to_string(r));
         };
         c.dealButtonVisible = [this] { return dealShown; };
-        c.inputBox = [this](const std::string&, const std::string&) {
-            std::optional<std::string> t = typed.front();
-            typed.pop_front();
-            return t;
-        };
         return c;
     }
     void Press(std::initializer_list<i16> codes, i16 shift = 0) {
@@ -202,11 +198,64 @@ TEST_F(KeyTest, EveryMenuKeyPassesTheGateAndARefusalRunsNothing) {
     // The keys' own commands that stand for menu rows meet the same gate.
     gated.clear();
     Dealt();
+    typed = {std::string("35"), std::string("35")};
     Press({vk::Back});
     Press({vk::F3, vk::Key('S'), vk::Key('R')}, kCtrlShift);
     EXPECT_EQ(gated, (std::vector<std::string>{"1,6", "1,9", "1,3", "1,4"}));
     EXPECT_FALSE(g.RestartWholeTurn);
-    EXPECT_TRUE(typed.empty());
+    EXPECT_EQ(typed.size(), 2u);  // no slot was asked for
+}
+
+// The real gate: what the menus refuse during the computer's turn and in Internet games, the
+// keys refuse too, with the menus' message, and nothing runs.
+TEST_F(KeyTest, TheMenusGateRefusesKeysDuringTheComputersTurnAndInInternetGames) {
+    const std::string myTurn = "Wait!  Let me finish my turn first!";
+    const std::string internetMenu = "Please use the Internet Menu during Internet games.";
+    struct Case {
+        i16 net, host, pturn, busy;
+        i16 code, shift;
+        std::string said;  // "" nothing said
+        std::vector<std::string> ran;
+    } cases[] = {
+        // A computer player moving in a local game.
+        {0, 0, 2, -1, vk::Key('S'), kCtrl, myTurn, {}},
+        {0, 0, 2, -1, vk::Key('R'), kCtrl, myTurn, {}},
+        {0, 0, 2, -1, vk::F4, 0, myTurn, {}},
+        {0, 0, 2, -1, vk::F6, 0, myTurn, {}},
+        {0, 0, 2, -1, vk::F10, 0, myTurn, {}},
+        {0, 0, 2, -1, vk::Key('S'), kCtrlShift, myTurn, {}},
+        {0, 0, 2, -1, vk::Key('R'), kCtrlShift, myTurn, {}},
+        {0, 0, 2, -1, vk::F12, 0, "", {"1,11"}},  // Exit waits for the turn itself
+        // An Internet game with the player on turn, on the host.
+        {1, 1, 1, 0, vk::F6, 0, internetMenu, {}},
+        {1, 1, 1, 0, vk::F10, 0, internetMenu, {}},
+        {1, 1, 1, 0, vk::Key('R'), kCtrl, internetMenu, {}},
+        {1, 1, 1, 0, vk::Key('R'), kCtrlShift, internetMenu, {}},
+        {1, 1, 1, 0, vk::F4, 0, "", {}},
+        {1, 1, 1, 0, vk::Key('S'), kCtrl, "", {}},
+        {1, 1, 1, 0, vk::F2, 0, "", {"1,0"}},
+        // ...and on a remote, New Game is the host's.
+        {1, 0, 1, 0, vk::F2, 0, "", {}},
+    };
+    KeyCommandCalls calls = Calls();
+    calls.gate = [this](int m, int r) { return PassGate(g, &h.dialogs, m, r); };
+    KeyCommand gatedKeys{KeyCommandParts{g, e, records, window, form, h.services}, calls};
+    for (const Case& c : cases) {
+        g.NetConnected = c.net, g.IsHost = c.host, g.Pturn = c.pturn, g.ComputerBusy = c.busy;
+        ran.clear();
+        h.dialogs.lastText.clear();
+        typed = {std::string("35")};
+        gatedKeys.Run(c.code, c.shift);
+        EXPECT_EQ(h.dialogs.lastText, c.said) << c.code << " shift " << c.shift << " net " << c.net;
+        EXPECT_EQ(ran, c.ran) << c.code << " shift " << c.shift << " net " << c.net;
+        EXPECT_EQ(typed.size(), 1u) << c.code << " shift " << c.shift;
+    }
+    // New Game during the computer's turn waits for it to end.
+    g.NetConnected = 0, g.IsHost = 0, g.Pturn = 2, g.ComputerBusy = VbTrue;
+    ran.clear();
+    gatedKeys.Run(vk::F2, 0);
+    EXPECT_TRUE(ran.empty());
+    EXPECT_EQ(g.NewGamePending, VbTrue);
 }
 
 TEST_F(KeyTest, TheKindOfGameLimitsSomeKeysBeforeTheGate) {

@@ -77,6 +77,7 @@ class RecordingBoard : public BoardPort {
         rulesCaption = rules;
         levelCaption = level;
     }
+    void SetLevelLabel(const std::string& level) override { levelCaption = level; }
     i32 ScreenWidth() const override { return screenWidth; }
     int DisplayMode() const override { return displayMode; }
     std::string messages[5];
