@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <QLabel>
+#include <QStatusBar>
 #include <QTest>
 #include <cstdio>
 #include <random>
@@ -55,6 +57,20 @@ TEST(MouseGame, ASeededGameIsPlayedToItsEndWithTheMouse) {
     EXPECT_GT(moves, 10);
     std::printf("%d moves, side piles %d and %d\n", moves, m.g.HumanSideCount, m.g.CurSideCount);
     SaveRender(m.view->Grab(), "mouse_game_end");
+}
+
+TEST(MouseGame, StatusBarPanelsAnswerClicks) {
+    TestApp();
+    MouseGame m(4);
+    m.window.StatusBar1()->show();
+    m.h.log.enabled = true;
+    for (int i = 0; i < 4; ++i) QTest::mouseClick(m.window.Panel(5), Qt::LeftButton);
+    QTest::mouseClick(m.window.Panel(3), Qt::LeftButton);  // a panel without a command
+    std::vector<std::string> shown;
+    for (const std::string& line : m.h.log.lines)
+        if (line.rfind("ShowOppStatus", 0) == 0) shown.push_back(line);
+    EXPECT_EQ(shown, (std::vector<std::string>{"ShowOppStatus 1", "ShowOppStatus 2",
+                                               "ShowOppStatus 3", "ShowOppStatus 1"}));
 }
 
 // Random presses, drags, double clicks, right presses and keys anywhere on the window while the
