@@ -160,6 +160,10 @@ void AppRoot::ConnectMenus() {
         if (avatarRemarks_) avatarRemarks_->ChangeNoise();
     };
     hooks.nextChatSeq = [this] { return static_cast<int>(chatSeq_.Next()); };
+    hooks.oppPeeking = [this] {
+        const net::SessionState* s = internet_ ? internet_->link().state() : nullptr;
+        return s && s->oppPeeking;
+    };
     // A saved or restarted Internet game goes to every peer as one game-state line.
     hooks.sendRecover = [this] {
         if (IsHost(game_) && services_.net)
