@@ -1,5 +1,6 @@
 #include "mainwindow/qt/frm_help.h"
 
+#include <QApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QHBoxLayout>
@@ -73,7 +74,19 @@ void FrmHelp::ShowTopic(const std::string& topic) {
         txtHelp_->setSource(
             QUrl::fromLocalFile(QDir(folder).filePath(QString::fromStdString(page))));
     }
+    FollowModality();
     show();
     raise();
     activateWindow();
+}
+
+// A dialog's Help button opens this window while that dialog is modal: a plain window would be
+// blocked by it and could not even be closed, so help is then modal over it. Opened from the
+// table, it stays a free window beside the game.
+void FrmHelp::FollowModality() {
+    QWidget* modal = QApplication::activeModalWidget();
+    const Qt::WindowModality wanted = modal && modal != this ? Qt::ApplicationModal : Qt::NonModal;
+    if (windowModality() == wanted) return;
+    hide();  // modality changes only while the window is hidden
+    setWindowModality(wanted);
 }

@@ -19,6 +19,7 @@ class FrmHelp : public QDialog {
 
   private:
     QString FolderWith(const std::string& page) const;
+    void FollowModality();
 
     std::vector<std::string> folders_;
     QTextBrowser* txtHelp_;

@@ -1,7 +1,9 @@
 // Qt's keys as the keyboard commands read them, and the help window over the shipped pages.
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QCoreApplication>
+#include <QDialog>
 #include <QPushButton>
 #include <QTextBrowser>
 
@@ -87,4 +89,24 @@ TEST(FrmHelpWindow, MissingPagesSayWhereTheyWereLookedFor) {
     FrmHelp help({"/nonexistent/Help"});
     help.ShowTopic("");
     EXPECT_TRUE(help.Browser()->toPlainText().contains("/nonexistent/Help"));
+}
+
+// From a modal dialog's Help button the help window must take the input, or it cannot be closed;
+// from the table it stays a free window.
+TEST(FrmHelpWindow, IsModalOnlyOverAModalDialog) {
+    TestApp();
+    FrmHelp help({"/nonexistent/Help"});
+    help.ShowTopic("");
+    EXPECT_EQ(help.windowModality(), Qt::NonModal);
+    QDialog rules;
+    rules.setModal(true);
+    rules.show();
+    help.ShowTopic("rules, changing the rules");
+    EXPECT_TRUE(help.isVisible());
+    EXPECT_EQ(help.windowModality(), Qt::ApplicationModal);
+    EXPECT_EQ(QApplication::activeModalWidget(), &help);
+    help.hide();  // close() would delete it
+    rules.hide();
+    help.ShowTopic("");
+    EXPECT_EQ(help.windowModality(), Qt::NonModal);
 }
