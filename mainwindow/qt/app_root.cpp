@@ -21,6 +21,7 @@
 #include "mainwindow/qt/table_controls.h"
 #include "mainwindow/qt/window_profile_target.h"
 #include "mainwindow/qt/window_shows.h"
+#include "mainwindow/setup_opponents.h"
 #include "mainwindow/startup_texts.h"
 #include "net/qt/frm_players.h"
 #include "net/qt/internet_game.h"
@@ -164,11 +165,28 @@ void AppRoot::ConnectMenus() {
         const net::SessionState* s = internet_ ? internet_->link().state() : nullptr;
         return s && s->oppPeeking;
     };
+    hooks.setupOpponents = [this](bool rulesOnly) { SetupOpponents(rulesOnly); };
     // A saved or restarted Internet game goes to every peer as one game-state line.
     hooks.sendRecover = [this] {
         if (IsHost(game_) && services_.net)
             services_.net->SendNetAll(0, "RC " + net::RecoverText(game_, game_.PeerVersion));
     };
+}
+
+void AppRoot::SetupOpponents(bool rulesOnly) {
+    SetupOpponentsParts parts{game_, engine_, state_.LevelNames, {}, {}, {}, {}, {}};
+    // The profile in memory is the current one (the windows change it there): nothing is read
+    // back from the file over it.
+    parts.saveProfile = [this] { return profiles_->OpenPlayerPrefs(false); };
+    parts.showPlayerNames = [this] {
+        board_->layout.Show_PlayerNames(game_);
+        board_->ApplyWidgets();
+    };
+    parts.netNewGame = [this] {
+        if (internet_) internet_->NetNewGame();
+    };
+    parts.newGame = [this] { menus_->Commands().MenuGame(0); };
+    ::SetupOpponents(parts, rulesOnly);
 }
 
 // The keys reach the menu rows through the same gate as the drawn menus.

@@ -59,6 +59,8 @@ class AppRoot {
   private:
     void ConnectMenus();
     KeyCommandCalls MenuKeyCalls();
+    // The Options menu's opponents setup and the Internet menu's setups, applied to the table.
+    void SetupOpponents(bool rulesOnly);
     void ConnectDealButton();
     void DealClicked();
     void RunNewGame();
