@@ -23,6 +23,7 @@
 #include "mainwindow/qt/window_shows.h"
 #include "mainwindow/setup_opponents.h"
 #include "mainwindow/startup_texts.h"
+#include "net/qt/frm_chat.h"
 #include "net/qt/frm_players.h"
 #include "net/qt/internet_game.h"
 #include "net/qt/net_windows.h"
@@ -195,6 +196,14 @@ KeyCommandCalls AppRoot::MenuKeyCalls() {
     calls.gate = [this](int menu, int row) { return PassGate(game_, &dialogs_, menu, row); };
     calls.menuRow = [this](int menu, int row) { menus_->Commands().Dispatch(menu, row, 0); };
     calls.hideMenus = [this] { menus_->CloseMenus(); };
+    // Page Up: the chat window comes forward and is no longer kept on top.
+    calls.chatOnTop = [this] {
+        if (FrmChat* chat = netWindows_ ? netWindows_->chat() : nullptr) {
+            chat->OnTop(false);
+            chat->raise();
+            chat->activateWindow();
+        }
+    };
     return calls;
 }
 
