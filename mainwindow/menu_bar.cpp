@@ -56,3 +56,14 @@ bool RevealBand::Entered(int y) {
     inside_ = inside;
     return entered;
 }
+
+bool AnimationPointerWatch::Left(int y) {
+    if (!known_) {
+        known_ = true;
+        first_ = y;
+        return false;
+    }
+    if (y > first_ - 10 && y < first_ + 10) return false;
+    known_ = false;
+    return true;
+}

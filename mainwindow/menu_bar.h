@@ -57,3 +57,16 @@ class RevealBand {
   private:
     bool inside_ = false;
 };
+
+// While the end-of-game animation runs, the pointer stops it once it has moved more than ten
+// pixels up or down from where it was first seen; small tremors of the hand do not.
+class AnimationPointerWatch {
+  public:
+    // True on the move that leaves the band; the next move starts a new band.
+    bool Left(int y);
+    void Forget() { known_ = false; }
+
+  private:
+    bool known_ = false;
+    int first_ = 0;
+};

@@ -238,7 +238,12 @@ bool MenuController::eventFilter(QObject* watched, QEvent* e) {
         // Each widget under the pointer reports its own moves: any of the main window's counts.
         if (w && w->window() == &p_.window) {
             const QPoint global = static_cast<QMouseEvent*>(e)->globalPosition().toPoint();
-            PointerAtTop(p_.board.view->mapFromGlobal(global).y());
+            const int y = p_.board.view->mapFromGlobal(global).y();
+            PointerAtTop(y);
+            if (!p_.g.AnimationRunning)
+                animationWatch_.Forget();
+            else if (animationWatch_.Left(y))
+                p_.state.AnimationStop = true;
         }
     } else if (e->type() == QEvent::MouseButtonPress) {
         PressOnWindow(watched);

@@ -118,6 +118,7 @@ class MenuController : public QObject, public MenuShell {
     MenuReveal* reveal_;
     QPointer<FrmMenu> dropDown_;
     RevealBand topBand_;
+    AnimationPointerWatch animationWatch_;
     bool menuOpen_ = false;
     bool hoverPlayed_ = false;
 };

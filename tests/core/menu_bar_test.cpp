@@ -51,3 +51,13 @@ TEST(MenuBar, TopEdgeBandCountsOncePerVisit) {
     for (int y : ys) entries += band.Entered(y) ? 1 : 0;
     EXPECT_EQ(entries, 2);
 }
+
+TEST(MenuBar, AnimationStopsOnlyWhenThePointerLeavesItsBand) {
+    AnimationPointerWatch watch;
+    EXPECT_FALSE(watch.Left(200));  // first seen
+    EXPECT_FALSE(watch.Left(209));
+    EXPECT_FALSE(watch.Left(191));
+    EXPECT_TRUE(watch.Left(210));
+    EXPECT_FALSE(watch.Left(100));  // a new band from here
+    EXPECT_TRUE(watch.Left(90));
+}
