@@ -7,10 +7,15 @@
 #include "board/qt/table_view.h"
 #include "mainwindow/help_topics.h"
 #include "mainwindow/key_codes.h"
+#include "mainwindow/program_version.h"
 #include "mainwindow/qt/frm_brivo.h"
 #include "mainwindow/qt/frm_help.h"
+#include "mainwindow/qt/frm_splash.h"
 #include "mainwindow/qt/main_window.h"
 #include "mainwindow/qt/qt_key_map.h"
+#include "mainwindow/startup_rules.h"
+#include "mainwindow/startup_texts.h"
+#include "platform/file_util.h"
 #include "records/qt/records_windows.h"
 
 MainWindowKeys::MainWindowKeys(MainWindowKeysParts parts, KeyCommandCalls menus) : p_(parts) {
@@ -58,6 +63,15 @@ KeyCommandCalls MainWindowKeys::WindowCalls(KeyCommandCalls c) {
         p_.board.layout.Toggle_LabelNames();
         p_.board.ApplyWidgets();
         p_.board.view->update();
+    };
+    // Ctrl+F5: the splash window again, until a key or a click closes it.
+    c.showSplash = [p] {
+        auto* splash = new FrmSplash(
+            QString::fromStdString(JoinPath(p.game.AppFolder, start_files::kSplashPicture)),
+            QString::fromStdString(
+                SplashVersionText(kVersionMajor, kVersionMinor, kVersionRevision)));
+        splash->setAttribute(Qt::WA_DeleteOnClose);
+        splash->show();
     };
     c.flash = [p] {
         if (p.services.window) p.services.window->Flash(p.game.Opp[1].Name);
