@@ -69,6 +69,7 @@ AppRoot::AppRoot(std::string appFolder) : appFolder_(std::move(appFolder)) {
     };
     recordsWindows_ = std::make_unique<RecordsWindows>(std::move(windows));
     windowPort_.ConnectRecordsWindows(*recordsWindows_);
+    windowPort_.ConnectLayout(&board_->layout);
     RegisterRecordsWindows(dialogHost_, *recordsWindows_, game_);
     MainWindowCalls calls = ConnectMainWindowCalls(
         MainWindowCallParts{game_, state_, services_, window_, *board_, looks_, *profiles_,

@@ -3,6 +3,7 @@
 #include <QPushButton>
 #include <QTimer>
 
+#include "board/table_layout.h"
 #include "mainwindow/qt/frm_brivo.h"
 #include "records/qt/records_windows.h"
 
@@ -13,6 +14,7 @@ QPushButton* MainWindowPort::DealButton() const {
 void MainWindowPort::ShowDealButton(bool visible) {
     // The tutorial deals its own positions: the button stays away while it runs.
     if (visible && records_ && records_->TutorialOn()) return;
+    if (layout_ && layout_->Form().IsLoaded("cmdDeal")) layout_->Ctl("cmdDeal").Visible = visible;
     if (QPushButton* deal = DealButton()) deal->setVisible(visible);
 }
 

@@ -8,6 +8,7 @@
 class FrmBrivo;
 class QPushButton;
 class RecordsWindows;
+class TableLayout;
 class WindowShows;
 
 class MainWindowPort : public WindowPort {
@@ -17,6 +18,9 @@ class MainWindowPort : public WindowPort {
     void ConnectRecordsWindows(RecordsWindows& windows) { records_ = &windows; }
     // The markers, shows and views the game flow asks for.
     void ConnectShows(WindowShows* shows) { shows_ = shows; }
+    // The table's model keeps the Deal button's state, so that laying the widgets out again
+    // never brings back or hides the button against the game.
+    void ConnectLayout(TableLayout* layout) { layout_ = layout; }
 
     void ReturnDraggedCard(int slot) override {
         if (onReturnDraggedCard) onReturnDraggedCard(slot);
@@ -51,4 +55,5 @@ class MainWindowPort : public WindowPort {
     FrmBrivo& window_;
     RecordsWindows* records_ = nullptr;
     WindowShows* shows_ = nullptr;
+    TableLayout* layout_ = nullptr;
 };

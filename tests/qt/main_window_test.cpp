@@ -19,6 +19,7 @@
 #include "mainwindow/qt/frm_brivo.h"
 #include "mainwindow/qt/frm_counter.h"
 #include "mainwindow/qt/main_window_calls.h"
+#include "mainwindow/qt/main_window_port.h"
 #include "mainwindow/qt/preferences_apply.h"
 #include "mainwindow/qt/window_profile_target.h"
 #include "mainwindow/settings_records.h"
@@ -399,4 +400,19 @@ TEST_F(ProfiledWindow, ANewPlayerSignedInFromTheMenuIsNamedAndToldHowToStart) {
     });
     EXPECT_FALSE(calls.signIn());
     EXPECT_EQ(ps.PlayerRecNum, 3);
+}
+
+TEST_F(MainWindowFixture, TheDealButtonTheGameShowsSurvivesLayingTheWidgetsOutAgain) {
+    ASSERT_TRUE(Load());
+    MainWindowPort port(window);
+    port.ConnectLayout(&shell->layout);
+    auto* deal = window.findChild<QPushButton*>("cmdDeal");
+    ASSERT_TRUE(deal);
+    port.ShowDealButton(false);
+    shell->ApplyWidgets();
+    EXPECT_TRUE(deal->isHidden());
+    port.ShowDealButton(true);
+    shell->ApplyWidgets();
+    EXPECT_FALSE(deal->isHidden());
+    EXPECT_TRUE(shell->layout.Ctl("cmdDeal").Visible);
 }
