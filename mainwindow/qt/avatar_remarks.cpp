@@ -42,8 +42,7 @@ void AvatarRemarks::AvatarSlap() {
 
 void AvatarRemarks::ChangeNoise() {
     const NoiseAnswer a = ::ChangeNoise(p_.game.SoundMode);
-    if (p_.services.board) p_.services.board->SetMessage(2, a.text);
-    ShowTableLabel(p_.board, "Label9_2", a.text);
+    SayOnTable(p_.board, p_.services.board, 2, a.text);
     if (a.cheer) PlaySound(p_.game.CompSounds[13]);
     PlaySound(p_.game.CompSounds[2]);
 }
@@ -54,8 +53,7 @@ void AvatarRemarks::Timer1_Timer() {
     if (p_.game.Pturn != 1 || p_.game.ComputerBusy || p_.game.StopFlag) return;
     const IdleRemark r = IdleComment(p_.game);
     if (!r.avatar.empty() && p_.services.board) p_.services.board->LoadAvatar(r.avatar);
-    if (p_.services.board) p_.services.board->SetMessage(2, r.text);
-    ShowTableLabel(p_.board, "Label9_2", r.text);
+    SayOnTable(p_.board, p_.services.board, 2, r.text);
 }
 
 void AvatarRemarks::ImgAvatar_MouseUp(Qt::MouseButton button, Qt::KeyboardModifiers shift,

@@ -32,11 +32,6 @@ FrmHold* BoardInfo::Hold() const {
     return hold_.data();
 }
 
-void BoardInfo::Say(const std::string& text) {
-    if (p_.services.board) p_.services.board->SetMessage(1, text);
-    ShowTableLabel(p_.board, "Label9_1", text);
-}
-
 void BoardInfo::HoldInfo(const HoldView& view) {
     if (!hold_)
         hold_ = new FrmHold(p_.board.pictures, p_.looks, p_.holdLeft, p_.holdTop,
@@ -52,7 +47,7 @@ void BoardInfo::HoldInfo(const HoldView& view) {
 }
 
 void BoardInfo::PicCenter_DblClick(int index) {
-    if (index == 0) Say(StockCountText(p_.game));
+    if (index == 0) SayOnTable(p_.board, p_.services.board, 1, StockCountText(p_.game));
 }
 
 void BoardInfo::PicCenter_MouseDown(int index, Qt::MouseButton button,
@@ -63,7 +58,7 @@ void BoardInfo::PicCenter_MouseDown(int index, Qt::MouseButton button,
         HoldInfo(StockView(p_.game));
         return;
     }
-    Say(UsedCountText(p_.game));
+    SayOnTable(p_.board, p_.services.board, 1, UsedCountText(p_.game));
 }
 
 void BoardInfo::OppRow_MouseDown(int opp, int index, Qt::MouseButton button) {
@@ -82,7 +77,8 @@ void BoardInfo::OppRow_MouseDown(int opp, int index, Qt::MouseButton button) {
     }
     if (p_.game.FlipInProgress) return;
     const PileInfoAnswer a = ShowPileInfo(p_.game, opp, index);
-    if (a.kind == PileInfoAnswer::Kind::Message) Say(a.message);
+    if (a.kind == PileInfoAnswer::Kind::Message)
+        SayOnTable(p_.board, p_.services.board, 1, a.message);
     if (a.kind == PileInfoAnswer::Kind::Window) HoldInfo(a.view);
 }
 

@@ -49,8 +49,6 @@ class BoardInfo : public QObject {
     bool eventFilter(QObject* watched, QEvent* e) override;
 
   private:
-    void Say(const std::string& text);
-
     BoardInfoParts p_;
     QPointer<FrmHold> hold_;
 };

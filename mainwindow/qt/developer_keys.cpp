@@ -11,11 +11,6 @@ DeveloperKeys::DeveloperKeys(DeveloperKeysParts parts) : p_(std::move(parts)) {
     qApp->installEventFilter(this);
 }
 
-void DeveloperKeys::Say(const std::string& text) {
-    if (p_.services.board) p_.services.board->SetMessage(1, text);
-    ShowTableLabel(p_.board, "Label9_1", text);
-}
-
 bool DeveloperKeys::Picture7_KeyDown(int keyCode, Qt::KeyboardModifiers shift) {
     const DevKey key = Picture7KeyAction(keyCode, shift & Qt::ShiftModifier,
                                          shift & Qt::ControlModifier, shift & Qt::AltModifier);
@@ -29,13 +24,13 @@ bool DeveloperKeys::Picture7_KeyDown(int keyCode, Qt::KeyboardModifiers shift) {
             OppSideToTwo(p_.game);
             break;
         case DevKey::OwnAddress:
-            Say(p_.ownAddress ? p_.ownAddress() : "");
+            SayOnTable(p_.board, p_.services.board, 1, p_.ownAddress ? p_.ownAddress() : "");
             return true;
         case DevKey::HostAddress:
-            Say(p_.hostAddress ? p_.hostAddress() : "");
+            SayOnTable(p_.board, p_.services.board, 1, p_.hostAddress ? p_.hostAddress() : "");
             return true;
         case DevKey::PeerVersion:
-            Say(p_.game.PeerVersion);
+            SayOnTable(p_.board, p_.services.board, 1, p_.game.PeerVersion);
             return true;
     }
     if (p_.services.sounds) p_.services.sounds->Beep();

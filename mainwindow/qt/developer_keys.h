@@ -32,6 +32,5 @@ class DeveloperKeys : public QObject {
     bool eventFilter(QObject* watched, QEvent* e) override;
 
   private:
-    void Say(const std::string& text);
     DeveloperKeysParts p_;
 };

@@ -5,6 +5,7 @@
 
 #include "board/qt/board_shell.h"
 #include "board/qt/table_view.h"
+#include "engine/ports/board_port.h"
 
 void SyncTableControl(BoardShell& board, const std::string& key) {
     FormModel& f = board.layout.Form();
@@ -41,4 +42,9 @@ void SetTableControlVisible(BoardShell& board, const std::string& key, bool visi
     if (it == f.Controls.end()) return;
     it->second.Visible = visible;
     SyncTableControl(board, key);
+}
+
+void SayOnTable(BoardShell& board, BoardPort* port, int index, const std::string& text) {
+    if (port) port->SetMessage(index, text);
+    ShowTableLabel(board, ControlKey("Label9", index), text);
 }

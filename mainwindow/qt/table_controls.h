@@ -5,9 +5,13 @@
 #include <string_view>
 
 class BoardShell;
+class BoardPort;
 
 // The control `key` ("LabelPeek", "Label9_1") shows `text` and is made visible.
 void ShowTableLabel(BoardShell& board, const std::string& key, const std::string& text);
 void SetTableControlVisible(BoardShell& board, const std::string& key, bool visible);
 // Brings the widget and the model of `key` in line and repaints the table.
 void SyncTableControl(BoardShell& board, const std::string& key);
+
+// Message label Label9(`index`) shows `text` through the game's board, and is made visible.
+void SayOnTable(BoardShell& board, BoardPort* port, int index, const std::string& text);
