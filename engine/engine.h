@@ -136,5 +136,5 @@ class Engine {
     bool ToUsed(i16 id, i16 rank);
     void TakeFromSlot(i16 slot);
     void PlayerGoBack(const std::string& whichRule);
-    void NetMoveSent(bool endOfTurn);
+    void NetMoveSent(int from, int to, bool endOfTurn);
 };

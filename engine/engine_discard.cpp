@@ -82,7 +82,7 @@ void Engine::Player_EndTurn() {
         g.HumanCards[r][from] = 0;
     }
     if (g.NetConnected != 0) {
-        NetMoveSent(true);
+        NetMoveSent(from, to, true);
         if (g.NetConnected == 0) {
             g.PlayRunning = VbFalse;
             return;

@@ -38,8 +38,8 @@ void Engine::PlayPersonalitySound(const std::string& path, bool wait) const {
     if (g.SoundMode == 0 && sv.sounds && !path.empty()) sv.sounds->PlaySound(path, wait);
 }
 
-void Engine::NetMoveSent(bool endOfTurn) {
-    if (sv.net) sv.net->Move_Transmit(endOfTurn);
+void Engine::NetMoveSent(int from, int to, bool endOfTurn) {
+    if (sv.net) sv.net->Move_Transmit(static_cast<i16>(from), static_cast<i16>(to), endOfTurn);
 }
 
 void Engine::GoUpdateOpponents() {
@@ -102,7 +102,7 @@ void Engine::Player_Move() {
     if (slot == kSideSlot && g.HumanSideCount == 0) {
         ShowCard(PileRow::Center, pile, g.MoveCard[kId], card_kind::kToCenter);
         HideCard(PileRow::Human, kSideSlot);
-        if (g.NetConnected != 0) NetMoveSent(true);
+        if (g.NetConnected != 0) NetMoveSent(slot, pile, true);
         Game_End();
         return;
     }
@@ -135,7 +135,7 @@ void Engine::Player_Move() {
     if (g.NetConnected == 0) BlockingRemark(slot);
 
     if (g.NetConnected != 0) {
-        NetMoveSent(false);
+        NetMoveSent(slot, pile, false);
         for (i16 code : {net::GO, net::EG, net::GS, net::LO})
             if (g.NetCode == code) return;
         if (g.NetConnected == 0) return;

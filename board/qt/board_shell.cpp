@@ -66,6 +66,7 @@ DeckChoice BoardShell::StartUp(int savedDisplayMode) {
     view->resize(static_cast<int>(layout.Form().Width), static_cast<int>(layout.Form().Height));
     board->LoadBackground();
     board->DrawTable();
+    board->FollowWindowRequests();
     return inEffect;
 }
 

@@ -70,7 +70,24 @@ void QtBoard::FollowLayoutRequests() {
     if (r.ClearBoard) parts_.layout.ClearBoard();
     if (r.DrawTable || r.RedrawHumanPiles) DrawTable();
     if (r.LoadBackground) LoadBackground();
+    FollowOutside(r);
     Refresh();
+}
+
+void QtBoard::FollowWindowRequests() {
+    FollowOutside(parts_.layout.TakeRequests());
+}
+
+void QtBoard::FollowOutside(const LayoutRequests& r) {
+    // Between games the avatar box shows the first opponent.
+    if (r.LoadAvatar) LoadAvatar(parts_.game.Opp[1].Avatar);
+    const auto follow = [](bool asked, const std::function<void()>& f) {
+        if (asked && f) f();
+    };
+    follow(r.ShowRulesCaption, followers_.showRulesCaption);
+    follow(r.WildUpdate, followers_.wildUpdate);
+    follow(r.StopIdleTimer, followers_.stopIdleTimer);
+    follow(r.UnloadCounter, followers_.unloadCounter);
 }
 
 void QtBoard::ResetTable() {

@@ -2,6 +2,7 @@
 // The board the game's logic draws on, in the Qt shell: cards into the layout's boxes, slides
 // paced by the clock, the message labels, redraws, re-layouts, the avatar and the table
 // background, all shown by the table view.
+#include <functional>
 #include <string>
 
 #include "board/anim_steps.h"
@@ -16,6 +17,14 @@
 
 class CardPictures;
 class TableView;
+
+// What a layout step asks of the window beyond the table's drawing, done by whoever owns it.
+struct LayoutFollowers {
+    std::function<void()> showRulesCaption;  // the rules in force into the rules labels
+    std::function<void()> wildUpdate;        // the status bar's wild-card panel
+    std::function<void()> stopIdleTimer;     // Timer1 off
+    std::function<void()> unloadCounter;     // the card-counter window closes
+};
 
 struct QtBoardParts {
     Game& game;
@@ -61,13 +70,21 @@ class QtBoard : public BoardPort {
 
     DrawInputs Inputs() const;
 
+    void SetLayoutFollowers(LayoutFollowers followers) { followers_ = std::move(followers); }
+    // Does what the layout steps since the last call asked: clearing, drawing and the
+    // background here, the rest through the followers.
+    void FollowLayoutRequests();
+    // The same, but for the table's drawing, which the caller does itself right after.
+    void FollowWindowRequests();
+
   private:
     void Refresh();
-    void FollowLayoutRequests();
+    void FollowOutside(const LayoutRequests& r);
     void Slide(ControlGeom& box, const std::vector<BoxPos>& steps);
 
     QtBoardParts parts_;
     ModelCanvas& canvas_;
+    LayoutFollowers followers_;
     // The card uncovered on a human hold pile while its top card slides away.
     i16 uncovered_ = 0;
 };

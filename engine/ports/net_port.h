@@ -2,6 +2,8 @@
 // The Internet game's connection as the game's logic sees it: lines out, and waits for answers.
 #include <string>
 
+#include "platform/vb_types.h"
+
 struct Game;
 
 class NetPort {
@@ -23,9 +25,14 @@ class NetPort {
     // reshuffle); nothing of the game has then changed.
     virtual bool TakeDeal(Game& g) = 0;
     virtual bool TakeReshuffle(Game& g) = 0;
-    // Sends the human's card play just made (endOfTurn: the turn's last play and its end) to the
-    // peers and waits for their answers; the handler sets NetCode and NetAnswers meanwhile.
-    virtual void Move_Transmit(bool endOfTurn) { (void)endOfTurn; }
+    // Sends the human's move just made to the peers ("PC" with NetSendFrom and NetSendTo, then
+    // "WT", or with endOfTurn "OK": the turn's last play and its end) and waits for their
+    // answers; the handler sets NetCode and NetAnswers meanwhile. NetSendFrom is the slot the card
+    // left (1 side, 2-6 hand, 7-10 hold top); NetSendTo a center pile (1-4), a hold slot (7-10)
+    // for a discard, or a hand slot + 10 (12-16) for a move within the hand.
+    virtual void Move_Transmit(i16 NetSendFrom, i16 NetSendTo, bool endOfTurn) {
+        (void)NetSendFrom, (void)NetSendTo, (void)endOfTurn;
+    }
     // Replays the turn of the remote player Pturn as its machine sends it, up to its discard.
     virtual void Opponent() {}
 };

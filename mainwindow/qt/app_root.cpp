@@ -13,6 +13,7 @@
 #include "mainwindow/qt/board_info.h"
 #include "mainwindow/qt/developer_keys.h"
 #include "mainwindow/qt/dialog_openers.h"
+#include "mainwindow/qt/frm_counter.h"
 #include "mainwindow/qt/main_window.h"
 #include "mainwindow/qt/main_window_calls.h"
 #include "mainwindow/qt/main_window_drag.h"
@@ -50,6 +51,9 @@ AppRoot::AppRoot(std::string appFolder) : appFolder_(std::move(appFolder)) {
                                                           pump_, &sounds_, &dialogs_, appFolder_},
                                           &window_);
     services_.board = board_->board.get();
+    board_->board->SetLayoutFollowers(
+        {[this] { engine_.ShowRulesCaption(); }, [this] { services_.status->WildUpdate(); },
+         [this] { services_.window->StopIdleTimer(); }, [this] { CloseCounter(); }});
     profileTarget_ = std::make_unique<WindowProfileTarget>(
         ProfileTargetParts{game_, engine_, records_, state_, window_, *board_, looks_, services_});
     profiles_ = std::make_unique<Profiles>(records_.Profile(), *profileTarget_, appFolder_);
@@ -247,4 +251,13 @@ void AppRoot::DealClicked() {
     // During the end-of-game animation the button ends it; the new game follows its end.
     if (StopCardsFlowForDeal(game_, state_)) return;
     drag_->DealClicked();
+}
+
+// The card counter goes with the table it counted.
+void AppRoot::CloseCounter() {
+    if (!main_) return;
+    if (FrmCounter* counter = main_->Counter()) {
+        counter->hide();
+        counter->deleteLater();
+    }
 }

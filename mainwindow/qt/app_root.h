@@ -73,6 +73,7 @@ class AppRoot {
     QImage BackgroundPicture() const;
     void ShowAvatar(bool on);
     std::optional<std::vector<std::string>> ImportAvatar();
+    void CloseCounter();
 
     std::string appFolder_;
     Game game_;

@@ -2,6 +2,7 @@
 // every rule variant, with the card-conservation check after every step.
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <cstdlib>
 
 #include "tests/support/self_play.h"
@@ -42,6 +43,11 @@ TEST(ComputerSelfPlay, SeededGamesKeepEveryCardAndEnd) {
     const int games = SoakGames();
     int wins[5] = {};
     int stalemates = 0, givenUp = 0, tossed = 0, mostSteps = 0;
+    // A fingerprint of every game's outcome, so that two runs can be compared game for game.
+    std::uint64_t digest = 14695981039346656037ull;
+    const auto mix = [&digest](long long v) {
+        digest = (digest ^ static_cast<std::uint64_t>(v)) * 1099511628211ull;
+    };
     for (int i = 0; i < games; ++i) {
         const SelfPlaySetup s = SoakSetup(i);
         const SelfPlayResult r = PlaySelfGame(s);
@@ -51,6 +57,9 @@ TEST(ComputerSelfPlay, SeededGamesKeepEveryCardAndEnd) {
         ASSERT_EQ(r.givenUp, r.winner == 0) << "game " << i;
         ASSERT_EQ(r.stuckTurns, 0) << "game " << i;
         ASSERT_EQ(r.passLimitTurns, 0) << "game " << i;
+        for (long long v : {r.winner, r.margin, r.humanTurns, r.computerTurns, r.stalemates,
+                            int(r.givenUp), int(r.tossed), r.mostStepsInTurn})
+            mix(v);
         ++wins[r.winner];
         stalemates += r.stalemates > 0;
         givenUp += r.givenUp;
@@ -67,8 +76,9 @@ TEST(ComputerSelfPlay, SeededGamesKeepEveryCardAndEnd) {
     std::printf(
         "%d games: player 1 won %d, seats won %d/%d/%d; %d with a stalemate, %d given "
         "up (%d of them tossed after recoveries that changed nothing); at most %d steps in one "
-        "computer turn\n",
-        games, wins[1], wins[2], wins[3], wins[4], stalemates, givenUp, tossed, mostSteps);
+        "computer turn; outcome digest %016llx\n",
+        games, wins[1], wins[2], wins[3], wins[4], stalemates, givenUp, tossed, mostSteps,
+        static_cast<unsigned long long>(digest));
 }
 
 // Remarks and sounds draw from their own generator: a seeded game plays the same card for card

@@ -219,3 +219,23 @@ TEST_F(PlayTest, ACardPlayedWhereTheSideCardCouldGoDrawsTheOpponentsRemark) {
         ExpectSound();
     }
 }
+
+// In an Internet game every move goes to the peers with the slot it left and where it went: a
+// center pile for a play, the hold slot for the discard that ends the turn.
+TEST_F(PlayTest, InAnInternetGameEachMoveIsSentWithItsFromAndTo) {
+    g.NetConnected = 1;
+    HumanSide({9, 9, 9});
+    OppSide(1, {9});
+    Hand({5, 3, 5, 5, 5});
+    Center(2, 2);
+    RestToStock();
+    h.log.Clear();
+    Play(3, 2);
+    g.PickSlot = 4;
+    g.DropSlot = 8;
+    e.Player_EndTurn();
+    std::vector<std::string> sent;
+    for (const std::string& line : h.log.lines)
+        if (line.rfind("Move_Transmit", 0) == 0) sent.push_back(line);
+    EXPECT_EQ(sent, (std::vector<std::string>{"Move_Transmit 3,2 WT", "Move_Transmit 4,8 OK"}));
+}

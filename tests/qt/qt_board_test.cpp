@@ -165,3 +165,27 @@ TEST_F(BoardFixture, AResetTableShowsEmptyPilesOverTheCardsDrawnBefore) {
     const QColor wood = At("Picture7", 8, 6, 48);
     EXPECT_GT(wood.red(), wood.blue() + 20);  // the wooden placeholder
 }
+
+// A reset asks the window for the wild panel, the idle timer off and the counter closed; a new
+// layout between games shows the first opponent's avatar.
+TEST_F(BoardFixture, TheBoardPassesOnWhatTheLayoutAsksOfTheWindow) {
+    std::vector<std::string> asked;
+    const auto note = [&asked](const char* what) {
+        return [&asked, what] { asked.push_back(what); };
+    };
+    board->SetLayoutFollowers({note("rules"), note("wild"), note("timer"), note("counter")});
+    board->ResetTable();
+    EXPECT_EQ(asked, (std::vector<std::string>{"wild", "timer", "counter"}));
+
+    QDir(dir.path()).mkpath("Avatars");
+    QImage img(100, 82, QImage::Format_RGB32);
+    img.fill(Qt::red);
+    img.save(dir.path() + "/Avatars/opp.png");
+    g.Opp[1].Avatar = "opp.png";
+    g.Pturn = 0;
+    g.NumPlayers = 3;
+    g.NumCards = 156;
+    board->SetupLayout(2, 3);
+    EXPECT_EQ(layout.Ctl("ImgAvatar").Height, 120);
+    EXPECT_EQ(layout.Ctl("ImgAvatar").Width, 146);
+}

@@ -120,6 +120,10 @@ class RecordingNet : public NetPort {
     // The deck readers are the protocol's; a test that deals over the network plugs them in.
     bool TakeDeal(Game& g) override { return takeDeal && takeDeal(g); }
     bool TakeReshuffle(Game& g) override { return takeReshuffle && takeReshuffle(g); }
+    void Move_Transmit(i16 from, i16 to, bool endOfTurn) override {
+        log_.Add("Move_Transmit " + std::to_string(from) + "," + std::to_string(to) +
+                 (endOfTurn ? " OK" : " WT"));
+    }
     std::function<bool(Game&)> takeDeal, takeReshuffle;
     std::vector<std::pair<int, std::string>> sent;
     std::deque<std::function<void()>> replies;
