@@ -25,7 +25,7 @@ void ComputerPlayer::Comp_Flip(PileRow row, i16 flipFrom, i16 flipTo) {
 
     if (sv.records) sv.records->StatsAdd(flipFrom, 3);
     g.PileSel = flipTo;
-    Engine(g, sv).Add_Center();
+    engine.Add_Center();
     const bool cardsLeft = g.CurSideCount > 0;
     Show(PileRow::Center, flipTo, g.MoveCard[kId],
          wild && !local ? card_kind::kSilent : card_kind::kToCenter);

@@ -46,7 +46,7 @@ i16 ComputerPlayer::HoldAt(int pile, int pos) const {
 }
 
 i16 ComputerPlayer::BestCenter(i16 side, bool me) const {
-    return Engine(g, sv).CenterBestToPlay(side, me);
+    return engine.CenterBestToPlay(side, me);
 }
 
 i16 ComputerPlayer::FirstCenterAt(i16 value) const {

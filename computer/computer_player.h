@@ -4,6 +4,7 @@
 // where a wild payoff card goes, which card to discard where) and the plays they lead to. It
 // reads the seat from the working copy of the game and reports through its working variables.
 #include "computer/computer_state.h"
+#include "engine/engine.h"
 #include "engine/game.h"
 #include "engine/services.h"
 
@@ -12,7 +13,8 @@ class TurnWatcher;
 
 class ComputerPlayer : public TurnPort {
   public:
-    ComputerPlayer(Game& g, const Services& sv) : g(g), sv(sv) {}
+    // Plays through `engine`, on its game and services.
+    explicit ComputerPlayer(Engine& engine) : engine(engine), g(engine.g), sv(engine.sv) {}
 
     // The turn (computer_turn.cpp, turn_pass.cpp, payoff_step.cpp, discard_step.cpp). Plays the
     // seats after the human until the human is on turn again; a call made while a turn is
@@ -94,6 +96,7 @@ class ComputerPlayer : public TurnPort {
     // The pile row of the seat on turn.
     PileRow OwnRow() const;
 
+    Engine& engine;
     Game& g;
     const Services& sv;
     ComputerState st;

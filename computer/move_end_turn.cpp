@@ -28,7 +28,6 @@ void ComputerPlayer::Move_End_Turn(PileRow row) {
     else if (!NetEndOfTurn())
         return;
 
-    Engine engine(g, sv);
     if (sv.records) sv.records->StatsCk(3, 4);
     engine.GoUpdateOpponents();
     AdvanceTurn(g);
@@ -94,7 +93,7 @@ void ComputerPlayer::HumanTurnStarts() {
     Say(1, "\n\n     It's your turn...");
     if (g.NoMissCheck == 0) {
         g.HandCount = CountHand(g.HumanCards);
-        Engine(g, sv).Deal_Players(PileRow::Human, g.HumanCards);
+        engine.Deal_Players(PileRow::Human, g.HumanCards);
         g.HandCount = CountHand(g.HumanCards);
         Step("human refill");
     } else {

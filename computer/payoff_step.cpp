@@ -73,7 +73,6 @@ ComputerPlayer::PassEnd ComputerPlayer::PlayPayoffCard() {
     for (int r : {kId, kRank}) g.CurCards[r][kSideSlot] = g.CurSide[r][g.CurSideCount];
     Comp_Flip(OwnRow(), kSideSlot, center);
     sv.Pause(g.MovePause);
-    Engine engine(g, sv);
     g.PileSel = center;
     if (g.CenterCount[center] >= kQueen) engine.Add_Used();
     Step("payoff");

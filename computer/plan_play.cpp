@@ -6,7 +6,6 @@
 #include "engine/engine.h"
 
 void ComputerPlayer::Comp_Play() {
-    Engine engine(g, sv);
     const PileRow row = OwnRow();
     const int c = Planned();
     const int n = std::clamp<int>(st.PlanState[c][1], 0, kMaxPlanSteps);
@@ -52,7 +51,6 @@ void ComputerPlayer::Comp_Play() {
 // The hand ran out in the middle of a plan: it is filled again and the rest of the plan dropped,
 // so that the turn plans afresh. False when a stalemate was given up meanwhile.
 bool ComputerPlayer::RefillAfterPlay(int c) {
-    Engine engine(g, sv);
     g.PileSel = static_cast<i16>(c);
     if (g.CenterCount[c] >= kQueen) engine.Add_Used();
     Step("play");

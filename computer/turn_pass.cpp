@@ -60,7 +60,7 @@ void ComputerPlayer::Computer() {
 bool ComputerPlayer::RefillHand() {
     g.HandCount = CountHand(g.CurCards);
     if (g.NewDeal) return true;
-    Engine(g, sv).Deal_Players(OwnRow(), g.CurCards);
+    engine.Deal_Players(OwnRow(), g.CurCards);
     // A stalemate recovery deals new hands to everyone: count what this one holds now.
     g.HandCount = CountHand(g.CurCards);
     if (g.AbortTurn == 1) return false;
@@ -70,7 +70,6 @@ bool ComputerPlayer::RefillHand() {
 }
 
 void ComputerPlayer::OpeningComments() {
-    Engine engine(g, sv);
     const i16 human = HumanPayoff();
     for (int c = 1; c <= Centers(); ++c) {
         const i16 next = static_cast<i16>(CenterValue(c) + 1);

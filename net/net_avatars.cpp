@@ -2,8 +2,8 @@
 
 #include "net/name_compare.h"
 #include "platform/file_util.h"
-#include "shared/profile_state.h"
 #include "records/record_list.h"
+#include "shared/profile_state.h"
 #include "shared/seat_record.h"
 
 namespace {

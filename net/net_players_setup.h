@@ -10,8 +10,8 @@
 #include <vector>
 
 #include "engine/game.h"
-#include "platform/dialogs.h"
 #include "net/competitions.h"
+#include "platform/dialogs.h"
 #include "records/opponents_setup.h"
 #include "shared/seat_record.h"
 

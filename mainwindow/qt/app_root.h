@@ -97,7 +97,7 @@ class AppRoot {
 
     GameRecords records_{game_, services_};
     Engine engine_{game_, services_};
-    ComputerPlayer computer_{game_, services_};
+    ComputerPlayer computer_{engine_};
     std::unique_ptr<BoardShell> board_;
     std::unique_ptr<WindowProfileTarget> profileTarget_;
     std::unique_ptr<Profiles> profiles_;

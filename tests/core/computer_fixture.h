@@ -30,7 +30,8 @@ inline i16 PatternOf(const std::vector<i16>& pile, i16 old = 0) {
 struct Table {
     Game g;
     HeadlessServices h{g};
-    ComputerPlayer cp{g, h.services};
+    Engine e{g, h.services};
+    ComputerPlayer cp{e};
 
     Table() {
         g.NumPlayers = 2;

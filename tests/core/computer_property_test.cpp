@@ -158,7 +158,8 @@ struct Copy {
     }
     Game g;
     HeadlessServices h{g};
-    ComputerPlayer cp{g, h.services};
+    Engine e{g, h.services};
+    ComputerPlayer cp{e};
 };
 
 std::string Where(std::uint32_t seed, i16 level, const std::string& what) {

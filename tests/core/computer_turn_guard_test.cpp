@@ -37,7 +37,7 @@ struct LiveTable {
     EventfulPump pump{clock};
     Pauser pauser{clock, pump, g.StopFlag, g.FlipInProgress};
     Engine e{g, h.services};
-    ComputerPlayer cp{g, h.services};
+    ComputerPlayer cp{e};
     SeatCounter seats;
 
     LiveTable() {

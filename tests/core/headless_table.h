@@ -12,7 +12,7 @@ struct HeadlessTable {
     Game g;
     HeadlessServices h{g};
     Engine e{g, h.services};
-    ComputerPlayer cp{g, h.services};
+    ComputerPlayer cp{e};
     GameRecords records{g, h.services};
 
     HeadlessTable() {

@@ -62,7 +62,7 @@ TEST(IdleComment, TheComputersTurnArmsTheTimerByPlayerCount) {
         Game g;
         HeadlessServices h{g};
         Engine e{g, h.services};
-        ComputerPlayer cp{g, h.services};
+        ComputerPlayer cp{e};
         h.services.turns = &cp;
         g.NumPlayers = static_cast<i16>(r.players);
         g.NumCards = static_cast<i16>(52 * r.players);

@@ -2,11 +2,11 @@
 
 #include <gtest/gtest.h>
 
-#include "tests/support/headless_services.h"
 #include "net/net_avatars.h"
 #include "platform/file_util.h"
 #include "records/record_list.h"
 #include "temp_folder.h"
+#include "tests/support/headless_services.h"
 
 namespace {
 

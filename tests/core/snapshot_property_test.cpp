@@ -97,7 +97,7 @@ struct Table {
     Game g;
     HeadlessServices h{g};
     Engine e{g, h.services};
-    ComputerPlayer cp{g, h.services};
+    ComputerPlayer cp{e};
     GameRecords records{g, h.services};
     CheckedRecords checked{records, g};
     YesDialogs dialogs;

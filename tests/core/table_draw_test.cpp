@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "board/deal_card.h"
+#include "engine/engine.h"
 #include "tests/support/headless_services.h"
 
 namespace {
@@ -161,7 +161,8 @@ TEST(DealCard, TakesTheStockTopSlidesItAndShowsItFaceDownToAnOpponent) {
     g.Deck[kId][2] = 17;
     g.Deck[kRank][2] = 4;
     g.MovePause = 1.0f;
-    DealCard(g, h.services, PileRow::Opp1, g.Opp[1].Cards, 3, card_kind::kDealToOpp);
+    Engine e(g, h.services);
+    e.DealCard(PileRow::Opp1, g.Opp[1].Cards, 3);
     EXPECT_EQ(g.StockCount, 1);
     EXPECT_EQ(g.Opp[1].Cards[kId][3], 17);
     EXPECT_EQ(g.Deck[kId][2], 0);
@@ -173,7 +174,7 @@ TEST(DealCard, TakesTheStockTopSlidesItAndShowsItFaceDownToAnOpponent) {
 
     g.StockCount = 1;
     g.Deck[kId][1] = 40;
-    DealCard(g, h.services, PileRow::Human, g.HumanCards, 2, card_kind::kDealToHuman);
+    e.DealCard(PileRow::Human, g.HumanCards, 2);
     EXPECT_TRUE(h.log.Contains("ShowCard 7,2 40 kind 5"));
     EXPECT_NEAR(h.pauser.paused(), 0.52, 1e-6);
 }

@@ -12,11 +12,11 @@
 #include <QRadioButton>
 #include <QScrollBar>
 
-#include "tests/support/headless_services.h"
 #include "net/net_avatars.h"
 #include "platform/file_util.h"
 #include "tests/core/temp_folder.h"
 #include "tests/qt/qt_test_app.h"
+#include "tests/support/headless_services.h"
 
 namespace {
 

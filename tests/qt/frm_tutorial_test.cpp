@@ -48,7 +48,7 @@ struct Tutorial {
     HeadlessServices h{g};
     TutorialWindowPort window{h.log};
     Engine e{g, h.services};
-    ComputerPlayer cp{g, h.services};
+    ComputerPlayer cp{e};
     GameRecords records{g, h.services};
     TableLayout layout{15360, false};
     int redraws = 0;

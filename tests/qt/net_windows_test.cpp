@@ -6,7 +6,6 @@
 
 #include <QPlainTextEdit>
 
-#include "tests/support/headless_services.h"
 #include "net/qt/frm_chat.h"
 #include "platform/file_util.h"
 #include "records/record_list.h"
@@ -14,6 +13,7 @@
 #include "tests/core/fake_chat_link.h"
 #include "tests/core/temp_folder.h"
 #include "tests/qt/qt_test_app.h"
+#include "tests/support/headless_services.h"
 
 namespace {
 

@@ -4,7 +4,7 @@
 
 #include <cmath>
 
-#include "board/deal_card.h"
+#include "engine/engine.h"
 #include "tests/qt/table_fixture.h"
 #include "tests/support/headless_services.h"
 
@@ -71,7 +71,7 @@ TEST_F(BoardFixture, DealingShowsTheCardAtItsSlotFaceUpForTheHuman) {
     g.StockCount = 1;
     g.Deck[kId][1] = 27;
     g.Deck[kRank][1] = 1;
-    DealCard(g, h.services, PileRow::Human, g.HumanCards, 2, card_kind::kDealToHuman);
+    Engine(g, h.services).DealCard(PileRow::Human, g.HumanCards, 2);
     EXPECT_TRUE(layout.Ctl("Picture7", 2).Visible);
     EXPECT_EQ(canvas.FaceOf("Picture7_2")->look.face, 27);
     // The heart Ace's big pip is red in the middle of the box.

@@ -242,7 +242,7 @@ SelfPlayResult PlaySelfGame(const SelfPlaySetup& s) {
     }
     sv.dialogs = &dialogs;
     Engine engine(g, sv);
-    ComputerPlayer computer(g, sv);
+    ComputerPlayer computer(engine);
     sv.turns = &computer;
     Watcher watcher(g, s, r);
     computer.watcher = &watcher;
