@@ -224,7 +224,7 @@ void CardMouse::SortHand(int index, int target) {
     e_.Hand_Sort(g.HumanCards, PileRow::Human, static_cast<i16>(index), static_cast<i16>(target));
     if (g.NetConnected != 0) {
         d_.NetSendTo = static_cast<i16>(target + 10);
-        if (e_.sv.net) e_.sv.net->Move_Transmit(false);
+        if (e_.sv.net) e_.sv.net->Move_Transmit(d_.NetSendFrom, d_.NetSendTo, false);
     }
     if (e_.sv.board) e_.sv.board->EnableHumanPiles(true, kSideSlot, kLastHoldSlot);
     // The cards have been drawn again in their places: the box goes straight back.

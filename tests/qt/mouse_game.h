@@ -26,7 +26,7 @@ struct MouseGame {
     FrmBrivo window;
     MainWindowPort port{window};
     Engine e{g, h.services};
-    ComputerPlayer cp{g, h.services};
+    ComputerPlayer cp{e};
     std::unique_ptr<BoardShell> shell;
     std::unique_ptr<MainWindowDrag> drag;
     TableView* view = nullptr;
