@@ -45,7 +45,7 @@ void AddLabels(FormModel& f) {
     for (int k = 1; k <= 3; ++k)
         f.Controls[ControlKey("LblWild", k)] = Make(label, 0, 0, kWildLabel, false);
     f.Controls[ControlKey("Label9", 0)] = Make(label, 0, 0, kNoticeLabel, true);
-    f.Controls[ControlKey("Label9", 1)] = Make(label, 0, 0, kNoticeLabel, true);
+    f.Controls[ControlKey("Label9", 1)] = Make(label, 0, 0, kInfoLabel, true);
     f.Controls[ControlKey("Label9", 2)] = Make(label, 0, 0, kRemarkLabel, true);
     f.Controls[ControlKey("Label9", 3)] = Make(label, 0, 0, kNameLabel, true, "Tessik");
     f.Controls[ControlKey("Label9", 4)] = Make(label, 0, 0, kNameLabel, true, "Brivo");

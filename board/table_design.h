@@ -27,7 +27,9 @@ inline constexpr DesignSize kSmallCenterBlockPicture{145.6, 181.6};
 inline constexpr DesignSize kTurnMarker{32, 22};  // ImgTurn1, ImgTurn2
 inline constexpr DesignSize kDealButton{75, 28};
 inline constexpr DesignSize kWildLabel{25, 17};     // LblWild, over each center pile
-inline constexpr DesignSize kNoticeLabel{220, 34};  // Label9(0), Label9(1)
+inline constexpr DesignSize kNoticeLabel{220, 34};  // Label9(0)
+// Label9(1): the turn notice and the refusals run to three lines of its 9-point face.
+inline constexpr DesignSize kInfoLabel{220, 50};
 inline constexpr DesignSize kRemarkLabel{260, 80};  // Label9(2)
 inline constexpr DesignSize kNameLabel{120, 17};    // Label9(3) to Label9(6)
 inline constexpr DesignSize kPeekLabel{150, 17};    // LabelPeek

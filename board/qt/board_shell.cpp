@@ -26,6 +26,9 @@ QWidget* MakeWidgetOverPaintedTable(const std::string& key, const ControlGeom& c
                 return label;
             }
             label->setWordWrap(true);
+            // The message lines reach over the Deal button and the boxes of the piles: clicks
+            // go through them to what is underneath.
+            if (key.rfind("Label9_", 0) == 0) label->setAttribute(Qt::WA_TransparentForMouseEvents);
             // Texts start at the top left, as the painted table's do; the wild counts are
             // centred over their piles.
             const bool wild = key.rfind("LblWild_", 0) == 0;

@@ -78,3 +78,23 @@ TEST(BoardShell, WidgetsOverTheTableKeepOffTheCards) {
     ASSERT_NE(deal, nullptr);
     EXPECT_EQ(deal->text(), "Deal");
 }
+
+// The information line under the centers carries the turn notice (two empty lines, then the
+// text) and refusals that wrap to three lines: all three show, and clicks go through it.
+TEST(BoardShell, TheInformationLineShowsThreeLinesAndLetsClicksThrough) {
+    TestApp();
+    Game g;
+    g.NumPlayers = 2;
+    g.NumCenters = 3;
+    BoardLooks looks;
+    ShellOnWindow on(g, looks);
+    BoardShell& shell = on.shell;
+    shell.StartUp(0);
+    shell.layout.Ctl("Label9", 1).Caption = "\n\n     It's your turn...";
+    shell.ApplyWidgets();
+    auto* info = shell.view->findChild<QLabel*>("Label9_1");
+    ASSERT_NE(info, nullptr);
+    EXPECT_GE(info->height(), info->heightForWidth(info->width()));
+    // What lies under the line (the Deal button on some tables) takes the click, not the line.
+    EXPECT_NE(shell.view->childAt(info->geometry().center()), info);
+}
