@@ -163,7 +163,8 @@ HouseRules::ApplyResult HouseRules::Apply() {
             e_.sv.board->SetupLayout(2, previous);
             e_.sv.board->DrawTable();
         }
-        e_.ShowRulesCaption();
     }
+    // The corner caption names the rules in play: the new ones from now on.
+    e_.ShowRulesCaption();
     return ApplyResult::Applied;
 }

@@ -227,6 +227,10 @@ void QtBoard::SetRulesLabels(const std::string& rules, const std::string& level)
     FormModel& f = parts_.layout.Form();
     if (f.IsLoaded("lblRules")) f.At("lblRules").Caption = rules;
     if (f.IsLoaded("lblLevel")) f.At("lblLevel").Caption = level;
+    // Where widgets stand for the captions, they show the new texts at once.
+    for (const char* name : {"lblRules", "lblLevel"})
+        if (auto* w = parts_.view.findChild<QLabel*>(name, Qt::FindDirectChildrenOnly))
+            w->setText(QString::fromStdString(f.At(name).Caption));
     Refresh();
 }
 

@@ -129,6 +129,8 @@ TEST_F(HouseRulesTest, ASideChangeAsksForANewGameAndCancelAppliesNothing) {
     EXPECT_TRUE(d.rulesChanged());
     EXPECT_EQ(g.SidePileSize, 9);
     EXPECT_EQ(g.ShuffleSeparately, VbTrue);
+    // The corner caption names the new side pile at once.
+    EXPECT_EQ(h.board.rulesCaption, "Rules: 10 cards ");
 }
 
 // Restore Defaults proposes; only Apply commits (and asks), and a dropped dialog changes
