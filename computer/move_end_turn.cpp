@@ -3,6 +3,7 @@
 #include "computer/computer_player.h"
 #include "computer/turn_watcher.h"
 #include "engine/engine.h"
+#include "engine/net_wait.h"
 #include "engine/turn_order.h"
 
 namespace {
@@ -71,18 +72,13 @@ void ComputerPlayer::MoveDiscard(PileRow row, i16 slot, i16 hold) {
 // The machines agree that the turn is over: the player's own machine says OK, the host passes
 // it on to the others and waits for them. False when the game went away or changed meanwhile.
 bool ComputerPlayer::NetEndOfTurn() {
-    if (!sv.net) return false;
-    while (g.NetConnected != 0 && sv.net->WaitNet(0)) {
-        if (g.NetCode == net::GS || g.NetCode == net::LO) return false;
-        if (g.NetCode == net::GO || g.NetCode == net::OK) break;
-    }
-    if (g.IsHost == 1 && g.NumPlayers >= 3 && g.NetCode != net::GO && g.NetConnected != 0) {
+    if (!WaitNetUntil(g, sv.net, [this] { return g.NetCode == net::OK; })) return false;
+    if (g.IsHost == 1 && g.NumPlayers >= 3) {
         g.NetAnswers = 1;
         sv.net->SendNetAll(g.CompLevel, "OK");
-        while (g.NetAnswers < g.NumPlayers - 1 && g.NetConnected != 0 && sv.net->WaitNet(0))
-            if (g.NetCode == net::GO) return false;
+        if (!WaitNetUntil(g, sv.net, [this] { return g.NetAnswers >= g.NumPlayers - 1; }))
+            return false;
     }
-    if (g.NetCode == net::GO || g.NetConnected == 0) return false;
     sv.net->SendNet(g.CompLevel, "OK");
     return true;
 }

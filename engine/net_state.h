@@ -20,5 +20,8 @@ struct NetState {
     std::string RecoverText;  // the "#"-separated payload of the last DK (or RC)
     i16 RecoverPos = 0;
     std::string HostPlayerName;
+    // The player whose card play the replay of a turn is waiting for (0 none): only then is a
+    // play of that player's taken from the connection, however early it arrived.
+    i16 AwaitingMoveOf = 0;
     float SavedPause = 0;  // the computer's pause kept while an Internet game plays faster
 };

@@ -159,6 +159,8 @@ void AcceptJoiner(SessionState& s, const Game& g, int peer, Out& out) {
     if (g.HumanSideCount != 0 || g.CurSideCount != 0) {
         out.push_back(act::TableReset{});
         out.push_back(act::SendAll{peer, BareLine(EG)});
+        // The host's own game ends too: a wait for a move of the game just reset ends here.
+        out.push_back(act::Code{EG});
     }
     out.push_back(act::ShowPlayerNames{});
 }
@@ -708,10 +710,10 @@ void NoteSent(SessionState& s, bool toAll, int peer, std::string_view line) {
         // A remote asks for answers only to its own card plays and their closes.
         if (code == PC && !bare) {
             starts = true;
-            s.peers[0].moved = true;
-        } else if ((code == WT || code == OK) && s.peers[0].moved) {
+            s.ownPlay = true;
+        } else if ((code == WT || code == OK) && s.ownPlay) {
             starts = true;
-            s.peers[0].moved = false;
+            s.ownPlay = false;
         }
     }
     if (!starts) return;

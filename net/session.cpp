@@ -14,7 +14,7 @@ std::optional<std::vector<Action>> NetSession::Next(const Game& g) {
     auto ready = [&](const InLine& l) {
         if (!s.config.host || CodeOf(l.text) != PC || IsBare(l.text)) return true;
         const PeerState& p = s.peers[static_cast<size_t>(l.peer)];
-        return p.phase != Phase::Seated || g.Pturn == p.seat + 1;
+        return p.phase != Phase::Seated || g.AwaitingMoveOf == p.seat + 1;
     };
     auto passes = [](const InLine& l) {
         const i16 code = CodeOf(l.text);

@@ -2,9 +2,10 @@
 // This machine's side of an Internet game without its sockets: the peers' bytes go in, lines come
 // out one at a time to be handled, and what is sent is noted. The socket layer feeds arrivals to
 // Received and asks Next for one line per pass of a wait, so that every line that wakes a wait
-// is seen by it before the next line is handled. A card play that reaches the host before its
-// player's turn has come round here (the turn is still being closed) waits, with every later
-// line of that peer but chat, peeks and its farewell, until the turn is that player's.
+// is seen by it before the next line is handled. A card play that reaches the host before the
+// host waits for that player's play (the turn before is still being closed, or the deal is still
+// being laid out here) waits, with every later line of that peer but chat, peeks and its
+// farewell, until the host's replay of that player's turn asks for it.
 #include <optional>
 #include <string_view>
 #include <vector>

@@ -54,6 +54,7 @@ struct SessionState {
     bool sessionUp = false;            // the first connection has been made
     bool netReceived = false;          // a line was handled (the first connection's wait)
     bool oppPeeking = false;
+    bool ownPlay = false;  // remote: its own card play's close ("WT" or "OK") is still to be sent
 };
 
 SessionState NewSession(SessionConfig config);

@@ -420,6 +420,8 @@ TEST(NetSession, AnEarlyCardPlayWaitsForItsPlayersTurnAndChatPassesIt) {
     EXPECT_EQ(g.NetCode, OK);
     EXPECT_FALSE(net.Next(g));  // Bob's play waits for his turn
     g.Pturn = 3;
+    EXPECT_FALSE(net.Next(g));  // and for the host to be ready for it (its cards are dealt)
+    g.AwaitingMoveOf = 3;
     auto play = net.Next(g);
     ASSERT_TRUE(play);
     apply(*play);
@@ -464,4 +466,47 @@ TEST_F(NetTest, OlderPeersGetTheTwoPlayerGameWithoutALayout) {
     EXPECT_EQ(g.Pturn, 2);
     Line(0, "TR  2");
     EXPECT_EQ(g.Pturn, 1);
+}
+
+TEST_F(NetTest, AJoinDuringAGameEndsItOnTheHostToo) {
+    Host(3);
+    Join(1, "Ann");
+    g.HumanSideCount = 12;
+    g.Pturn = 2;
+    g.NetCode = PC;
+    Join(2, "Bob");
+    EXPECT_EQ(g.NetCode, EG);  // the host's replay of Ann's turn stops waiting
+    const auto sent = Sent(last);
+    EXPECT_NE(std::find(sent.begin(), sent.end(), "all-2:EG"), sent.end());
+    // Between games a joiner changes nothing of the host's waits.
+    Host(3);
+    Join(1, "Ann");
+    g.NetCode = LO;
+    Join(2, "Bob");
+    EXPECT_NE(g.NetCode, EG);
+}
+
+// A remote's own play: the host's answer to its "PC" does not make its close ("OK") an answer
+// to the host's play, so the host's "OK" completes the exchange.
+TEST_F(NetTest, ARemotesOwnPlayIsClosedAfterTheHostsAnswer) {
+    Remote();
+    Line(0, "IP ^ 8. 4. 0^ 1");
+    Line(0, "NM Hana");
+    Line(0, "LO  2  1|");
+    g.Pturn = 1;
+    g.NetAnswers = 1;
+    NoteSent(s, false, 0, "PC  2# 7");
+    Line(0, "PC");
+    EXPECT_EQ(g.NetAnswers, 2);
+    g.NetAnswers = 1;
+    NoteSent(s, false, 0, "OK");
+    Line(0, "OK");
+    EXPECT_EQ(g.NetAnswers, 2);
+    EXPECT_EQ(g.NetCode, OK);
+    // Replaying the host's play, the remote's own "WT" is an answer and asks for none.
+    g.Pturn = 2;
+    g.NetAnswers = 1;
+    NoteSent(s, false, 0, "WT");
+    Line(0, "WT");
+    EXPECT_EQ(g.NetAnswers, 1);
 }

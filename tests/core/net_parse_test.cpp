@@ -127,6 +127,7 @@ TEST(WireParse, EveryMessageReadsBackAndEachMalformedVariantIsRefused) {
         {LayoutLine(2, 3, 1, {}), "2p 3c seat 1"},
         {LayoutLine(2, 4, 1, {}), "2p 4c seat 1"},
         {LayoutLine(3, 4, 2, three), "3p 4c seat 2 Ann Bob"},
+        {"LO  4  1|Ann||Cy|", "4p 4c seat 1 Ann  Cy"},  // seat 2 not taken yet
         {"LO  3  0|Ann|Bob|", "refused: a layout with a seat that is not at the table"},
         {"LO  3  3|Ann|Bob|", "refused: a layout with a seat that is not at the table"},
         {"LO  6  1|", "refused: a layout with a damaged player count"},
