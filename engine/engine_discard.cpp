@@ -1,6 +1,7 @@
 #include <algorithm>
 
 #include "engine/engine.h"
+#include "engine/net_wait.h"
 #include "engine/turn_order.h"
 
 namespace {
@@ -83,7 +84,8 @@ void Engine::Player_EndTurn() {
     }
     if (g.NetConnected != 0) {
         NetMoveSent(from, to, true);
-        if (g.NetConnected == 0) {
+        // The game went away or was ended by the host meanwhile: no turn to hand on.
+        if (NetTurnBroken(g)) {
             g.PlayRunning = VbFalse;
             return;
         }

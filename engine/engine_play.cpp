@@ -1,4 +1,5 @@
 #include "engine/engine.h"
+#include "engine/net_wait.h"
 #include "engine/opp_swap.h"
 #include "platform/scoped_flag.h"
 #include "platform/vb_strings.h"
@@ -102,7 +103,10 @@ void Engine::Player_Move() {
     if (slot == kSideSlot && g.HumanSideCount == 0) {
         ShowCard(PileRow::Center, pile, g.MoveCard[kId], card_kind::kToCenter);
         HideCard(PileRow::Human, kSideSlot);
-        if (g.NetConnected != 0) NetMoveSent(slot, pile, true);
+        if (g.NetConnected != 0) {
+            NetMoveSent(slot, pile, true);
+            if (NetTurnBroken(g)) return;  // the others never saw the game end
+        }
         Game_End();
         return;
     }
@@ -136,9 +140,7 @@ void Engine::Player_Move() {
 
     if (g.NetConnected != 0) {
         NetMoveSent(slot, pile, false);
-        for (i16 code : {net::GO, net::EG, net::GS, net::LO})
-            if (g.NetCode == code) return;
-        if (g.NetConnected == 0) return;
+        if (NetTurnBroken(g)) return;
     }
     g.PileSel = static_cast<i16>(pile);
     if (g.CenterCount[pile] == kQueen) {

@@ -625,7 +625,7 @@ Outcome Accepted(SessionState s, const Game& g, int peer) {
     } else if ((s.versionKnown && OlderPeer(s)) || peer == 4 ||
                (g.NetConnected == 99 ? 0 : g.NetConnected) + 1 >= g.NumPlayers) {
         // Until the first joiner's version is in, a second one waits for its hello below.
-        const bool older = OlderPeer(s);
+        const bool older = s.versionKnown && OlderPeer(s);
         s.pendingHello = 0;
         Refuse(s, peer, out);
         if (older) out.push_back(act::Connected{1});

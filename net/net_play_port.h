@@ -7,7 +7,7 @@
 class NetPlayPort : public NetPort {
   public:
     NetPlayPort(Game& g, const Services& sv, ComputerPlayer& computer, NetPort& links)
-        : g(g), links_(links), turns(g, sv, computer, links) {}
+        : links_(links), turns(g, sv, computer, links) {}
 
     void SendNet(int socket, const std::string& line) override { links_.SendNet(socket, line); }
     void SendNetAll(int exceptSocket, const std::string& line) override {
@@ -18,13 +18,16 @@ class NetPlayPort : public NetPort {
     bool TakeDeal(Game& game) override { return links_.TakeDeal(game); }
     bool TakeReshuffle(Game& game) override { return links_.TakeReshuffle(game); }
 
-    // The human's play just made: from PickSlot onto center PileSel, or with `endOfTurn` after a
-    // discard from PickSlot onto hold slot DropSlot (the last side card goes to PileSel).
-    void Move_Transmit(bool endOfTurn) override;
+    // The human's move just made; with `endOfTurn` the discard or the last side card.
+    void Move_Transmit(i16 NetSendFrom, i16 NetSendTo, bool endOfTurn) override {
+        if (endOfTurn)
+            turns.Move_Transmit_Done(NetSendFrom, NetSendTo);
+        else
+            turns.Move_Transmit(NetSendFrom, NetSendTo);
+    }
     void Opponent() override { turns.Opponent(); }
 
   private:
-    Game& g;
     NetPort& links_;
 
   public:

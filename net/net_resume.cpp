@@ -3,7 +3,6 @@
 #include <vector>
 
 #include "engine/engine.h"
-#include "engine/net_wait.h"
 #include "net/recover.h"
 #include "net/wire_format.h"
 
@@ -93,25 +92,4 @@ bool SendRecover(Game& g, const Services& sv, ChatSeq& seq, const ResumeNote& no
     Say(sv, 0, "");
     ContinueFromTurn(g, sv);
     return true;
-}
-
-void RemoteDealButton(Game& g, const Services& sv) {
-    if (!sv.net || g.NetConnected == 0) return;
-    if (g.NetCode == net::GS) {
-        sv.net->SendNet(0, "GS");
-    } else if (g.NetCode == net::RC) {
-        sv.net->SendNet(0, "RC");
-        if (g.PeerVersion > "74" && !WaitNetUntil(g, sv.net, [&g] { return g.NetCode == net::RS; }))
-            return;
-    }
-    if (g.NetResume == 1) {
-        ShowResumedTable(g, sv);
-        Say(sv, 1, g.Pturn == 1 ? "     It's still your turn.\n" : "     It's NOT your turn.\n");
-        ContinueFromTurn(g, sv);
-        return;
-    }
-    Engine engine(g, sv);
-    engine.SetUp();
-    if (g.NetConnected != 0 && g.NetCode == net::EG) return;
-    engine.GoDeal();
 }

@@ -2,8 +2,7 @@
 // Taking up a saved or restarted Internet game on every machine. The host sends its whole game
 // ("RC"), after the table's layout, and waits until every remote has taken it (a remote answers
 // when its player presses Deal); then "RS" lets play go on from the player on turn. Every wait
-// ends when the game goes away: a remote never waits for the host's go-ahead after the host has
-// gone, ended the game or started another.
+// ends when the remotes or the window go away.
 #include <string>
 
 #include "engine/game.h"
@@ -23,8 +22,3 @@ std::string ResumeNoteText(const ResumeNote& note, const std::string& peerVersio
 // Host: sends the game on the table to every remote and resumes it. False when the remotes went
 // away before all had taken it (nothing more is then sent).
 bool SendRecover(Game& g, const Services& sv, ChatSeq& seq, const ResumeNote& note);
-
-// Remote: the Deal button in an Internet game. After the host's new-game notice it answers and
-// takes the host's deal; after the host's game has arrived it answers, waits for the go-ahead and
-// resumes the game at the player on turn.
-void RemoteDealButton(Game& g, const Services& sv);

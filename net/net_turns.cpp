@@ -107,6 +107,7 @@ void NetTurns::Opponent() {
             g.PileSel = to;
             if (!PlayToCenter(row, from)) return WinningPlay(row, from);
         }
+        if (replayed) replayed();
         if (!WaitUntil([this] { return g.NetCode == net::WT; })) return;
         if (!Relay("WT")) return;
         Answer("WT");
@@ -149,6 +150,7 @@ void NetTurns::WinningPlay(PileRow row, i16 slot) {
     const i16 pile = g.PileSel;
     computer_.Comp_Flip(row, slot, pile);
     g.PileSel = pile;
+    if (replayed) replayed();
     if (!WaitUntil([this] { return g.NetCode == net::OK; })) return;
     if (!Relay("OK")) return;
     Answer("OK");
@@ -159,6 +161,7 @@ void NetTurns::Discard(PileRow row, i16 handSlot, i16 pile) {
     g.PileSel = handSlot;
     computer_.st.DropPile = pile;
     computer_.RecordDiscard();
+    if (replayed) replayed();
     if (computer_.st.DropPile == 0) {
         // The dispatcher refuses a discard onto a full pile; should one still get here, the
         // game cannot go on the same on every machine.

@@ -32,6 +32,8 @@ class NetTurns {
 
     // Enables or disables the chat window's send button (disabled while a play is announced).
     std::function<void(bool)> enableChatSend;
+    // Told each time a received card play has been replayed here (for measurements).
+    std::function<void()> replayed;
 
   private:
     Game& g;

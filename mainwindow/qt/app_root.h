@@ -21,6 +21,7 @@
 #include "mainwindow/qt/main_window_status.h"
 #include "mainwindow/quiet_ports.h"
 #include "net/chat_seq.h"
+#include "net/net_play_port.h"
 #include "platform/pause.h"
 #include "platform/qt/qt_dialogs.h"
 #include "platform/qt/qt_event_pump.h"
@@ -115,4 +116,6 @@ class AppRoot {
     std::unique_ptr<NetWindows> netWindows_;
     std::unique_ptr<InternetGame> internet_;
     std::unique_ptr<MainWindowDrag> drag_;
+    // The game's network port: the link with the turns between machines on top.
+    std::unique_ptr<NetPlayPort> netPlay_;
 };

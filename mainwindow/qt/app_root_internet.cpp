@@ -1,11 +1,14 @@
 // The Internet game put together with the main window: its link becomes the game's network port,
 // the connection command opens through the dialog host, and the peers' lines reach the table,
 // the status notice and the chat window.
+#include <QPushButton>
+
 #include "board/qt/board_shell.h"
 #include "engine/personality.h"
 #include "mainwindow/qt/app_root.h"
 #include "mainwindow/qt/avatar_remarks.h"
 #include "mainwindow/qt/main_window_keys.h"
+#include "net/net_opponents.h"
 #include "net/qt/internet_game.h"
 #include "net/qt/net_windows.h"
 #include "records/profiles.h"
@@ -34,20 +37,30 @@ void AppRoot::ComposeInternetGame() {
         board_->layout.Show_PlayerNames(game_);
         board_->ApplyWidgets();
     };
-    p.resetNetPlayers = [this] {
-        if (game_.StopFlag) return;
-        ApplyOpponentSeats(game_, records_.Profile().PlayerPrefs.Seats, board_->board.get());
-        board_->layout.Ctl("Label9", 4).Caption = game_.Opp[1].Name;
-        board_->layout.Show_PlayerNames(game_);
-        board_->ApplyWidgets();
-    };
     p.moveFile = [this](bool open) { records_.TempMovesFile(open); };
     p.flowBusy = [this] { return game_.ComputerBusy != VbFalse || state_.HandlerDepth > 0; };
     p.avatarSlap = [this] {
         if (avatarRemarks_) avatarRemarks_->AvatarSlap();
     };
+    p.resetNetPlayers = [this] {
+        ResetNetPlayers(game_, records_.Profile().PlayerPrefs.Seats, board_->board.get());
+        board_->layout.Ctl("Label9", 4).Caption = game_.Opp[1].Name;
+        board_->layout.Show_PlayerNames(game_);
+        board_->ApplyWidgets();
+    };
+    p.loadNetAvatar = [this](int opp) { LoadNetAvatar(game_, opp); };
+    p.askSaveEndedGame = [this] {
+        AskSaveEndedGame(game_, services_,
+                         [this] { dialogHost_.Show(DialogForm::Save, save_mode::NetSave); });
+    };
     internet_ = std::make_unique<InternetGame>(std::move(p));
-    services_.net = &internet_->link();
+    netPlay_ = std::make_unique<NetPlayPort>(game_, services_, computer_, internet_->link());
+    netPlay_->turns.enableChatSend = [this](bool enabled) {
+        FrmChat* chat = netWindows_ ? netWindows_->chat() : nullptr;
+        if (auto* send = chat ? chat->findChild<QPushButton*>("Command1") : nullptr)
+            send->setEnabled(enabled);
+    };
+    services_.net = netPlay_.get();
     dialogHost_.Register(DialogForm::Players, [this](int, const std::string&) {
         internet_->SetupInternet();
         DialogResult r;

@@ -3,7 +3,9 @@
 // digest of the whole position; a machine that is killed, closes its window or misbehaves ends
 // the game for the others within seconds.
 #include <gtest/gtest.h>
+#include <poll.h>
 #include <signal.h>
+#include <sys/socket.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -14,170 +16,11 @@
 #include <thread>
 
 #include "engine/engine.h"
-#include "tests/support/net_peer.h"
+#include "tests/support/net_table.h"
 
-namespace fs = std::filesystem;
+using namespace net_table;
 
 namespace {
-
-using Clock = std::chrono::steady_clock;
-
-std::string ReadFile(const fs::path& p) {
-    std::ifstream in(p);
-    std::stringstream ss;
-    ss << in.rdbuf();
-    return ss.str();
-}
-
-int LineCount(const fs::path& p) {
-    std::ifstream in(p);
-    int n = 0;
-    for (std::string l; std::getline(in, l);) ++n;
-    return n;
-}
-
-// The first player the host's deal of `seed` gives, as the host numbers the players.
-int FirstPlayerOfSeed(int players, int seed) {
-    Game g;
-    Services sv;
-    g.NumPlayers = static_cast<i16>(players);
-    g.NumCenters = 4;
-    g.Rng.Rnd(-1);
-    g.Rng.Randomize(seed);
-    Engine e(g, sv);
-    e.SetUp();
-    return g.Pturn;
-}
-
-// A seed whose deal lets player `first` begin.
-int SeedWhereFirstIs(int players, int first) {
-    for (int seed = 1; seed < 500; ++seed)
-        if (FirstPlayerOfSeed(players, seed) == first) return seed;
-    return 0;
-}
-
-struct Machine {
-    pid_t pid = 0;
-    fs::path folder;
-    int status = -1;  // waitpid's status once it has ended
-    double endedAt = 0;
-};
-
-// The machines of one game, each a child process with a folder of its own under one root.
-class Table {
-  public:
-    explicit Table(const std::string& name) {
-        root_ =
-            fs::temp_directory_path() / ("quorvane_net_" + name + "_" + std::to_string(getpid()));
-        fs::remove_all(root_);
-        fs::create_directories(root_);
-        listenFd_ = TcpLink::Listen(port_);
-    }
-    ~Table() {
-        for (auto& m : machines_)
-            if (m.status < 0) kill(m.pid, SIGKILL), waitpid(m.pid, nullptr, 0);
-        if (listenFd_ >= 0) close(listenFd_);
-        if (!std::getenv("QUORVANE_NET_TRACE")) fs::remove_all(root_);
-    }
-
-    // Starts the host (machine 0) or a remote, as `setup` says beyond its place and folder.
-    Machine& Start(NetPeerSetup setup) {
-        Machine m;
-        m.folder = root_ / ("m" + std::to_string(machines_.size()));
-        fs::create_directories(m.folder / "users");
-        setup.folder = m.folder.string();
-        setup.name = "P" + std::to_string(machines_.size());
-        setup.port = port_;
-        setup.listenFd = setup.host ? listenFd_ : -1;
-        if (setup.host) start_ = Clock::now();
-        m.pid = fork();
-        if (m.pid == 0) {
-            if (chdir(setup.folder.c_str()) != 0) _exit(3);
-            _exit(RunPeerProcess(setup));
-        }
-        if (setup.host) {
-            close(listenFd_);
-            listenFd_ = -1;
-        }
-        machines_.push_back(m);
-        return machines_.back();
-    }
-
-    // Starts a game of `players` machines; `tweak` adjusts each machine's setup.
-    void StartGame(int players, int seed,
-                   const std::function<void(int, NetPeerSetup&)>& tweak = nullptr) {
-        for (int i = 0; i < players; ++i) {
-            NetPeerSetup s;
-            s.host = i == 0;
-            s.players = players;
-            s.seed = seed;
-            if (tweak) tweak(i, s);
-            Start(s);
-            // The remotes join in order, so that machine i takes seat i.
-            if (i > 0) WaitForJoin(i);
-        }
-    }
-
-    // Waits until every machine has ended, for up to `seconds`; false when one had to be killed.
-    bool WaitAll(double seconds) {
-        const auto until = Clock::now() + std::chrono::duration<double>(seconds);
-        bool allEnded = true;
-        for (auto& m : machines_) {
-            while (m.status < 0) {
-                int status = 0;
-                if (waitpid(m.pid, &status, WNOHANG) == m.pid) {
-                    m.status = status;
-                    m.endedAt = std::chrono::duration<double>(Clock::now() - start_).count();
-                } else if (Clock::now() > until) {
-                    kill(m.pid, SIGKILL);
-                    waitpid(m.pid, &m.status, 0);
-                    allEnded = false;
-                } else {
-                    std::this_thread::sleep_for(std::chrono::milliseconds(5));
-                }
-            }
-        }
-        return allEnded;
-    }
-
-    // Waits until machine `i` has logged `n` turn ends.
-    bool WaitForTurns(int i, int n, double seconds = 30) {
-        const auto until = Clock::now() + std::chrono::duration<double>(seconds);
-        while (Clock::now() < until) {
-            if (LineCount(machines_[i].folder / "digests") >= n) return true;
-            std::this_thread::sleep_for(std::chrono::milliseconds(2));
-        }
-        return false;
-    }
-
-    void Kill(int i) {
-        kill(machines_[i].pid, SIGKILL);
-        waitpid(machines_[i].pid, &machines_[i].status, 0);
-        killedAt_ = std::chrono::duration<double>(Clock::now() - start_).count();
-    }
-
-    std::string Digests(int i) const { return ReadFile(machines_[i].folder / "digests"); }
-    std::string Outcome(int i) const { return ReadFile(machines_[i].folder / "outcome"); }
-    const Machine& machine(int i) const { return machines_[i]; }
-    size_t size() const { return machines_.size(); }
-    double killedAt() const { return killedAt_; }
-    const fs::path& root() const { return root_; }
-
-  private:
-    // A remote has joined once the host has handed it its table.
-    void WaitForJoin(int i) {
-        const auto until = Clock::now() + std::chrono::seconds(10);
-        while (Clock::now() < until && !fs::exists(machines_[i].folder / "joined"))
-            std::this_thread::sleep_for(std::chrono::milliseconds(2));
-    }
-
-    fs::path root_;
-    int listenFd_ = -1;
-    int port_ = 0;
-    std::vector<Machine> machines_;
-    Clock::time_point start_ = Clock::now();
-    double killedAt_ = 0;
-};
 
 bool EndedCleanly(const Machine& m) {
     return WIFEXITED(m.status);
@@ -208,5 +51,133 @@ TEST(NetLoopback, EveryMachinePlaysTheSameGameToTheSameEnd) {
                 EXPECT_EQ(t.Digests(i), digests);
             }
         }
+    }
+}
+
+// A machine killed outright, the host or a remote: the others notice the lost connection and
+// end the game within seconds instead of waiting for a move that will not come.
+TEST(NetLoopback, AKilledMachineEndsTheGameForTheOthersWithinSeconds) {
+    const int seed = SeedWhereFirstIs(3, 2);
+    for (int victim : {1, 0}) {
+        SCOPED_TRACE(victim == 0 ? "host killed" : "remote killed");
+        Table t("kill" + std::to_string(victim));
+        t.StartGame(3, seed);
+        ASSERT_TRUE(t.WaitForTurns(victim, 4));
+        t.Kill(victim);
+        ASSERT_TRUE(t.WaitAll(15));
+        for (size_t i = 0; i < t.size(); ++i) {
+            if (static_cast<int>(i) == victim) continue;
+            EXPECT_TRUE(EndedCleanly(t.machine(i))) << i;
+            EXPECT_LT(t.machine(i).endedAt - t.killedAt(), 5.0) << i;
+            EXPECT_EQ(t.Outcome(i).rfind("ended", 0), 0u) << t.Outcome(i);
+        }
+    }
+}
+
+// A remote's player closes the window while another player is on turn: its farewell reaches
+// the host, which ends the game for the third machine too.
+TEST(NetLoopback, AWindowClosedDuringAnothersTurnEndsTheGameForAll) {
+    Table t("close");
+    t.StartGame(3, SeedWhereFirstIs(3, 1), [](int i, NetPeerSetup& s) {
+        if (i == 2) s.closeWindowAfter = 4;
+    });
+    ASSERT_TRUE(t.WaitAll(15));
+    for (size_t i = 0; i < t.size(); ++i) {
+        EXPECT_TRUE(EndedCleanly(t.machine(i))) << i;
+        EXPECT_LT(t.machine(i).endedAt - t.machine(2).endedAt, 5.0) << i;
+        EXPECT_EQ(t.Outcome(i).rfind("ended", 0), 0u) << i << ": " << t.Outcome(i);
+    }
+}
+
+namespace {
+
+// The digest lines of a machine from its resume on, and the digest it resumed with.
+std::pair<std::string, std::string> AfterResume(const std::string& digests) {
+    const size_t at = digests.find("resumed ");
+    if (at == std::string::npos) return {};
+    const size_t eol = digests.find('\n', at);
+    return {digests.substr(at + 8, eol - at - 8), digests.substr(eol + 1)};
+}
+
+}  // namespace
+
+// The host saves the game, leaves, and gives it to the remotes again once they have joined
+// anew: every machine takes up the very position that was saved and plays it to the same end.
+TEST(NetLoopback, AGameSavedAndResumedAfterReconnectingGoesOnTheSameEverywhere) {
+    Table t("resume");
+    t.StartGame(3, SeedWhereFirstIs(3, 1), [](int, NetPeerSetup& s) { s.saveAfter = 6; });
+    ASSERT_TRUE(t.WaitAll(60));
+    const std::string host = t.Digests(0);
+    const size_t saved = host.find("saved ");
+    ASSERT_NE(saved, std::string::npos);
+    const std::string savedDigest = host.substr(saved + 6, 16);
+    for (size_t i = 0; i < t.size(); ++i) {
+        SCOPED_TRACE("machine " + std::to_string(i));
+        EXPECT_EQ(WEXITSTATUS(t.machine(i).status), 0) << t.Outcome(i);
+        EXPECT_EQ(t.Outcome(i), t.Outcome(0));
+        const auto [resumedWith, after] = AfterResume(t.Digests(i));
+        EXPECT_EQ(resumedWith, savedDigest);
+        EXPECT_EQ(after, AfterResume(host).second);
+        EXPECT_FALSE(after.empty());
+    }
+}
+
+namespace {
+
+// Plays a hostile host over a real socket: greets the joiner, lays out its table, then sends
+// `line`.
+void HostileHost(int listenFd, const std::string& line) {
+    pollfd p{listenFd, POLLIN, 0};
+    if (poll(&p, 1, 10000) <= 0) return;
+    const int fd = accept(listenFd, nullptr, nullptr);
+    auto send = [fd](const std::string& text) {
+        ::send(fd, text.data(), text.size(), MSG_NOSIGNAL);
+        std::this_thread::sleep_for(std::chrono::milliseconds(30));
+    };
+    send("IP ^ 8. 4. 0^ 1\n");
+    send("NM Hana\n");
+    send("LO  5  1|\n");
+    send(line);
+    std::this_thread::sleep_for(std::chrono::milliseconds(300));
+    close(fd);
+}
+
+}  // namespace
+
+// A host that breaks the protocol: the remote ends its game with it cleanly, and writes nothing
+// outside its own folder whatever names the lines carry.
+TEST(NetLoopback, AHostileHostEndsTheGameCleanlyOverARealSocket) {
+    const std::string cases[] = {
+        "TR  0\n",
+        "TR  9\n",
+        "LO  3  0|A|B|\n",
+        "NM x|y\n",
+        "DK  1# 2#x\n",
+        "PC  12# 1\n",
+        "RC  1# 2#\n",
+        "IP ^ 8. 4. 0\n",
+        "SY no number\n",
+        "PK maybe\n",
+        "GS x\n",
+        "SY  2#$$../../outside.wav\n",
+        std::string(1 << 20, 'x'),
+    };
+    for (const auto& line : cases) {
+        SCOPED_TRACE(line.substr(0, 30));
+        Table t("hostile");
+        const int listenFd = t.TakeListener();
+        NetPeerSetup s;
+        s.quietLimit = 5;
+        Machine& remote = t.Start(s);
+        HostileHost(listenFd, line);
+        close(listenFd);
+        ASSERT_TRUE(t.WaitAll(10));
+        EXPECT_TRUE(EndedCleanly(t.machine(0)));
+        EXPECT_EQ(t.Outcome(0).rfind("ended", 0), 0u) << t.Outcome(0);
+        // Nothing but the remote's own folder under the root, nothing above it.
+        for (const auto& entry : fs::directory_iterator(t.root()))
+            EXPECT_EQ(entry.path(), remote.folder);
+        EXPECT_FALSE(fs::exists(t.root() / "outside.wav"));
+        EXPECT_FALSE(fs::exists(t.root().parent_path() / "outside.wav"));
     }
 }

@@ -7,6 +7,7 @@
 
 #include "engine/net_wait.h"
 #include "engine/snapshot_codec.h"
+#include "mainwindow/deal_button.h"
 #include "net/apply_to_game.h"
 #include "net/net_resume.h"
 #include "net/peer_deck.h"
@@ -50,6 +51,9 @@ NetPeer::NetPeer(NetPeerSetup setup) : setup_(std::move(setup)) {
     sv_.turns = &computer_;
     play_ = std::make_unique<NetPlayPort>(g, sv_, computer_, *this);
     sv_.net = play_.get();
+    play_->turns.replayed = [this] {
+        if (!setup_.host && HostNumberOf(g, g.Pturn, true) == 1) Stamp("replayed");
+    };
     human_ = std::make_unique<ScriptedPlayer>(g, engine_, [this] { return turnEnds_; });
 
     g.AppFolder = setup_.folder;
@@ -96,7 +100,16 @@ void NetPeer::SendNet(int socket, const std::string& line) {
     link_.Send(peer, line + "\n");
 }
 
+void NetPeer::Stamp(const char* file) {
+    const auto ns =
+        std::chrono::duration_cast<std::chrono::nanoseconds>(Steady::now().time_since_epoch())
+            .count();
+    std::ofstream(JoinPath(setup_.folder, file), std::ios::app) << ns << "\n";
+}
+
 void NetPeer::SendNetAll(int exceptSocket, const std::string& line) {
+    // The host's own card play leaves now: the start of its way to every other machine.
+    if (setup_.host && g.Pturn == 1 && line.size() > 2 && line.rfind("PC", 0) == 0) Stamp("sent");
     session_->Sent(true, exceptSocket, line);
     Trace(">*", exceptSocket, line);
     for (int i = 1; i <= 4; ++i)
@@ -204,6 +217,8 @@ void NetPeer::Carry(const net::Action& a) {
 
 void NetPeer::TurnEnded() {
     ++turnEnds_;
+    // The game's end reaches the records while the winner's side pile is still empty.
+    if (result_.empty()) result_ = Outcome();
     std::ofstream(digestLog_, std::ios::app)
         << turnEnds_ << " " << Hex(PositionDigest(g, !setup_.host)) << "\n";
     std::ofstream(JoinPath(setup_.folder, "positions"), std::ios::app)
@@ -245,7 +260,10 @@ bool NetPeer::Join() {
 
 void NetPeer::RemoteDeal() {
     dealShown_ = false;
-    RemoteDealButton(g, sv_);
+    MainWindowState window;
+    DragState drag;
+    DealButtonParts parts{g, engine_, window, drag};
+    cmdDeal_Click(parts);
 }
 
 // The scripted player moves a card within its hand now and then, as a person tidying up.
@@ -316,7 +334,7 @@ std::string NetPeer::Outcome() const {
         else
             margin += side;
     }
-    if (winner == 0) return "ended";
+    if (winner == 0) return "";
     return "won " + std::to_string(winner) + " margin " + std::to_string(margin);
 }
 
@@ -335,7 +353,7 @@ std::string NetPeer::Run() {
         RemoteDeal();
         PlayOn();
     }
-    const std::string outcome = Outcome();
+    const std::string outcome = result_.empty() ? "ended" : result_;
     if (setup_.host) SignOff();
     // A remote stays until the host signs off, so that the host's last lines are all read.
     while (!setup_.host && g.NetConnected != 0 && !g.StopFlag && WaitNet(0)) {

@@ -72,6 +72,7 @@ class NetPeer : public NetPort {
     bool dealShown_ = false;
     std::optional<GameStateRecord> saved_;
     std::string digestLog_;
+    std::string result_;  // the winner and margin, once the game has ended
     bool trace_ = false;  // every line in and out goes to "<folder>/wire"
 
     class Turns;
@@ -91,6 +92,8 @@ class NetPeer : public NetPort {
     std::string Outcome() const;
     void HandMove();
     void Trace(const char* dir, int peer, const std::string& text);
+    // Appends the steady clock's reading (shared by the processes of one machine) to `file`.
+    void Stamp(const char* file);
 };
 
 // Runs one machine in a child process (its exit code 0 when it ran to the end of its game

@@ -1,0 +1,195 @@
+#pragma once
+// The machines of one Internet game as child processes on this computer, each with its own
+// program folder under one temporary root, over TCP on the loopback address: started, watched,
+// killed and read afterwards. For the tests and the benchmark between processes.
+#include <signal.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <filesystem>
+#include <fstream>
+#include <functional>
+#include <sstream>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "engine/engine.h"
+#include "tests/support/net_peer.h"
+
+namespace net_table {
+
+namespace fs = std::filesystem;
+
+inline std::string ReadFile(const fs::path& p) {
+    std::ifstream in(p);
+    std::stringstream ss;
+    ss << in.rdbuf();
+    return ss.str();
+}
+
+inline int LineCount(const fs::path& p) {
+    std::ifstream in(p);
+    int n = 0;
+    for (std::string l; std::getline(in, l);) ++n;
+    return n;
+}
+
+// The first player the host's deal of `seed` gives, as the host numbers the players.
+inline int FirstPlayerOfSeed(int players, int seed) {
+    Game g;
+    Services sv;
+    g.NumPlayers = static_cast<i16>(players);
+    g.NumCenters = 4;
+    g.Rng.Rnd(-1);
+    g.Rng.Randomize(seed);
+    Engine e(g, sv);
+    e.SetUp();
+    return g.Pturn;
+}
+
+// A seed whose deal lets player `first` begin.
+inline int SeedWhereFirstIs(int players, int first) {
+    for (int seed = 1; seed < 500; ++seed)
+        if (FirstPlayerOfSeed(players, seed) == first) return seed;
+    return 0;
+}
+
+struct Machine {
+    pid_t pid = 0;
+    fs::path folder;
+    int status = -1;  // waitpid's status once it has ended
+    double endedAt = 0;
+};
+
+// The machines of one game, each a child process with a folder of its own under one root.
+class Table {
+  public:
+    explicit Table(const std::string& name) {
+        root_ =
+            fs::temp_directory_path() / ("quorvane_net_" + name + "_" + std::to_string(getpid()));
+        fs::remove_all(root_);
+        fs::create_directories(root_);
+        listenFd_ = TcpLink::Listen(port_);
+    }
+    ~Table() {
+        for (auto& m : machines_)
+            if (m.status < 0) kill(m.pid, SIGKILL), waitpid(m.pid, nullptr, 0);
+        if (listenFd_ >= 0) close(listenFd_);
+        if (!std::getenv("QUORVANE_NET_TRACE")) fs::remove_all(root_);
+    }
+
+    // Starts the host (machine 0) or a remote, as `setup` says beyond its place and folder.
+    Machine& Start(NetPeerSetup setup) {
+        Machine m;
+        m.folder = root_ / ("m" + std::to_string(machines_.size()));
+        fs::create_directories(m.folder / "users");
+        setup.folder = m.folder.string();
+        setup.name = "P" + std::to_string(machines_.size());
+        setup.port = port_;
+        setup.listenFd = setup.host ? listenFd_ : -1;
+        if (setup.host) start_ = std::chrono::steady_clock::now();
+        m.pid = fork();
+        if (m.pid == 0) {
+            if (chdir(setup.folder.c_str()) != 0) _exit(3);
+            _exit(RunPeerProcess(setup));
+        }
+        if (setup.host) {
+            close(listenFd_);
+            listenFd_ = -1;
+        }
+        machines_.push_back(m);
+        return machines_.back();
+    }
+
+    // Starts a game of `players` machines; `tweak` adjusts each machine's setup.
+    void StartGame(int players, int seed,
+                   const std::function<void(int, NetPeerSetup&)>& tweak = nullptr) {
+        for (int i = 0; i < players; ++i) {
+            NetPeerSetup s;
+            s.host = i == 0;
+            s.players = players;
+            s.seed = seed;
+            if (tweak) tweak(i, s);
+            Start(s);
+            // The remotes join in order, so that machine i takes seat i.
+            if (i > 0) WaitForJoin(i);
+        }
+    }
+
+    // Waits until every machine has ended, for up to `seconds`; false when one had to be killed.
+    bool WaitAll(double seconds) {
+        const auto until =
+            std::chrono::steady_clock::now() + std::chrono::duration<double>(seconds);
+        bool allEnded = true;
+        for (auto& m : machines_) {
+            while (m.status < 0) {
+                int status = 0;
+                if (waitpid(m.pid, &status, WNOHANG) == m.pid) {
+                    m.status = status;
+                    m.endedAt =
+                        std::chrono::duration<double>(std::chrono::steady_clock::now() - start_)
+                            .count();
+                } else if (std::chrono::steady_clock::now() > until) {
+                    kill(m.pid, SIGKILL);
+                    waitpid(m.pid, &m.status, 0);
+                    allEnded = false;
+                } else {
+                    std::this_thread::sleep_for(std::chrono::milliseconds(5));
+                }
+            }
+        }
+        return allEnded;
+    }
+
+    // Waits until machine `i` has logged `n` turn ends.
+    bool WaitForTurns(int i, int n, double seconds = 30) {
+        const auto until =
+            std::chrono::steady_clock::now() + std::chrono::duration<double>(seconds);
+        while (std::chrono::steady_clock::now() < until) {
+            if (LineCount(machines_[i].folder / "digests") >= n) return true;
+            std::this_thread::sleep_for(std::chrono::milliseconds(2));
+        }
+        return false;
+    }
+
+    // The listening socket, for a test that plays the host itself.
+    int TakeListener() {
+        const int fd = listenFd_;
+        listenFd_ = -1;
+        return fd;
+    }
+
+    void Kill(int i) {
+        kill(machines_[i].pid, SIGKILL);
+        waitpid(machines_[i].pid, &machines_[i].status, 0);
+        killedAt_ =
+            std::chrono::duration<double>(std::chrono::steady_clock::now() - start_).count();
+    }
+
+    std::string Digests(int i) const { return ReadFile(machines_[i].folder / "digests"); }
+    std::string Outcome(int i) const { return ReadFile(machines_[i].folder / "outcome"); }
+    const Machine& machine(int i) const { return machines_[i]; }
+    size_t size() const { return machines_.size(); }
+    double killedAt() const { return killedAt_; }
+    const fs::path& root() const { return root_; }
+
+  private:
+    // A remote has joined once the host has handed it its table.
+    void WaitForJoin(int i) {
+        const auto until = std::chrono::steady_clock::now() + std::chrono::seconds(10);
+        while (std::chrono::steady_clock::now() < until &&
+               !fs::exists(machines_[i].folder / "joined"))
+            std::this_thread::sleep_for(std::chrono::milliseconds(2));
+    }
+
+    fs::path root_;
+    int listenFd_ = -1;
+    int port_ = 0;
+    std::vector<Machine> machines_;
+    std::chrono::steady_clock::time_point start_ = std::chrono::steady_clock::now();
+    double killedAt_ = 0;
+};
+
+}  // namespace net_table
