@@ -262,7 +262,7 @@ void NetPeer::RemoteDeal() {
     dealShown_ = false;
     MainWindowState window;
     DragState drag;
-    DealButtonParts parts{g, engine_, window, drag};
+    DealButtonParts parts{g, engine_, window, drag, nullptr, {}, {}, {}};
     cmdDeal_Click(parts);
 }
 
