@@ -65,7 +65,7 @@ class NetPeer : public NetPort {
     std::unique_ptr<net::NetSession> session_;
     TcpLink link_;
     Engine engine_{g, sv_};
-    ComputerPlayer computer_{g, sv_};
+    ComputerPlayer computer_{engine_};
     std::unique_ptr<NetPlayPort> play_;
     std::unique_ptr<ScriptedPlayer> human_;
     int turnEnds_ = 0;
