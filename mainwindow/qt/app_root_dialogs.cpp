@@ -7,12 +7,12 @@
 #include "mainwindow/qt/app_root.h"
 #include "mainwindow/qt/avatar_remarks.h"
 #include "mainwindow/qt/dialog_openers.h"
+#include "mainwindow/qt/frm_background.h"
 #include "mainwindow/qt/main_window.h"
 #include "mainwindow/qt/main_window_keys.h"
 #include "mainwindow/qt/preferences_apply.h"
 #include "mainwindow/qt/window_profile_target.h"
 #include "net/qt/net_windows.h"
-#include "platform/file_util.h"
 #include "records/folder_lists.h"
 #include "records/profiles.h"
 #include "records/qt/settings_windows.h"
@@ -23,10 +23,7 @@ constexpr int kKeyUp = 38;
 
 // The table's background picture, null while the plain mat shows.
 QImage AppRoot::BackgroundPicture() const {
-    const int index = looks_.BackgroundIndex;
-    if (index < 1 || index > looks_.BackgroundCount) return {};
-    const std::string file = looks_.BackgroundFiles[static_cast<size_t>(index)];
-    return QImage(QString::fromStdString(JoinPath(appFolder_, "backgrounds/" + file)));
+    return TableBackgroundPicture(looks_, appFolder_);
 }
 
 void AppRoot::ShowAvatar(bool on) {

@@ -8,6 +8,7 @@
 #include "mainwindow/help_topics.h"
 #include "mainwindow/key_codes.h"
 #include "mainwindow/program_version.h"
+#include "mainwindow/qt/frm_background.h"
 #include "mainwindow/qt/frm_brivo.h"
 #include "mainwindow/qt/frm_help.h"
 #include "mainwindow/qt/frm_splash.h"
@@ -72,6 +73,10 @@ KeyCommandCalls MainWindowKeys::WindowCalls(KeyCommandCalls c) {
                 SplashVersionText(kVersionMajor, kVersionMinor, kVersionRevision)));
         splash->setAttribute(Qt::WA_DeleteOnClose);
         splash->show();
+    };
+    // Ctrl+F9: the table's background picture in a window of its own.
+    c.showBackgroundWindow = [p] {
+        ShowBackgroundWindow(TableBackgroundPicture(p.looks, p.game.AppFolder), &p.window);
     };
     c.flash = [p] {
         if (p.services.window) p.services.window->Flash(p.game.Opp[1].Name);
