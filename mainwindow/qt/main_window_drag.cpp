@@ -8,6 +8,7 @@
 
 #include "board/qt/board_shell.h"
 #include "board/qt/table_view.h"
+#include "mainwindow/close_guard.h"
 #include "mainwindow/qt/frm_brivo.h"
 
 namespace {
@@ -41,6 +42,7 @@ DealButtonParts MainWindowDrag::DealParts() {
 }
 
 void MainWindowDrag::DealClicked() {
+    HandlerScope handler(p_.state);
     DealButtonParts d = DealParts();
     cmdDeal_Click(d);
 }
@@ -89,6 +91,9 @@ bool MainWindowDrag::DealButtonShown() const {
 }
 
 bool MainWindowDrag::eventFilter(QObject* watched, QEvent* e) {
+    // A card dropped or the Deal button's panel clicked may run the game on for a long time,
+    // waiting for the other machines: the lines that come meanwhile are left for those waits.
+    HandlerScope handler(p_.state);
     if (watched == p_.board.view) return TableMouse(e) || QObject::eventFilter(watched, e);
     return PanelClicked(watched, e) || QObject::eventFilter(watched, e);
 }

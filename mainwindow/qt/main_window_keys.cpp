@@ -5,6 +5,7 @@
 
 #include "board/qt/board_shell.h"
 #include "board/qt/table_view.h"
+#include "mainwindow/close_guard.h"
 #include "mainwindow/help_topics.h"
 #include "mainwindow/key_codes.h"
 #include "mainwindow/program_version.h"
@@ -97,6 +98,7 @@ void MainWindowKeys::PlaceEmoticon() {
 bool MainWindowKeys::KeyPressed(int qtKey, Qt::KeyboardModifiers modifiers) {
     const KeyPress k = KeyPressOf(qtKey, modifiers);
     if (k.code == 0) return false;
+    HandlerScope handler(p_.state);
     // Enter outside a keypad move stays with the control that has the focus (the Deal button).
     const bool moving = command_->KeyMoveSlot() != 0;
     command_->Run(k.code, k.shift);

@@ -9,6 +9,7 @@
 #include <QTest>
 #include <cstdio>
 #include <random>
+#include <vector>
 
 #include "board/qt/table_view.h"
 #include "engine/conservation.h"
@@ -57,6 +58,28 @@ TEST(MouseGame, ASeededGameIsPlayedToItsEndWithTheMouse) {
     EXPECT_GT(moves, 10);
     std::printf("%d moves, side piles %d and %d\n", moves, m.g.HumanSideCount, m.g.CurSideCount);
     SaveRender(m.view->Grab(), "mouse_game_end");
+}
+
+// The other seats' turns run on from the Deal button and from the drop that ends the human's
+// turn. In an Internet game those turns wait for the other machines; while they run, the lines
+// that arrive must be left to those waits, which the program tells from a handler running.
+TEST(MouseGame, TheTurnsAClickRunsOnCountAsAHandlerRunning) {
+    TestApp();
+    MouseGame m(2);
+    m.g.Rng.Randomize(7);
+    std::vector<int> depths;
+    CallbackTurns seats;
+    seats.run = [&] {
+        depths.push_back(m.state.HandlerDepth);
+        m.cp.ComputerTurn();
+    };
+    m.h.services.turns = &seats;
+    m.Deal();
+    for (int moves = 0; m.GameOn() && depths.size() < 4 && moves < 400; ++moves)
+        ASSERT_TRUE(PlayOne(m));
+    ASSERT_GE(depths.size(), 4u);
+    for (int d : depths) EXPECT_GT(d, 0);
+    EXPECT_EQ(m.state.HandlerDepth, 0);
 }
 
 TEST(MouseGame, StatusBarPanelsAnswerClicks) {
