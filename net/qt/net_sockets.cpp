@@ -63,6 +63,7 @@ void NetSockets::Connect(const QString& host, quint16 port) {
         Place& p = places_[0];
         if (p.socket != socket || p.dead) return;
         p.connected = true;
+        socket->setSocketOption(QAbstractSocket::LowDelayOption, 1);
         p.silence->start(handshakeMs_);
         Post({net::LinkEvent::Connected, 0, {}, net::SocketFault::Other});
     });
@@ -88,6 +89,7 @@ void NetSockets::Adopt(int peer, QTcpSocket* socket) {
     Place& place = places_[static_cast<size_t>(peer)];
     Retire(place);
     socket->setParent(this);
+    socket->setSocketOption(QAbstractSocket::LowDelayOption, 1);
     place.socket = socket;
     place.dead = false;
     place.connected = true;
@@ -178,8 +180,13 @@ void NetSockets::Post(net::LinkEvent e) {
 bool NetSockets::Write(int peer, const std::string& bytes) {
     if (!Live(peer)) return false;
     QTcpSocket* s = places_[static_cast<size_t>(peer)].socket;
-    return s->write(bytes.data(), static_cast<qint64>(bytes.size())) ==
-           static_cast<qint64>(bytes.size());
+    if (s->write(bytes.data(), static_cast<qint64>(bytes.size())) !=
+        static_cast<qint64>(bytes.size()))
+        return false;
+    // Out now, not when the game's flow next lets the event loop run: a play must not wait on
+    // this machine for the animation or the thinking that follows it.
+    s->flush();
+    return true;
 }
 
 bool NetSockets::Live(int peer) const {

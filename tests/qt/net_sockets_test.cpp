@@ -221,6 +221,29 @@ TEST(NetSockets, AHostThatSaysNothingIsGivenUpAfterTheHandshakeTime) {
     EXPECT_EQ(ann.g.NetConnected, 0);
 }
 
+// A line leaves when it is sent, not when the game's flow next lets the event loop run, and is
+// not held back to be gathered with later ones: both ways, the other end hears it while only
+// its own socket is looked at.
+TEST(NetSockets, ALineLeavesAtOnceWithoutTheSendersEventLoop) {
+    Machine host(true, "Hostess");
+    const quint16 port = host.Host();
+    Machine ann(false, "Ann");
+    ann.Join(port);
+    ASSERT_TRUE(ann.link.WaitForOpponent());
+    RunUntil([&] { return host.g.NetConnected == 1 && !host.link.HasPending(); });
+    const auto hostSide = host.sockets.findChildren<QTcpSocket*>();
+    const auto annSide = ann.sockets.findChildren<QTcpSocket*>();
+    ASSERT_EQ(hostSide.size(), 1);
+    ASSERT_EQ(annSide.size(), 1);
+
+    ASSERT_TRUE(host.sockets.Write(1, "SY  5#Hostess: your turn\n"));
+    EXPECT_TRUE(annSide[0]->waitForReadyRead(1000));
+    ASSERT_TRUE(ann.sockets.Write(0, "SY  6#Ann: coming\n"));
+    EXPECT_TRUE(hostSide[0]->waitForReadyRead(1000));
+    EXPECT_EQ(hostSide[0]->socketOption(QAbstractSocket::LowDelayOption).toInt(), 1);
+    EXPECT_EQ(annSide[0]->socketOption(QAbstractSocket::LowDelayOption).toInt(), 1);
+}
+
 TEST(NetSockets, APortAlreadyTakenIsToldAsSuch) {
     Machine first(true, "First");
     const quint16 port = first.Host();

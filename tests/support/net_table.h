@@ -1,12 +1,15 @@
 #pragma once
 // The machines of one Internet game as child processes on this computer, each with its own
 // program folder under one temporary root, over TCP on the loopback address: started, watched,
-// killed and read afterwards. For the tests and the benchmark between processes.
+// killed and read afterwards. For the tests and the benchmark between processes. Each machine is
+// the machine program started afresh (fork and exec), so the process that runs the table may
+// hold a Qt application of its own: nothing of it reaches the machines.
 #include <signal.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 #include <chrono>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <functional>
@@ -16,7 +19,11 @@
 #include <vector>
 
 #include "engine/engine.h"
-#include "tests/support/net_peer.h"
+#include "tests/support/net_peer_setup.h"
+
+#ifndef QUORVANE_NET_MACHINE
+#error "The table needs the machine program's path as QUORVANE_NET_MACHINE."
+#endif
 
 namespace net_table {
 
@@ -71,35 +78,38 @@ class Table {
             fs::temp_directory_path() / ("quorvane_net_" + name + "_" + std::to_string(getpid()));
         fs::remove_all(root_);
         fs::create_directories(root_);
-        listenFd_ = TcpLink::Listen(port_);
     }
     ~Table() {
         for (auto& m : machines_)
             if (m.status < 0) kill(m.pid, SIGKILL), waitpid(m.pid, nullptr, 0);
-        if (listenFd_ >= 0) close(listenFd_);
         if (!std::getenv("QUORVANE_NET_TRACE")) fs::remove_all(root_);
     }
 
-    // Starts the host (machine 0) or a remote, as `setup` says beyond its place and folder.
+    // Starts the host (machine 0) or a remote, as `setup` says beyond its place and folder. A
+    // remote joins the host started here unless `setup` names another port. The host is started
+    // once it listens.
     Machine& Start(NetPeerSetup setup) {
         Machine m;
         m.folder = root_ / ("m" + std::to_string(machines_.size()));
         fs::create_directories(m.folder / "users");
         setup.folder = m.folder.string();
         setup.name = "P" + std::to_string(machines_.size());
-        setup.port = port_;
-        setup.listenFd = setup.host ? listenFd_ : -1;
+        if (setup.host) setup.port = 0;
+        if (!setup.host && setup.port == 0) setup.port = port_;
         if (setup.host) start_ = std::chrono::steady_clock::now();
+        // Everything the child needs is made before the fork: it only changes folder and execs.
+        const std::vector<std::string> args = SetupArgs(setup);
+        std::vector<char*> argv{const_cast<char*>(QUORVANE_NET_MACHINE)};
+        for (const std::string& a : args) argv.push_back(const_cast<char*>(a.c_str()));
+        argv.push_back(nullptr);
         m.pid = fork();
         if (m.pid == 0) {
             if (chdir(setup.folder.c_str()) != 0) _exit(3);
-            _exit(RunPeerProcess(setup));
-        }
-        if (setup.host) {
-            close(listenFd_);
-            listenFd_ = -1;
+            execv(argv[0], argv.data());
+            _exit(3);
         }
         machines_.push_back(m);
+        if (setup.host) port_ = WaitForPort(machines_.back());
         return machines_.back();
     }
 
@@ -154,12 +164,8 @@ class Table {
         return false;
     }
 
-    // The listening socket, for a test that plays the host itself.
-    int TakeListener() {
-        const int fd = listenFd_;
-        listenFd_ = -1;
-        return fd;
-    }
+    // The port the host listens on (0 when it could not listen).
+    int port() const { return port_; }
 
     void Kill(int i) {
         kill(machines_[i].pid, SIGKILL);
@@ -176,6 +182,15 @@ class Table {
     const fs::path& root() const { return root_; }
 
   private:
+    static int WaitForPort(const Machine& host) {
+        const auto until = std::chrono::steady_clock::now() + std::chrono::seconds(10);
+        while (std::chrono::steady_clock::now() < until) {
+            if (const int port = std::atoi(ReadFile(host.folder / "port").c_str())) return port;
+            std::this_thread::sleep_for(std::chrono::milliseconds(2));
+        }
+        return 0;
+    }
+
     // A remote has joined once the host has handed it its table.
     void WaitForJoin(int i) {
         const auto until = std::chrono::steady_clock::now() + std::chrono::seconds(10);
@@ -185,7 +200,6 @@ class Table {
     }
 
     fs::path root_;
-    int listenFd_ = -1;
     int port_ = 0;
     std::vector<Machine> machines_;
     std::chrono::steady_clock::time_point start_ = std::chrono::steady_clock::now();

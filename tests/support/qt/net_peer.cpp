@@ -1,33 +1,29 @@
-#include "tests/support/net_peer.h"
+#include "tests/support/qt/net_peer.h"
 
+#include <QEventLoop>
+#include <QTcpSocket>
 #include <chrono>
 #include <cstdio>
-#include <cstdlib>
 #include <fstream>
 
 #include "engine/net_wait.h"
 #include "engine/snapshot_codec.h"
 #include "mainwindow/deal_button.h"
-#include "net/apply_to_game.h"
 #include "net/net_resume.h"
-#include "net/peer_deck.h"
 #include "net/wire_format.h"
 #include "platform/file_util.h"
 #include "tests/support/position_digest.h"
 
 namespace {
 
-using Steady = std::chrono::steady_clock;
-
-double SecondsSince(Steady::time_point t) {
-    return std::chrono::duration<double>(Steady::now() - t).count();
-}
-
 std::string Hex(std::uint64_t v) {
     char buf[17];
     std::snprintf(buf, sizeof buf, "%016llx", static_cast<unsigned long long>(v));
     return buf;
 }
+
+// How long a machine that signs off lets its last lines go out before it ends.
+constexpr int kLetGoMs = 2000;
 
 }  // namespace
 
@@ -42,7 +38,17 @@ class NetPeer::Turns : public RecordingRecords {
     NetPeer& peer_;
 };
 
-NetPeer::NetPeer(NetPeerSetup setup) : setup_(std::move(setup)) {
+NetPeer::NetPeer(NetPeerSetup setup)
+    : setup_(std::move(setup)),
+      link_(g, sockets_, sockets_,
+            net::LinkWindow{[this](const net::Action& a) { Carry(a); },
+                            [this](int, net::SocketFault fault, const std::string& what, bool) {
+                                Failed(fault, what);
+                            },
+                            // The game's flow runs here from the start to the end: every line
+                            // is for its waits.
+                            [] { return true; }}) {
+    sockets_.SetLink(&link_);
     headless_.log.enabled = false;
     records_ = std::make_unique<Turns>(headless_.log, *this);
     sv_ = headless_.services;
@@ -56,6 +62,18 @@ NetPeer::NetPeer(NetPeerSetup setup) : setup_(std::move(setup)) {
     };
     human_ = std::make_unique<ScriptedPlayer>(g, engine_, [this] { return turnEnds_; });
 
+    quiet_.setSingleShot(true);
+    quiet_.setInterval(static_cast<int>(setup_.quietLimit * 1000));
+    QObject::connect(&quiet_, &QTimer::timeout, [this] {
+        Note("faults", "quiet");
+        g.StopFlag = VbTrue;
+        sockets_.Wake();
+    });
+    closeWindow_.setSingleShot(true);
+    QObject::connect(&closeWindow_, &QTimer::timeout, [this] {
+        if (g.Pturn >= 2) CloseWindow();
+    });
+
     g.AppFolder = setup_.folder;
     g.PlayerName = setup_.name;
     g.SoundMode = 2;
@@ -68,149 +86,125 @@ NetPeer::NetPeer(NetPeerSetup setup) : setup_(std::move(setup)) {
     g.CosmeticRng.Rnd(-1);
     g.CosmeticRng.Randomize(setup_.seed);
     digestLog_ = JoinPath(setup_.folder, "digests");
-    trace_ = std::getenv("QUORVANE_NET_TRACE") != nullptr;
-    if (setup_.host) link_ = TcpLink::Host(setup_.listenFd);
 }
 
-NetPeer::~NetPeer() = default;
+NetPeer::~NetPeer() {
+    sockets_.SetLink(nullptr);
+}
+
+void NetPeer::Note(const char* file, const std::string& text) {
+    std::ofstream(JoinPath(setup_.folder, file), std::ios::app) << text << "\n";
+}
+
+void NetPeer::Stamp(const char* file) {
+    const auto ns = std::chrono::duration_cast<std::chrono::nanoseconds>(
+                        std::chrono::steady_clock::now().time_since_epoch())
+                        .count();
+    Note(file, std::to_string(ns));
+}
+
+// --- The connection ------------------------------------------------------------------------------
+
+void NetPeer::SendNetAll(int exceptSocket, const std::string& line) {
+    // The host's own card play leaves now: the start of its way to every other machine.
+    if (setup_.host && g.Pturn == 1 && line.size() > 2 && line.rfind("PC", 0) == 0) Stamp("sent");
+    link_.SendNetAll(exceptSocket, line);
+}
+
+bool NetPeer::WaitNet(int index) {
+    // The player's click on the window's close box, taken by the event loop of this wait.
+    if (setup_.closeWindowAfter != 0 && turnEnds_ >= setup_.closeWindowAfter && g.Pturn >= 2)
+        closeWindow_.start(0);
+    quiet_.start();
+    const bool line = link_.WaitNet(index);
+    quiet_.stop();
+    return line;
+}
+
+bool NetPeer::WaitForOpponent() {
+    quiet_.start();
+    const bool up = link_.WaitForOpponent();
+    quiet_.stop();
+    return up;
+}
 
 void NetPeer::NewSession() {
     net::SessionConfig config;
     config.host = setup_.host;
     config.playerName = setup_.name;
-    session_ = std::make_unique<net::NetSession>(config);
+    link_.Begin(config);
     g.IsHost = setup_.host ? 1 : 0;
     g.NetConnected = 99;
     g.NetCode = 0;
     dealShown_ = false;
+    refused_ = false;
 }
 
-// --- The connection ------------------------------------------------------------------------------
-
-void NetPeer::Trace(const char* dir, int peer, const std::string& text) {
-    if (!trace_) return;
-    std::ofstream(JoinPath(setup_.folder, "wire"), std::ios::app)
-        << dir << peer << " " << text << (text.empty() || text.back() != '\n' ? "\n" : "");
-}
-
-void NetPeer::SendNet(int socket, const std::string& line) {
-    const int peer = setup_.host ? socket : 0;
-    Trace(">", peer, line);
-    session_->Sent(false, peer, line);
-    link_.Send(peer, line + "\n");
-}
-
-void NetPeer::Stamp(const char* file) {
-    const auto ns =
-        std::chrono::duration_cast<std::chrono::nanoseconds>(Steady::now().time_since_epoch())
-            .count();
-    std::ofstream(JoinPath(setup_.folder, file), std::ios::app) << ns << "\n";
-}
-
-void NetPeer::SendNetAll(int exceptSocket, const std::string& line) {
-    // The host's own card play leaves now: the start of its way to every other machine.
-    if (setup_.host && g.Pturn == 1 && line.size() > 2 && line.rfind("PC", 0) == 0) Stamp("sent");
-    session_->Sent(true, exceptSocket, line);
-    Trace(">*", exceptSocket, line);
-    for (int i = 1; i <= 4; ++i)
-        if (i != exceptSocket &&
-            session_->state().peers[static_cast<size_t>(i)].phase == net::Phase::Seated)
-            link_.Send(i, line + "\n");
-}
-
-bool NetPeer::WaitNet(int) {
-    const auto start = Steady::now();
-    for (;;) {
-        if (g.StopFlag) return false;
-        if (setup_.closeWindowAfter != 0 && turnEnds_ >= setup_.closeWindowAfter && g.Pturn >= 2) {
-            // The player closes the window while another is on turn.
-            SignOff();
-            g.StopFlag = VbTrue;
-            return false;
-        }
-        if (auto actions = session_->Next(g)) {
-            Carry(*actions);
-            return true;
-        }
-        if (SecondsSince(start) > setup_.quietLimit) return false;
-        const TcpLink::Event ev = link_.Next(0.25);
-        switch (ev.kind) {
-            case TcpLink::Event::Bytes:
-                Trace("<", ev.peer, ev.bytes);
-                if (!session_->Received(ev.peer, ev.bytes)) {
-                    Carry(session_->Broke(g, ev.peer));
-                    return true;
-                }
-                break;
-            case TcpLink::Event::Accepted:
-                Trace("+", ev.peer, "");
-                Carry(session_->Accept(g, ev.peer));
-                return true;
-            case TcpLink::Event::Lost:
-                Trace("-", ev.peer, "");
-                Carry(session_->Lost(g, ev.peer));
-                return true;
-            case TcpLink::Event::Timeout:
-                break;
-        }
-    }
-}
-
-void NetPeer::EndNetGame() {
-    for (int i = 0; i <= 4; ++i) link_.Close(i);
-    g.NetConnected = 0;
-}
-
-bool NetPeer::TakeDeal(Game& game) {
-    net::Fault fault;
-    return net::TakeDealFromPeer(game, fault);
-}
-
-bool NetPeer::TakeReshuffle(Game& game) {
-    net::Fault fault;
-    return net::TakeReshuffleFromPeer(game, fault);
-}
-
-// --- The window's side of the protocol's actions
-// ---------------------------------------------------
-
-void NetPeer::Carry(const std::vector<net::Action>& actions) {
-    for (const auto& a : actions) Carry(a);
-}
-
+// What the program's window does with a handled line's actions, as far as the game needs it.
 void NetPeer::Carry(const net::Action& a) {
-    if (net::ApplyToGame(g, a)) return;
-    if (std::get_if<net::act::Layout>(&a)) {
+    if (std::holds_alternative<net::act::Layout>(a)) {
         // Seated: the test starting the machines one after the other may start the next.
         std::ofstream(JoinPath(setup_.folder, "joined")) << "seat " << g.NetValue2 << "\n";
-    }
-    if (const auto* s = std::get_if<net::act::Send>(&a)) {
-        Trace(">", s->peer, s->line);
-        link_.Send(s->peer, s->line + "\n");
-    } else if (const auto* all = std::get_if<net::act::SendAll>(&a)) {
-        Trace(">*", all->except, all->line);
-        for (int i = 1; i <= 4; ++i)
-            if (i != all->except &&
-                session_->state().peers[static_cast<size_t>(i)].phase == net::Phase::Seated)
-                link_.Send(i, all->line + "\n");
-    } else if (const auto* c = std::get_if<net::act::Close>(&a)) {
-        link_.Close(c->peer);
-    } else if (std::get_if<net::act::Restore>(&a)) {
-        std::ofstream(digestLog_, std::ios::app)
-            << "resumed " << Hex(PositionDigest(g, !setup_.host)) << "\n";
-    } else if (std::get_if<net::act::TableReset>(&a)) {
+    } else if (std::holds_alternative<net::act::Restore>(a)) {
+        Note("digests", "resumed " + Hex(PositionDigest(g, !setup_.host)));
+    } else if (std::holds_alternative<net::act::TableReset>(a)) {
         engine_.Reset_Table();
-    } else if (std::get_if<net::act::EndInternetGame>(&a)) {
-        EndNetGame();
     } else if (const auto* ask = std::get_if<net::act::AskJoin>(&a)) {
-        Carry(session_->JoinAnswer(g, ask->peer, true));
+        link_.JoinAnswer(ask->peer, true);
     } else if (const auto* deal = std::get_if<net::act::DealButton>(&a)) {
         dealShown_ = deal->visible;
     } else if (const auto* label = std::get_if<net::act::Label>(&a)) {
         if (sv_.board) sv_.board->SetMessage(label->index, label->text);
     } else if (const auto* fault = std::get_if<net::act::PeerFault>(&a)) {
-        std::ofstream(JoinPath(setup_.folder, "faults"), std::ios::app) << fault->what << "\n";
+        Note("faults", fault->what);
     }
+}
+
+void NetPeer::Failed(net::SocketFault fault, const std::string& what) {
+    if (fault == net::SocketFault::Refused) refused_ = true;
+    Note("faults", "socket: " + what);
+}
+
+// The player closes the window while another is on turn: the farewell goes out and every wait
+// ends.
+void NetPeer::CloseWindow() {
+    SignOff();
+    g.StopFlag = VbTrue;
+    sockets_.Wake();
+}
+
+void NetPeer::SignOff() {
+    if (link_.Running()) {
+        const std::string quit = net::ChatLine(chatSeq_.Next(), g.PlayerName + " Quit!^");
+        const std::string go = net::BareLine(net::GO);
+        if (setup_.host) {
+            link_.SendNetAll(0, quit);
+            link_.SendNetAll(0, go);
+        } else {
+            link_.SendNet(0, quit);
+            link_.SendNet(0, go);
+        }
+    }
+    link_.End();
+    g.NetConnected = 0;
+}
+
+// Runs the event loop until every closed connection has written what was queued on it and is
+// gone, for a bounded time.
+void NetPeer::LetGo() {
+    QEventLoop loop;
+    auto settled = [this] {
+        for (const QTcpSocket* s : sockets_.findChildren<QTcpSocket*>())
+            if (s->state() != QAbstractSocket::UnconnectedState) return false;
+        return true;
+    };
+    if (settled()) return;
+    QTimer::singleShot(kLetGoMs, &loop, &QEventLoop::quit);
+    for (QTcpSocket* s : sockets_.findChildren<QTcpSocket*>())
+        QObject::connect(s, &QAbstractSocket::stateChanged, &loop, [&] {
+            if (settled()) loop.quit();
+        });
+    loop.exec();
 }
 
 // --- The game ----------------------------------------------------------------------------------
@@ -219,20 +213,18 @@ void NetPeer::TurnEnded() {
     ++turnEnds_;
     // The game's end reaches the records while the winner's side pile is still empty.
     if (result_.empty()) result_ = Outcome();
-    std::ofstream(digestLog_, std::ios::app)
-        << turnEnds_ << " " << Hex(PositionDigest(g, !setup_.host)) << "\n";
-    std::ofstream(JoinPath(setup_.folder, "positions"), std::ios::app)
-        << turnEnds_ << " " << PositionText(g, !setup_.host) << "\n";
+    Note("digests", std::to_string(turnEnds_) + " " + Hex(PositionDigest(g, !setup_.host)));
+    Note("positions", std::to_string(turnEnds_) + " " + PositionText(g, !setup_.host));
 }
 
-bool NetPeer::Pump(double seconds) {
-    const auto start = Steady::now();
-    while (SecondsSince(start) < seconds) {
-        if (!WaitNet(0) || g.NetConnected == 0) return false;
+// Waits until every remote is seated and has answered (host), or until the host's new game
+// lets this remote deal.
+bool NetPeer::Pump() {
+    for (;;) {
         if (setup_.host) {
             int seated = 0;
             bool answered = true;
-            for (const auto& p : session_->state().peers) {
+            for (const auto& p : link_.state()->peers) {
                 if (p.phase != net::Phase::Seated) continue;
                 ++seated;
                 answered = answered && p.awaiting == 0;
@@ -241,21 +233,44 @@ bool NetPeer::Pump(double seconds) {
         } else if (dealShown_ && (g.NetCode == net::GS || g.NetCode == net::RC)) {
             return true;
         }
+        if (!WaitNet(0) || g.NetConnected == 0) return false;
     }
-    return false;
 }
 
 bool NetPeer::Gather() {
     NewSession();
-    return Pump(setup_.quietLimit);
+    net::SocketFault fault{};
+    std::string what;
+    if (!sockets_.Listen(static_cast<quint16>(setup_.port), &fault, &what,
+                         QHostAddress::LocalHost)) {
+        Note("faults", "listen: " + what);
+        return false;
+    }
+    if (setup_.port == 0) {
+        // The remotes reconnect to the same port after a resume.
+        setup_.port = sockets_.ListeningPort();
+        WriteFileAtomically(JoinPath(setup_.folder, "port"), std::to_string(setup_.port) + "\n",
+                            nullptr);
+    }
+    return WaitForOpponent() && Pump();
 }
 
-bool NetPeer::Join() {
+bool NetPeer::Connect() {
     NewSession();
-    link_ = TcpLink();
-    if (!link_.Connect(setup_.port, setup_.quietLimit)) return false;
-    Carry(session_->Connect());
-    return Pump(setup_.quietLimit);
+    sockets_.Connect("127.0.0.1", static_cast<quint16>(setup_.port));
+    return WaitForOpponent() && Pump();
+}
+
+// Joins the host; a host that is not listening yet (it is gathering its players again after a
+// save) is tried again until the quiet limit.
+bool NetPeer::Join() {
+    const auto until = std::chrono::steady_clock::now() +
+                       std::chrono::milliseconds(static_cast<int>(setup_.quietLimit * 1000));
+    for (;;) {
+        if (Connect()) return true;
+        if (!refused_ || g.StopFlag || std::chrono::steady_clock::now() > until) return false;
+        sockets_.Sleep(0.05);
+    }
 }
 
 void NetPeer::RemoteDeal() {
@@ -302,24 +317,13 @@ bool NetPeer::Resume() {
     GameStateRecord record;
     GameToRecord(g, record);
     saved_ = record;
-    std::ofstream(digestLog_, std::ios::app)
-        << "saved " << Hex(PositionDigest(g, !setup_.host)) << "\n";
+    Note("digests", "saved " + Hex(PositionDigest(g, !setup_.host)));
     SignOff();
     if (!Gather()) return false;
     RecordToState(*saved_, g);
     g.WorkingOpp = 0;
-    ChatSeq seq;
-    std::ofstream(digestLog_, std::ios::app)
-        << "resumed " << Hex(PositionDigest(g, !setup_.host)) << "\n";
-    return SendRecover(g, sv_, seq, ResumeNote{});
-}
-
-void NetPeer::SignOff() {
-    const std::string quit = net::ChatLine(1, g.PlayerName + " Quit!^") + "\n" + "GO\n";
-    for (int i = setup_.host ? 1 : 0; i <= (setup_.host ? 4 : 0); ++i) {
-        link_.Send(i, quit);
-        link_.Close(i);
-    }
+    Note("digests", "resumed " + Hex(PositionDigest(g, !setup_.host)));
+    return SendRecover(g, sv_, chatSeq_, ResumeNote{});
 }
 
 std::string NetPeer::Outcome() const {
@@ -339,6 +343,13 @@ std::string NetPeer::Outcome() const {
 }
 
 std::string NetPeer::Run() {
+    const std::string outcome = Play();
+    link_.End();
+    LetGo();
+    return outcome;
+}
+
+std::string NetPeer::Play() {
     if (setup_.host) {
         if (!Gather()) return "ended: nobody joined";
         engine_.Game_New();

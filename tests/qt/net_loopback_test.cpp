@@ -2,7 +2,9 @@
 // with its own program folder plays the same game to the same end, seen turn by turn through a
 // digest of the whole position; a machine that is killed, closes its window or misbehaves ends
 // the game for the others within seconds.
+#include <arpa/inet.h>
 #include <gtest/gtest.h>
+#include <netinet/in.h>
 #include <poll.h>
 #include <signal.h>
 #include <sys/socket.h>
@@ -124,6 +126,20 @@ TEST(NetLoopback, AGameSavedAndResumedAfterReconnectingGoesOnTheSameEverywhere) 
 
 namespace {
 
+// A listening socket on a free port of the loopback address, for a test that plays the host.
+int ListenOnLoopback(int& port) {
+    const int fd = socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
+    sockaddr_in a{};
+    a.sin_family = AF_INET;
+    a.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    if (fd < 0 || bind(fd, reinterpret_cast<sockaddr*>(&a), sizeof a) != 0 || listen(fd, 8) != 0)
+        return -1;
+    socklen_t len = sizeof a;
+    getsockname(fd, reinterpret_cast<sockaddr*>(&a), &len);
+    port = ntohs(a.sin_port);
+    return fd;
+}
+
 // Plays a hostile host over a real socket: greets the joiner, lays out its table, then sends
 // `line`.
 void HostileHost(int listenFd, const std::string& line) {
@@ -165,8 +181,9 @@ TEST(NetLoopback, AHostileHostEndsTheGameCleanlyOverARealSocket) {
     for (const auto& line : cases) {
         SCOPED_TRACE(line.substr(0, 30));
         Table t("hostile");
-        const int listenFd = t.TakeListener();
         NetPeerSetup s;
+        const int listenFd = ListenOnLoopback(s.port);
+        ASSERT_GE(listenFd, 0);
         s.quietLimit = 5;
         Machine& remote = t.Start(s);
         HostileHost(listenFd, line);
