@@ -31,11 +31,18 @@ bool Engine::GatherNetPlayers() {
         return false;
     }
     EnableHuman(false, 1, 10);
+    // The set-up hints of the Internet game's start are over once the game is asked for.
+    if (sv.board) sv.board->SetStatusNotice("", false);
     if (sv.net) sv.net->SendNetAll(0, "GS");
     g.NetAnswers = 1;
+    if (sv.board)
+        sv.board->SetStatusNotice(
+            "Waiting for opponent(s) to click their DEAL button so the game can begin", true);
     Message(0, "WAITING for Opponent");
-    if (!WaitFor(0, [this] { return g.NetCode == net::GS && g.NetAnswers >= g.NumPlayers; }))
-        return false;
+    const bool gathered =
+        WaitFor(0, [this] { return g.NetCode == net::GS && g.NetAnswers >= g.NumPlayers; });
+    if (sv.board) sv.board->SetStatusNotice("", false);
+    if (!gathered) return false;
     Message(0, "");
     return true;
 }

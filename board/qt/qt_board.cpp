@@ -60,6 +60,19 @@ void QtBoard::SetMessage(int index, const std::string& text) {
     Refresh();
 }
 
+void QtBoard::SetStatusNotice(const std::string& text, bool visible) {
+    FormModel& f = parts_.layout.Form();
+    if (!f.IsLoaded("StatusMsg")) return;
+    ControlGeom& notice = f.At("StatusMsg");
+    notice.Caption = text;
+    notice.Visible = visible;
+    if (auto* widget = parts_.view.findChild<QLabel*>("StatusMsg", Qt::FindDirectChildrenOnly)) {
+        widget->setText(QString::fromStdString(text));
+        widget->setVisible(visible);
+    }
+    Refresh();
+}
+
 void QtBoard::DrawTable() {
     ::DrawTable(canvas_, Inputs());
     Refresh();

@@ -46,6 +46,7 @@ class QtBoard : public BoardPort {
     void ShowCard(PileRow row, int index, i16 cardId, int kind) override;
     void HideCard(PileRow row, int index) override;
     void SetMessage(int index, const std::string& text) override;
+    void SetStatusNotice(const std::string& text, bool visible) override;
     void DrawTable() override;
     void ResetTable() override;
     void SetupLayout(int oldPlayers, int oldCenters) override;

@@ -70,6 +70,12 @@ class BoardPort {
         (void)rules;
         (void)level;
     }
+    // The status notice over the table's left side (the Internet game's waits and hints); empty
+    // text or `visible` false hides it.
+    virtual void SetStatusNotice(const std::string& text, bool visible) {
+        (void)text;
+        (void)visible;
+    }
     // The level caption alone, as each computer seat of a game of three or four takes its turn.
     virtual void SetLevelLabel(const std::string& level) { (void)level; }
     // The screen's width in twips and the display mode (0-3; 2 and 3 small cards): a narrow

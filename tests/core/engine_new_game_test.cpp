@@ -97,6 +97,28 @@ TEST_F(NewGameTest, AHostWithoutEnoughPlayersIsToldAndDealsNothing) {
     EXPECT_TRUE(h.net.sent.empty());
 }
 
+// The host asks the remotes for a new game: the set-up hints make way for the wait's own notice,
+// which goes when every remote has answered, or when the wait ends without them.
+TEST_F(NewGameTest, TheHostsWaitForTheRemotesShowsItsNoticeOnlyWhileItWaits) {
+    for (bool answered : {true, false}) {
+        Fresh();
+        g.NetConnected = 1;
+        g.IsHost = 1;
+        h.board.SetStatusNotice("Number of players is 2", true);
+        std::string shownDuringWait;
+        h.net.replies.push_back([&] {
+            shownDuringWait = h.board.statusNotice;
+            if (!answered) return;
+            g.NetCode = net::GS;
+            g.NetAnswers = 2;
+        });
+        e.Game_New();
+        EXPECT_EQ(shownDuringWait,
+                  "Waiting for opponent(s) to click their DEAL button so the game can begin");
+        EXPECT_EQ(h.board.statusNotice, "") << "answered " << answered;
+    }
+}
+
 TEST_F(NewGameTest, ANewGameDuringTheEndAnimationGoesThroughTheDealButton) {
     g.AnimationRunning = VbTrue;
     e.Game_New();

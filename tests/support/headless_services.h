@@ -78,11 +78,15 @@ class RecordingBoard : public BoardPort {
         levelCaption = level;
     }
     void SetLevelLabel(const std::string& level) override { levelCaption = level; }
+    void SetStatusNotice(const std::string& text, bool visible) override {
+        statusNotice = visible ? text : "";
+    }
     i32 ScreenWidth() const override { return screenWidth; }
     int DisplayMode() const override { return displayMode; }
     std::string messages[5];
     std::string wildLabels[5];
     std::string rulesCaption, levelCaption;
+    std::string statusNotice;  // what the status notice shows, empty while hidden
     i32 screenWidth = 19200;
     int displayMode = 0;
 
