@@ -137,7 +137,7 @@ void NetPeer::NewSession() {
     g.NetConnected = 99;
     g.NetCode = 0;
     dealShown_ = false;
-    refused_ = false;
+    g.PeerVersion.clear();  // as the window's clean-up after an Internet game leaves it
 }
 
 // What the program's window does with a handled line's actions, as far as the game needs it.
@@ -160,8 +160,7 @@ void NetPeer::Carry(const net::Action& a) {
     }
 }
 
-void NetPeer::Failed(net::SocketFault fault, const std::string& what) {
-    if (fault == net::SocketFault::Refused) refused_ = true;
+void NetPeer::Failed(net::SocketFault, const std::string& what) {
     Note("faults", "socket: " + what);
 }
 
@@ -261,14 +260,16 @@ bool NetPeer::Connect() {
     return WaitForOpponent() && Pump();
 }
 
-// Joins the host; a host that is not listening yet (it is gathering its players again after a
-// save) is tried again until the quiet limit.
+// Joins the host; a host that did not greet this machine (it is not listening yet, or its
+// listening socket was closing as it gathers its players again after a save) is tried again
+// until the quiet limit.
 bool NetPeer::Join() {
     const auto until = std::chrono::steady_clock::now() +
                        std::chrono::milliseconds(static_cast<int>(setup_.quietLimit * 1000));
     for (;;) {
         if (Connect()) return true;
-        if (!refused_ || g.StopFlag || std::chrono::steady_clock::now() > until) return false;
+        if (!g.PeerVersion.empty() || g.StopFlag || std::chrono::steady_clock::now() > until)
+            return false;
         sockets_.Sleep(0.05);
     }
 }

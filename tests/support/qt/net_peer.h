@@ -58,7 +58,6 @@ class NetPeer : public NetPort {
     QTimer closeWindow_;
     int turnEnds_ = 0;
     bool dealShown_ = false;
-    bool refused_ = false;  // the host's port was not open yet
     std::optional<GameStateRecord> saved_;
     std::string digestLog_;
     std::string result_;  // the winner and margin, once the game has ended
