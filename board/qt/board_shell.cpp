@@ -18,6 +18,8 @@ QWidget* MakeWidgetOverPaintedTable(const std::string& key, const ControlGeom& c
     switch (holdFrame ? ControlKind::Shape : c.Kind) {
         case ControlKind::Label: {
             auto* label = new QLabel(table);
+            // Captions carry other players' names and words: never read as markup.
+            label->setTextFormat(Qt::PlainText);
             if (key == "lblHighlight") {
                 // The frame round the card the keypad chose; clicks go through to the card.
                 label->setAttribute(Qt::WA_TransparentForMouseEvents);

@@ -46,8 +46,12 @@ void Place(QWidget* w, const ControlGeom& c) {
 
 QWidget* MakeDefaultTableWidget(const std::string&, const ControlGeom& c, QWidget* table) {
     switch (c.Kind) {
-        case ControlKind::Label:
-            return new QLabel(table);
+        case ControlKind::Label: {
+            // Captions carry other players' names and words: never read as markup.
+            auto* label = new QLabel(table);
+            label->setTextFormat(Qt::PlainText);
+            return label;
+        }
         case ControlKind::CommandButton:
             return new QPushButton(table);
         default: {

@@ -26,6 +26,7 @@ FrmBrivo::FrmBrivo(QWidget* parent)
     statusBar_->setFixedHeight(static_cast<int>(table_design::kStatusBarHeight));
     for (int i = 0; i < kPanels; ++i) {
         auto* panel = new QLabel(statusBar_);
+        panel->setTextFormat(Qt::PlainText);  // the panels name the other players
         panel->setObjectName(QString("Panel%1").arg(i + 1));
         panel->setFrameShape(QFrame::StyledPanel);
         panel->setFrameShadow(QFrame::Sunken);

@@ -98,3 +98,24 @@ TEST(BoardShell, TheInformationLineShowsThreeLinesAndLetsClicksThrough) {
     // What lies under the line (the Deal button on some tables) takes the click, not the line.
     EXPECT_NE(shell.view->childAt(info->geometry().center()), info);
 }
+
+// The messages and names on the table carry what other players typed: markup in them shows as
+// the characters it is made of.
+TEST(BoardShell, AMessageWithMarkupShowsAsPlainText) {
+    TestApp();
+    Game g;
+    g.NumPlayers = 2;
+    g.NumCenters = 3;
+    BoardLooks looks;
+    ShellOnWindow on(g, looks);
+    BoardShell& shell = on.shell;
+    shell.StartUp(0);
+    shell.board->SetMessage(2, "Hello, <b>good luck</b>!");
+    shell.layout.Ctl("Label9", 4).Caption = "<i>Bruno</i>";
+    shell.ApplyWidgets();
+    for (const char* key : {"Label9_2", "Label9_4"}) {
+        auto* label = shell.view->findChild<QLabel*>(key);
+        ASSERT_NE(label, nullptr) << key;
+        EXPECT_EQ(label->textFormat(), Qt::PlainText) << key;
+    }
+}
