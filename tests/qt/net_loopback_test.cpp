@@ -198,3 +198,131 @@ TEST(NetLoopback, AHostileHostEndsTheGameCleanlyOverARealSocket) {
         EXPECT_FALSE(fs::exists(t.root().parent_path() / "outside.wav"));
     }
 }
+
+namespace {
+
+// A remote played by the test over a raw socket to the host's port.
+class RawRemote {
+  public:
+    explicit RawRemote(int port) : fd_(socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0)) {
+        sockaddr_in a{};
+        a.sin_family = AF_INET;
+        a.sin_port = htons(static_cast<uint16_t>(port));
+        a.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+        connected_ = connect(fd_, reinterpret_cast<sockaddr*>(&a), sizeof a) == 0;
+    }
+    ~RawRemote() { close(fd_); }
+    bool connected() const { return connected_; }
+
+    void Send(const std::string& text) {
+        for (size_t at = 0; at < text.size();) {
+            const ssize_t n = ::send(fd_, text.data() + at, text.size() - at, MSG_NOSIGNAL);
+            if (n <= 0) return;  // the host has cut this connection already
+            at += static_cast<size_t>(n);
+        }
+    }
+    // Reads until `text` has been heard (true) or the host closes or `seconds` pass (false).
+    bool Hear(const std::string& text, double seconds) {
+        const auto until = Until(seconds);
+        while (heard_.find(text) == std::string::npos)
+            if (!ReadSome(until)) return false;
+        return true;
+    }
+    // Reads until the host closes the connection (true) or `seconds` pass (false).
+    bool HearClosed(double seconds) {
+        const auto until = Until(seconds);
+        while (!closed_)
+            if (!ReadSome(until)) return closed_;
+        return true;
+    }
+    const std::string& heard() const { return heard_; }
+
+  private:
+    using Clock = std::chrono::steady_clock;
+    static Clock::time_point Until(double seconds) {
+        return Clock::now() + std::chrono::milliseconds(static_cast<int>(seconds * 1000));
+    }
+    bool ReadSome(Clock::time_point until) {
+        const auto left =
+            std::chrono::duration_cast<std::chrono::milliseconds>(until - Clock::now()).count();
+        pollfd p{fd_, POLLIN, 0};
+        if (closed_ || left <= 0 || poll(&p, 1, static_cast<int>(left)) <= 0) return false;
+        char buf[4096];
+        const ssize_t n = recv(fd_, buf, sizeof buf, 0);
+        if (n <= 0) {
+            closed_ = true;
+            return false;
+        }
+        heard_.append(buf, static_cast<size_t>(n));
+        return true;
+    }
+    int fd_;
+    bool connected_ = false;
+    bool closed_ = false;
+    std::string heard_;
+};
+
+}  // namespace
+
+// A remote that breaks the protocol against a real host machine: the host cuts it off at once
+// (or, for a line it may pass over, plays on), ends its game cleanly within seconds and writes
+// nothing outside its own folder.
+TEST(NetLoopback, AHostileRemoteIsCutOffAndTheHostEndsCleanly) {
+    struct Case {
+        const char* what;
+        bool seated;  // the remote joins properly first and is on turn
+        std::string lines;
+        bool cut = true;  // false: the host passes over the line
+    };
+    const Case cases[] = {
+        {"a hello with a damaged version", false, "IP ^ 8.x. 0\n"},
+        {"garbage, then a name before the hello", false, "\x01\xfe garbage\nNM Mallory\n"},
+        {"a second hello", true, "IP ^ 8. 4. 0\n"},
+        {"a card play without numbers", true, "PC  x# y\n"},
+        {"a card from a place out of range", true, "PC  99# 1\n"},
+        {"a card onto a pile out of range", true, "PC  1# 99\n"},
+        {"a chat line without its number", true, "SY no number\n"},
+        {"a peek without numbers", true, "PK maybe\n"},
+        {"a damaged farewell", true, "GO x\n"},
+        {"a line after the farewell", true, "GO\nPC  1# 1\n"},
+        {"a line of 1 MB without a newline", true, std::string(1 << 20, 'x')},
+        {"a chat sound climbing out of the folder", true, "SY  2#$$../../outside.wav\n", false},
+    };
+    const int seed = SeedWhereFirstIs(2, 2);
+    ASSERT_NE(seed, 0);
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        Table t("hostileremote" + std::to_string(&c - cases));
+        NetPeerSetup s;
+        s.host = true;
+        s.seed = seed;
+        s.quietLimit = 2;
+        const Machine& host = t.Start(s);
+        ASSERT_NE(t.port(), 0);
+        RawRemote remote(t.port());
+        ASSERT_TRUE(remote.connected());
+        ASSERT_TRUE(remote.Hear("IP ^", 5));
+        if (c.seated) {
+            remote.Send("IP ^ 8. 4. 0\nNM Mallory\n");
+            ASSERT_TRUE(remote.Hear("LO ", 5)) << remote.heard();
+            remote.Send("LO\n");
+            // The host's new game, its deck and the first turn, each answered as a remote does.
+            for (const char* code : {"GS", "DK", "TR"}) {
+                ASSERT_TRUE(remote.Hear(std::string("\n") + code, 5)) << remote.heard();
+                remote.Send(std::string(code) + "\n");
+            }
+        }
+        const auto sent = std::chrono::steady_clock::now();
+        remote.Send(c.lines);
+        EXPECT_EQ(remote.HearClosed(1), c.cut) << remote.heard();
+        ASSERT_TRUE(t.WaitAll(5));
+        EXPECT_TRUE(EndedCleanly(host));
+        EXPECT_EQ(t.Outcome(0).rfind("ended", 0), 0u) << t.Outcome(0);
+        EXPECT_LT(std::chrono::duration<double>(std::chrono::steady_clock::now() - sent).count(),
+                  4.0);
+        for (const auto& entry : fs::directory_iterator(t.root()))
+            EXPECT_EQ(entry.path(), host.folder);
+        EXPECT_FALSE(fs::exists(t.root() / "outside.wav"));
+        EXPECT_FALSE(fs::exists(t.root().parent_path() / "outside.wav"));
+    }
+}
