@@ -63,6 +63,7 @@ void NetSockets::Connect(const QString& host, quint16 port) {
         Place& p = places_[0];
         if (p.socket != socket || p.dead) return;
         p.connected = true;
+        // Set on the connection made, as an unconnected socket has nothing to set it on.
         socket->setSocketOption(QAbstractSocket::LowDelayOption, 1);
         p.silence->start(handshakeMs_);
         Post({net::LinkEvent::Connected, 0, {}, net::SocketFault::Other});
@@ -89,6 +90,8 @@ void NetSockets::Adopt(int peer, QTcpSocket* socket) {
     Place& place = places_[static_cast<size_t>(peer)];
     Retire(place);
     socket->setParent(this);
+    // The lines are short and each is waited for at the other end: none is held back to be
+    // gathered with the next.
     socket->setSocketOption(QAbstractSocket::LowDelayOption, 1);
     place.socket = socket;
     place.dead = false;
