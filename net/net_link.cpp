@@ -67,6 +67,12 @@ void NetLink::DrainIdle() {
     }
 }
 
+bool NetLink::Greeted(int peer) const {
+    if (!session_ || peer < 0 || peer > 4) return false;
+    const Phase phase = session_->state().peers[static_cast<size_t>(peer)].phase;
+    return phase != Phase::Empty && phase != Phase::Accepted;
+}
+
 bool NetLink::Over() const {
     return !session_ || g_.NetConnected == 0;
 }

@@ -91,6 +91,8 @@ class NetLink : public NetPort {
     // idle, nothing while a handler runs (its waits take the lines one by one).
     void DrainIdle();
     bool HasPending() const { return !events_.empty() || (session_ && session_->HasLines()); }
+    // True once the peer's hello has been handled (or it has gone further, or away).
+    bool Greeted(int peer) const;
 
     // NetPort.
     void SendNet(int socket, const std::string& line) override;

@@ -132,7 +132,6 @@ void NetSockets::OnReadyRead(int peer) {
     Place& place = places_[static_cast<size_t>(peer)];
     const QByteArray bytes = place.socket->readAll();
     if (bytes.isEmpty()) return;
-    place.silence->stop();
     Post({net::LinkEvent::Bytes, peer, bytes.toStdString(), net::SocketFault::Other});
 }
 
@@ -163,6 +162,14 @@ void NetSockets::OnError(int peer) {
 
 void NetSockets::OnSilence(int peer) {
     Place& place = places_[static_cast<size_t>(peer)];
+    if (place.connected && link_) {
+        if (link_->Greeted(peer)) return;
+        // What arrived waits for the game's flow (a message box is open): looked at again later.
+        if (link_->HasPending()) {
+            place.silence->start(handshakeMs_);
+            return;
+        }
+    }
     place.dead = true;
     const bool connecting = !place.connected;
     place.socket->abort();

@@ -2,9 +2,9 @@
 // The Internet game's TCP sockets: the host's listening socket with its peers on sockets 1 to 4,
 // or a remote's one connection to the host on socket 0. Nothing is handled inside a socket's
 // event: arrivals, accepted and lost connections and failures are posted to the link in the
-// order they happen, and the link's pump takes them from there. A connection that says nothing
-// within the handshake time is dropped; a connection beyond the four places is told the table
-// is busy and closed at once.
+// order they happen, and the link's pump takes them from there. A connection whose hello has not
+// been handled within the handshake time (it said nothing, or nothing of the protocol) is
+// dropped; a connection beyond the four places is told the table is busy and closed at once.
 #include <QHostAddress>
 #include <QObject>
 #include <QPointer>
@@ -54,7 +54,7 @@ class NetSockets : public QObject, public net::Transport, public net::Sleeper {
   private:
     struct Place {
         QPointer<QTcpSocket> socket;
-        QTimer* silence = nullptr;  // runs until the peer's first bytes
+        QTimer* silence = nullptr;  // runs until the peer's hello has been handled
         bool dead = false;          // its loss or failure has been posted
         bool connected = false;
     };
