@@ -16,6 +16,7 @@
 #include <fstream>
 #include <sstream>
 #include <thread>
+#include <utility>
 
 #include "engine/engine.h"
 #include "tests/support/net_table.h"
@@ -126,109 +127,46 @@ TEST(NetLoopback, AGameSavedAndResumedAfterReconnectingGoesOnTheSameEverywhere) 
 
 namespace {
 
-// A listening socket on a free port of the loopback address, for a test that plays the host.
-int ListenOnLoopback(int& port) {
-    const int fd = socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
-    sockaddr_in a{};
-    a.sin_family = AF_INET;
-    a.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-    if (fd < 0 || bind(fd, reinterpret_cast<sockaddr*>(&a), sizeof a) != 0 || listen(fd, 8) != 0)
-        return -1;
-    socklen_t len = sizeof a;
-    getsockname(fd, reinterpret_cast<sockaddr*>(&a), &len);
-    port = ntohs(a.sin_port);
-    return fd;
-}
-
-// Plays a hostile host over a real socket: greets the joiner, lays out its table, then sends
-// `line`.
-void HostileHost(int listenFd, const std::string& line) {
-    pollfd p{listenFd, POLLIN, 0};
-    if (poll(&p, 1, 10000) <= 0) return;
-    const int fd = accept(listenFd, nullptr, nullptr);
-    auto send = [fd](const std::string& text) {
-        ::send(fd, text.data(), text.size(), MSG_NOSIGNAL);
-        std::this_thread::sleep_for(std::chrono::milliseconds(30));
-    };
-    send("IP ^ 8. 4. 0^ 1\n");
-    send("NM Hana\n");
-    send("LO  5  1|\n");
-    send(line);
-    std::this_thread::sleep_for(std::chrono::milliseconds(300));
-    close(fd);
-}
-
-}  // namespace
-
-// A host that breaks the protocol: the remote ends its game with it cleanly, and writes nothing
-// outside its own folder whatever names the lines carry.
-TEST(NetLoopback, AHostileHostEndsTheGameCleanlyOverARealSocket) {
-    const std::string cases[] = {
-        "TR  0\n",
-        "TR  9\n",
-        "LO  3  0|A|B|\n",
-        "NM x|y\n",
-        "DK  1# 2#x\n",
-        "PC  12# 1\n",
-        "RC  1# 2#\n",
-        "IP ^ 8. 4. 0\n",
-        "SY no number\n",
-        "PK maybe\n",
-        "GS x\n",
-        "SY  2#$$../../outside.wav\n",
-        std::string(1 << 20, 'x'),
-    };
-    for (const auto& line : cases) {
-        SCOPED_TRACE(line.substr(0, 30));
-        Table t("hostile");
-        NetPeerSetup s;
-        const int listenFd = ListenOnLoopback(s.port);
-        ASSERT_GE(listenFd, 0);
-        s.quietLimit = 5;
-        Machine& remote = t.Start(s);
-        HostileHost(listenFd, line);
-        close(listenFd);
-        ASSERT_TRUE(t.WaitAll(10));
-        EXPECT_TRUE(EndedCleanly(t.machine(0)));
-        EXPECT_EQ(t.Outcome(0).rfind("ended", 0), 0u) << t.Outcome(0);
-        // Nothing but the remote's own folder under the root, nothing above it.
-        for (const auto& entry : fs::directory_iterator(t.root()))
-            EXPECT_EQ(entry.path(), remote.folder);
-        EXPECT_FALSE(fs::exists(t.root() / "outside.wav"));
-        EXPECT_FALSE(fs::exists(t.root().parent_path() / "outside.wav"));
-    }
-}
-
-namespace {
-
-// A remote played by the test over a raw socket to the host's port.
-class RawRemote {
+// A machine played by the test over a raw socket: a remote connected to the host's port, or a
+// host that took the remote's connection.
+class RawPeer {
   public:
-    explicit RawRemote(int port) : fd_(socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0)) {
+    static RawPeer Connect(int port) {
+        RawPeer peer(socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0));
         sockaddr_in a{};
         a.sin_family = AF_INET;
         a.sin_port = htons(static_cast<uint16_t>(port));
         a.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-        connected_ = connect(fd_, reinterpret_cast<sockaddr*>(&a), sizeof a) == 0;
+        if (connect(peer.fd_, reinterpret_cast<sockaddr*>(&a), sizeof a) != 0) peer.closed_ = true;
+        return peer;
     }
-    ~RawRemote() { close(fd_); }
-    bool connected() const { return connected_; }
+    static RawPeer Accept(int listenFd) {
+        pollfd p{listenFd, POLLIN, 0};
+        if (poll(&p, 1, 10000) <= 0) return RawPeer(-1);
+        return RawPeer(accept(listenFd, nullptr, nullptr));
+    }
+    RawPeer(RawPeer&& other) noexcept
+        : fd_(std::exchange(other.fd_, -1)), closed_(other.closed_), heard_(other.heard_) {}
+    ~RawPeer() {
+        if (fd_ >= 0) close(fd_);
+    }
+    bool connected() const { return fd_ >= 0 && !closed_; }
 
     void Send(const std::string& text) {
         for (size_t at = 0; at < text.size();) {
             const ssize_t n = ::send(fd_, text.data() + at, text.size() - at, MSG_NOSIGNAL);
-            if (n <= 0) return;  // the host has cut this connection already
+            if (n <= 0) return;  // the other end has cut this connection already
             at += static_cast<size_t>(n);
         }
     }
-    // Reads until `text` has been heard (true) or the host closes or `seconds` pass (false).
+    // Reads until `text` has been heard (true) or the other end closes or `seconds` pass.
     bool Hear(const std::string& text, double seconds) {
         const auto until = Until(seconds);
         while (heard_.find(text) == std::string::npos)
             if (!ReadSome(until)) return false;
         return true;
     }
-    // Reads until the host closes the connection (true) or `seconds` pass (false).
+    // Reads until the other end closes the connection (true) or `seconds` pass (false).
     bool HearClosed(double seconds) {
         const auto until = Until(seconds);
         while (!closed_)
@@ -238,6 +176,7 @@ class RawRemote {
     const std::string& heard() const { return heard_; }
 
   private:
+    explicit RawPeer(int fd) : fd_(fd), closed_(fd < 0) {}
     using Clock = std::chrono::steady_clock;
     static Clock::time_point Until(double seconds) {
         return Clock::now() + std::chrono::milliseconds(static_cast<int>(seconds * 1000));
@@ -257,12 +196,87 @@ class RawRemote {
         return true;
     }
     int fd_;
-    bool connected_ = false;
     bool closed_ = false;
     std::string heard_;
 };
 
 }  // namespace
+
+namespace {
+
+// A listening socket on a free port of the loopback address, for a test that plays the host.
+int ListenOnLoopback(int& port) {
+    const int fd = socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
+    sockaddr_in a{};
+    a.sin_family = AF_INET;
+    a.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    if (fd < 0 || bind(fd, reinterpret_cast<sockaddr*>(&a), sizeof a) != 0 || listen(fd, 8) != 0)
+        return -1;
+    socklen_t len = sizeof a;
+    getsockname(fd, reinterpret_cast<sockaddr*>(&a), &len);
+    port = ntohs(a.sin_port);
+    return fd;
+}
+
+// Plays a hostile host over a real socket: greets the joiner, lays out its table, then sends
+// `line`. True when the remote cut the connection then.
+bool HostileHost(int listenFd, const std::string& line) {
+    RawPeer host = RawPeer::Accept(listenFd);
+    host.Send("IP ^ 8. 4. 0^ 1\n");
+    if (!host.Hear("IP ^", 5)) return false;
+    host.Send("NM Hana\n");
+    if (!host.Hear("NM ", 5)) return false;
+    host.Send("LO  5  1|\n");
+    if (!host.Hear("LO\n", 5)) return false;
+    host.Send(line);
+    return host.HearClosed(1);
+}
+
+}  // namespace
+
+// A host that breaks the protocol: the remote cuts it off at once (or, for a line it may pass
+// over, plays on), ends its game cleanly and writes nothing outside its own folder whatever
+// names the lines carry.
+TEST(NetLoopback, AHostileHostEndsTheGameCleanlyOverARealSocket) {
+    struct Case {
+        std::string line;
+        bool cut = true;  // false: the remote passes over the line
+    };
+    const Case cases[] = {
+        {"TR  0\n"},
+        {"TR  9\n"},
+        {"LO  3  0|A|B|\n"},
+        {"NM x|y\n"},
+        {"DK  1# 2#x\n"},
+        {"PC  12# 1\n"},
+        {"RC  1# 2#\n"},
+        {"IP ^ 8. 4. 0\n"},
+        {"SY no number\n"},
+        {"PK maybe\n"},
+        {"GS x\n"},
+        {std::string(1 << 20, 'x')},
+        {"SY  2#$$../../outside.wav\n", false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.line.substr(0, 30));
+        Table t("hostile");
+        NetPeerSetup s;
+        const int listenFd = ListenOnLoopback(s.port);
+        ASSERT_GE(listenFd, 0);
+        s.quietLimit = 2;
+        Machine& remote = t.Start(s);
+        EXPECT_EQ(HostileHost(listenFd, c.line), c.cut);
+        close(listenFd);
+        ASSERT_TRUE(t.WaitAll(5));
+        EXPECT_TRUE(EndedCleanly(t.machine(0)));
+        EXPECT_EQ(t.Outcome(0).rfind("ended", 0), 0u) << t.Outcome(0);
+        // Nothing but the remote's own folder under the root, nothing above it.
+        for (const auto& entry : fs::directory_iterator(t.root()))
+            EXPECT_EQ(entry.path(), remote.folder);
+        EXPECT_FALSE(fs::exists(t.root() / "outside.wav"));
+        EXPECT_FALSE(fs::exists(t.root().parent_path() / "outside.wav"));
+    }
+}
 
 // A remote that breaks the protocol against a real host machine: the host cuts it off at once
 // (or, for a line it may pass over, plays on), ends its game cleanly within seconds and writes
@@ -299,7 +313,7 @@ TEST(NetLoopback, AHostileRemoteIsCutOffAndTheHostEndsCleanly) {
         s.quietLimit = 2;
         const Machine& host = t.Start(s);
         ASSERT_NE(t.port(), 0);
-        RawRemote remote(t.port());
+        RawPeer remote = RawPeer::Connect(t.port());
         ASSERT_TRUE(remote.connected());
         ASSERT_TRUE(remote.Hear("IP ^", 5));
         if (c.seated) {
