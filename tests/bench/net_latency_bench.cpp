@@ -1,7 +1,8 @@
 // The time from a card play made on the host to its replay on each of three remotes, every
-// machine a process of its own over TCP on the loopback address: whole four-player games are
-// played, and every play of the host is matched with its replay on each remote by its place in
-// the game. Reported as the median and the 99th percentile in microseconds.
+// machine a process of its own on the program's link and sockets over TCP on the loopback
+// address: whole four-player games are played, and every play of the host is matched with its
+// replay on each remote by its place in the game. Reported as the median and the 99th
+// percentile in microseconds.
 #include <benchmark/benchmark.h>
 
 #include <algorithm>

@@ -82,7 +82,8 @@ class Table {
     ~Table() {
         for (auto& m : machines_)
             if (m.status < 0) kill(m.pid, SIGKILL), waitpid(m.pid, nullptr, 0);
-        if (!std::getenv("QUORVANE_NET_TRACE")) fs::remove_all(root_);
+        // QUORVANE_NET_KEEP leaves the machines' folders (digests, positions, faults) to look at.
+        if (!std::getenv("QUORVANE_NET_KEEP")) fs::remove_all(root_);
     }
 
     // Starts the host (machine 0) or a remote, as `setup` says beyond its place and folder. A
