@@ -38,12 +38,22 @@ void QtBoard::ShowCard(PileRow row, int index, i16 cardId, int kind) {
         return;
     }
     ::ShowCard(canvas_, Inputs().Context(), row, index, cardId, kind);
+    Uncover(row, index);
     Refresh();
 }
 
 void QtBoard::HideCard(PileRow row, int index) {
     canvas_.SetVisible(row, index, false);
+    Uncover(row, index);
     Refresh();
+}
+
+// Once the pile a card left is drawn again, the spare covering it has done its work: left up,
+// it would stand over that pile with a stale picture, and travel with the next slide.
+void QtBoard::Uncover(PileRow row, int index) {
+    if (!covered_ || covered_->row != row || covered_->index != index) return;
+    covered_.reset();
+    canvas_.SetVisible(PileRow::Opp1, 0, false);
 }
 
 void QtBoard::SetMessage(int index, const std::string& text) {
@@ -143,7 +153,13 @@ void QtBoard::MoveCardAnim(PileRow fromRow, int fromIdx, PileRow toRow, int toId
     const double homeLeft = from.Left, homeTop = from.Top;
     const BoxPos start{RoundHalfEven(homeLeft), RoundHalfEven(homeTop)};
     const bool fromHumanHold = fromRow == PileRow::Human && fromIdx > kLastHandSlot;
-    // The spare card covers the source, showing what lies under the card that leaves.
+    const bool moverTravels = fromRow == PileRow::Opp1 && fromIdx == 0;
+    // The spare card covers the source, showing what lies under the card that leaves; a hand
+    // slot has nothing beneath, so a spare still up from an earlier pile must not come along.
+    if (!moverTravels) {
+        mover.Visible = false;
+        covered_.reset();
+    }
     if (fromHumanHold || !g.Dealing) {
         t.Size_MovingCard(RowName(fromRow), fromIdx);
         mover.Left = homeLeft;
@@ -162,6 +178,7 @@ void QtBoard::MoveCardAnim(PileRow fromRow, int fromIdx, PileRow toRow, int toId
     }
     if (fromIdx > kLastHandSlot && !fromHumanHold) mover.Visible = true;
     Slide(from, SlideSteps(start, target, g.AnimationSpeed));
+    if (!moverTravels && mover.Visible) covered_ = Box{fromRow, fromIdx};
     from.Visible = false;
     from.Front = false;
     from.Left = homeLeft;

@@ -3,6 +3,7 @@
 // paced by the clock, the message labels, redraws, re-layouts, the avatar and the table
 // background, all shown by the table view.
 #include <functional>
+#include <optional>
 #include <string>
 
 #include "board/anim_steps.h"
@@ -82,10 +83,17 @@ class QtBoard : public BoardPort {
     void Refresh();
     void FollowOutside(const LayoutRequests& r);
     void Slide(ControlGeom& box, const std::vector<BoxPos>& steps);
+    void Uncover(PileRow row, int index);
 
     QtBoardParts parts_;
     ModelCanvas& canvas_;
     LayoutFollowers followers_;
     // The card uncovered on a human hold pile while its top card slides away.
     i16 uncovered_ = 0;
+    // The pile the spare card covers after a slide, until that pile is drawn again.
+    struct Box {
+        PileRow row;
+        int index;
+    };
+    std::optional<Box> covered_;
 };

@@ -9,6 +9,7 @@
 #include <QTest>
 #include <cstdio>
 #include <random>
+#include <string>
 #include <vector>
 
 #include "board/qt/table_view.h"
@@ -80,6 +81,60 @@ TEST(MouseGame, TheTurnsAClickRunsOnCountAsAHandlerRunning) {
     ASSERT_GE(depths.size(), 4u);
     for (int d : depths) EXPECT_GT(d, 0);
     EXPECT_EQ(m.state.HandlerDepth, 0);
+}
+
+// The card boxes seen over box `slot` of `row` other than the box itself.
+std::vector<std::string> BoxesOver(const MouseGame& m, const char* row, int slot) {
+    const std::string self = std::string(row) + "_" + std::to_string(slot);
+    const ControlGeom& at = m.Ctl(row, slot);
+    std::vector<std::string> over;
+    for (const auto& [name, c] : m.shell->layout.Form().Controls) {
+        const bool card = name.rfind("Picture", 0) == 0 || name.rfind("PicCenter", 0) == 0;
+        if (!card || name == self || !c.Visible) continue;
+        if (c.Left < at.Left + at.Width && at.Left < c.Left + c.Width &&
+            c.Top < at.Top + at.Height && at.Top < c.Top + c.Height)
+            over.push_back(name);
+    }
+    return over;
+}
+
+// A hold pile's top card goes to a center and then a hand card follows it, in the player's own
+// double clicks and in the replay of another player's turn: each pile the cards left shows what
+// the game holds there (the hold pile its placeholder, the hand slot nothing), with no card
+// picture of an earlier play left standing over it.
+TEST(MouseGame, PilesACardLeftShowOnlyWhatTheyHold) {
+    TestApp();
+    MouseGame m(2);
+    m.g.Rng.Randomize(7);
+    m.Deal();
+    ASSERT_EQ(m.g.Pturn, 1);
+    Game& g = m.g;
+    for (int k = 1; k <= g.NumCenters; ++k) g.CenterCount[k] = k == 1 ? 9 : 1;
+    // The human's hold pile 1 holds only a club 10, hand slot 4 a club Jack.
+    g.HumanHoldCount[1] = 0;
+    g.HumanCards[kId][7] = g.HumanCards[kRank][7] = 10;
+    g.HumanCards[kId][4] = g.HumanCards[kRank][4] = 11;
+    m.shell->board->DrawTable();
+    m.shell->board->EnableHumanPiles(true, 1, 10);
+    QTest::mouseDClick(m.view, Qt::LeftButton, {}, m.Middle("Picture7", 7));
+    ASSERT_EQ(g.CenterCount[1], 10);
+    EXPECT_EQ(BoxesOver(m, "Picture7", 7), std::vector<std::string>{});
+    QTest::mouseDClick(m.view, Qt::LeftButton, {}, m.Middle("Picture7", 4));
+    ASSERT_EQ(g.CenterCount[1], 11);
+    EXPECT_FALSE(m.Ctl("Picture7", 4).Visible);
+    EXPECT_EQ(BoxesOver(m, "Picture7", 4), std::vector<std::string>{});
+
+    // The other player's same two cards, as its turn is replayed on this machine.
+    g.CenterCount[1] = 9;
+    m.cp.st.NextHoldCard = {0, 0};
+    g.MoveCard = {10, 10};
+    m.cp.Comp_Flip(PileRow::Opp1, 7, 1);
+    EXPECT_EQ(BoxesOver(m, "Picture1", 7), std::vector<std::string>{});
+    g.CurCards[kId][4] = g.CurCards[kRank][4] = 0;
+    g.MoveCard = {11, 11};
+    m.cp.Comp_Flip(PileRow::Opp1, 4, 1);
+    EXPECT_FALSE(m.Ctl("Picture1", 4).Visible);
+    EXPECT_EQ(BoxesOver(m, "Picture1", 4), std::vector<std::string>{});
 }
 
 TEST(MouseGame, StatusBarPanelsAnswerClicks) {
