@@ -18,11 +18,12 @@ struct Factors {
     double y = 1;
 };
 
-// The main window's menu bar, rules, level, icon and turn markers keep their designed size; so
-// does the avatar from an 800-pixel screen up, where it stands against the window's right edge.
+// The main window's menu bar, rules, level, icon, turn markers and status notice keep their
+// designed size (the notice's lines are measured to its box); so does the avatar from an 800-pixel
+// screen up, where it stands against the window's right edge.
 bool KeepsMainSize(std::string_view name, i32 screenWidth) {
     for (const char* fixed :
-         {"lblRules", "lblLevel", "picPanel", "imgIcon", "ImgTurn1", "ImgTurn2"})
+         {"lblRules", "lblLevel", "picPanel", "imgIcon", "ImgTurn1", "ImgTurn2", "StatusMsg"})
         if (name == fixed) return true;
     if (name == "ImgAvatar" || name == "imgSlap") return screenWidth >= 12000;
     return false;

@@ -60,7 +60,8 @@ void AddLabels(FormModel& f) {
     f.Controls["lblRules"] = Make(label, 3, 24, kRulesLabel, true);
     f.Controls["lblLevel"] = Make(label, 3, 70, kLevelLabel, true);
     f.Controls["lblHighlight"] = Make(label, 0, 0, {81, 106}, false);
-    f.Controls["StatusMsg"] = Make(label, 3, 90, kNoticeLabel, false);
+    f.Controls["StatusMsg"] = Make(label, 0, 0, kStatusNotice, false);
+    f.At("StatusMsg").FontSize = kMessageFontSize;
 }
 
 void AddImagesAndButtons(FormModel& f) {

@@ -31,10 +31,13 @@ inline constexpr DesignSize kNoticeLabel{220, 34};  // Label9(0)
 // Label9(1): the turn notice and the refusals run to three lines of its 9-point face.
 inline constexpr DesignSize kInfoLabel{220, 50};
 inline constexpr DesignSize kRemarkLabel{260, 80};  // Label9(2)
-inline constexpr DesignSize kNameLabel{120, 17};    // Label9(3) to Label9(6)
-inline constexpr DesignSize kPeekLabel{150, 17};    // LabelPeek
-inline constexpr DesignSize kIcon{32, 32};          // imgIcon, an emoticon
-inline constexpr DesignSize kMenuImage{28, 20};     // imgMenu, reveals the menu bar
+// StatusMsg: the Internet game's notices; the host's rules notice wraps to seven lines of its
+// 9-point face at this width, eight leave room for a larger face.
+inline constexpr DesignSize kStatusNotice{220, 112};
+inline constexpr DesignSize kNameLabel{120, 17};  // Label9(3) to Label9(6)
+inline constexpr DesignSize kPeekLabel{150, 17};  // LabelPeek
+inline constexpr DesignSize kIcon{32, 32};        // imgIcon, an emoticon
+inline constexpr DesignSize kMenuImage{28, 20};   // imgMenu, reveals the menu bar
 // picPanel, the drawn menu bar: wide and tall enough for its four title bands (22 to 60 down,
 // 31 to 649 across) and the strip above them.
 inline constexpr DesignSize kMenuPanel{664, 62};

@@ -98,6 +98,7 @@ class TableLayout {
     void PlaceHoldLabels();
     void SizeDeckAndTurn();
     void PlaceStatusArea();
+    void PlaceStatusNotice();
     void PlaceAvatars();
 
     // An undo (the game's UndoMove) keeps the drawn rows, which the restored position redraws.

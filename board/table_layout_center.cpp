@@ -133,6 +133,16 @@ void TableLayout::PlaceStatusArea() {
     DefaultWindowWidth = ScreenWidthPx();
     PlaceAvatars();
     form_.Width = DefaultWindowWidth;
+    PlaceStatusNotice();
+}
+
+// The corner over the status bar is the one place that no pile, name, message or button reaches
+// on any table, so the Internet game's notices of up to seven lines stand there whole.
+void TableLayout::PlaceStatusNotice() {
+    constexpr double kMargin = 4;
+    ControlGeom& notice = Ctl("StatusMsg");
+    notice.Left = DefaultWindowWidth - notice.Width - kMargin;
+    notice.Top = DefaultWindowHeight - Ctl("StatusBar1").Height - notice.Height - kMargin;
 }
 
 void TableLayout::PlaceAvatars() {

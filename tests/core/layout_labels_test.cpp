@@ -125,4 +125,44 @@ TEST(PlaceLabelsNames, OpponentNameUnderTheSidePile) {
     }
 }
 
+// The Internet game's notices stand in the corner over the status bar, 4 in from the window's
+// right edge and the bar, clear of every name, message, frame and button shown before a deal.
+void ExpectNoticeClear(int screen, int players, int centers, int mode, double left, double top) {
+    SCOPED_TRACE(testing::Message() << screen << " twips, " << players << " players, " << centers
+                                    << " centers, mode " << mode);
+    const TableLayout t = FreshTable(players, centers, mode, screen);
+    const ControlGeom& notice = t.Ctl("StatusMsg");
+    EXPECT_EQ(notice.Left, left);
+    EXPECT_EQ(notice.Top, top);
+    EXPECT_EQ(notice.Width, 220);
+    EXPECT_EQ(notice.Height, 112);
+    const std::pair<const char*, int> others[] = {
+        {"Label9", 0},  {"Label9", 1},    {"Label9", 2},     {"Label9", 3},   {"Label9", 4},
+        {"Label9", 5},  {"Label9", 6},    {"Label3", 0},     {"Label3", 1},   {"Label3", 2},
+        {"Label3", 3},  {"cmdDeal", -1},  {"LabelPeek", -1}, {"imgIcon", -1}, {"ImgAvatar", -1},
+        {"Label1", -1}, {"lblRules", -1}, {"lblLevel", -1}};
+    for (const auto& [name, index] : others) {
+        if (!t.Form().IsLoaded(name, index)) continue;
+        const ControlGeom& o = t.Ctl(name, index);
+        const bool meets = notice.Left < o.Left + o.Width && o.Left < notice.Left + notice.Width &&
+                           notice.Top < o.Top + o.Height && o.Top < notice.Top + notice.Height;
+        EXPECT_FALSE(meets) << ControlKey(name, index);
+    }
+}
+
+TEST(PlaceStatusNotice, StandsInTheCornerClearOfTheTableLabels) {
+    // Window heights 570 with the rows down, 530 with them up; small cards shrink the
+    // two-player table to 476 and the others to 527 (514 with the rows up).
+    const int tops[3][4] = {{432, 392, 338, 338}, {432, 392, 389, 376}, {432, 392, 389, 376}};
+    for (int players = 2; players <= 4; ++players) {
+        for (int centers : {3, 4}) {
+            for (int mode = 0; mode <= 3; ++mode) {
+                const int top = tops[players - 2][mode];
+                ExpectNoticeClear(kScreen1024, players, centers, mode, 800, top);
+                ExpectNoticeClear(kScreen800, players, centers, mode, 576, top);
+            }
+        }
+    }
+}
+
 }  // namespace

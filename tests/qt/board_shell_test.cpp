@@ -22,6 +22,22 @@ struct ShellOnWindow {
     QWidget window;
     BoardShell shell;
 };
+
+// A two-player table with three centers, started in a display mode.
+struct TwoPlayerTable {
+    explicit TwoPlayerTable(int mode) { shell.StartUp(mode); }
+    static Game TwoPlayers() {
+        Game g;
+        g.NumPlayers = 2;
+        g.NumCenters = 3;
+        return g;
+    }
+    QApplication& app = TestApp();  // before the window is made
+    Game g = TwoPlayers();
+    BoardLooks looks;
+    ShellOnWindow on{g, looks};
+    BoardShell& shell = on.shell;
+};
 }  // namespace
 
 TEST(BoardShell, StartsUpDrawsTheTableAndPutsWidgetsOverIt) {
@@ -82,14 +98,8 @@ TEST(BoardShell, WidgetsOverTheTableKeepOffTheCards) {
 // The information line under the centers carries the turn notice (two empty lines, then the
 // text) and refusals that wrap to three lines: all three show, and clicks go through it.
 TEST(BoardShell, TheInformationLineShowsThreeLinesAndLetsClicksThrough) {
-    TestApp();
-    Game g;
-    g.NumPlayers = 2;
-    g.NumCenters = 3;
-    BoardLooks looks;
-    ShellOnWindow on(g, looks);
-    BoardShell& shell = on.shell;
-    shell.StartUp(0);
+    TwoPlayerTable table(0);
+    BoardShell& shell = table.shell;
     shell.layout.Ctl("Label9", 1).Caption = "\n\n     It's your turn...";
     shell.ApplyWidgets();
     auto* info = shell.view->findChild<QLabel*>("Label9_1");
@@ -99,17 +109,30 @@ TEST(BoardShell, TheInformationLineShowsThreeLinesAndLetsClicksThrough) {
     EXPECT_NE(shell.view->childAt(info->geometry().center()), info);
 }
 
+// The host's rules notice, the longest of the Internet game's notices, shows whole in its box,
+// on the normal table and on the two-player table shrunk to small cards.
+TEST(BoardShell, TheStatusNoticeShowsTheHostRulesWhole) {
+    for (int mode : {0, 2}) {
+        TwoPlayerTable table(mode);
+        BoardShell& shell = table.shell;
+        shell.board->SetStatusNotice(
+            "Number of players is 2\nNumber of centers is 3\nTo change number of players or "
+            "centers, go to Internet Menu, Host Setup.\nPress F2 or choose New to start the game.",
+            true);
+        shell.ApplyWidgets();
+        auto* notice = shell.view->findChild<QLabel*>("StatusMsg");
+        ASSERT_NE(notice, nullptr);
+        EXPECT_TRUE(notice->isVisibleTo(shell.view)) << mode;
+        EXPECT_EQ(notice->width(), 220) << mode;
+        EXPECT_GE(notice->height(), notice->heightForWidth(notice->width())) << mode;
+    }
+}
+
 // The messages and names on the table carry what other players typed: markup in them shows as
 // the characters it is made of.
 TEST(BoardShell, AMessageWithMarkupShowsAsPlainText) {
-    TestApp();
-    Game g;
-    g.NumPlayers = 2;
-    g.NumCenters = 3;
-    BoardLooks looks;
-    ShellOnWindow on(g, looks);
-    BoardShell& shell = on.shell;
-    shell.StartUp(0);
+    TwoPlayerTable table(0);
+    BoardShell& shell = table.shell;
     shell.board->SetMessage(2, "Hello, <b>good luck</b>!");
     shell.layout.Ctl("Label9", 4).Caption = "<i>Bruno</i>";
     shell.ApplyWidgets();
