@@ -136,8 +136,10 @@ void TableLayout::PlaceStatusArea() {
     PlaceStatusNotice();
 }
 
-// The corner over the status bar is the one place that no pile, name, message or button reaches
-// on any table, so the Internet game's notices of up to seven lines stand there whole.
+// The Internet game's notices, up to seven lines, stand whole in the corner over the status bar:
+// no name, message or button reaches it on any table, nor from a 1024-pixel screen up any pile.
+// On a narrower screen the hand row reaches into its top; the text keeps to the box's bottom, so
+// the short notices shown while cards lie there stay below them.
 void TableLayout::PlaceStatusNotice() {
     constexpr double kMargin = 4;
     ControlGeom& notice = Ctl("StatusMsg");

@@ -6,6 +6,7 @@
 #include "board/qt/card_looks_setup.h"
 #include "board/qt/cls_dll.h"
 #include "board/qt/layout_applier.h"
+#include "board/qt/table_painter.h"
 #include "board/qt/table_view.h"
 
 namespace {
@@ -31,10 +32,7 @@ QWidget* MakeWidgetOverPaintedTable(const std::string& key, const ControlGeom& c
             // The message lines reach over the Deal button and the boxes of the piles: clicks
             // go through them to what is underneath.
             if (key.rfind("Label9_", 0) == 0) label->setAttribute(Qt::WA_TransparentForMouseEvents);
-            // Texts start at the top left, as the painted table's do; the wild counts are
-            // centred over their piles.
-            const bool wild = key.rfind("LblWild_", 0) == 0;
-            label->setAlignment(Qt::AlignTop | (wild ? Qt::AlignHCenter : Qt::AlignLeft));
+            label->setAlignment(LabelTextAlignment(key));
             label->setStyleSheet("color: #FFF4C8; background: transparent;");
             return label;
         }

@@ -71,7 +71,7 @@ void PaintCardBox(QPainter& p, const TableScene& s, const Control& ctl) {
     if (face && face->border) PaintBoxBorder(p, r);
 }
 
-void PaintLabel(QPainter& p, const ControlGeom& c, bool frame, bool centred = false) {
+void PaintLabel(QPainter& p, const ControlGeom& c, bool frame, Qt::Alignment align = {}) {
     const QRectF r = RectOf(c);
     if (frame) {
         p.setPen(QPen(QColor(255, 255, 255, 70), 1));
@@ -87,13 +87,7 @@ void PaintLabel(QPainter& p, const ControlGeom& c, bool frame, bool centred = fa
         f.setPointSizeF(c.FontSize > 0 ? c.FontSize : 8);
     f.setBold(!frame);
     p.setFont(f);
-    // A label's text starts at its top left, as on the window's own labels: the boxes are sized
-    // for the longest text, and a short one centred in them would drift under the Deal button or
-    // onto the piles around. The wild counts are centred over their piles.
-    const int flags = (frame     ? Qt::AlignHCenter | Qt::AlignBottom
-                       : centred ? Qt::AlignHCenter | Qt::AlignTop
-                                 : Qt::AlignLeft | Qt::AlignTop) |
-                      Qt::TextWordWrap;
+    const int flags = (frame ? Qt::AlignHCenter | Qt::AlignBottom : align) | Qt::TextWordWrap;
     const QString text = QString::fromStdString(c.Caption);
     p.setPen(QColor(0, 0, 0, 160));
     p.drawText(r.translated(1, 1), flags, text);
@@ -162,6 +156,12 @@ void PaintShape(QPainter& p, const TableScene& s, const ControlGeom& c) {
 }
 }  // namespace
 
+Qt::Alignment LabelTextAlignment(const std::string& key) {
+    if (StartsWith(key, "LblWild_")) return Qt::AlignHCenter | Qt::AlignTop;
+    if (key == "StatusMsg") return Qt::AlignLeft | Qt::AlignBottom;
+    return Qt::AlignLeft | Qt::AlignTop;
+}
+
 void TilePicture(QPainter& p, const QImage& picture, const QRectF& area) {
     const QSizeF cell = picture.deviceIndependentSize();
     if (cell.width() <= 0 || cell.height() <= 0) return;
@@ -206,7 +206,7 @@ void PaintTable(QPainter& p, const TableScene& s) {
     }
     if (s.drawTexts)
         for (const Control* ctl : labels)
-            PaintLabel(p, ctl->second, false, StartsWith(ctl->first, "LblWild_"));
+            PaintLabel(p, ctl->second, false, LabelTextAlignment(ctl->first));
     for (const Control* ctl : cards) PaintCardBox(p, s, *ctl);
     for (const Control* ctl : front) PaintCardBox(p, s, *ctl);
     for (const Control& ctl : s.form.Controls) {

@@ -23,5 +23,11 @@ struct TableScene {
 
 void PaintTable(QPainter& p, const TableScene& scene);
 
+// Where a table label's text stands in its box: at the top left, as the boxes are sized for the
+// longest text and a short one centred in them would drift under the Deal button or onto the
+// piles around; the wild counts centred over their piles; the status notice at the bottom, over
+// the status bar, where a short notice keeps below a hand row that reaches into its box.
+Qt::Alignment LabelTextAlignment(const std::string& key);
+
 // Paints `picture` over `area` in cells of its own size from the top-left corner, at least one.
 void TilePicture(QPainter& p, const QImage& picture, const QRectF& area);

@@ -13,8 +13,9 @@
 namespace {
 // A shell on a window of its own, for the game and looks a test sets up first.
 struct ShellOnWindow {
-    ShellOnWindow(Game& g, BoardLooks& looks)
-        : shell({g, looks, 15360, false, clock, pump, nullptr, nullptr, dir.path().toStdString()},
+    ShellOnWindow(Game& g, BoardLooks& looks, int screenTwips = 15360)
+        : shell({g, looks, screenTwips, false, clock, pump, nullptr, nullptr,
+                 dir.path().toStdString()},
                 &window) {}
     QTemporaryDir dir;
     ManualClock clock;
@@ -23,19 +24,22 @@ struct ShellOnWindow {
     BoardShell shell;
 };
 
-// A two-player table with three centers, started in a display mode.
-struct TwoPlayerTable {
-    explicit TwoPlayerTable(int mode) { shell.StartUp(mode); }
-    static Game TwoPlayers() {
+// A table for a count of players and centers, started in a display mode on a screen of a width.
+struct StartedTable {
+    StartedTable(int players, int centers, int mode, int screenTwips = 15360)
+        : g(Counts(players, centers)), on(g, looks, screenTwips) {
+        shell.StartUp(mode);
+    }
+    static Game Counts(int players, int centers) {
         Game g;
-        g.NumPlayers = 2;
-        g.NumCenters = 3;
+        g.NumPlayers = static_cast<i16>(players);
+        g.NumCenters = static_cast<i16>(centers);
         return g;
     }
     QApplication& app = TestApp();  // before the window is made
-    Game g = TwoPlayers();
+    Game g;
     BoardLooks looks;
-    ShellOnWindow on{g, looks};
+    ShellOnWindow on;
     BoardShell& shell = on.shell;
 };
 }  // namespace
@@ -98,7 +102,7 @@ TEST(BoardShell, WidgetsOverTheTableKeepOffTheCards) {
 // The information line under the centers carries the turn notice (two empty lines, then the
 // text) and refusals that wrap to three lines: all three show, and clicks go through it.
 TEST(BoardShell, TheInformationLineShowsThreeLinesAndLetsClicksThrough) {
-    TwoPlayerTable table(0);
+    StartedTable table(2, 3, 0);
     BoardShell& shell = table.shell;
     shell.layout.Ctl("Label9", 1).Caption = "\n\n     It's your turn...";
     shell.ApplyWidgets();
@@ -113,7 +117,7 @@ TEST(BoardShell, TheInformationLineShowsThreeLinesAndLetsClicksThrough) {
 // on the normal table and on the two-player table shrunk to small cards.
 TEST(BoardShell, TheStatusNoticeShowsTheHostRulesWhole) {
     for (int mode : {0, 2}) {
-        TwoPlayerTable table(mode);
+        StartedTable table(2, 3, mode);
         BoardShell& shell = table.shell;
         shell.board->SetStatusNotice(
             "Number of players is 2\nNumber of centers is 3\nTo change number of players or "
@@ -128,10 +132,33 @@ TEST(BoardShell, TheStatusNoticeShowsTheHostRulesWhole) {
     }
 }
 
+// On an 800-pixel screen the human's hand row reaches into the status notice's box (down to
+// 392 + 96): a short notice, shown while the cards lie there, keeps below the cards.
+TEST(BoardShell, AShortStatusNoticeKeepsBelowTheHandOnANarrowTable) {
+    StartedTable table(4, 4, 0, 12000);
+    BoardShell& shell = table.shell;
+    shell.board->SetStatusNotice("Click the Deal button to resume this game.", true);
+    shell.ApplyWidgets();
+    auto* notice = shell.view->findChild<QLabel*>("StatusMsg");
+    ASSERT_NE(notice, nullptr);
+    QImage text(notice->size(), QImage::Format_ARGB32_Premultiplied);
+    text.fill(Qt::transparent);
+    notice->render(&text, {}, {}, QWidget::DrawChildren);
+    const auto inked = [&text](int y) {
+        for (int x = 0; x < text.width(); ++x)
+            if (qAlpha(text.pixel(x, y)) != 0) return true;
+        return false;
+    };
+    int firstInk = 0;
+    while (firstInk < text.height() && !inked(firstInk)) ++firstInk;
+    ASSERT_LT(firstInk, text.height());
+    EXPECT_GE(notice->y() + firstInk, 488);
+}
+
 // The messages and names on the table carry what other players typed: markup in them shows as
 // the characters it is made of.
 TEST(BoardShell, AMessageWithMarkupShowsAsPlainText) {
-    TwoPlayerTable table(0);
+    StartedTable table(2, 3, 0);
     BoardShell& shell = table.shell;
     shell.board->SetMessage(2, "Hello, <b>good luck</b>!");
     shell.layout.Ctl("Label9", 4).Caption = "<i>Bruno</i>";
