@@ -136,15 +136,16 @@ void TableLayout::PlaceStatusArea() {
     PlaceStatusNotice();
 }
 
-// The Internet game's notices, up to seven lines, stand whole in the corner over the status bar:
-// no name, message or button reaches it on any table, nor from a 1024-pixel screen up any pile.
-// On a narrower screen the hand row reaches into its top; the text keeps to the box's bottom, so
-// the short notices shown while cards lie there stay below them.
+// The Internet game's notices, up to seven lines, stand whole in the table's corner over the
+// status bar: no name, message or button reaches it on any table of the default size, nor from a
+// 1024-pixel screen up any pile. On a narrower screen the hand row reaches into its top; the text
+// keeps to the box's bottom, so the short notices shown while cards lie there stay below them.
+// A resized window takes the notice along to its own corner, in sight.
 void TableLayout::PlaceStatusNotice() {
     constexpr double kMargin = 4;
     ControlGeom& notice = Ctl("StatusMsg");
-    notice.Left = DefaultWindowWidth - notice.Width - kMargin;
-    notice.Top = DefaultWindowHeight - Ctl("StatusBar1").Height - notice.Height - kMargin;
+    notice.Left = form_.Width - notice.Width - kMargin;
+    notice.Top = form_.Height - Ctl("StatusBar1").Height - notice.Height - kMargin;
 }
 
 void TableLayout::PlaceAvatars() {

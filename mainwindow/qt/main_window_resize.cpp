@@ -70,6 +70,7 @@ void MainWindow::ApplyResize() {
     in.AvatarWidth = layout.Ctl("ImgAvatar").Width;
     const ResizeActions a = PlanResize(in);
     layout.PlaceAvatars();
+    layout.PlaceStatusNotice();
     if (a.MoveAvatar) {
         layout.Ctl("ImgAvatar").Left = a.AvatarLeft;
         layout.Ctl("imgSlap").Left = a.AvatarLeft;

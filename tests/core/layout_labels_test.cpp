@@ -165,4 +165,14 @@ TEST(PlaceStatusNotice, StandsInTheCornerClearOfTheTableLabels) {
     }
 }
 
+// A window made smaller (or larger) than the default takes the notice to its own corner.
+TEST(PlaceStatusNotice, FollowsAResizedWindowToItsCorner) {
+    TableLayout t = FreshTable(2, 3, 0, kScreen1024);
+    t.Form().Width = 900;
+    t.Form().Height = 500;
+    t.PlaceStatusNotice();
+    EXPECT_EQ(t.Ctl("StatusMsg").Left, 900 - 220 - 4);
+    EXPECT_EQ(t.Ctl("StatusMsg").Top, 500 - 22 - 112 - 4);
+}
+
 }  // namespace
