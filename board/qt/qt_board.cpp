@@ -61,10 +61,14 @@ void QtBoard::SetMessage(int index, const std::string& text) {
     if (!f.IsLoaded("Label9", index)) return;
     ControlGeom& label = f.At("Label9", index);
     label.Caption = text;
-    // Where a widget stands for the label, it shows the new text at once.
-    const QString key = QString::fromStdString(ControlKey("Label9", index));
-    if (auto* widget = parts_.view.findChild<QLabel*>(key, Qt::FindDirectChildrenOnly)) {
-        widget->setText(QString::fromStdString(text));
+    ShowLabel(ControlKey("Label9", index), label);
+}
+
+// Where a widget stands for the label, it shows the label's caption and visibility at once.
+void QtBoard::ShowLabel(const std::string& key, const ControlGeom& label) {
+    if (auto* widget = parts_.view.findChild<QLabel*>(QString::fromStdString(key),
+                                                      Qt::FindDirectChildrenOnly)) {
+        widget->setText(QString::fromStdString(label.Caption));
         widget->setVisible(label.Visible);
     }
     Refresh();
@@ -76,11 +80,7 @@ void QtBoard::SetStatusNotice(const std::string& text, bool visible) {
     ControlGeom& notice = f.At("StatusMsg");
     notice.Caption = text;
     notice.Visible = visible;
-    if (auto* widget = parts_.view.findChild<QLabel*>("StatusMsg", Qt::FindDirectChildrenOnly)) {
-        widget->setText(QString::fromStdString(text));
-        widget->setVisible(visible);
-    }
-    Refresh();
+    ShowLabel("StatusMsg", notice);
 }
 
 void QtBoard::DrawTable() {

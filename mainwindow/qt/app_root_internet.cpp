@@ -25,10 +25,7 @@ void AppRoot::ComposeInternetGame() {
         board_->ApplyWidgets();
     };
     p.statusMsg = [this](const std::string& text, bool visible) {
-        auto& status = board_->layout.Ctl("StatusMsg");
-        status.Caption = text;
-        status.Visible = visible;
-        board_->ApplyWidgets();
+        board_->board->SetStatusNotice(text, visible);
     };
     p.showHelp = [this](const std::string& topic) {
         if (keys_) keys_->ShowHelp(topic);
