@@ -58,7 +58,11 @@ void ResumeNetGame(DealButtonParts& p) {
 void RemoteDeal(DealButtonParts& p) {
     Game& g = p.g;
     if (p.hideNetNotices) p.hideNetNotices();
-    if (!AnswerHost(g, p.engine.sv, p.looks ? p.looks->CardSoundSet : 0)) return;
+    if (!AnswerHost(g, p.engine.sv, p.looks ? p.looks->CardSoundSet : 0)) {
+        // The game given to resume went with the host: the next game starts from its own deal.
+        g.NetResume = 0;
+        return;
+    }
     if (g.NetResume == 1) return ResumeNetGame(p);
     p.engine.SetUp();
     if (g.NetConnected != 0 && g.NetCode == net::EG) return;

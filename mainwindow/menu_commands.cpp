@@ -330,8 +330,13 @@ void MenuCommands::SendSavedGame() {
     }
     g.NetResume = 1;
     bool restored = false;
+    ResumeNote note;
+    note.restarted = state_.NetRestart;
     if (!state_.NetRestart) {
-        restored = p_.sv.dialogHost->Show(DialogForm::Save, save_mode::Restore).Restored;
+        const DialogResult chosen = p_.sv.dialogHost->Show(DialogForm::Save, save_mode::Restore);
+        restored = chosen.Restored;
+        note.secure = chosen.SecureSave;
+        note.title = g.Msg;  // the restored record's title
     } else {
         g.SaveSlot = save_slot::kGameStart;
         restored = p_.records.RecordToGame(SnapshotFile::SavedGames);
@@ -341,8 +346,8 @@ void MenuCommands::SendSavedGame() {
         state_.NetRestart = false;
         return;
     }
-    p_.shell.SendRecover();
     state_.NetRestart = false;
+    p_.shell.SendRecover(note);
 }
 
 // ---- Help ----

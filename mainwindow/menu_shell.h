@@ -5,6 +5,8 @@
 // window implements it; tests script it.
 #include <string>
 
+#include "net/net_resume.h"
+
 class MenuShell {
   public:
     virtual ~MenuShell() = default;
@@ -42,6 +44,7 @@ class MenuShell {
     // Carried out by the parts of the window that own them.
     virtual void SetupOpponents(bool rulesOnly) = 0;
     virtual void SetupInternet() = 0;
-    // Sends the position on the table to the peers (a saved Internet game resumed).
-    virtual void SendRecover() = 0;
+    // Sends the position on the table to the peers and resumes it once every peer has taken it
+    // (a saved Internet game sent, or the running one restarted).
+    virtual void SendRecover(const ResumeNote& note) = 0;
 };

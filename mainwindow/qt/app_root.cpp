@@ -24,11 +24,11 @@
 #include "mainwindow/qt/window_shows.h"
 #include "mainwindow/setup_opponents.h"
 #include "mainwindow/startup_texts.h"
+#include "net/net_resume.h"
 #include "net/qt/frm_chat.h"
 #include "net/qt/frm_players.h"
 #include "net/qt/internet_game.h"
 #include "net/qt/net_windows.h"
-#include "net/recover.h"
 #include "platform/program_folder.h"
 #include "records/profiles.h"
 #include "records/qt/records_windows.h"
@@ -172,10 +172,9 @@ void AppRoot::ConnectMenus() {
         return s && s->oppPeeking;
     };
     hooks.setupOpponents = [this](bool rulesOnly) { SetupOpponents(rulesOnly); };
-    // A saved or restarted Internet game goes to every peer as one game-state line.
-    hooks.sendRecover = [this] {
-        if (IsHost(game_) && services_.net)
-            services_.net->SendNetAll(0, "RC " + net::RecoverText(game_, game_.PeerVersion));
+    // A saved or restarted Internet game goes to every peer and play resumes once all took it.
+    hooks.sendRecover = [this](const ResumeNote& note) {
+        if (IsHost(game_)) ::SendRecover(game_, services_, chatSeq_, note);
     };
 }
 

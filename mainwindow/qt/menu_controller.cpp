@@ -374,6 +374,6 @@ void MenuController::SetupInternet() {
         p_.sv.dialogHost->Show(DialogForm::Players);
 }
 
-void MenuController::SendRecover() {
-    if (hooks_.sendRecover) hooks_.sendRecover();
+void MenuController::SendRecover(const ResumeNote& note) {
+    if (hooks_.sendRecover) hooks_.sendRecover(note);
 }

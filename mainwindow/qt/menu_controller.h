@@ -43,7 +43,7 @@ struct MenuControllerParts {
 struct MenuHooks {
     std::function<void(bool rulesOnly)> setupOpponents;
     std::function<void()> setupInternet;
-    std::function<void()> sendRecover;
+    std::function<void(const ResumeNote&)> sendRecover;
     std::function<void()> changeNoise;
     std::function<void()> takeFontSize;
     std::function<bool()> oppPeeking;
@@ -95,7 +95,7 @@ class MenuController : public QObject, public MenuShell {
     void TakeFontSize() override;
     void SetupOpponents(bool rulesOnly) override;
     void SetupInternet() override;
-    void SendRecover() override;
+    void SendRecover(const ResumeNote& note) override;
 
   protected:
     bool eventFilter(QObject* watched, QEvent* e) override;

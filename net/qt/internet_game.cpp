@@ -197,6 +197,8 @@ void InternetGame::NetCleanUp() {
     g_.Pturn = 0;
     g_.MoveCounter = 0;
     g_.NetSeats = {};
+    // A game given to resume that was never taken up ends with this Internet game.
+    g_.NetResume = 0;
     if (board) board->EnableHumanPiles(false, 1, 10);
     p_.engine.MenuNotNowMsg(2);
     cleaning_ = false;

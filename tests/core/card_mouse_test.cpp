@@ -315,6 +315,19 @@ TEST_F(PanelTest, UndoOnlyAfterAPlayOfTheHumansTurn) {
     EXPECT_EQ(restarts, 1);
 }
 
+// A remote's player took up a game to resume, and the host went away before saying go: nothing
+// is left to resume, so that the next Internet game's Deal deals instead of waiting.
+TEST_F(PanelTest, AResumeBrokenOffLeavesNothingToResume) {
+    g.NetConnected = 1;
+    g.IsHost = 0;
+    g.PeerVersion = "84";
+    g.NetResume = 1;
+    g.NetCode = net::RC;
+    cmdDeal_Click(parts);
+    EXPECT_TRUE(h.log.Contains("SendNet 0 RC"));
+    EXPECT_EQ(g.NetResume, 0);
+}
+
 TEST_F(PanelTest, DealDuringTheAnimationOnlyAsksItToStop) {
     g.AnimationRunning = VbTrue;
     cmdDeal_Click(parts);

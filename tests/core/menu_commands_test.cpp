@@ -38,7 +38,10 @@ class ScriptedShell : public MenuShell {
         log_.Add(rulesOnly ? "SetupOpponents rules" : "SetupOpponents");
     }
     void SetupInternet() override { log_.Add("SetupInternet"); }
-    void SendRecover() override { log_.Add("SendRecover"); }
+    void SendRecover(const ResumeNote& note) override {
+        log_.Add(std::string("SendRecover") + (note.restarted ? " restarted" : "") +
+                 (note.secure ? " secure " + note.title : ""));
+    }
 
     int hidden = 0;
     bool statusBar = false;
@@ -170,8 +173,18 @@ TEST_F(MenuCommandsTest, HostRestartSendsTheGamesStartToThePeers) {
     OnLine(1);
     M().MenuInternet(9);
     EXPECT_EQ(h.dialogs.lastText, "Start the Internet game over from the beginning?");
-    EXPECT_TRUE(Said("SendRecover"));
+    EXPECT_EQ(h.log.lines.back(), "SendRecover restarted");
     EXPECT_FALSE(M().state().NetRestart);
+
+    // A saved Internet game chosen from the slots goes with its title; a cancel sends nothing.
+    DialogResult chosen;
+    chosen.Restored = chosen.SecureSave = true;
+    h.dialogHost.results = {DialogResult{}, chosen};
+    g.Msg = "Friday";
+    h.log.Clear();
+    M().MenuInternet(5);
+    M().MenuInternet(5);
+    EXPECT_EQ(h.log.lines, (std::vector<std::string>{"SendRecover secure Friday"}));
 
     g.NetConnected = 99;
     M().MenuInternet(5);
