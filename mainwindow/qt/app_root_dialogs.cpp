@@ -11,6 +11,7 @@
 #include "mainwindow/qt/main_window.h"
 #include "mainwindow/qt/main_window_keys.h"
 #include "mainwindow/qt/preferences_apply.h"
+#include "mainwindow/qt/table_controls.h"
 #include "mainwindow/qt/window_profile_target.h"
 #include "net/qt/net_windows.h"
 #include "records/folder_lists.h"
@@ -71,6 +72,12 @@ void AppRoot::ComposeDialogWindows() {
     n.importAvatar = [this] { return ImportAvatar(); };
     n.avatarSlap = [this] {
         if (avatarRemarks_) avatarRemarks_->AvatarSlap();
+    };
+    n.showEmoticon = [this](const std::string& path) { ShowTableEmoticon(*board_, path); };
+    // The clean-up after an Internet game sends "": the notice goes with its text.
+    n.showPeek = [this](const std::string& text) {
+        ShowTableLabel(*board_, "LabelPeek", text);
+        if (text.empty()) SetTableControlVisible(*board_, "LabelPeek", false);
     };
     n.showHelp = [this](const std::string& topic) {
         if (keys_) keys_->ShowHelp(topic);

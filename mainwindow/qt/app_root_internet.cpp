@@ -4,11 +4,15 @@
 #include <QPushButton>
 
 #include "board/qt/board_shell.h"
+#include "board/qt/card_looks_setup.h"
+#include "board/qt/cls_dll.h"
+#include "board/qt/qt_board.h"
 #include "engine/personality.h"
 #include "mainwindow/qt/app_root.h"
 #include "mainwindow/qt/avatar_remarks.h"
 #include "mainwindow/qt/main_window_keys.h"
 #include "net/net_opponents.h"
+#include "net/number_cards.h"
 #include "net/qt/internet_game.h"
 #include "net/qt/net_windows.h"
 #include "records/profiles.h"
@@ -49,6 +53,12 @@ void AppRoot::ComposeInternetGame() {
     p.askSaveEndedGame = [this] {
         AskSaveEndedGame(game_, services_,
                          [this] { dialogHost_.Show(DialogForm::Save, save_mode::NetSave); });
+    };
+    p.numberCardsOnly = [this] {
+        if (!net::SwitchToNumberCards(looks_.FaceDeck, dialogs_)) return;
+        ClsDll decks = ClsDll::Installed();
+        ApplyCardLooks(looks_, board_->pictures, decks);
+        board_->board->DrawTable();
     };
     internet_ = std::make_unique<InternetGame>(std::move(p));
     netPlay_ = std::make_unique<NetPlayPort>(game_, services_, computer_, internet_->link());

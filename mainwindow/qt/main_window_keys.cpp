@@ -15,6 +15,7 @@
 #include "mainwindow/qt/frm_splash.h"
 #include "mainwindow/qt/main_window.h"
 #include "mainwindow/qt/qt_key_map.h"
+#include "mainwindow/qt/table_controls.h"
 #include "mainwindow/startup_rules.h"
 #include "mainwindow/startup_texts.h"
 #include "platform/file_util.h"
@@ -44,7 +45,7 @@ KeyCommandCalls MainWindowKeys::WindowCalls(KeyCommandCalls c) {
         if (p.services.window) p.services.window->ShowDealButton(visible);
     };
     c.refresh = [this] {
-        PlaceEmoticon();
+        PlaceTableEmoticon(p_.board.layout.Form());
         p_.board.ApplyWidgets();
         p_.board.view->update();
     };
@@ -83,16 +84,6 @@ KeyCommandCalls MainWindowKeys::WindowCalls(KeyCommandCalls c) {
         if (p.services.window) p.services.window->Flash(p.game.Opp[1].Name);
     };
     return c;
-}
-
-// The emoticon stands beside the player's row, right of the last hold pile.
-void MainWindowKeys::PlaceEmoticon() {
-    FormModel& f = p_.board.layout.Form();
-    if (!f.IsLoaded("imgIcon") || !f.IsLoaded("Picture7", 10)) return;
-    ControlGeom& icon = f.At("imgIcon");
-    const ControlGeom& hold = f.At("Picture7", 10);
-    icon.Left = hold.Left + hold.Width + 12;
-    icon.Top = hold.Top + (hold.Height - icon.Height) / 2;
 }
 
 bool MainWindowKeys::KeyPressed(int qtKey, Qt::KeyboardModifiers modifiers) {

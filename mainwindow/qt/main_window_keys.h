@@ -48,7 +48,6 @@ class MainWindowKeys {
 
   private:
     KeyCommandCalls WindowCalls(KeyCommandCalls menus);
-    void PlaceEmoticon();
 
     MainWindowKeysParts p_;
     std::unique_ptr<KeyCommand> command_;

@@ -44,6 +44,25 @@ void SetTableControlVisible(BoardShell& board, const std::string& key, bool visi
     SyncTableControl(board, key);
 }
 
+void PlaceTableEmoticon(FormModel& f) {
+    if (!f.IsLoaded("imgIcon") || !f.IsLoaded("Picture7", 10)) return;
+    ControlGeom& icon = f.At("imgIcon");
+    const ControlGeom& hold = f.At("Picture7", 10);
+    icon.Left = hold.Left + hold.Width + 12;
+    icon.Top = hold.Top + (hold.Height - icon.Height) / 2;
+}
+
+void ShowTableEmoticon(BoardShell& board, const std::string& path) {
+    FormModel& f = board.layout.Form();
+    if (!f.IsLoaded("imgIcon")) return;
+    ControlGeom& icon = f.At("imgIcon");
+    icon.Picture = path;
+    icon.Visible = !path.empty();
+    PlaceTableEmoticon(f);
+    board.ApplyWidgets();
+    if (board.view) board.view->update();
+}
+
 void SayOnTable(BoardShell& board, BoardPort* port, int index, const std::string& text) {
     if (port) port->SetMessage(index, text);
     ShowTableLabel(board, ControlKey("Label9", index), text);

@@ -301,5 +301,7 @@ void InternetGame::Carry(const net::Action& a) {
         if (board) board->EnableHumanPiles(piles->enabled, 1, 10);
     } else if (const auto* deal = std::get_if<DealButton>(&a)) {
         if (e.sv.window) e.sv.window->ShowDealButton(deal->visible);
+    } else if (std::holds_alternative<NumberCardsOnly>(a)) {
+        p_.numberCardsOnly();
     }
 }

@@ -35,6 +35,8 @@ struct InternetGameParts {
     // True while one of the game's handlers runs (lines are then left for its waits).
     std::function<bool()> flowBusy{};
     std::function<void()> avatarSlap{};
+    // The peer draws only number cards: the table's picture deck, if one is in use, gives way.
+    std::function<void()> numberCardsOnly{};
 };
 
 class InternetGame : private ChatLink {

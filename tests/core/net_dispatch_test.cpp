@@ -9,6 +9,7 @@
 #include "net/dispatch.h"
 #include "net/line_framer.h"
 #include "net/net_math.h"
+#include "net/number_cards.h"
 
 using namespace net;
 
@@ -466,6 +467,27 @@ TEST_F(NetTest, OlderPeersGetTheTwoPlayerGameWithoutALayout) {
     EXPECT_EQ(g.Pturn, 2);
     Line(0, "TR  2");
     EXPECT_EQ(g.Pturn, 1);
+}
+
+TEST_F(NetTest, AHostWithoutVersionsMakesAPictureDeckGiveWayToNumberCards) {
+    Remote();
+    Line(0, "IP");
+    ASSERT_TRUE(Has<act::NumberCardsOnly>(last));
+    struct Case {
+        i16 faceDeck, after;
+        bool told;
+    };
+    for (const Case c :
+         {Case{0, 0, false}, Case{5, 5, false}, Case{6, 1, true}, Case{9, 1, true}}) {
+        h.dialogs.lastText.clear();
+        i16 deck = c.faceDeck;
+        EXPECT_EQ(SwitchToNumberCards(deck, h.dialogs), c.told) << c.faceDeck;
+        EXPECT_EQ(deck, c.after) << c.faceDeck;
+        EXPECT_EQ(h.dialogs.lastText,
+                  c.told ? "Unable to use picture playing cards!\nSwitching to number cards!" : "")
+            << c.faceDeck;
+    }
+    EXPECT_EQ(h.dialogs.lastTitle, "Quorvane");
 }
 
 TEST_F(NetTest, AJoinDuringAGameEndsItOnTheHostToo) {
