@@ -6,6 +6,7 @@
 #include "engine/engine.h"
 #include "engine/opp_swap.h"
 #include "engine/seat_map.h"
+#include "engine/table_limits.h"
 #include "engine/turn_order.h"
 #include "platform/file_util.h"
 #include "platform/vb_strings.h"
@@ -61,10 +62,12 @@ void Engine::Reset_Table() {
 
 void Engine::SetUp() {
     // The table's arrays hold four decks, four centers and side piles of 26 at most: a table set
-    // up otherwise deals nothing rather than write past them.
-    if (g.NumPlayers < 2 || g.NumPlayers > kMaxPlayers || g.NumCenters < 3 ||
-        g.NumCenters > kMaxCenters || (g.NumPlayers > 2 && g.NumCenters != 4))
+    // up otherwise deals nothing rather than write past them, and says so, or every remote would
+    // sit waiting for a deck that never comes.
+    if (const std::string fault = TableFault(g.NumPlayers, g.NumCenters); !fault.empty()) {
+        sv.dialogs->MsgBox(fault + "\nThe cards were not dealt.", mb::Exclamation, "Quorvane");
         return;
+    }
     if (g.SidePileSize < 0 || g.SidePileSize >= kMaxSidePile) g.SidePileSize = 19;
     g.NumCards = static_cast<i16>(52 * g.NumPlayers);
     g.ComputerBusy = VbTrue;

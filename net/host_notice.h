@@ -3,9 +3,14 @@
 // centers in force and how to change them, and the house rules the remotes will play by.
 #include <string>
 
+#include "engine/game.h"
+
 namespace net {
 
 std::string HostRulesNotice(int players, int centers);
-std::string HostRulesLabel(const std::string& rulesText);
+// Every house rule of `g` that is not the game's default, one "- " line each; empty when the
+// defaults are in force.
+std::string HostRulesList(const Game& g);
+std::string HostRulesLabel(const std::string& rulesList);
 
 }  // namespace net

@@ -65,7 +65,10 @@ void HostRules::PlayersClicked(int index) {
 
 void HostRules::RulesClosed(bool rulesChanged) {
     if (rulesChanged) doneEnabled_ = true;
-    SelectCenters(g_.NumCenters != 3 ? 1 : 0);
+    // The rules dialog only knows the table in play: three centers it kept or chose stand only
+    // for a two-player game, as more players need four (a deal refuses them otherwise).
+    const int players = newPlayers_ != 0 ? newPlayers_ : g_.NumPlayers;
+    SelectCenters(players == 2 && g_.NumCenters == 3 ? 0 : 1);
 }
 
 void HostRules::Done() {

@@ -22,7 +22,8 @@ class HostRules {
     // "3 Centers", "4 Centers".
     void CentersClicked(int index);
     // The house rules dialog has closed; `rulesChanged` when a rule that needs a new deal
-    // changed (the centers may have changed too).
+    // changed (the centers may have changed too). The centers follow the game's unless more
+    // than two players were chosen.
     void RulesClosed(bool rulesChanged);
     // Done: the chosen counts go into the game. Cancelled (nothing to apply) when they are the
     // game's already.

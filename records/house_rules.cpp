@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "engine/table_limits.h"
+
 namespace {
 
 // Internet peers compare versions as two-digit text.
@@ -91,8 +93,7 @@ void HouseRules::CenterClicked(int index) {
     }
     if (e_.g.NumPlayers > 2) {
         if (e_.sv.dialogs)
-            e_.sv.dialogs->MsgBox("4 Center Piles are required for more than 2 players",
-                                  mb::Exclamation, "Number of Centers");
+            e_.sv.dialogs->MsgBox(kFourCentersNeeded, mb::Exclamation, "Number of Centers");
         CenterClicked(1);
         return;
     }

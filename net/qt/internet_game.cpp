@@ -296,7 +296,8 @@ void InternetGame::Carry(const net::Action& a) {
         e.ShowRulesCaption();
     } else if (std::holds_alternative<ShowHostRules>(a)) {
         ShowStatus(net::HostRulesNotice(g_.NumPlayers, g_.NumCenters), true);
-        if (board && !g_.RulesText.empty()) board->SetMessage(1, net::HostRulesLabel(g_.RulesText));
+        const std::string rules = net::HostRulesList(g_);
+        if (board && !rules.empty()) board->SetMessage(1, net::HostRulesLabel(rules));
     } else if (const auto* piles = std::get_if<HumanPiles>(&a)) {
         if (board) board->EnableHumanPiles(piles->enabled, 1, 10);
     } else if (const auto* deal = std::get_if<DealButton>(&a)) {

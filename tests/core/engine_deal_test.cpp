@@ -130,19 +130,29 @@ TEST_F(DealTest, AnEmptyTableDealsNothing) {
     EXPECT_FALSE(g.ComputerBusy);
 }
 
-TEST_F(DealTest, ATableOutsideTheGamesLimitsDealsNothing) {
+TEST_F(DealTest, ATableOutsideTheGamesLimitsIsRefusedAloud) {
     struct Case {
         int players, centers;
         i16 sidePileSize;
         bool dealt;
-    } cases[] = {{5, 4, 19, false}, {3, 3, 19, false}, {1, 4, 19, false}, {2, 4, 40, true}};
+        const char* told;  // the refusal's text; empty when dealt
+    } cases[] = {
+        {5, 4, 19, false, "A game is played by 2 to 4 players.\nThe cards were not dealt."},
+        {3, 3, 19, false,
+         "4 Center Piles are required for more than 2 players\nThe cards were not dealt."},
+        {2, 5, 19, false, "A game is played on 3 or 4 center piles.\nThe cards were not dealt."},
+        {1, 4, 19, false, "A game is played by 2 to 4 players.\nThe cards were not dealt."},
+        {2, 4, 40, true, ""},
+    };
     for (const auto& c : cases) {
         Fresh();
         Players(c.players, c.centers);
         g.SidePileSize = c.sidePileSize;
+        h.dialogs.lastText.clear();
         e.SetUp();
         e.GoDeal();
         EXPECT_EQ(g.HumanSideCount != 0, c.dealt) << c.players << " players";
+        EXPECT_EQ(h.dialogs.lastText, c.told) << c.players << " players";
         EXPECT_FALSE(g.ComputerBusy);
         if (c.dealt) {
             EXPECT_EQ(g.SidePileSize, 19);  // an impossible size falls back to the default
