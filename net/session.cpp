@@ -14,7 +14,12 @@ std::optional<std::vector<Action>> NetSession::Next(const Game& g) {
     auto ready = [&](const InLine& l) {
         if (!s.config.host || CodeOf(l.text) != PC || IsBare(l.text)) return true;
         const PeerState& p = s.peers[static_cast<size_t>(l.peer)];
-        return p.phase != Phase::Seated || g.AwaitingMoveOf == p.seat + 1;
+        if (p.phase != Phase::Seated || g.AwaitingMoveOf == p.seat + 1) return true;
+        // Held, a play broken in itself or sent before its player answered what this machine
+        // asked of it would keep that player's answers behind it for good: it is out of turn
+        // for sure, and handled now to be refused.
+        Fault fault;
+        return p.awaiting != 0 || !ParseMove(l.text, g.NumCenters, fault);
     };
     auto passes = [](const InLine& l) {
         const i16 code = CodeOf(l.text);

@@ -383,31 +383,52 @@ TEST(NetMath, TheTalliesStopAtTheirLimits) {
 
 #include "net/session.h"
 
-TEST(NetSession, AnEarlyCardPlayWaitsForItsPlayersTurnAndChatPassesIt) {
+namespace {
+
+// A host of three players with Ann (socket 1, player 2) and Bob (socket 2, player 3) seated, and
+// an Ace in Bob's hand slot 3.
+struct SeatedHost {
     Game g;
-    g.NumPlayers = 3;
-    g.NumCards = 156;
-    g.NumCenters = 4;
-    g.NetConnected = 99;
-    g.IsHost = 1;
-    SessionConfig c;
-    c.host = true;
-    c.playerName = "Hana";
-    NetSession net(c);
-    auto apply = [&](const std::vector<Action>& actions) {
-        for (const auto& a : actions) ApplyToGame(g, a);
-    };
-    for (int socket : {1, 2}) {
-        apply(net.Accept(g, socket));
-        ASSERT_TRUE(net.Received(socket, "IP ^ 8. 4. 0\n"));
-        while (auto a = net.Next(g)) apply(*a);
-        ASSERT_TRUE(net.Received(socket, socket == 1 ? "NM Ann\n" : "NM Bob\n"));
-        while (auto a = net.Next(g)) apply(*a);
-        apply(net.JoinAnswer(g, socket, true));
+    NetSession net{Config()};
+
+    static SessionConfig Config() {
+        SessionConfig c;
+        c.host = true;
+        c.playerName = "Hana";
+        return c;
     }
+    SeatedHost() {
+        g.NumPlayers = 3;
+        g.NumCards = 156;
+        g.NumCenters = 4;
+        g.NetConnected = 99;
+        g.IsHost = 1;
+        for (int socket : {1, 2}) {
+            apply(net.Accept(g, socket));
+            for (const char* line : {"IP ^ 8. 4. 0\n", socket == 1 ? "NM Ann\n" : "NM Bob\n"}) {
+                net.Received(socket, line);
+                while (auto a = net.Next(g)) apply(*a);
+            }
+            apply(net.JoinAnswer(g, socket, true));
+            net.Received(socket, "LO\n");  // the layout taken
+            while (auto a = net.Next(g)) apply(*a);
+        }
+        g.Opp[2].Cards[kId][3] = 1;
+        g.Opp[2].Cards[kRank][3] = 1;
+    }
+    void apply(const std::vector<Action>& actions) {
+        for (const auto& a : actions) ApplyToGame(g, a);
+    }
+};
+
+}  // namespace
+
+TEST(NetSession, AnEarlyCardPlayWaitsForItsPlayersTurnAndChatPassesIt) {
+    SeatedHost host;
+    Game& g = host.g;
+    NetSession& net = host.net;
+    auto apply = [&](const std::vector<Action>& actions) { host.apply(actions); };
     ASSERT_EQ(g.NetSeats[2].Seat, 2);
-    g.Opp[2].Cards[kId][3] = 1;
-    g.Opp[2].Cards[kRank][3] = 1;
     g.Pturn = 2;  // Ann's turn is being closed; Bob plays at once
     net.Sent(true, 2, "OK");
     ASSERT_TRUE(net.Received(2, "PC  3# 1\nSY  3#Bob: quick!\nWT\n"));
@@ -432,6 +453,43 @@ TEST(NetSession, AnEarlyCardPlayWaitsForItsPlayersTurnAndChatPassesIt) {
     ASSERT_TRUE(close);
     apply(*close);
     EXPECT_EQ(g.NetCode, WT);
+}
+
+// Bob (socket 2, player 3) sends a play while Ann (player 2) is on turn. A play that cannot wait
+// for his turn ends the game with him at once, and nothing behind it is left waiting; one that
+// can is checked when his turn comes.
+TEST(NetSession, APlayThatCannotBeBobsNextIsRefusedAtOnceAndAHeldOneWhenHisTurnComes) {
+    struct Case {
+        const char* bytes;
+        const char* owed;   // what the host asked of Bob and he has not answered ("" nothing)
+        bool heldToTurn;    // waits for his turn before it is refused
+        const char* fault;  // why the game with Bob ended
+    } cases[] = {
+        {"PC  99# 1\nPC\n", "", false, "a card move from or to a place that does not exist"},
+        {"PC  3# 1\nPC\n", "PC  5# 2", false, "a card play out of turn"},
+        {"PC  2# 1\nPC\n", "", true, "a card played from an empty place"},
+    };
+    for (const auto& c : cases) {
+        SeatedHost host;
+        Game& g = host.g;
+        NetSession& net = host.net;
+        g.Pturn = 2;
+        if (*c.owed) net.Sent(true, 1, c.owed);  // Ann's play passed on to Bob
+        ASSERT_TRUE(net.Received(2, c.bytes));
+        auto refused = net.Next(g);
+        if (c.heldToTurn) {
+            EXPECT_FALSE(refused) << c.bytes;
+            g.Pturn = 3;
+            g.AwaitingMoveOf = 3;
+            refused = net.Next(g);
+        }
+        ASSERT_TRUE(refused) << c.bytes;
+        const auto faults = All<act::PeerFault>(*refused);
+        ASSERT_EQ(faults.size(), 1u) << c.bytes;
+        EXPECT_EQ(faults[0].peer, 2);
+        EXPECT_EQ(faults[0].what, c.fault);
+        EXPECT_FALSE(net.HasLines()) << c.bytes;  // his answer behind it went with him
+    }
 }
 
 TEST_F(NetTest, OlderPeersGetTheTwoPlayerGameWithoutALayout) {
