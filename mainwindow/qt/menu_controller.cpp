@@ -191,6 +191,7 @@ void MenuController::PressRow(int row, QPoint globalPos) {
     int value = 0;
     if (menu == menu::kOptions && row == 1) {
         const std::optional<int> level = NoiseControl(list, globalPos, p_.g.SoundMode);
+        KeysBackToWindow();
         if (!level || *level == p_.g.SoundMode) return;
         p_.g.SoundMode = static_cast<i16>(*level);
     } else if (menu == menu::kOptions && row == 13) {
@@ -199,15 +200,23 @@ void MenuController::PressRow(int row, QPoint globalPos) {
                                                   "Reset Default Window Size"};
         const std::array<bool, 3> enabled{t.Display[0].Enabled, t.Display[1].Enabled, true};
         const std::optional<int> choice = DisplaySize(list, globalPos, captions, enabled);
+        KeysBackToWindow();
         if (!choice) return;
         value = *choice;
     } else if (menu == menu::kHelp && row == 7) {
         const std::optional<int> site = ToInternet(list, globalPos);
+        KeysBackToWindow();
         if (!site) return;
         value = *site;
     }
     CloseList();
     QTimer::singleShot(0, this, [this, menu, row, value] { RunChosen(menu, row, value); });
+}
+
+// A closed pop-up hands the keyboard to the window it was opened from, the drop-down list, which
+// takes no keys: the main window gets it back, so that Esc and the other keys go on working.
+void MenuController::KeysBackToWindow() {
+    p_.window.activateWindow();
 }
 
 void MenuController::RunChosen(int menu, int row, int value) {

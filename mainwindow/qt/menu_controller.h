@@ -104,6 +104,7 @@ class MenuController : public QObject, public MenuShell {
     void ShowBar();
     void OpenList(int menu);
     void CloseList();
+    void KeysBackToWindow();
     void RunChosen(int menu, int row, int value);
     void PointerAtTop(int y);
     void PressOnWindow(QObject* watched);

@@ -4,8 +4,11 @@
 
 #include <gtest/gtest.h>
 
+#include <QKeyEvent>
 #include <QListWidget>
 #include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
 
 #include "board/qt/board_shell.h"
 #include "board/qt/table_view.h"
@@ -95,4 +98,35 @@ TEST_F(MenuControllerTest, GameTitleDuringTheComputersTurnIsRefusedAndTheBarGoes
     PressTitle(3);
     EXPECT_EQ(menus.DropDown(), nullptr);
     EXPECT_EQ(h.dialogs.lastText, "");
+}
+
+// A pop-up of a list row left with Esc keeps the list open; the next Esc, sent where the
+// system sends keys now, reaches the main window and closes the list.
+TEST_F(MenuControllerTest, EscAfterALeftPopUpClosesTheList) {
+    int escapes = 0;
+    window.onKeyPreview = [&](QKeyEvent* e) {
+        if (e->key() != Qt::Key_Escape) return false;
+        ++escapes;
+        menus.CloseMenus();
+        return true;
+    };
+    window.resize(800, 600);
+    window.show();
+    window.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    PressTitle(2);
+    Settle();
+    QTimer::singleShot(50, [] {
+        if (QWidget* popup = QApplication::activePopupWidget())
+            QTest::keyClick(popup, Qt::Key_Escape);
+    });
+    menus.PressRow(13, window.mapToGlobal(QPoint(200, 300)));
+    Settle();
+    ASSERT_NE(menus.DropDown(), nullptr);
+    QWindow* focus = QGuiApplication::focusWindow();
+    ASSERT_NE(focus, nullptr);
+    QTest::keyClick(focus, Qt::Key_Escape);
+    Settle();
+    EXPECT_EQ(escapes, 1);
+    EXPECT_EQ(menus.DropDown(), nullptr);
 }
