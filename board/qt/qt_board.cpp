@@ -85,7 +85,16 @@ void QtBoard::SetStatusNotice(const std::string& text, bool visible) {
 
 void QtBoard::DrawTable() {
     ::DrawTable(canvas_, Inputs());
+    ShowWildLabels();
     Refresh();
+}
+
+// The value a King stands for, under its center pile: the labels are widgets over the table, so
+// each change of the model is shown on them at once, not at the next layout.
+void QtBoard::ShowWildLabels() {
+    const FormModel& f = parts_.layout.Form();
+    for (int k = 1; k <= kMaxCenters; ++k)
+        if (f.IsLoaded("LblWild", k)) ShowLabel(ControlKey("LblWild", k), f.At("LblWild", k));
 }
 
 void QtBoard::FollowLayoutRequests() {
@@ -116,6 +125,7 @@ void QtBoard::FollowOutside(const LayoutRequests& r) {
 void QtBoard::ResetTable() {
     parts_.layout.Reset_Table(parts_.game);
     FollowLayoutRequests();
+    ShowWildLabels();
 }
 
 void QtBoard::SetupLayout(int oldPlayers, int oldCenters) {
@@ -250,7 +260,7 @@ void QtBoard::LoadAvatar(const std::string& fileName) {
 
 void QtBoard::SetWildLabel(int center, const std::string& text) {
     canvas_.SetWildLabel(center, text);
-    Refresh();
+    ShowWildLabels();
 }
 
 void QtBoard::SetRulesLabels(const std::string& rules, const std::string& level) {

@@ -8,7 +8,9 @@
 
 #include "board/qt/shipped_pictures.h"
 #include "board/qt/table_view.h"
+#include "engine/engine.h"
 #include "tests/qt/qt_test_app.h"
+#include "tests/support/headless_services.h"
 
 namespace {
 // A shell on a window of its own, for the game and looks a test sets up first.
@@ -168,4 +170,36 @@ TEST(BoardShell, AMessageWithMarkupShowsAsPlainText) {
         ASSERT_NE(label, nullptr) << key;
         EXPECT_EQ(label->textFormat(), Qt::PlainText) << key;
     }
+}
+
+// A King laid on a center pile shows the value it stands for under the pile at once, a cleared
+// pile loses it, and a table drawn again (a restored game) shows it for a King on top.
+TEST(BoardShell, TheValueOfAKingOnACenterPileShowsAtOnce) {
+    StartedTable table(2, 3, 0);
+    BoardShell& shell = table.shell;
+    shell.ApplyWidgets();
+    Game& g = table.g;
+    HeadlessServices h(g);
+    h.services.board = shell.board.get();
+    Engine e(g, h.services);
+    auto* wild = shell.view->findChild<QLabel*>("LblWild_2");
+    ASSERT_NE(wild, nullptr);
+    ASSERT_FALSE(wild->isVisibleTo(shell.view));
+
+    g.PileSel = 2;
+    g.CenterCount[2] = 4;
+    g.MoveCard = {13, kKing};
+    e.Add_Center();
+    EXPECT_TRUE(wild->isVisibleTo(shell.view));
+    EXPECT_EQ(wild->text(), " 5 ");
+
+    e.Add_Used();
+    EXPECT_FALSE(wild->isVisibleTo(shell.view));
+
+    g.CenterCount[2] = 7;
+    g.Center[kRank][2][7] = kKing;
+    g.Center[kId][2][7] = 26;
+    shell.board->DrawTable();
+    EXPECT_TRUE(wild->isVisibleTo(shell.view));
+    EXPECT_EQ(wild->text(), "7");
 }
