@@ -57,7 +57,7 @@ void ResumeNetGame(DealButtonParts& p) {
 
 void RemoteDeal(DealButtonParts& p) {
     Game& g = p.g;
-    if (p.hideNetNotices) p.hideNetNotices();
+    p.hideNetNotices();
     if (!AnswerHost(g, p.engine.sv, p.looks ? p.looks->CardSoundSet : 0)) {
         // The game given to resume went with the host: the next game starts from its own deal.
         g.NetResume = 0;
@@ -89,7 +89,7 @@ void cmdDeal_Click(DealButtonParts& p) {
         p.engine.Game_New();
         if (g.StopFlag) {
             g.ComputerBusy = VbFalse;
-            if (p.closeWindow) p.closeWindow();
+            p.closeWindow();
         }
         return;
     }
@@ -114,7 +114,7 @@ void StatusBar1_PanelClick(DealButtonParts& p, int panel) {
     if (key == "Undo") {
         if (g.Pturn != 1 || g.MoveRecordNo == 0 || g.PlayRunning || g.ComputerBusy) return;
         g.UndoMove = VbTrue;
-        if (p.restartTurn) p.restartTurn();
+        p.restartTurn();
     } else if (key == "OppName") {
         int& shown = p.drag.ShownOpponent;
         if (++shown > g.NumPlayers - 1) shown = 1;

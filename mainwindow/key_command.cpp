@@ -13,21 +13,21 @@ KeyCommand::KeyCommand(KeyCommandParts parts, KeyCommandCalls calls)
 void KeyCommand::Run(i16 keyCode, i16 shift) {
     Game& g = p_.g;
     shift = static_cast<i16>(shift & shift_bit::kMask);
-    if (calls_.stopIdleTimer) calls_.stopIdleTimer();
+    calls_.stopIdleTimer();
     // A key while the end-of-game animation runs only stops it. Outside an animation nothing is
     // swallowed, so the first key of a session does what it says.
     if (g.AnimationRunning && !p_.window.AnimationStop) {
         p_.window.AnimationStop = true;
         return;
     }
-    if (g.TutorialOn || (calls_.tutorialOn && calls_.tutorialOn())) {
+    if (g.TutorialOn || calls_.tutorialOn()) {
         Tell(kTutorialText, mb::Information, kTutorialTitle);
         return;
     }
     if (g.MenusLocked) return;
     if (KeyboardMove(keyCode)) return;
     DropPendingMove();
-    if (keyCode == vk::Escape && calls_.hideMenus) calls_.hideMenus();
+    if (keyCode == vk::Escape) calls_.hideMenus();
     // Internet game set up with nobody connected yet: only F11 (ending it) is open.
     if (shift == 0 && g.NetConnected == 99 && keyCode != vk::F11) return;
     const KeyRow* row = FindKeyRow(keyCode, shift);
@@ -40,5 +40,5 @@ void KeyCommand::Tell(const std::string& text, int style, const std::string& tit
 }
 
 void KeyCommand::Refresh() const {
-    if (calls_.refresh) calls_.refresh();
+    calls_.refresh();
 }

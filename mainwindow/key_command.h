@@ -14,6 +14,7 @@
 #include "engine/services.h"
 #include "mainwindow/key_tables.h"
 #include "mainwindow/main_window_state.h"
+#include "platform/hook_check.h"
 #include "records/game_records.h"
 
 // The keyboard move's prompts in message label 1, which holds the move's state between keys.
@@ -23,7 +24,7 @@ inline constexpr const char* kWhichPile = "Move card to which pile?";
 inline constexpr const char* kDone = "Done!";
 }  // namespace keypad_text
 
-// What the keys reach outside the game's state; each may be left empty.
+// What the keys reach outside the game's state; the window sets each one.
 struct KeyCommandCalls {
     std::function<void()> stopIdleTimer;
     std::function<bool()> tutorialOn;
@@ -49,6 +50,28 @@ struct KeyCommandCalls {
     std::function<void()> flash;
     std::function<void()> showSplash;
     std::function<void()> chatOnTop;
+    // The hooks the program must set; an unset one is named in `check`.
+    void NeedHooks(HookCheck& check) const {
+        check.In("KeyCommandCalls")
+            .Need("stopIdleTimer", stopIdleTimer)
+            .Need("tutorialOn", tutorialOn)
+            .Need("dealButtonVisible", dealButtonVisible)
+            .Need("showDealButton", showDealButton)
+            .Need("refresh", refresh)
+            .Need("gate", gate)
+            .Need("menuRow", menuRow)
+            .Need("hideMenus", hideMenus)
+            .Need("cycleBackground", cycleBackground)
+            .Need("stretchBackground", stretchBackground)
+            .Need("animateCardsFlow", animateCardsFlow)
+            .Need("showScores", showScores)
+            .Need("displayStats", displayStats)
+            .Need("toggleLabelNames", toggleLabelNames)
+            .Need("showBackgroundWindow", showBackgroundWindow)
+            .Need("flash", flash)
+            .Need("showSplash", showSplash)
+            .Need("chatOnTop", chatOnTop);
+    }
 };
 
 struct KeyCommandParts {
@@ -64,6 +87,8 @@ struct KeyCommandParts {
 
 class KeyCommand {
   public:
+    // The hooks the program must set; an unset one is named in `check`.
+    void NeedHooks(HookCheck& check) const { calls_.NeedHooks(check); }
     KeyCommand(KeyCommandParts parts, KeyCommandCalls calls);
 
     // One key: `keyCode` a virtual-key code, `shift` the modifier bits (1 Shift, 2 Ctrl, 4 Alt).

@@ -21,23 +21,20 @@ constexpr int kGameMenu = 1, kSaveRow = 3, kRestoreRow = 4, kPreviousTurnRow = 6
 }  // namespace
 
 bool KeyCommand::Gate(int menu, int row) const {
-    return !calls_.gate || calls_.gate(menu, row);
+    return calls_.gate(menu, row);
 }
 
 void KeyCommand::RunRow(const KeyRow& row, i16 code) {
     Game& g = p_.g;
-    auto call = [](const auto& f, auto... args) {
-        if (f) f(args...);
-    };
     switch (row.act) {
         case KeyAct::MenuRow:
-            if (Gate(row.a, row.b)) call(calls_.menuRow, row.a, row.b);
+            if (Gate(row.a, row.b)) calls_.menuRow(row.a, row.b);
             break;
         case KeyAct::CycleBackground:
-            call(calls_.cycleBackground, static_cast<int>(code));
+            calls_.cycleBackground(static_cast<int>(code));
             break;
         case KeyAct::StretchBackground:
-            call(calls_.stretchBackground);
+            calls_.stretchBackground();
             break;
         case KeyAct::RestartTurn:
             if (!Gate(kGameMenu, kPreviousTurnRow)) break;
@@ -52,34 +49,34 @@ void KeyCommand::RunRow(const KeyRow& row, i16 code) {
             SpeakSound(code);
             break;
         case KeyAct::ChatOnTop:
-            call(calls_.chatOnTop);
+            calls_.chatOnTop();
             break;
         case KeyAct::HomeGreeting:
             HomeGreeting();
             break;
         case KeyAct::AnimateCards:
-            if (Gate(kGameMenu, kScoresRow)) call(calls_.animateCardsFlow, row.a);
+            if (Gate(kGameMenu, kScoresRow)) calls_.animateCardsFlow(row.a);
             break;
         case KeyAct::Scores:
-            if (Gate(kGameMenu, kScoresRow)) call(calls_.showScores, row.a);
+            if (Gate(kGameMenu, kScoresRow)) calls_.showScores(row.a);
             break;
         case KeyAct::DeleteQuip:
             Tell("What are you trying to Delete?", mb::Information, "Quorvane");
             break;
         case KeyAct::SystemInfo:
-            call(calls_.displayStats);
+            calls_.displayStats();
             break;
         case KeyAct::LabelNames:
-            call(calls_.toggleLabelNames);
+            calls_.toggleLabelNames();
             break;
         case KeyAct::BackgroundWindow:
-            call(calls_.showBackgroundWindow);
+            calls_.showBackgroundWindow();
             break;
         case KeyAct::Flash:
-            if (Gate(kGameMenu, kScoresRow)) call(calls_.flash);
+            if (Gate(kGameMenu, kScoresRow)) calls_.flash();
             break;
         case KeyAct::Splash:
-            call(calls_.showSplash);
+            calls_.showSplash();
             break;
         case KeyAct::AvatarCall:
             break;
@@ -159,7 +156,7 @@ void KeyCommand::RestoreTutorialPosition() {
         return;
     }
     p_.window.AnimationStop = true;
-    if (calls_.showDealButton) calls_.showDealButton(false);
+    calls_.showDealButton(false);
     g.SaveSlot = static_cast<i16>(*slot);
     if (p_.records.RecordToGame(SnapshotFile::SavedGames))
         g.GameRestored = VbTrue;

@@ -447,7 +447,7 @@ void MenuCommands::SendPeekNotice() {
         else
             net->SendNet(1, line);
     };
-    const int seq = p_.nextChatSeq ? p_.nextChatSeq() : 1;
+    const int seq = p_.nextChatSeq();
     send(net::ChatLine(seq, PeekNoticeText(peeking, g.PeerVersion)));
     p_.sv.Pause(0.2);
     send(net::PeekLine(peeking));

@@ -1,10 +1,6 @@
 #include "mainwindow/setup_opponents.h"
 
 namespace {
-void Call(const std::function<void()>& f) {
-    if (f) f();
-}
-
 // The avatar beside the table: the player's own with more than two players when there is one,
 // else the first opponent's; and the first opponent's level.
 void ShowFirstOpponent(SetupOpponentsParts& p) {
@@ -35,7 +31,7 @@ void SetupOpponents(SetupOpponentsParts& p, bool rulesOnly) {
     g.PrevPlayers = g.NumPlayers;
     g.PrevCenters = g.NumCenters;
     g.CancelFlag = VbFalse;
-    if (!rulesOnly) Call(p.readProfile);
+    if (!rulesOnly && p.readProfile) p.readProfile();
     bool rulesChanged = false;
     if (g.NetConnected != 0) {
         if (!rulesOnly) {
@@ -51,16 +47,16 @@ void SetupOpponents(SetupOpponentsParts& p, bool rulesOnly) {
         g.CancelFlag = r.CancelFlag ? VbTrue : VbFalse;
         rulesChanged = r.RulesChanged;
     }
-    if (!rulesOnly && !g.CancelFlag && p.saveProfile) p.saveProfile();
+    if (!rulesOnly && !g.CancelFlag) p.saveProfile();
     if (g.NetConnected == 0) ShowFirstOpponent(p);
     if (g.CancelFlag && !rulesChanged) {
-        Call(p.showPlayerNames);
+        p.showPlayerNames();
         g.CancelFlag = VbFalse;
         return;
     }
     NewTable(p);
     if (g.NetConnected != 0 && g.NetConnected != 99)
-        Call(p.netNewGame);
+        p.netNewGame();
     else if (g.NetConnected == 0)
-        Call(p.newGame);
+        p.newGame();
 }

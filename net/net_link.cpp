@@ -58,7 +58,7 @@ void NetLink::Post(LinkEvent e) {
 
 void NetLink::DrainIdle() {
     if (waits_ > 0 || pumping_ || !HasPending()) return;
-    if (window_.flowBusy && window_.flowBusy()) {
+    if (window_.flowBusy()) {
         sleeper_.Soon([this] { DrainIdle(); }, kWaitSlice);
         return;
     }
@@ -116,7 +116,7 @@ bool NetLink::Step() {
 void NetLink::HandleFailure(const LinkEvent& e) {
     const bool host = session_->state().config.host;
     const bool ends = !host || e.peer == 0;
-    if (window_.failed) window_.failed(e.peer, e.fault, e.bytes, ends);
+    window_.failed(e.peer, e.fault, e.bytes, ends);
     if (!session_) return;  // the window ended the Internet game
     if (ends) {
         CarryOne(act::EndInternetGame{});
@@ -140,9 +140,9 @@ void NetLink::CarryOne(const Action& a) {
         transport_.Close(c->peer);
     } else if (std::holds_alternative<act::EndInternetGame>(a)) {
         ApplyToGame(g_, a);
-        if (window_.carry) window_.carry(a);
+        window_.carry(a);
         if (session_) End();
-    } else if (!ApplyToGame(g_, a) && window_.carry) {
+    } else if (!ApplyToGame(g_, a)) {
         window_.carry(a);
     }
 }
@@ -216,10 +216,10 @@ bool NetLink::WaitForOpponent() {
         return session_->state().netReceived ||
                (!session_->state().config.host && g_.NetCode == kLayoutApplied);
     };
-    if (window_.carry) window_.carry(act::Label{0, "WAITING for Opponent"});
+    window_.carry(act::Label{0, "WAITING for Opponent"});
     while (!arrived())
         if (!WaitNet(0)) return false;
-    if (window_.carry) window_.carry(act::Label{0, " "});
+    window_.carry(act::Label{0, " "});
     session_->SetSessionUp();
     return true;
 }

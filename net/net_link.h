@@ -16,6 +16,7 @@
 #include "engine/game.h"
 #include "engine/ports/net_port.h"
 #include "net/session.h"
+#include "platform/hook_check.h"
 
 namespace net {
 
@@ -71,10 +72,19 @@ struct LinkWindow {
     // True while the game's flow is inside a handler that may itself wait for the peers: lines
     // are then left for its waits, which see each one before the next is handled.
     std::function<bool()> flowBusy;
+    // The hooks the program must set; an unset one is named in `check`.
+    void NeedHooks(HookCheck& check) const {
+        check.In("LinkWindow")
+            .Need("carry", carry)
+            .Need("failed", failed)
+            .Need("flowBusy", flowBusy);
+    }
 };
 
 class NetLink : public NetPort {
   public:
+    // The hooks the program must set; an unset one is named in `check`.
+    void NeedHooks(HookCheck& check) const { window_.NeedHooks(check); }
     NetLink(Game& g, Transport& transport, Sleeper& sleeper, LinkWindow window);
 
     // A new Internet game as host or remote; everything of the last one is forgotten.

@@ -21,7 +21,7 @@ bool NetTurns::WaitUntil(const std::function<bool()>& done) {
 
 void NetTurns::ShowWaiting(bool waiting) {
     if (sv.board) sv.board->SetMessage(0, waiting ? kWaitNotice : "");
-    if (enableChatSend) enableChatSend(!waiting);
+    enableChatSend(!waiting);
 }
 
 // --- The mover's machine -----------------------------------------------------------------------

@@ -15,9 +15,15 @@
 #include "computer/computer_player.h"
 #include "engine/game.h"
 #include "engine/services.h"
+#include "platform/hook_check.h"
 
 class NetTurns {
   public:
+    // The hooks the program must set; an unset one is named in `check`. `replayed` is left
+    // out: only the measurements listen for each replayed play.
+    void NeedHooks(HookCheck& check) const {
+        check.In("NetTurns").Need("enableChatSend", enableChatSend);
+    }
     // `links` is the connection: its SendNet, SendNetAll and WaitNet carry the lines.
     NetTurns(Game& g, const Services& sv, ComputerPlayer& computer, NetPort& links)
         : g(g), sv(sv), computer_(computer), links_(links) {}

@@ -114,7 +114,7 @@ void QtBoard::FollowOutside(const LayoutRequests& r) {
     // Between games the avatar box shows the first opponent.
     if (r.LoadAvatar) LoadAvatar(parts_.game.Opp[1].Avatar);
     const auto follow = [](bool asked, const std::function<void()>& f) {
-        if (asked && f) f();
+        if (asked) f();
     };
     follow(r.ShowRulesCaption, followers_.showRulesCaption);
     follow(r.WildUpdate, followers_.wildUpdate);

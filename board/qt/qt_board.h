@@ -13,6 +13,7 @@
 #include "engine/game.h"
 #include "engine/ports/board_port.h"
 #include "platform/dialogs.h"
+#include "platform/hook_check.h"
 #include "platform/pause.h"
 #include "platform/sounds.h"
 
@@ -25,6 +26,14 @@ struct LayoutFollowers {
     std::function<void()> wildUpdate;        // the status bar's wild-card panel
     std::function<void()> stopIdleTimer;     // Timer1 off
     std::function<void()> unloadCounter;     // the card-counter window closes
+    // The hooks the program must set; an unset one is named in `check`.
+    void NeedHooks(HookCheck& check) const {
+        check.In("LayoutFollowers")
+            .Need("showRulesCaption", showRulesCaption)
+            .Need("wildUpdate", wildUpdate)
+            .Need("stopIdleTimer", stopIdleTimer)
+            .Need("unloadCounter", unloadCounter);
+    }
 };
 
 struct QtBoardParts {
@@ -42,6 +51,8 @@ struct QtBoardParts {
 
 class QtBoard : public BoardPort {
   public:
+    // The hooks the program must set; an unset one is named in `check`.
+    void NeedHooks(HookCheck& check) const { followers_.NeedHooks(check); }
     QtBoard(QtBoardParts parts, ModelCanvas& canvas);
 
     void ShowCard(PileRow row, int index, i16 cardId, int kind) override;

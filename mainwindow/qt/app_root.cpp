@@ -82,6 +82,11 @@ AppRoot::AppRoot(std::string appFolder) : appFolder_(std::move(appFolder)) {
     calls.signOffNet = [this] {
         if (internet_) internet_->SignOff();
     };
+    // The hold-cards window and the card counter, at shutdown and when the window is minimised.
+    calls.closeSmallWindows = [this] {
+        boardInfo_->CloseHold();
+        CloseCounter();
+    };
     calls.closeMenus = [this] {
         if (menus_) menus_->CloseMenus();
     };
@@ -133,16 +138,13 @@ void AppRoot::ConnectTableAnswers() {
     avatarRemarks_ = std::make_unique<AvatarRemarks>(AvatarRemarksParts{
         game_, state_, services_, *board_, window_, [this] { main_->Get_Avatars(); }});
     developerKeys_ = std::make_unique<DeveloperKeys>(
-        DeveloperKeysParts{game_,
-                           services_,
-                           *board_,
-                           window_,
+        DeveloperKeysParts{game_, services_, *board_, window_,
                            [] {
                                // The machine's own address, as the connection window offers it.
                                const std::vector<std::string> own = FrmPlayers::OwnAddresses();
                                return own.empty() ? std::string() : own.front();
                            },
-                           {}});
+                           [this] { return internet_->hostAddress(); }});
 }
 
 MainWindowStatusParts AppRoot::StatusParts() {
@@ -172,13 +174,17 @@ void AppRoot::ConnectMenus() {
         return s && s->oppPeeking;
     };
     hooks.setupOpponents = [this](bool rulesOnly) { SetupOpponents(rulesOnly); };
+    // The labels' font size after the preferences: the one message label 2 now shows.
+    hooks.takeFontSize = [this] {
+        board_->layout.FontSize = board_->layout.Ctl("Label9", 2).FontSize;
+    };
     // A saved or restarted Internet game goes to every peer and play resumes once all took it.
     hooks.sendRecover = [this](const ResumeNote& note) {
         if (IsHost(game_)) ::SendRecover(game_, services_, chatSeq_, note);
     };
 }
 
-void AppRoot::SetupOpponents(bool rulesOnly) {
+SetupOpponentsParts AppRoot::OpponentsSetupParts() {
     SetupOpponentsParts parts{game_, engine_, state_.LevelNames, {}, {}, {}, {}, {}};
     // The profile in memory is the current one (the windows change it there): nothing is read
     // back from the file over it.
@@ -187,10 +193,13 @@ void AppRoot::SetupOpponents(bool rulesOnly) {
         board_->layout.Show_PlayerNames(game_);
         board_->ApplyWidgets();
     };
-    parts.netNewGame = [this] {
-        if (internet_) internet_->NetNewGame();
-    };
+    parts.netNewGame = [this] { internet_->NetNewGame(); };
     parts.newGame = [this] { menus_->Commands().MenuGame(0); };
+    return parts;
+}
+
+void AppRoot::SetupOpponents(bool rulesOnly) {
+    SetupOpponentsParts parts = OpponentsSetupParts();
     ::SetupOpponents(parts, rulesOnly);
 }
 
@@ -218,6 +227,7 @@ AppRoot::~AppRoot() {
 }
 
 bool AppRoot::Start(const std::vector<std::string>& args, const std::string& stagedFolder) {
+    if (!RefuseUnsetHooks()) return false;
     const bool existedBefore = std::filesystem::exists(appFolder_);
     if (!ClaimProgramFolder(lock_, appFolder_, dialogs_)) return false;
     recordsWindows_->SetStagedFolder(stagedFolder);

@@ -20,6 +20,7 @@
 #include "mainwindow/qt/main_window_port.h"
 #include "mainwindow/qt/main_window_status.h"
 #include "mainwindow/quiet_ports.h"
+#include "mainwindow/setup_opponents.h"
 #include "net/chat_seq.h"
 #include "net/net_play_port.h"
 #include "platform/pause.h"
@@ -56,12 +57,18 @@ class AppRoot {
     // Claims the program folder, brings it up to date with the shipped files and runs start-up.
     // False when the program has to end (the player has been told why).
     bool Start(const std::vector<std::string>& args, const std::string& stagedFolder);
+    // The hooks between the parts that were left unset ("MenuHooks.sendRecover"); the program
+    // does not start while there is one.
+    std::vector<std::string> UnsetHooks();
 
   private:
     void ConnectMenus();
     KeyCommandCalls MenuKeyCalls();
     // The Options menu's opponents setup and the Internet menu's setups, applied to the table.
     void SetupOpponents(bool rulesOnly);
+    // False, after telling the player, when a hook between the parts was left unset.
+    bool RefuseUnsetHooks();
+    SetupOpponentsParts OpponentsSetupParts();
     void ConnectDealButton();
     void DealClicked();
     void RunNewGame();

@@ -62,7 +62,7 @@ void AvatarRemarks::ImgAvatar_MouseUp(Qt::MouseButton button, Qt::KeyboardModifi
         // The chooser waits for the player: never in the middle of a turn or a deal.
         const Game& g = p_.game;
         if (g.ComputerBusy || g.PlayRunning || g.Dealing || g.FlipInProgress) return;
-        if (p_.getAvatars) p_.getAvatars();
+        p_.getAvatars();
         return;
     }
     if (shift == Qt::ControlModifier) {

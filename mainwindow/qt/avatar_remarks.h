@@ -11,6 +11,7 @@
 #include "engine/game.h"
 #include "engine/services.h"
 #include "mainwindow/main_window_state.h"
+#include "platform/hook_check.h"
 
 class BoardShell;
 class FrmBrivo;
@@ -23,11 +24,17 @@ struct AvatarRemarksParts {
     FrmBrivo& window;
     // The avatar chooser and importer.
     std::function<void()> getAvatars;
+    // The hooks the program must set; an unset one is named in `check`.
+    void NeedHooks(HookCheck& check) const {
+        check.In("AvatarRemarksParts").Need("getAvatars", getAvatars);
+    }
 };
 
 class AvatarRemarks : public QObject {
     Q_OBJECT
   public:
+    // The hooks the program must set; an unset one is named in `check`.
+    void NeedHooks(HookCheck& check) const { p_.NeedHooks(check); }
     explicit AvatarRemarks(AvatarRemarksParts parts);
 
     // The slap, from a click on the avatar, the chat window or a peer.

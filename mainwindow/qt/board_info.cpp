@@ -25,6 +25,10 @@ BoardInfo::BoardInfo(BoardInfoParts parts) : p_(parts) {
 }
 
 BoardInfo::~BoardInfo() {
+    CloseHold();
+}
+
+void BoardInfo::CloseHold() {
     if (hold_) hold_->Unload();
 }
 

@@ -38,6 +38,8 @@ class BoardInfo : public QObject {
 
     // Fills the hold-cards window with `view` and shows it at its remembered place.
     void HoldInfo(const HoldView& view);
+    // The hold-cards window goes, if it is open.
+    void CloseHold();
     FrmHold* Hold() const;
 
     void PicCenter_DblClick(int index);

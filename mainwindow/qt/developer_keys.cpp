@@ -24,10 +24,10 @@ bool DeveloperKeys::Picture7_KeyDown(int keyCode, Qt::KeyboardModifiers shift) {
             OppSideToTwo(p_.game);
             break;
         case DevKey::OwnAddress:
-            SayOnTable(p_.board, p_.services.board, 1, p_.ownAddress ? p_.ownAddress() : "");
+            SayOnTable(p_.board, p_.services.board, 1, p_.ownAddress());
             return true;
         case DevKey::HostAddress:
-            SayOnTable(p_.board, p_.services.board, 1, p_.hostAddress ? p_.hostAddress() : "");
+            SayOnTable(p_.board, p_.services.board, 1, p_.hostAddress());
             return true;
         case DevKey::PeerVersion:
             SayOnTable(p_.board, p_.services.board, 1, p_.game.PeerVersion);

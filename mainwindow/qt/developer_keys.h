@@ -7,6 +7,7 @@
 
 #include "engine/game.h"
 #include "engine/services.h"
+#include "platform/hook_check.h"
 
 class BoardShell;
 class QWidget;
@@ -19,11 +20,19 @@ struct DeveloperKeysParts {
     // The connection's own address and the host's, as the network knows them.
     std::function<std::string()> ownAddress;
     std::function<std::string()> hostAddress;
+    // The hooks the program must set; an unset one is named in `check`.
+    void NeedHooks(HookCheck& check) const {
+        check.In("DeveloperKeysParts")
+            .Need("ownAddress", ownAddress)
+            .Need("hostAddress", hostAddress);
+    }
 };
 
 class DeveloperKeys : public QObject {
     Q_OBJECT
   public:
+    // The hooks the program must set; an unset one is named in `check`.
+    void NeedHooks(HookCheck& check) const { p_.NeedHooks(check); }
     explicit DeveloperKeys(DeveloperKeysParts parts);
     // True when the key was one of the test keys.
     bool Picture7_KeyDown(int keyCode, Qt::KeyboardModifiers shift);

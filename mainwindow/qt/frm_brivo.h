@@ -8,6 +8,8 @@
 #include <QMainWindow>
 #include <functional>
 
+#include "platform/hook_check.h"
+
 class QLabel;
 class QStatusBar;
 class QTimer;
@@ -15,6 +17,13 @@ class QTimer;
 class FrmBrivo : public QMainWindow {
     Q_OBJECT
   public:
+    // The hooks the program must set; an unset one is named in `check`.
+    void NeedHooks(HookCheck& check) const {
+        check.In("FrmBrivo")
+            .Need("onQueryUnload", onQueryUnload)
+            .Need("onResize", onResize)
+            .Need("onKeyPreview", onKeyPreview);
+    }
     explicit FrmBrivo(QWidget* parent = nullptr);
 
     static constexpr int kPanels = 8;

@@ -16,6 +16,7 @@
 #include "mainwindow/settings_records.h"
 #include "mainwindow/shutdown.h"
 #include "mainwindow/startup_rules.h"
+#include "platform/hook_check.h"
 
 class BoardShell;
 class FrmBrivo;
@@ -33,8 +34,8 @@ struct MainWindowParts {
     BoardLooks& looks;
 };
 
-// What start-up and shutdown ask of the profiles, the dialogs and the network. Each has a
-// stand-in until its subsystem is wired.
+// What start-up and shutdown ask of the profiles, the dialogs and the network; the composition
+// sets each one.
 struct MainWindowCalls {
     // The folder lists: comment files, personalities, backgrounds, score files.
     std::function<void()> listFolders;
@@ -62,11 +63,33 @@ struct MainWindowCalls {
     // The session's choices that live outside the game and the looks (label colours, backdrop),
     // as the profile keeps them.
     std::function<void(SessionSettings&)> fillProfileSettings;
+    // The hooks the program must set; an unset one is named in `check`.
+    void NeedHooks(HookCheck& check) const {
+        check.In("MainWindowCalls")
+            .Need("listFolders", listFolders)
+            .Need("getPlayers", getPlayers)
+            .Need("applyDisplayPrefs", applyDisplayPrefs)
+            .Need("playerRecNum", playerRecNum)
+            .Need("lastPlayerName", lastPlayerName)
+            .Need("statusBarChosen", statusBarChosen)
+            .Need("fontSize", fontSize)
+            .Need("savePlayerProfile", savePlayerProfile)
+            .Need("signIn", signIn)
+            .Need("showTutorial", showTutorial)
+            .Need("tutorialOn", tutorialOn)
+            .Need("showTips", showTips)
+            .Need("signOffNet", signOffNet)
+            .Need("closeSmallWindows", closeSmallWindows)
+            .Need("closeMenus", closeMenus)
+            .Need("fillProfileSettings", fillProfileSettings);
+    }
 };
 
 class MainWindow : public QObject {
     Q_OBJECT
   public:
+    // The hooks the program must set; an unset one is named in `check`.
+    void NeedHooks(HookCheck& check) const { calls_.NeedHooks(check); }
     MainWindow(MainWindowParts parts, MainWindowCalls calls);
     ~MainWindow() override;
 

@@ -73,11 +73,11 @@ void MainWindowDrag::HomeStepShown(int slot) {
 }
 
 void MainWindowDrag::ShowHumanHidden(int slot) {
-    if (showHumanHidden) showHumanHidden(slot);
+    showHumanHidden(slot);
 }
 
 void MainWindowDrag::CloseMenus() {
-    if (closeMenus) closeMenus();
+    closeMenus();
 }
 
 void MainWindowDrag::CloseWindow() {

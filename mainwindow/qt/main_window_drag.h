@@ -15,6 +15,7 @@
 #include "mainwindow/deal_button.h"
 #include "mainwindow/drag_state.h"
 #include "mainwindow/main_window_state.h"
+#include "platform/hook_check.h"
 
 class BoardShell;
 class FrmBrivo;
@@ -29,11 +30,23 @@ struct MainWindowDragParts {
     const BoardLooks* looks = nullptr;
     // The records' restart of a turn, which the Undo panel asks for one play back.
     std::function<void()> restartTurn;
+    // The hooks the program must set; an unset one is named in `check`.
+    void NeedHooks(HookCheck& check) const {
+        check.In("MainWindowDragParts").Need("restartTurn", restartTurn);
+    }
 };
 
 class MainWindowDrag : public QObject, public CardMouseShell {
     Q_OBJECT
   public:
+    // The hooks the program must set; an unset one is named in `check`.
+    void NeedHooks(HookCheck& check) const {
+        p_.NeedHooks(check);
+        check.In("MainWindowDrag")
+            .Need("showHumanHidden", showHumanHidden)
+            .Need("closeMenus", closeMenus)
+            .Need("hideNetNotices", hideNetNotices);
+    }
     explicit MainWindowDrag(MainWindowDragParts parts);
     ~MainWindowDrag() override;
 

@@ -4,6 +4,7 @@
 #include <functional>
 
 #include "engine/ports/window_port.h"
+#include "platform/hook_check.h"
 
 class FrmBrivo;
 class QPushButton;
@@ -13,6 +14,12 @@ class WindowShows;
 
 class MainWindowPort : public WindowPort {
   public:
+    // The hooks the program must set; an unset one is named in `check`.
+    void NeedHooks(HookCheck& check) const {
+        check.In("MainWindowPort")
+            .Need("onReturnDraggedCard", onReturnDraggedCard)
+            .Need("onDealButtonClick", onDealButtonClick);
+    }
     explicit MainWindowPort(FrmBrivo& window) : window_(window) {}
     // The tutorial hears through here what the game does.
     void ConnectRecordsWindows(RecordsWindows& windows) { records_ = &windows; }
@@ -22,9 +29,7 @@ class MainWindowPort : public WindowPort {
     // never brings back or hides the button against the game.
     void ConnectLayout(TableLayout* layout) { layout_ = layout; }
 
-    void ReturnDraggedCard(int slot) override {
-        if (onReturnDraggedCard) onReturnDraggedCard(slot);
-    }
+    void ReturnDraggedCard(int slot) override { onReturnDraggedCard(slot); }
     void ShowTurnMarker(int pturn) override;
     void ShowDealButton(bool visible) override;
     void ShowSideStack(bool visible) override;
@@ -41,9 +46,7 @@ class MainWindowPort : public WindowPort {
 
     // New Game asked for during the end-of-game animation presses the Deal button, which
     // ends the animation and deals afterwards.
-    void DealButtonClick() override {
-        if (onDealButtonClick) onDealButtonClick();
-    }
+    void DealButtonClick() override { onDealButtonClick(); }
 
     // The mouse's card move puts a dragged box back home.
     std::function<void(int)> onReturnDraggedCard;

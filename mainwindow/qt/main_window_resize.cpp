@@ -38,10 +38,10 @@ void MainWindow::Form_Resize() {
     if (a.Nothing) return;
     if (a.StopAnimation) w.AnimationStop = true;
     if (a.StopIdleTimer) window.Timer1()->stop();
-    if (a.CloseMenus && calls_.closeMenus) calls_.closeMenus();
+    if (a.CloseMenus) calls_.closeMenus();
     if (a.CloseSmallWindows) {
         if (counter_) Counter()->close();
-        if (calls_.closeSmallWindows) calls_.closeSmallWindows();
+        calls_.closeSmallWindows();
         return;
     }
     if (a.TakeSize && !window.isMaximized()) {

@@ -16,15 +16,11 @@ namespace {
 class WindowShutdown : public ShutdownPort {
   public:
     explicit WindowShutdown(const MainWindowCalls& calls) : calls_(calls) {}
-    void SignOffNet() override {
-        if (calls_.signOffNet) calls_.signOffNet();
-    }
-    bool SavePlayerProfile(std::string* error) override {
-        return !calls_.savePlayerProfile || calls_.savePlayerProfile(error);
-    }
+    void SignOffNet() override { calls_.signOffNet(); }
+    bool SavePlayerProfile(std::string* error) override { return calls_.savePlayerProfile(error); }
     void CleanUpFontsAndForms() override {
         RemoveGameFonts();
-        if (calls_.closeSmallWindows) calls_.closeSmallWindows();
+        calls_.closeSmallWindows();
     }
 
   private:
@@ -105,7 +101,7 @@ SessionRecord MainWindow::CollectSession() const {
     s.ForcedCards = g.ForcedCards;
     s.ShuffleSeparately = g.ShuffleSeparately;
     s.NoWildAce = g.NoWildAce;
-    if (calls_.fillProfileSettings) calls_.fillProfileSettings(s);
+    calls_.fillProfileSettings(s);
     r.DisplayMode = layout.DisplayMode;
     r.Window = CurrentPlace();
     return r;

@@ -65,7 +65,7 @@ bool MainWindow::Form_Load(const std::vector<std::string>& args, bool firstStart
         g.StartingUp = VbFalse;
         // The player's font size for the remark line and the wild-card labels.
         TableLayout& layout = p_.board.layout;
-        const double fontSize = calls_.fontSize ? calls_.fontSize() : 9;
+        const double fontSize = calls_.fontSize();
         layout.FontSize = fontSize;
         layout.Ctl("Label9", 2).FontSize = fontSize;
         for (int k = 1; k <= g.NumCenters; ++k)
@@ -79,7 +79,7 @@ bool MainWindow::Form_Load(const std::vector<std::string>& args, bool firstStart
         PlaceWindow();
         Greet();
         splash_.reset();
-        if (calls_.statusBarChosen && calls_.statusBarChosen()) p_.window.StatusBar1()->show();
+        if (calls_.statusBarChosen()) p_.window.StatusBar1()->show();
         if (!p_.state.ClosePending) SignInAndWelcome();
         // A close asked for during start-up (or nobody signing in) ends the program the
         // ordinary way as soon as start-up has returned.
@@ -92,7 +92,7 @@ bool MainWindow::Form_Load(const std::vector<std::string>& args, bool firstStart
                                         startup_text::kTitle);
         ::CleanUpSounds(g.AppFolder);
         RemoveGameFonts();
-        if (calls_.closeSmallWindows) calls_.closeSmallWindows();
+        calls_.closeSmallWindows();
         g.ComputerBusy = VbFalse;
         g.StartingUp = VbFalse;
         return false;
@@ -121,7 +121,7 @@ void MainWindow::OpenDoor(bool firstStart) {
     p_.board.layout = TableLayout(w.ScreenWidth, w.LargeFonts);
     g.Rng.Randomize(QTime::currentTime().msecsSinceStartOfDay() / 1000.0);
     g.NetConnected = 0;
-    if (calls_.listFolders) calls_.listFolders();
+    calls_.listFolders();
 
     ScoresFile scores(JoinPath(g.AppFolder, start_files::kScores));
     std::string error;
@@ -130,7 +130,7 @@ void MainWindow::OpenDoor(bool firstStart) {
     w.SavedWindowFlag = saved_.SavedWindowFlag;
 
     p_.services.Pause(0.01);
-    if (calls_.getPlayers) calls_.getPlayers();
+    calls_.getPlayers();
     SetUpSounds();
 
     StartupFacts facts;
@@ -143,7 +143,7 @@ void MainWindow::OpenDoor(bool firstStart) {
     if (plan_.Window.NumberCards) p_.looks.FaceDeck = 1;
 
     ChangePerson();
-    if (calls_.applyDisplayPrefs) calls_.applyDisplayPrefs();
+    calls_.applyDisplayPrefs();
 }
 
 void MainWindow::SetUpSounds() {
@@ -226,20 +226,20 @@ void MainWindow::Greet() {
 void MainWindow::SignInAndWelcome() {
     Game& g = p_.game;
     TableLayout& layout = p_.board.layout;
-    const int recNum = calls_.playerRecNum ? calls_.playerRecNum() : 1;
+    const int recNum = calls_.playerRecNum();
     if (recNum == 1) {
         // Nobody has signed in on this machine: nobody plays until somebody does.
-        if (calls_.signIn && !calls_.signIn()) {
+        if (!calls_.signIn()) {
             p_.state.ClosePending = true;
             return;
         }
-        if (calls_.showTutorial) calls_.showTutorial();
+        calls_.showTutorial();
     } else {
-        g.PlayerName = calls_.lastPlayerName ? calls_.lastPlayerName() : g.PlayerName;
+        g.PlayerName = calls_.lastPlayerName();
         layout.Ctl("Label9", 3).Caption = g.PlayerName;
     }
     p_.board.board->SetMessage(2, WelcomeLine(g.PlayerName));
-    const bool tutorial = calls_.tutorialOn && calls_.tutorialOn();
+    const bool tutorial = calls_.tutorialOn();
     if (!tutorial) {
         layout.Ctl("cmdDeal").Visible = true;
         const std::string tips = p_.services.settings ? p_.services.settings->GetSetting(
@@ -248,5 +248,5 @@ void MainWindow::SignInAndWelcome() {
         p_.state.ShowTipsAtStartup = static_cast<long>(Val(tips));
     }
     p_.board.ApplyWidgets();
-    if (!tutorial && p_.state.ShowTipsAtStartup == 1 && calls_.showTips) calls_.showTips();
+    if (!tutorial && p_.state.ShowTipsAtStartup == 1) calls_.showTips();
 }

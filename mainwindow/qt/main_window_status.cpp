@@ -22,7 +22,7 @@ void SizePanel5(FrmBrivo& window, StatusUpdate::Sizing sizing) {
 }  // namespace
 
 i32 MainWindowStatus::ScreenWidth() const {
-    return p_.screenWidth ? p_.screenWidth() : 0;
+    return p_.screenWidth();
 }
 
 void MainWindowStatus::Apply(const StatusUpdate& update) {
@@ -46,7 +46,7 @@ void MainWindowStatus::ShowOppStatus(int opp) {
 }
 
 void MainWindowStatus::ShowCounter() {
-    if (FrmCounter* counter = p_.counter ? p_.counter() : nullptr)
+    if (FrmCounter* counter = p_.counter())
         counter->SetGrid(QString::fromStdString(CounterGrid(p_.game)));
 }
 
@@ -55,5 +55,5 @@ void MainWindowStatus::SetPanelText(int panel, const std::string& text) {
 }
 
 void MainWindowStatus::StatsNotify() {
-    if (p_.showLabel) p_.showLabel("LabelPeek", "\nNew Stats Record!");
+    p_.showLabel("LabelPeek", "\nNew Stats Record!");
 }

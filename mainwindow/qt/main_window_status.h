@@ -7,6 +7,7 @@
 #include "engine/game.h"
 #include "engine/ports/status_port.h"
 #include "mainwindow/status_texts.h"
+#include "platform/hook_check.h"
 
 class FrmBrivo;
 class FrmCounter;
@@ -22,10 +23,19 @@ struct MainWindowStatusParts {
     std::function<FrmCounter*()> counter;
     // Shows a text in a label of the table (LabelPeek for the new-record notice).
     std::function<void(const std::string& label, const std::string& text)> showLabel;
+    // The hooks the program must set; an unset one is named in `check`.
+    void NeedHooks(HookCheck& check) const {
+        check.In("MainWindowStatusParts")
+            .Need("screenWidth", screenWidth)
+            .Need("counter", counter)
+            .Need("showLabel", showLabel);
+    }
 };
 
 class MainWindowStatus : public StatusPort {
   public:
+    // The hooks the program must set; an unset one is named in `check`.
+    void NeedHooks(HookCheck& check) const { p_.NeedHooks(check); }
     explicit MainWindowStatus(MainWindowStatusParts parts) : p_(std::move(parts)) {}
 
     void StatusBar_Clear() override;

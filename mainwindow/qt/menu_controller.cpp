@@ -44,8 +44,8 @@ MenuController::MenuController(MenuControllerParts parts, MenuHooks hooks)
       panel_(new MenuBarPanel(parts.board.view)),
       reveal_(new MenuReveal(parts.board.view)) {
     MenuCommandsParts cp{p_.g, p_.engine, p_.records, p_.sv, p_.state, *this};
-    cp.nextChatSeq = [this] { return hooks_.nextChatSeq ? hooks_.nextChatSeq() : 1; };
-    cp.oppPeeking = [this] { return hooks_.oppPeeking && hooks_.oppPeeking(); };
+    cp.nextChatSeq = [this] { return hooks_.nextChatSeq(); };
+    cp.oppPeeking = [this] { return hooks_.oppPeeking(); };
     commands_ = std::make_unique<MenuCommands>(std::move(cp));
     panel_->onMove = [this](QPoint at) { MoveOverBar(at); };
     panel_->onPress = [this](QPoint at) { PressBar(at); };
@@ -267,7 +267,7 @@ void MenuController::CloseMainWindow() {
 }
 
 void MenuController::ChangeNoise() {
-    if (hooks_.changeNoise) hooks_.changeNoise();
+    hooks_.changeNoise();
 }
 
 void MenuController::CycleBackground(int keyCode) {
@@ -362,27 +362,17 @@ void MenuController::StopAnimation() {
 }
 
 void MenuController::TakeFontSize() {
-    if (hooks_.takeFontSize) hooks_.takeFontSize();
+    hooks_.takeFontSize();
 }
 
 void MenuController::SetupOpponents(bool rulesOnly) {
-    if (hooks_.setupOpponents) {
-        hooks_.setupOpponents(rulesOnly);
-        return;
-    }
-    if (rulesOnly)
-        p_.sv.dialogHost->Show(DialogForm::RulesNET);
-    else
-        p_.sv.dialogHost->Show(p_.g.NetConnected != 0 ? DialogForm::MultiNET : DialogForm::Multi);
+    hooks_.setupOpponents(rulesOnly);
 }
 
 void MenuController::SetupInternet() {
-    if (hooks_.setupInternet)
-        hooks_.setupInternet();
-    else
-        p_.sv.dialogHost->Show(DialogForm::Players);
+    p_.sv.dialogHost->Show(DialogForm::Players);
 }
 
 void MenuController::SendRecover(const ResumeNote& note) {
-    if (hooks_.sendRecover) hooks_.sendRecover(note);
+    hooks_.sendRecover(note);
 }

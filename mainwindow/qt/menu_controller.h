@@ -17,6 +17,7 @@
 #include "mainwindow/menu_bar.h"
 #include "mainwindow/menu_commands.h"
 #include "mainwindow/menu_shell.h"
+#include "platform/hook_check.h"
 #include "records/game_records.h"
 
 class BoardShell;
@@ -38,16 +39,24 @@ struct MenuControllerParts {
     GameRecords& records;
 };
 
-// What other parts of the window carry out for the menus; each has a stand-in until its part is
-// connected.
+// What other parts of the window carry out for the menus; the composition sets each one.
 struct MenuHooks {
     std::function<void(bool rulesOnly)> setupOpponents;
-    std::function<void()> setupInternet;
     std::function<void(const ResumeNote&)> sendRecover;
     std::function<void()> changeNoise;
     std::function<void()> takeFontSize;
     std::function<bool()> oppPeeking;
     std::function<int()> nextChatSeq;
+    // The hooks the program must set; an unset one is named in `check`.
+    void NeedHooks(HookCheck& check) const {
+        check.In("MenuHooks")
+            .Need("setupOpponents", setupOpponents)
+            .Need("sendRecover", sendRecover)
+            .Need("changeNoise", changeNoise)
+            .Need("takeFontSize", takeFontSize)
+            .Need("oppPeeking", oppPeeking)
+            .Need("nextChatSeq", nextChatSeq);
+    }
 };
 
 class MenuController : public QObject, public MenuShell {

@@ -40,7 +40,7 @@ void WindowShows::ShowHoldImage(bool visible) {
 void WindowShows::MenuNewGame() {
     QTimer::singleShot(0, this, [this] {
         if (p_.game.StopFlag || p_.game.ComputerBusy) return;
-        if (p_.newGame) p_.newGame();
+        p_.newGame();
     });
 }
 

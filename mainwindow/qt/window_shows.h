@@ -12,6 +12,7 @@
 #include "engine/game.h"
 #include "mainwindow/main_window_state.h"
 #include "mainwindow/qt/cards_flow_view.h"
+#include "platform/hook_check.h"
 #include "platform/pause.h"
 
 class BoardShell;
@@ -30,11 +31,17 @@ struct WindowShowsParts {
     // The Game menu's New Game and the Deal button's handler.
     std::function<void()> newGame;
     std::function<void()> pressDeal;
+    // The hooks the program must set; an unset one is named in `check`.
+    void NeedHooks(HookCheck& check) const {
+        check.In("WindowShowsParts").Need("newGame", newGame).Need("pressDeal", pressDeal);
+    }
 };
 
 class WindowShows : public QObject {
     Q_OBJECT
   public:
+    // The hooks the program must set; an unset one is named in `check`.
+    void NeedHooks(HookCheck& check) const { p_.NeedHooks(check); }
     explicit WindowShows(WindowShowsParts parts);
     ~WindowShows() override;
 

@@ -45,7 +45,7 @@ void InternetGame::SetupInternet() {
     if (g_.NetConnected != 0) {
         if (!AskToEnd()) return;
         SendFarewell();
-        if (g_.Pturn != 0 && p_.askSaveEndedGame) p_.askSaveEndedGame();
+        if (g_.Pturn != 0) p_.askSaveEndedGame();
         NetCleanUp();
         g_.IsHost = 0;
         return;
@@ -53,15 +53,15 @@ void InternetGame::SetupInternet() {
     Dialogs& dialogs = *p_.engine.sv.dialogs;
     ShowStatus("", false);
     if (p_.engine.sv.window) p_.engine.sv.window->StopIdleTimer();
-    const std::string name = p_.playerName ? p_.playerName() : g_.PlayerName;
+    const std::string name = p_.playerName();
     auto chosen = FrmPlayers::Run(name, port_, dialogs, p_.showHelp, p_.window);
     if (!chosen) {
         g_.NetConnected = 0;
-        if (p_.resetNetPlayers) p_.resetNetPlayers();
-        if (p_.showPlayerNames) p_.showPlayerNames();
+        p_.resetNetPlayers();
+        p_.showPlayerNames();
         return;
     }
-    if (p_.setPlayerName) p_.setPlayerName(chosen->playerName);
+    p_.setPlayerName(chosen->playerName);
     port_ = chosen->port;
     p_.engine.Reset_Table();
     g_.Pturn = 0;
@@ -128,6 +128,7 @@ bool InternetGame::NetListen() {
 }
 
 void InternetGame::NetConnect(const std::string& address) {
+    hostAddress_ = address;
     sockets_.Connect(QString::fromStdString(address), static_cast<quint16>(port_));
     ShowStatus("Waiting for Host confirmation...\n", true);
 }
@@ -149,7 +150,7 @@ void InternetGame::Connected() {
 
 void InternetGame::SendFarewell() {
     if (!link_.Running()) return;
-    const std::string name = p_.playerName ? p_.playerName() : g_.PlayerName;
+    const std::string name = p_.playerName();
     const std::string line = net::ChatLine(p_.chatSeq.Next(), name + " Quit!^");
     if (g_.IsHost == 1) {
         link_.SendNetAll(0, line);
@@ -180,7 +181,7 @@ void InternetGame::NetCleanUp() {
         p_.windows->CloseChat();
         p_.windows->netCommentFile().clear();
     }
-    if (p_.resetNetPlayers) p_.resetNetPlayers();
+    p_.resetNetPlayers();
     g_.PeerVersion.clear();
     if (board)
         for (int i = 0; i <= 2; ++i) board->SetMessage(i, "");
@@ -190,7 +191,7 @@ void InternetGame::NetCleanUp() {
     g_.NumberCards = VbFalse;
     if (movesSuspended_) {
         movesSuspended_ = false;
-        if (p_.moveFile) p_.moveFile(true);
+        p_.moveFile(true);
     }
     p_.engine.ShowRulesCaption();
     g_.HostPlayerName = "Brivo";
@@ -207,7 +208,7 @@ void InternetGame::NetCleanUp() {
 void InternetGame::NetNewGame() {
     if (!link_.Running() || g_.IsHost != 1) return;
     link_.NewLayout();
-    if (p_.showPlayerNames) p_.showPlayerNames();
+    p_.showPlayerNames();
     ShowStatus(net::HostRulesNotice(g_.NumPlayers, g_.NumCenters), true);
     while (!(g_.NetCode == net::LO && g_.NetAnswers >= g_.NumPlayers) && g_.NetCode != net::GO &&
            g_.NetConnected != 0)
@@ -217,8 +218,7 @@ void InternetGame::NetNewGame() {
 // --- The chat's way to the peers ------------------------------------------------------------
 
 ChatContext InternetGame::Context() const {
-    return {p_.playerName ? p_.playerName() : g_.PlayerName, g_.Opp[1].Name, g_.PeerVersion,
-            g_.NetConnected};
+    return {p_.playerName(), g_.Opp[1].Name, g_.PeerVersion, g_.NetConnected};
 }
 
 bool InternetGame::SendChat(const std::string& line) {
@@ -231,7 +231,7 @@ bool InternetGame::SendChat(const std::string& line) {
 }
 
 void InternetGame::AvatarSlap() {
-    if (p_.avatarSlap) p_.avatarSlap();
+    p_.avatarSlap();
 }
 
 // --- What the peers' lines ask of the window --------------------------------------------------
@@ -241,7 +241,7 @@ void InternetGame::ShowBoxes(const std::vector<net::act::Box>& boxes) {
 }
 
 void InternetGame::ShowStatus(const std::string& text, bool visible) {
-    if (p_.statusMsg) p_.statusMsg(text, visible);
+    p_.statusMsg(text, visible);
 }
 
 void InternetGame::Failed(int peer, net::SocketFault fault, const std::string& what, bool ends) {
@@ -249,7 +249,7 @@ void InternetGame::Failed(int peer, net::SocketFault fault, const std::string& w
     if (!ends) return;  // one remote's trouble is told as that player leaving
     ShowBoxes(net::SocketFailureBoxes(fault, g_.IsHost == 1, what));
     if (fault == net::SocketFault::Refused) g_.IsHost = 9;
-    if (g_.Pturn != 0 && p_.askSaveEndedGame) p_.askSaveEndedGame();
+    if (g_.Pturn != 0) p_.askSaveEndedGame();
     NetCleanUp();
 }
 
@@ -287,11 +287,11 @@ void InternetGame::Carry(const net::Action& a) {
                                               mb::YesNo, "New opponent joining") == mb::Yes;
         link_.JoinAnswer(ask->peer, yes);
     } else if (std::holds_alternative<AskSaveEndedGame>(a)) {
-        if (p_.askSaveEndedGame) p_.askSaveEndedGame();
+        p_.askSaveEndedGame();
     } else if (const auto* av = std::get_if<LoadNetAvatar>(&a)) {
-        if (p_.loadNetAvatar) p_.loadNetAvatar(av->opp);
+        p_.loadNetAvatar(av->opp);
     } else if (std::holds_alternative<ShowPlayerNames>(a)) {
-        if (p_.showPlayerNames) p_.showPlayerNames();
+        p_.showPlayerNames();
     } else if (std::holds_alternative<ShowRulesCaption>(a)) {
         e.ShowRulesCaption();
     } else if (std::holds_alternative<ShowHostRules>(a)) {

@@ -11,6 +11,7 @@
 #include "net/chat_seq.h"
 #include "net/net_link.h"
 #include "net/qt/net_sockets.h"
+#include "platform/hook_check.h"
 
 class NetWindows;
 class QWidget;
@@ -37,10 +38,31 @@ struct InternetGameParts {
     std::function<void()> avatarSlap{};
     // The peer draws only number cards: the table's picture deck, if one is in use, gives way.
     std::function<void()> numberCardsOnly{};
+    // The hooks the program must set; an unset one is named in `check`.
+    void NeedHooks(HookCheck& check) const {
+        check.In("InternetGameParts")
+            .Need("playerName", playerName)
+            .Need("setPlayerName", setPlayerName)
+            .Need("statusMsg", statusMsg)
+            .Need("showHelp", showHelp)
+            .Need("showPlayerNames", showPlayerNames)
+            .Need("resetNetPlayers", resetNetPlayers)
+            .Need("askSaveEndedGame", askSaveEndedGame)
+            .Need("loadNetAvatar", loadNetAvatar)
+            .Need("moveFile", moveFile)
+            .Need("flowBusy", flowBusy)
+            .Need("avatarSlap", avatarSlap)
+            .Need("numberCardsOnly", numberCardsOnly);
+    }
 };
 
 class InternetGame : private ChatLink {
   public:
+    // The hooks the program must set; an unset one is named in `check`.
+    void NeedHooks(HookCheck& check) const {
+        p_.NeedHooks(check);
+        link_.NeedHooks(check);
+    }
     explicit InternetGame(InternetGameParts parts);
     ~InternetGame() override;
     InternetGame(const InternetGame&) = delete;
@@ -49,6 +71,8 @@ class InternetGame : private ChatLink {
     net::NetLink& link() { return link_; }
     NetSockets& sockets() { return sockets_; }
     int port() const { return port_; }
+    // The host's address this remote connected to last ("" on a host and before a connection).
+    const std::string& hostAddress() const { return hostAddress_; }
 
     // The Internet menu's connect command.
     void SetupInternet();
@@ -79,6 +103,7 @@ class InternetGame : private ChatLink {
     NetSockets sockets_;
     net::NetLink link_;
     int port_;
+    std::string hostAddress_;
     bool movesSuspended_ = false;
     bool cleaning_ = false;
 };

@@ -56,7 +56,7 @@ bool NetWindows::ShowPlayersSetup() {
     Game& g = G(p_);
     NetPlayersParts parts(g, p_.profile.PlayerPrefs.Seats[0], competitionFile_, netCommentFile_,
                           *p_.engine.sv.dialogs);
-    parts.avatarShown = p_.avatarShown ? p_.avatarShown() : true;
+    parts.avatarShown = p_.avatarShown();
     for (const PersonalityEntry& e : ListPersonalities(g.AppFolder))
         parts.lists.personalities.push_back(e.name);
     parts.lists.comments.push_back(kDefaultComments);
@@ -120,15 +120,15 @@ void NetWindows::SetLabel(int index, const std::string& text) {
 }
 
 void NetWindows::ShowPeek(const std::string& text) {
-    if (p_.showPeek) p_.showPeek(text);
+    p_.showPeek(text);
 }
 
 void NetWindows::ShowEmoticon(const std::string& path) {
-    if (p_.showEmoticon) p_.showEmoticon(path);
+    p_.showEmoticon(path);
 }
 
 void NetWindows::AvatarSlap() {
-    if (p_.avatarSlap) p_.avatarSlap();
+    p_.avatarSlap();
 }
 
 void NetWindows::OfferLink(const std::string& url) {

@@ -16,6 +16,7 @@
 #include "net/chat_room.h"
 #include "net/qt/frm_chat.h"
 #include "net/qt/frm_scores_net.h"
+#include "platform/hook_check.h"
 #include "shared/profile_state.h"
 
 class QWidget;
@@ -40,10 +41,25 @@ struct NetWindowsParts {
     std::function<void(const std::string& path)> showEmoticon{};
     std::function<void(const std::string& text)> showPeek{};
     std::function<void(const std::string& topic)> showHelp{};
+    // The hooks the program must set; an unset one is named in `check`.
+    void NeedHooks(HookCheck& check) const {
+        check.In("NetWindowsParts")
+            .Need("saveProfile", saveProfile)
+            .Need("showAvatar", showAvatar)
+            .Need("avatarShown", avatarShown)
+            .Need("redrawAvatars", redrawAvatars)
+            .Need("importAvatar", importAvatar)
+            .Need("avatarSlap", avatarSlap)
+            .Need("showEmoticon", showEmoticon)
+            .Need("showPeek", showPeek)
+            .Need("showHelp", showHelp);
+    }
 };
 
 class NetWindows : private ChatEffectsTarget {
   public:
+    // The hooks the program must set; an unset one is named in `check`.
+    void NeedHooks(HookCheck& check) const { p_.NeedHooks(check); }
     explicit NetWindows(NetWindowsParts parts);
     ~NetWindows() override;
     NetWindows(const NetWindows&) = delete;

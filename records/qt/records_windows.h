@@ -11,6 +11,7 @@
 #include "board/table_layout.h"
 #include "engine/game.h"
 #include "engine/services.h"
+#include "platform/hook_check.h"
 #include "records/game_records.h"
 #include "records/saved_games.h"
 #include "shared/profile_state.h"
@@ -35,14 +36,24 @@ struct RecordsWindowsParts {
     int versionRevision = 0;
     // Keys pressed on the tutorial window go to the main window's key commands.
     std::function<void(int key, Qt::KeyboardModifiers modifiers)> keyCommand{};
-    // The comment files changed: the lists offering them are made again.
+    // The comment files changed: the lists offering them are made again. Optional: the
+    // program's windows read the folder each time they open, so it has no list to remake.
     std::function<void()> commentFilesChanged{};
     // Opens the help at a topic; without it the help buttons are hidden.
     std::function<void(const std::string& topic)> showHelp{};
+    // The hooks the program must set; an unset one is named in `check`.
+    void NeedHooks(HookCheck& check) const {
+        check.In("RecordsWindowsParts")
+            .Need("repaintTable", repaintTable)
+            .Need("keyCommand", keyCommand)
+            .Need("showHelp", showHelp);
+    }
 };
 
 class RecordsWindows {
   public:
+    // The hooks the program must set; an unset one is named in `check`.
+    void NeedHooks(HookCheck& check) const { p_.NeedHooks(check); }
     explicit RecordsWindows(RecordsWindowsParts parts);
     // The shipped program folder, known once start-up has found it.
     void SetStagedFolder(std::string folder) { p_.stagedFolder = std::move(folder); }

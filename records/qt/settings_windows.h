@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "engine/engine.h"
+#include "platform/hook_check.h"
 #include "records/preferences.h"
 #include "shared/profile_state.h"
 
@@ -38,10 +39,26 @@ struct SettingsWindowsParts {
     std::function<std::optional<std::vector<std::string>>()> importAvatar{};
     // Opens the help at a topic; without it the help buttons explain themselves.
     std::function<void(const std::string& topic)> showHelp{};
+    // The hooks the program must set; an unset one is named in `check`.
+    void NeedHooks(HookCheck& check) const {
+        check.In("SettingsWindowsParts")
+            .Need("currentPrefs", currentPrefs)
+            .Need("applyPrefs", applyPrefs)
+            .Need("background", background)
+            .Need("cycleBackground", cycleBackground)
+            .Need("saveProfile", saveProfile)
+            .Need("changePerson", changePerson)
+            .Need("showAvatar", showAvatar)
+            .Need("avatarShown", avatarShown)
+            .Need("importAvatar", importAvatar)
+            .Need("showHelp", showHelp);
+    }
 };
 
 class SettingsWindows {
   public:
+    // The hooks the program must set; an unset one is named in `check`.
+    void NeedHooks(HookCheck& check) const { p_.NeedHooks(check); }
     explicit SettingsWindows(SettingsWindowsParts parts) : p_(std::move(parts)) {}
 
     // "Speed Settings": the changes take effect while the bars move.

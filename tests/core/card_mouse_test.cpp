@@ -279,7 +279,7 @@ struct PanelTest : EngineFixture {
     MainWindowState w;
     DragState d;
     int restarts = 0;
-    DealButtonParts parts{g, e, w, d, nullptr, [this] { ++restarts; }, nullptr, nullptr};
+    DealButtonParts parts{g, e, w, d, nullptr, [this] { ++restarts; }, [] {}, [] {}};
     std::vector<std::string> Shown() {
         std::vector<std::string> out;
         for (const std::string& line : h.log.lines)

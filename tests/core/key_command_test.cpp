@@ -63,6 +63,13 @@ struct KeyTest : EngineFixture {
             ran.push_back(std::to_string(m) + "," + std::to_string(r));
         };
         c.dealButtonVisible = [this] { return dealShown; };
+        // The window's side of the other keys is not watched here.
+        c.stopIdleTimer = c.refresh = c.hideMenus = c.stretchBackground = c.displayStats =
+            c.toggleLabelNames = c.showBackgroundWindow = c.flash = c.showSplash =
+                c.chatOnTop = [] {};
+        c.tutorialOn = [] { return false; };
+        c.showDealButton = [](bool) {};
+        c.cycleBackground = c.animateCardsFlow = c.showScores = [](int) {};
         return c;
     }
     void Press(std::initializer_list<i16> codes, i16 shift = 0) {

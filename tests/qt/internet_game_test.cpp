@@ -31,8 +31,8 @@ struct Remote {
                                           if (auto* c = std::get_if<net::act::ChatShown>(&a))
                                               chat.push_back(c->line);
                                       },
-                                      {},
-                                      {}}};
+                                      [](int, net::SocketFault, const std::string&, bool) {},
+                                      [] { return false; }}};
 };
 
 struct HostRig {
@@ -64,7 +64,20 @@ struct HostRig {
     Services services;
     Engine engine{g, services};
     ChatSeq seq;
-    InternetGame internet{InternetGameParts{engine, seq}};
+    InternetGame internet{Parts()};
+    // The window's side of the clean-up is not watched here.
+    InternetGameParts Parts() {
+        InternetGameParts p{engine, seq};
+        p.playerName = [this] { return g.PlayerName; };
+        p.setPlayerName = p.showHelp = [](const std::string&) {};
+        p.statusMsg = [](const std::string&, bool) {};
+        p.showPlayerNames = p.resetNetPlayers = p.askSaveEndedGame = p.avatarSlap =
+            p.numberCardsOnly = [] {};
+        p.loadNetAvatar = [](int) {};
+        p.moveFile = [](bool) {};
+        p.flowBusy = [] { return false; };
+        return p;
+    }
 };
 
 TEST(InternetGame, TheFarewellReachesEveryPeerAndTheCleanUpRestoresThePause) {

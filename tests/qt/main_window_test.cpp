@@ -72,6 +72,8 @@ struct MainWindowFixture : ::testing::Test {
         shell = std::make_unique<BoardShell>(
             BoardShellParts{g, looks, 15360, false, clock, pump, &sounds, &dialogs, folder},
             &window);
+        // The layout's requests of the window (rules, wild panel, timer, counter) go unwatched.
+        shell->board->SetLayoutFollowers({[] {}, [] {}, [] {}, [] {}});
         MainWindowCalls calls;
         calls.playerRecNum = [this] { return recNum; };
         calls.lastPlayerName = [] { return std::string("Ada"); };
@@ -82,6 +84,12 @@ struct MainWindowFixture : ::testing::Test {
             return true;
         };
         calls.savePlayerProfile = [this](std::string*) { return profileSaved = true; };
+        // No folder lists, profiles, tutorial, tips, network or small windows in this window.
+        calls.listFolders = calls.applyDisplayPrefs = calls.showTutorial = calls.showTips =
+            calls.signOffNet = calls.closeSmallWindows = calls.closeMenus = [] {};
+        calls.getPlayers = [] { return true; };
+        calls.tutorialOn = [] { return false; };
+        calls.fillProfileSettings = [](SessionSettings&) {};
         main =
             std::make_unique<MainWindow>(MainWindowParts{g, w, sv, window, *shell, looks}, calls);
     }
@@ -226,6 +234,12 @@ TEST_F(MainWindowFixture, TheCardCounterClosesOnF8OrEnterAndGrowsWithPlayers) {
 }
 
 namespace {
+// The program's calls of the profiles and records, in a window without a network or menus.
+MainWindowCalls WithoutNetOrMenus(MainWindowCalls calls) {
+    calls.signOffNet = calls.closeSmallWindows = calls.closeMenus = [] {};
+    return calls;
+}
+
 // The same window with the real profiles behind it.
 struct ProfiledWindow : MainWindowFixture {
     std::unique_ptr<Engine> engine;
@@ -239,6 +253,7 @@ struct ProfiledWindow : MainWindowFixture {
         shell = std::make_unique<BoardShell>(
             BoardShellParts{g, looks, 15360, false, clock, pump, &sounds, &dialogs, folder},
             &window);
+        shell->board->SetLayoutFollowers({[] {}, [] {}, [] {}, [] {}});
         sv.board = shell->board.get();
         engine = std::make_unique<Engine>(g, sv);
         records = std::make_unique<GameRecords>(g, sv);
@@ -250,8 +265,8 @@ struct ProfiledWindow : MainWindowFixture {
             RecordsWindowsParts{g, *records, ps, sv, &window, &shell->layout, &looks});
         main = std::make_unique<MainWindow>(
             MainWindowParts{g, w, sv, window, *shell, looks},
-            ConnectMainWindowCalls(
-                {g, w, sv, window, *shell, looks, *profiles, ps, *target, *recordsWindows}));
+            WithoutNetOrMenus(ConnectMainWindowCalls(
+                {g, w, sv, window, *shell, looks, *profiles, ps, *target, *recordsWindows})));
     }
     // Prefs.sav with the shipped template and one player, "Ada", signed in last.
     void AddPlayerAda(i16 speed) {
@@ -378,8 +393,8 @@ TEST_F(ProfiledWindow, ANewPlayerSignedInFromTheMenuIsNamedAndToldHowToStart) {
     ComposeWithProfiles();
     ASSERT_TRUE(main->Form_Load({}, false));
     w.CpuMHz = 2000;
-    const MainWindowCalls calls = ConnectMainWindowCalls(
-        {g, w, sv, window, *shell, looks, *profiles, ps, *target, *recordsWindows});
+    const MainWindowCalls calls = WithoutNetOrMenus(ConnectMainWindowCalls(
+        {g, w, sv, window, *shell, looks, *profiles, ps, *target, *recordsWindows}));
     QTimer::singleShot(0, [] {
         QWidget* welcome = QApplication::activeModalWidget();
         ASSERT_TRUE(welcome);

@@ -61,8 +61,14 @@ struct MouseGame {
         window.show();
         view = shell->view;
         drag = std::make_unique<MainWindowDrag>(
-            MainWindowDragParts{g, e, state, *shell, window, &looks, {}});
+            MainWindowDragParts{g, e, state, *shell, window, &looks, [] {}});
+        // No menus, hold-cards window or Internet notices on this table.
+        drag->showHumanHidden = [](int) {};
+        drag->closeMenus = drag->hideNetNotices = [] {};
         port.onReturnDraggedCard = [this](int slot) { drag->Mouse().ReturnDraggedCard(slot); };
+        port.onDealButtonClick = [this] { drag->DealClicked(); };
+        // No status bar, idle timer or counter beside this table.
+        shell->board->SetLayoutFollowers({[] {}, [] {}, [] {}, [] {}});
         auto* deal = window.findChild<QPushButton*>("cmdDeal");
         QObject::connect(deal, &QPushButton::clicked, deal, [this] { drag->DealClicked(); });
         deal->show();

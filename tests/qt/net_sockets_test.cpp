@@ -43,6 +43,7 @@ struct Machine {
             failures.push_back(fault);
             if (ends) ended = true;
         };
+        w.flowBusy = [] { return false; };
         return w;
     }
     quint16 Host() {

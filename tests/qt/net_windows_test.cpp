@@ -27,7 +27,7 @@ struct NetWindowsTest : ::testing::Test {
     BoardLooks looks;
     ChatSeq seq;
     QWidget main;
-    std::vector<std::string> slaps;
+    std::vector<std::string> slaps, emoticons, peeks;
     std::unique_ptr<NetWindows> windows;
 
     NetWindowsTest() {
@@ -36,6 +36,8 @@ struct NetWindowsTest : ::testing::Test {
         g.Opp[1].Name = "Bob";
         NetWindowsParts parts{e, profile, looks, seq, &main};
         parts.avatarSlap = [this] { slaps.push_back("slap"); };
+        parts.showEmoticon = [this](const std::string& path) { emoticons.push_back(path); };
+        parts.showPeek = [this](const std::string& text) { peeks.push_back(text); };
         windows = std::make_unique<NetWindows>(parts);
     }
 };
@@ -61,11 +63,15 @@ TEST_F(NetWindowsTest, TheSessionsChatActionsReachTheChatAndTheTable) {
     FakeChatLink link;
     FrmChat* chat = windows->OpenChat(link);
     ASSERT_TRUE(chat);
-    windows->ApplyChat({net::act::ChatShown{"Bob: <i>hello</i>"}, net::act::Label{2, "hello"},
-                        net::act::Slap{}, net::act::DataSound{110}});
+    windows->ApplyChat({net::act::Emoticon{"Wink.gif"}, net::act::ChatShown{"Bob: <i>hello</i>"},
+                        net::act::Label{2, "hello"}, net::act::Slap{}, net::act::DataSound{110},
+                        net::act::PeekLabel{"Opponent is PEEKING!"}});
     EXPECT_TRUE(Find<QPlainTextEdit>(*chat, "Text1")->toPlainText().endsWith("Bob: <i>hello</i>"));
     EXPECT_EQ(h.board.messages[2], "hello");
     EXPECT_EQ(slaps.size(), 1u);
+    // The chat line takes away the emoticon shown before it, then its own stands beside it.
+    EXPECT_EQ(emoticons, (std::vector<std::string>{"", dir.File("Icons/Wink.gif")}));
+    EXPECT_EQ(peeks, std::vector<std::string>{"Opponent is PEEKING!"});
     EXPECT_TRUE(h.log.Contains("Data/~110.tmp"));
     windows->CloseChat();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);

@@ -19,6 +19,8 @@ struct BoardFixture : TableFixture {
         board = std::make_unique<QtBoard>(QtBoardParts{g, layout, looks, pics, view, clock, pump,
                                                        nullptr, &dialogs, dir.path().toStdString()},
                                           canvas);
+        // No window around this board: the layout's requests of it go nowhere.
+        board->SetLayoutFollowers({[] {}, [] {}, [] {}, [] {}});
     }
     QColor At(const char* name, int index, int dx, int dy) {
         const ControlGeom& c = layout.Ctl(name, index);

@@ -56,6 +56,7 @@ NetPeer::NetPeer(NetPeerSetup setup)
     sv_.records = records_.get();
     sv_.turns = &computer_;
     play_ = std::make_unique<NetPlayPort>(g, sv_, computer_, *this);
+    play_->turns.enableChatSend = [](bool) {};  // no chat window on this machine
     sv_.net = play_.get();
     play_->turns.replayed = [this] {
         if (!setup_.host && HostNumberOf(g, g.Pturn, true) == 1) Stamp("replayed");
@@ -278,7 +279,8 @@ void NetPeer::RemoteDeal() {
     dealShown_ = false;
     MainWindowState window;
     DragState drag;
-    DealButtonParts parts{g, engine_, window, drag, nullptr, {}, {}, {}};
+    // A machine without a window: no turn to take back, nothing to close, no notices shown.
+    DealButtonParts parts{g, engine_, window, drag, nullptr, [] {}, [] {}, [] {}};
     cmdDeal_Click(parts);
 }
 
