@@ -31,13 +31,19 @@ struct MenuControllerTest : ::testing::Test {
     BoardShell shell{BoardShellParts{g, looks, 15360, false, h.clock, h.pump, &h.sounds, &h.dialogs,
                                      dir.path().toStdString()},
                      &window};
-    MainWindow main{MainWindowParts{g, w, h.services, window, shell, looks}, MainWindowCalls{}};
+    MainWindow main{MainWindowParts{g, w, h.services, window, shell, looks}, WindowCalls()};
     Engine engine{g, h.services};
     GameRecords records{g, h.services};
     MenuController menus{
         MenuControllerParts{g, w, h.services, window, shell, looks, main, engine, records},
         MenuHooks{}};
 
+    // The window's resize closes menus and small windows that these tests do not watch.
+    static MainWindowCalls WindowCalls() {
+        MainWindowCalls calls;
+        calls.closeMenus = calls.closeSmallWindows = [] {};
+        return calls;
+    }
     MenuControllerTest() {
         g.AppFolder = dir.path().toStdString();
         window.SetTable(shell.view);
