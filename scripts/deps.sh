@@ -6,7 +6,7 @@ set -euo pipefail
 packages=(
   g++ cmake make pkg-config
   clang-14 libclang-rt-14-dev
-  qt6-base-dev qt6-multimedia-dev qt6-svg-dev libgl1-mesa-dev
+  qt6-base-dev qt6-base-private-dev qt6-multimedia-dev qt6-svg-dev libgl1-mesa-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   espeak-ng sox
   kdegames-card-data-kf5 gnome-cards-data

@@ -55,7 +55,7 @@ BoardShell::BoardShell(BoardShellParts parts, QWidget* parent)
     view = new TableView(layout.Form(), canvas, pictures, parts.looks, parent);
     board = std::make_unique<QtBoard>(
         QtBoardParts{parts.game, layout, parts.looks, pictures, *view, parts.clock, parts.pump,
-                     parts.sounds, parts.dialogs, parts.appFolder},
+                     parts.sounds, parts.dialogs, parts.appFolder, [this] { ApplyWidgets(); }},
         canvas);
 }
 

@@ -3,6 +3,7 @@
 #include <QImage>
 #include <QLabel>
 #include <algorithm>
+#include <stdexcept>
 
 #include "board/anim_steps.h"
 #include "board/avatar_fit.h"
@@ -14,6 +15,7 @@
 #include "platform/vb_strings.h"
 
 QtBoard::QtBoard(QtBoardParts parts, ModelCanvas& canvas) : parts_(parts), canvas_(canvas) {
+    if (!parts_.showWidgets) throw std::invalid_argument("QtBoard needs showWidgets");
     canvas_.playSound = [this](const std::string& file) {
         if (parts_.sounds)
             parts_.sounds->PlaySound(JoinPath(parts_.appFolder, "Data/" + file), false);
@@ -103,6 +105,7 @@ void QtBoard::FollowLayoutRequests() {
     if (r.DrawTable || r.RedrawHumanPiles) DrawTable();
     if (r.LoadBackground) LoadBackground();
     FollowOutside(r);
+    parts_.showWidgets();
     Refresh();
 }
 

@@ -47,6 +47,9 @@ struct QtBoardParts {
     Sounds* sounds = nullptr;
     Dialogs* dialogs = nullptr;
     std::string appFolder;
+    // Puts the layout's labels and buttons onto their widgets: a re-laid table shows its names
+    // and messages where its piles now stand.
+    std::function<void()> showWidgets;
 };
 
 class QtBoard : public BoardPort {

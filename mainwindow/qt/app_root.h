@@ -61,6 +61,13 @@ class AppRoot {
     // does not start while there is one.
     std::vector<std::string> UnsetHooks();
 
+    // What a person reaches, for the tests that drive the whole program: the main window, the
+    // table on it, the menu rows and the dialog table the menus and keys open windows through.
+    FrmBrivo& Window() { return window_; }
+    BoardShell& Board() { return *board_; }
+    MenuController& Menus() { return *menus_; }
+    DialogHost& DialogWindows() { return dialogHost_; }
+
   private:
     void ConnectMenus();
     KeyCommandCalls MenuKeyCalls();

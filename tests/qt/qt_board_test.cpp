@@ -16,9 +16,10 @@ struct BoardFixture : TableFixture {
 
     void SetUp() override {
         LayOut();
-        board = std::make_unique<QtBoard>(QtBoardParts{g, layout, looks, pics, view, clock, pump,
-                                                       nullptr, &dialogs, dir.path().toStdString()},
-                                          canvas);
+        board = std::make_unique<QtBoard>(
+            QtBoardParts{g, layout, looks, pics, view, clock, pump, nullptr, &dialogs,
+                         dir.path().toStdString(), [] {}},
+            canvas);
         // No window around this board: the layout's requests of it go nowhere.
         board->SetLayoutFollowers({[] {}, [] {}, [] {}, [] {}});
     }
