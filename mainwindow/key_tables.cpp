@@ -84,11 +84,28 @@ const KeyRow* Find(std::span<const KeyRow> rows, i16 code) {
     return nullptr;
 }
 
+const KeyRow* FindMenuRow(std::span<const KeyRow> rows, int menu, int row) {
+    for (const KeyRow& r : rows)
+        if (r.act == MenuRow && r.a == menu && r.b == row) return &r;
+    return nullptr;
+}
+
+std::string KeyName(i16 code) {
+    if (code >= vk::F1 && code <= vk::F12) return "F" + std::to_string(code - vk::F1 + 1);
+    return std::string(1, static_cast<char>(code));
+}
+
 // The letter keys and the codes just below them (58-64) show or hide an emoticon.
 bool IsEmoticonKey(i16 code) {
     return code >= 58 && code <= vk::Z;
 }
 }  // namespace
+
+std::string MenuRowKey(int menu, int row) {
+    if (const KeyRow* r = FindMenuRow(kPlainKeys, menu, row)) return KeyName(r->code);
+    if (const KeyRow* r = FindMenuRow(kCtrlKeys, menu, row)) return "Ctrl+" + KeyName(r->code);
+    return {};
+}
 
 std::string EmoticonFile(i16 code) {
     for (const LetterPicture& e : kEmoticons)

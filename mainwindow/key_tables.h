@@ -51,6 +51,10 @@ struct KeyRow {
 // the key has no command. Letters, digits and "=" without a modifier are rows too.
 const KeyRow* FindKeyRow(i16 code, i16 shift);
 
+// The key that runs row `row` of menu `menu` (1 Game to 4 Help) as a person presses it ("F11",
+// "Ctrl+R"); empty when no key does.
+std::string MenuRowKey(int menu, int row);
+
 // The emoticon picture of a letter key in the Icons folder; empty for a key that hides it.
 std::string EmoticonFile(i16 code);
 // The opponent's sound of a digit key (1-9: 3-11, 0: 12) or "=" (13); -1 for other keys.

@@ -33,6 +33,20 @@ bool OlderPeer(const SessionState& s) {
 }
 
 // A card play's close ("WT", "OK") or any answer: counted when this peer owes it.
+// True while the peer owes the answer to a card play or its close: a program answers those at
+// once, with the same code, so any other such answer is broken.
+bool AwaitsPlayAnswer(const PeerState& p) {
+    return p.awaiting == PC || p.awaiting == WT || p.awaiting == OK;
+}
+
+// The close a received card play owes: "OK" after a discard, which ends the turn; "WT" after a
+// card moved within the hand or played from the hand or a hold pile, as the turn goes on. A
+// card from the side pile may end the game, so either close can follow it.
+i16 OwedClose(const Move& m) {
+    if (m.to >= kFirstHoldSlot && m.to <= kLastHoldSlot) return OK;
+    return m.from == kSideSlot ? 0 : WT;
+}
+
 bool TakeAnswer(SessionState& s, int peer, i16 code) {
     PeerState& p = PeerAt(s, peer);
     if (p.awaiting != code) return false;
@@ -342,6 +356,7 @@ Outcome HostLine(SessionState s, const Game& g, int peer, std::string_view line,
         if (std::string why = MoveFault(g, g.Pturn, move->from, move->to); !why.empty())
             return bad(why);
         p.moved = true;
+        p.owedClose = OwedClose(*move);
         s.netReceived = true;
         out.push_back(act::MoveIn{static_cast<i16>(move->from), static_cast<i16>(move->to)});
         out.push_back(act::Code{PC});
@@ -354,13 +369,25 @@ Outcome HostLine(SessionState s, const Game& g, int peer, std::string_view line,
             if (TakeAnswer(s, peer, code)) {
                 out.push_back(act::Answers{AnswersNow(s, g)});
             } else if (p.moved && g.Pturn == p.seat + 1) {
+                if (p.owedClose != 0 && code != p.owedClose)
+                    return bad(code == WT ? "\"WT\" closing a play that ends the turn"
+                                          : "\"OK\" closing a play that does not end the turn");
                 p.moved = false;  // the mover closes its play
+            } else if (AwaitsPlayAnswer(p)) {
+                return bad("an answer of the wrong kind");
             } else {
                 return done();
             }
             out.push_back(act::Code{code});
             return done();
         case PC:
+            if (!TakeAnswer(s, peer, code)) {
+                if (AwaitsPlayAnswer(p)) return bad("an answer of the wrong kind");
+                return done();
+            }
+            out.push_back(act::Answers{AnswersNow(s, g)});
+            out.push_back(act::Code{code});
+            return done();
         case GS:
         case DK:
         case TR:
@@ -444,6 +471,8 @@ Outcome RemoteLine(SessionState s, const Game& g, std::string_view line, i16 cod
         auto layout = ParseLayout(line, fault);
         if (!layout) return bad(fault.text);
         host.phase = Phase::Seated;
+        host.moved = false;
+        host.awaiting = 0;
         out.push_back(act::TableReset{});
         out.push_back(act::Layout{layout->players, layout->centers, layout->seat});
         const int n = layout->players;
@@ -463,6 +492,11 @@ Outcome RemoteLine(SessionState s, const Game& g, std::string_view line, i16 cod
         return done();
     }
     if (host.phase != Phase::Seated) return bad("a game message before the layout");
+    // A new game, a resumed one or the end of this one leaves no play of the last to answer.
+    if (code == GS || code == RC || code == EG) {
+        host.moved = false;
+        host.awaiting = 0;
+    }
 
     switch (code) {
         case GS:
@@ -716,6 +750,9 @@ void NoteSent(SessionState& s, bool toAll, int peer, std::string_view line) {
             s.ownPlay = false;
         }
     }
+    // A new game, layout or resumed game leaves no card play of the last one to close.
+    if (code == GS || code == LO || code == RC || code == EG)
+        for (PeerState& p : s.peers) p.moved = false;
     if (!starts) return;
     s.answered = 0;
     for (int i = 0; i <= 4; ++i) {

@@ -2,6 +2,7 @@
 
 #include "net/apply_to_game.h"
 #include "net/peer_deck.h"
+#include "net/quiet_peer.h"
 #include "net/wire_parse.h"
 
 namespace net {
@@ -33,17 +34,19 @@ class Counted {
 
 }  // namespace
 
-NetLink::NetLink(Game& g, Transport& transport, Sleeper& sleeper, LinkWindow window)
-    : g_(g), transport_(transport), sleeper_(sleeper), window_(std::move(window)) {}
+NetLink::NetLink(Game& g, Transport& transport, Sleeper& sleeper, Clock& clock, LinkWindow window)
+    : g_(g), transport_(transport), sleeper_(sleeper), clock_(clock), window_(std::move(window)) {}
 
 void NetLink::Begin(SessionConfig config) {
     events_.clear();
+    quiet_ = {};
     session_ = std::make_unique<NetSession>(std::move(config));
 }
 
 void NetLink::End() {
     transport_.CloseAll();
     events_.clear();
+    QuietFrom(-1);
     // The session may be in the middle of handing out a line's actions: it goes once they are
     // carried out, with the next Begin.
     if (session_) retired_ = std::move(session_);
@@ -82,6 +85,7 @@ bool NetLink::Step() {
     Raised pumping(pumping_);
     for (;;) {
         if (auto actions = session_->Next(g_)) {
+            if (session_->LastPeer() == quiet_.peer) QuietFrom(quiet_.peer);
             Carry(std::move(*actions));
             return true;
         }
@@ -198,8 +202,22 @@ bool NetLink::WaitNet(int index) {
             if (HasPending()) sleeper_.Soon([this] { DrainIdle(); }, 0);
             return true;
         }
+        WatchQuiet();
         sleeper_.Sleep(kWaitSlice);
     }
+}
+
+void NetLink::WatchQuiet() {
+    const int peer = AwaitedPeer(session_->state(), g_);
+    if (peer != quiet_.peer) return QuietFrom(peer);
+    if (peer < 0 || quiet_.told || clock_.Now() - quiet_.since < kQuietSeconds) return;
+    quiet_.told = true;
+    window_.carry(act::Status{QuietNotice(session_->state(), g_, peer, window_.endGameKey), true});
+}
+
+void NetLink::QuietFrom(int peer) {
+    if (quiet_.told) window_.carry(act::Status{"", false});
+    quiet_ = {peer, clock_.Now(), false};
 }
 
 bool NetLink::WaitNetAll() {

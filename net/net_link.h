@@ -17,6 +17,7 @@
 #include "engine/ports/net_port.h"
 #include "net/session.h"
 #include "platform/hook_check.h"
+#include "platform/pause.h"
 
 namespace net {
 
@@ -72,12 +73,15 @@ struct LinkWindow {
     // True while the game's flow is inside a handler that may itself wait for the peers: lines
     // are then left for its waits, which see each one before the next is handled.
     std::function<bool()> flowBusy;
+    // The key of END Internet Game, named in the notice about a quiet peer.
+    std::string endGameKey;
     // The hooks the program must set; an unset one is named in `check`.
     void NeedHooks(HookCheck& check) const {
         check.In("LinkWindow")
             .Need("carry", carry)
             .Need("failed", failed)
-            .Need("flowBusy", flowBusy);
+            .Need("flowBusy", flowBusy)
+            .Need("endGameKey", !endGameKey.empty());
     }
 };
 
@@ -85,7 +89,8 @@ class NetLink : public NetPort {
   public:
     // The hooks the program must set; an unset one is named in `check`.
     void NeedHooks(HookCheck& check) const { window_.NeedHooks(check); }
-    NetLink(Game& g, Transport& transport, Sleeper& sleeper, LinkWindow window);
+    // `clock` times the waits: one held up by a quiet peer for kQuietSeconds is told about.
+    NetLink(Game& g, Transport& transport, Sleeper& sleeper, Clock& clock, LinkWindow window);
 
     // A new Internet game as host or remote; everything of the last one is forgotten.
     void Begin(SessionConfig config);
@@ -135,16 +140,26 @@ class NetLink : public NetPort {
     void LostOnSend(int peer);
     void HandleFailure(const LinkEvent& e);
     bool Over() const;
+    // Tells the player once a wait has gone kQuietSeconds without the line a peer owes.
+    void WatchQuiet();
+    // Starts timing the wait for `peer` afresh; the notice about the last one goes.
+    void QuietFrom(int peer);
 
     Game& g_;
     Transport& transport_;
     Sleeper& sleeper_;
+    Clock& clock_;
     LinkWindow window_;
     std::unique_ptr<NetSession> session_;
     std::unique_ptr<NetSession> retired_;  // the ended game's session, until the next begins
     std::deque<LinkEvent> events_;
     bool pumping_ = false;  // a line or event is being handled
     int waits_ = 0;         // waits now running
+    struct QuietWatch {
+        int peer = -1;  // the peer owing the line awaited (-1 none)
+        double since = 0;
+        bool told = false;
+    } quiet_;
 };
 
 }  // namespace net

@@ -27,6 +27,7 @@ std::optional<std::vector<Action>> NetSession::Next(const Game& g) {
     };
     auto line = inbox_.TakeReady(ready, passes);
     if (!line) return std::nullopt;
+    lastPeer_ = line->peer;
     auto actions = Take(Dispatch(state_, g, line->peer, line->text));
     for (const auto& a : actions)
         if (const auto* f = std::get_if<act::PeerFault>(&a)) inbox_.Drop(f->peer);

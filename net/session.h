@@ -43,11 +43,14 @@ class NetSession {
     void ResetReceived() { state_.netReceived = false; }
     void SetSessionUp() { state_.sessionUp = true; }
     bool HasLines() const { return !inbox_.Empty(); }
+    // The peer of the line Next handled last (-1 before the first).
+    int LastPeer() const { return lastPeer_; }
 
   private:
     std::vector<Action> Take(Outcome o);
     SessionState state_;
     Inbox inbox_;
+    int lastPeer_ = -1;
 };
 
 }  // namespace net

@@ -28,6 +28,7 @@ struct PeerState {
     int seat = 0;        // host: the opponent seat 1-3 it plays
     i16 awaiting = 0;    // the code of the exchange it has yet to answer (0 none)
     bool moved = false;  // it announced a card play whose close ("WT" or "OK") is to come
+    i16 owedClose = 0;   // that close, when only one can be right (0: either)
 };
 
 // What the program is and has, fixed for the session.

@@ -8,6 +8,8 @@
 #include "board/qt/cls_dll.h"
 #include "board/qt/qt_board.h"
 #include "engine/personality.h"
+#include "mainwindow/command_gate.h"
+#include "mainwindow/key_tables.h"
 #include "mainwindow/qt/app_root.h"
 #include "mainwindow/qt/avatar_remarks.h"
 #include "mainwindow/qt/main_window_keys.h"
@@ -19,7 +21,8 @@
 #include "records/qt/records_windows.h"
 
 void AppRoot::ComposeInternetGame() {
-    InternetGameParts p{engine_, chatSeq_};
+    InternetGameParts p{engine_, chatSeq_, clock_};
+    p.endGameKey = MenuRowKey(menu::kInternet, 0);
     p.windows = netWindows_.get();
     p.window = &window_;
     p.playerName = [this] { return game_.PlayerName; };

@@ -26,11 +26,11 @@ std::vector<std::string> FilesOf(const std::string& folder) {
 InternetGame::InternetGame(InternetGameParts parts)
     : p_(std::move(parts)),
       g_(p_.engine.g),
-      link_(g_, sockets_, sockets_,
+      link_(g_, sockets_, sockets_, p_.clock,
             net::LinkWindow{[this](const net::Action& a) { Carry(a); },
                             [this](int peer, net::SocketFault f, const std::string& what,
                                    bool ends) { Failed(peer, f, what, ends); },
-                            p_.flowBusy}),
+                            p_.flowBusy, p_.endGameKey}),
       port_(net::kDefaultNetPort) {
     sockets_.SetLink(&link_);
 }

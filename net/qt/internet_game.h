@@ -19,6 +19,9 @@ class QWidget;
 struct InternetGameParts {
     Engine& engine;
     ChatSeq& chatSeq;
+    Clock& clock;  // times the waits for the peers
+    // The key of END Internet Game, as the key tables give it.
+    std::string endGameKey{};
     NetWindows* windows = nullptr;  // the chat window and the other Internet windows
     QWidget* window = nullptr;      // the main window, parent of the dialogs
     std::function<std::string()> playerName{};

@@ -169,6 +169,12 @@ TEST(KeyTables, LettersShowTheirEmoticonAndDigitsPickTheOpponentsSound) {
     EXPECT_EQ(OpponentSoundIndex(vk::Key('A')), -1);
 }
 
+TEST(KeyTables, AMenuRowIsNamedByTheKeyThatRunsIt) {
+    EXPECT_EQ(MenuRowKey(3, 0), "F11");  // Start or END Internet Game
+    EXPECT_EQ(MenuRowKey(1, 4), "Ctrl+R");
+    EXPECT_EQ(MenuRowKey(3, 5), "");
+}
+
 TEST(KeyTables, KeysThatBelongToOneKindOfGame) {
     // (netConnected, isHost, pturn)
     EXPECT_TRUE(KeyAllowed(KeyWhen::HostOrLocal, 0, 0, 2));

@@ -150,8 +150,6 @@ TEST_F(NetTest, AnswersAreCountedOncePerPeerTheExchangeWaitsFor) {
     EXPECT_EQ(g.NetAnswers, 2);
     Line(2, "WT");  // the same answer again
     EXPECT_EQ(g.NetAnswers, 2);
-    Line(1, "OK");  // not what this exchange asked for
-    EXPECT_EQ(g.NetAnswers, 2);
     Line(1, "WT");
     Line(3, "WT");
     EXPECT_EQ(g.NetAnswers, 4);
@@ -170,6 +168,48 @@ TEST_F(NetTest, AnswersAreCountedOncePerPeerTheExchangeWaitsFor) {
     Line(1, "PC");
     Line(3, "PC");
     EXPECT_EQ(g.NetAnswers, 3);
+}
+
+// Ann (socket 1) owes the answer to the host's play; Bob (socket 2, player 3) is on turn and owes
+// his play's close. A program answers those by itself, so a line of the wrong kind in their
+// place ends the game with its player; the right one, or either close after a side card, counts.
+TEST_F(NetTest, AWrongAnswerOrCloseFromThePeerAwaitedEndsTheGameWithIt) {
+    struct Case {
+        const char* hostSent;  // the host's line to all that Ann answers ("" none)
+        int peer;
+        std::vector<std::string> lines;
+        const char* fault;  // "" when the last line counts
+    } cases[] = {
+        {"WT", 1, {"OK"}, "an answer of the wrong kind"},
+        {"PC  2# 1", 1, {"WT"}, "an answer of the wrong kind"},
+        {"WT", 1, {"PC"}, "an answer of the wrong kind"},
+        {"PC  2# 1", 1, {"PC"}, ""},
+        {"", 2, {"PC  3# 7", "WT"}, "\"WT\" closing a play that ends the turn"},
+        {"", 2, {"PC  3# 1", "OK"}, "\"OK\" closing a play that does not end the turn"},
+        {"", 2, {"PC  3# 7", "OK"}, ""},
+        {"", 2, {"PC  1# 1", "OK"}, ""},
+        {"", 2, {"PC  1# 1", "WT"}, ""},
+    };
+    for (const auto& c : cases) {
+        Host(3);
+        Join(1, "Ann");
+        Join(2, "Bob");
+        g.Pturn = *c.hostSent ? 1 : 3;
+        Put(g.Opp[2].Cards, 3, 1);
+        Put(g.Opp[2].Cards, 1, 1);
+        if (*c.hostSent) NoteSent(s, true, 0, c.hostSent);
+        for (const std::string& line : c.lines) Line(c.peer, line);
+        const std::string where = c.lines.front() + " " + c.lines.back();
+        const auto faults = All<act::PeerFault>(last);
+        if (*c.fault) {
+            EXPECT_EQ(faults.size(), 1u) << where;
+            for (const auto& f : faults) EXPECT_EQ(f.peer, c.peer) << where;
+            for (const auto& f : faults) EXPECT_EQ(f.what, c.fault) << where;
+        } else {
+            EXPECT_TRUE(faults.empty()) << where;
+            EXPECT_EQ(g.NetCode, CodeOf(c.lines.back())) << where;
+        }
+    }
 }
 
 TEST_F(NetTest, ACardPlayMustBeOneThePlayerOnTurnCanMake) {

@@ -7,6 +7,8 @@
 #include <map>
 #include <set>
 
+#include "engine/net_wait.h"
+
 namespace {
 
 using net::Action;
@@ -21,7 +23,13 @@ struct FakeWire : net::Transport, net::Sleeper {
     bool Live(int peer) const override { return dead.count(peer) == 0; }
     void Close(int peer) override { closed.push_back(peer); }
     void CloseAll() override { closedAll = true; }
-    void Sleep(double) override { ++sleeps; }
+    // A sleep takes no time but the length asked for, on the wire's own clock.
+    void Sleep(double seconds) override {
+        ++sleeps;
+        clock.Advance(seconds);
+        if (onSleep) onSleep();
+    }
+    std::function<void()> onSleep;
     void Wake() override {}
     void Soon(std::function<void()> task, double) override { soon.push_back(std::move(task)); }
     void RunSoon() {
@@ -36,6 +44,7 @@ struct FakeWire : net::Transport, net::Sleeper {
     std::vector<int> closed;
     bool closedAll = false;
     int sleeps = 0;
+    ManualClock clock;
 };
 
 struct HostRig {
@@ -55,9 +64,12 @@ struct HostRig {
             if (const auto* ask = std::get_if<net::act::AskJoin>(&a))
                 link.JoinAnswer(ask->peer, true);
             if (const auto* l = std::get_if<net::act::Label>(&a)) labels.push_back(l->text);
+            if (const auto* n = std::get_if<net::act::Status>(&a))
+                notices.push_back({wire.clock.Now(), n->visible ? n->text : "(hidden)"});
             if (onCarry) onCarry(a);
         };
         w.flowBusy = [this] { return busy; };
+        w.endGameKey = "F11";
         w.failed = [this](int peer, net::SocketFault, const std::string&, bool ends) {
             failures.push_back({peer, ends});
         };
@@ -76,10 +88,11 @@ struct HostRig {
     Game g;
     FakeWire wire;
     std::vector<std::string> labels;
+    std::vector<std::pair<double, std::string>> notices;  // when, and what (or "(hidden)")
     std::vector<std::pair<int, bool>> failures;
     std::function<void(const Action&)> onCarry;
     bool busy = false;
-    net::NetLink link{g, wire, wire, Window()};
+    net::NetLink link{g, wire, wire, wire.clock, Window()};
 };
 
 TEST(NetLink, ABroadcastReachesEveryLivePeerThenTheLossIsTheDeadPeers) {
@@ -204,6 +217,56 @@ TEST(NetLink, IdleLinesWaitWhileTheGamesFlowIsBusy) {
     EXPECT_FALSE(rig.link.HasPending());
     ASSERT_FALSE(rig.labels.empty());
     EXPECT_EQ(rig.labels.back(), "hello");
+}
+
+// The host's play went to Ann and Bob; Bob answers at once, Ann at `annAt` seconds (never when
+// negative). A wait that goes 20 s without her answer names her and the key that ends the game;
+// an answer puts the notice away, and the player ending the game ends the wait.
+TEST(NetLink, AWaitHeldUpByAQuietPeerNamesItAfterTwentySeconds) {
+    const std::string told = "Waiting for Ann...\nEND Internet Game (F11) ends this game.";
+    struct Case {
+        double annAt;
+        std::vector<std::pair<double, std::string>> notices;
+    } cases[] = {
+        {19.5, {}},
+        {30, {{20, told}, {30, "(hidden)"}}},
+        {-1, {{20, told}, {20, "(hidden)"}}},
+    };
+    for (const auto& c : cases) {
+        HostRig rig;
+        rig.Join(1, "Ann");
+        rig.Join(2, "Bob");
+        rig.Bytes(1, "LO\n");
+        rig.Bytes(2, "LO\n");
+        rig.link.DrainIdle();
+        rig.g.Pturn = 1;
+        rig.g.NetAnswers = 1;
+        rig.link.SendNetAll(0, "PC  2# 1");
+        rig.Bytes(2, "PC\n");
+        rig.wire.onSleep = [&] {
+            if (c.annAt >= 0 && rig.wire.clock.Now() >= c.annAt) {
+                rig.Bytes(1, "PC\n");
+                rig.wire.onSleep = nullptr;
+            }
+        };
+        rig.onCarry = [&](const Action& a) {
+            const auto* n = std::get_if<net::act::Status>(&a);
+            if (c.annAt < 0 && n && n->visible) {  // END Internet Game pressed on the notice
+                rig.g.NetConnected = 0;
+                rig.link.End();
+            }
+        };
+        const bool answered = WaitNetUntil(rig.g, &rig.link, [&] { return rig.g.NetAnswers >= 3; });
+        EXPECT_EQ(answered, c.annAt >= 0);
+        if (c.annAt < 0) {
+            EXPECT_EQ(rig.g.NetCode, net::GO);
+        }
+        ASSERT_EQ(rig.notices.size(), c.notices.size()) << c.annAt;
+        for (size_t i = 0; i < c.notices.size(); ++i) {
+            EXPECT_NEAR(rig.notices[i].first, c.notices[i].first, net::NetLink::kWaitSlice);
+            EXPECT_EQ(rig.notices[i].second, c.notices[i].second);
+        }
+    }
 }
 
 TEST(NetLink, AJoinerThatLeavesBeforeItsSeatLeavesTheHostWaiting) {

@@ -26,13 +26,14 @@ struct Remote {
     Game g;
     NetSockets sockets;
     std::vector<std::string> chat;
-    net::NetLink link{g, sockets, sockets,
+    SteadyClock clock;
+    net::NetLink link{g, sockets, sockets, clock,
                       net::LinkWindow{[this](const net::Action& a) {
                                           if (auto* c = std::get_if<net::act::ChatShown>(&a))
                                               chat.push_back(c->line);
                                       },
                                       [](int, net::SocketFault, const std::string&, bool) {},
-                                      [] { return false; }}};
+                                      [] { return false; }, "F11"}};
 };
 
 struct HostRig {
@@ -64,10 +65,12 @@ struct HostRig {
     Services services;
     Engine engine{g, services};
     ChatSeq seq;
+    SteadyClock clock;
     InternetGame internet{Parts()};
     // The window's side of the clean-up is not watched here.
     InternetGameParts Parts() {
-        InternetGameParts p{engine, seq};
+        InternetGameParts p{engine, seq, clock};
+        p.endGameKey = "F11";
         p.playerName = [this] { return g.PlayerName; };
         p.setPlayerName = p.showHelp = [](const std::string&) {};
         p.statusMsg = [](const std::string&, bool) {};

@@ -56,7 +56,8 @@ struct Machine {
 
     Game g;
     NetSockets sockets;
-    net::NetLink link{g, sockets, sockets, Window()};
+    SteadyClock clock;
+    net::NetLink link{g, sockets, sockets, clock, Window()};
     bool acceptJoiners = true;
     bool ended = false;
     std::vector<std::string> boxes;

@@ -40,14 +40,14 @@ class NetPeer::Turns : public RecordingRecords {
 
 NetPeer::NetPeer(NetPeerSetup setup)
     : setup_(std::move(setup)),
-      link_(g, sockets_, sockets_,
+      link_(g, sockets_, sockets_, clock_,
             net::LinkWindow{[this](const net::Action& a) { Carry(a); },
                             [this](int, net::SocketFault fault, const std::string& what, bool) {
                                 Failed(fault, what);
                             },
                             // The game's flow runs here from the start to the end: every line
                             // is for its waits.
-                            [] { return true; }}) {
+                            [] { return true; }, "F11"}) {
     sockets_.SetLink(&link_);
     headless_.log.enabled = false;
     records_ = std::make_unique<Turns>(headless_.log, *this);

@@ -46,6 +46,7 @@ class NetPeer : public NetPort {
     HeadlessServices headless_{g};
     Services sv_;
     NetSockets sockets_;
+    SteadyClock clock_;
     net::NetLink link_;
     ChatSeq chatSeq_;
     Engine engine_{g, sv_};
