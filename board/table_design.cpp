@@ -53,7 +53,7 @@ void AddLabels(FormModel& f) {
     f.Controls[ControlKey("Label3", 0)] =
         Make(label, 0, 0, kHoldFrame, true, "Your HOLD piles -right click to see hidden cards");
     f.Controls[ControlKey("Label3", 1)] =
-        Make(label, 0, 0, kHoldFrame, true, "Brivo's HOLD piles -right click to see hidden cards");
+        Make(label, 0, 0, kHoldFrame, true, HoldFrameCaption("Brivo"));
     f.Controls[ControlKey("lblHoldCard", 1)] = Make(label, 0, 0, {73, 99}, true);
     f.Controls["Label1"] = Make(label, 0, 0, {81, 106}, true);
     f.Controls["LabelPeek"] = Make(label, 0, 0, kPeekLabel, false);
@@ -87,6 +87,11 @@ void AddImagesAndButtons(FormModel& f) {
 }
 
 }  // namespace
+
+std::string HoldFrameCaption(const std::string& owner) {
+    const std::string piles = "HOLD piles -right click to see hidden cards";
+    return owner.empty() ? piles : owner + "'s " + piles;
+}
 
 FormModel DesignMainForm() {
     FormModel f;

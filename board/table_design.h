@@ -2,6 +2,8 @@
 // The designed sizes of the table's pictures, markers, buttons and labels: the layout places
 // them by these sizes and the card drawing makes its art to them, so both read this one table.
 // Every size is in pixels.
+#include <string>
+
 #include "board/card_geometry.h"
 #include "board/layout_control.h"
 
@@ -68,6 +70,10 @@ inline constexpr const char* kSmallBack = "FilePic5";
 inline constexpr const char* kEmptyPile = "EmptyPic";
 
 }  // namespace table_design
+
+// The caption over a player's hold piles: "<owner>'s HOLD piles -right click to see hidden
+// cards", without the owner while the seat has no name yet.
+std::string HoldFrameCaption(const std::string& owner);
 
 // The main window's table as designed, before the first layout: the designed controls and the
 // pile boxes that start-up loads.

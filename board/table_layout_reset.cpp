@@ -50,6 +50,10 @@ void TableLayout::Show_PlayerNames(const Game& g) {
     Ctl("Label9", 4).Caption = g.Opp[1].Name;
     if (NumPlayers > 2) Ctl("Label9", 5).Caption = g.Opp[2].Name;
     if (NumPlayers == 4) Ctl("Label9", 6).Caption = g.Opp[3].Name;
+    // Each opponent's hold piles carry that player's name.
+    for (int p = 1; p < NumPlayers; ++p)
+        if (form_.IsLoaded("Label3", p))
+            Ctl("Label3", p).Caption = HoldFrameCaption(g.Opp[static_cast<size_t>(p)].Name);
     if (g.Pturn == 0) {
         PlaceAvatarBox();
         requests_.LoadAvatar = true;

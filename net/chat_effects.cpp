@@ -27,12 +27,6 @@ bool IsChatEffect(const net::Action& action) {
 void ApplyChatEffects(const std::vector<net::Action>& actions, const std::string& appFolder,
                       bool silent, ChatEffectsTarget& target, Sounds& sounds) {
     using namespace net::act;
-    const bool chatLine = std::any_of(actions.begin(), actions.end(), [](const net::Action& a) {
-        return std::holds_alternative<ChatShown>(a) || std::holds_alternative<PeerSound>(a) ||
-               std::holds_alternative<Slap>(a) || std::holds_alternative<Link>(a) ||
-               std::holds_alternative<CardShow>(a);
-    });
-    if (chatLine) target.ShowEmoticon("");
     auto play = [&](const std::string& rel) {
         if (!silent) sounds.PlaySound(JoinPath(appFolder, rel), false);
     };
@@ -43,7 +37,8 @@ void ApplyChatEffects(const std::vector<net::Action>& actions, const std::string
                        [&](const DataSound& a) { play("Data/~" + std::to_string(a.id) + ".tmp"); },
                        [&](const PeerSound& a) { play("Sounds/" + a.file); },
                        [&](const Emoticon& a) {
-                           target.ShowEmoticon(JoinPath(appFolder, "Icons/" + a.file));
+                           target.ShowEmoticon(
+                               a.file.empty() ? "" : JoinPath(appFolder, "Icons/" + a.file));
                        },
                        [&](const Slap&) { target.AvatarSlap(); },
                        [&](const Link& a) { target.OfferLink(a.url); },

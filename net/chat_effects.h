@@ -30,8 +30,8 @@ class ChatEffectsTarget {
 // True for the actions this carries out.
 bool IsChatEffect(const net::Action& action);
 
-// Carries out the chat effects among the actions of one handled line, in order; a chat line first
-// takes away the emoticon shown for the one before. `silent` is the sound level that plays
-// nothing. Other actions are left to the caller.
+// Carries out the chat effects among the actions of one handled line, in order (an emoticon of
+// no file takes the one shown away). `silent` is the sound level that plays nothing. Other
+// actions are left to the caller.
 void ApplyChatEffects(const std::vector<net::Action>& actions, const std::string& appFolder,
                       bool silent, ChatEffectsTarget& target, Sounds& sounds);

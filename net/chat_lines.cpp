@@ -118,6 +118,8 @@ void ShowChat(SessionState& s, const Game& g, int peer, const std::string& speak
 
 void HandleChat(SessionState& s, const Game& g, int peer, const ChatText& chat,
                 std::vector<Action>& out) {
+    // Every chat line first takes away the emoticon the one before it showed.
+    out.push_back(act::Emoticon{""});
     std::string text = chat.text;
     std::string speaker;
     if (s.peerVersion > "74") {
@@ -137,6 +139,7 @@ void HandleChat(SessionState& s, const Game& g, int peer, const ChatText& chat,
 }
 
 void HandlePeek(SessionState& s, bool peeking, std::vector<Action>& out) {
+    out.push_back(act::Emoticon{""});
     if (peeking) out.push_back(act::DataSound{105});
     out.push_back(
         act::PeekLabel{peeking ? "Opponent is PEEKING!" : "Opponent is not peeking now."});

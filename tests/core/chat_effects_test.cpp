@@ -29,7 +29,8 @@ TEST(ChatEffects, EachActionReachesItsPlaceAndSoundsStayInTheProgramFolder) {
     CallLog log;
     RecordingSounds sounds(log);
     RecordingTarget t;
-    const std::vector<Action> actions = {act::Emoticon{"Wink.gif"},
+    const std::vector<Action> actions = {act::Emoticon{""},
+                                         act::Emoticon{"Wink.gif"},
                                          act::ChatShown{"Bob: PIC <Wink> hi"},
                                          act::DataSound{110},
                                          act::Label{2, "hi"},

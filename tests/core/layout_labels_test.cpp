@@ -125,6 +125,21 @@ TEST(PlaceLabelsNames, OpponentNameUnderTheSidePile) {
     }
 }
 
+// Each opponent's hold piles carry that player's name, also a player who joined over the
+// Internet; a seat still waiting for its player has no name in the caption.
+TEST(PlaceLabelsNames, EachOpponentsHoldPilesCarryItsName) {
+    Game g;
+    g.Opp[1].Name = "Ann";
+    g.Opp[2].Name = "Bob";
+    g.Opp[3].Name = "";
+    TableLayout four = FreshTable(4, 4, 0, kScreen1024);
+    four.Show_PlayerNames(g);
+    EXPECT_EQ(four.Ctl("Label3", 0).Caption, "Your HOLD piles -right click to see hidden cards");
+    EXPECT_EQ(four.Ctl("Label3", 1).Caption, "Ann's HOLD piles -right click to see hidden cards");
+    EXPECT_EQ(four.Ctl("Label3", 2).Caption, "Bob's HOLD piles -right click to see hidden cards");
+    EXPECT_EQ(four.Ctl("Label3", 3).Caption, "HOLD piles -right click to see hidden cards");
+}
+
 // The Internet game's notices stand in the corner over the status bar, 4 in from the window's
 // right edge and the bar, clear of every name, message, frame and button shown before a deal.
 void ExpectNoticeClear(int screen, int players, int centers, int mode, double left, double top) {

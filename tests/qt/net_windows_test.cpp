@@ -63,8 +63,9 @@ TEST_F(NetWindowsTest, TheSessionsChatActionsReachTheChatAndTheTable) {
     FakeChatLink link;
     FrmChat* chat = windows->OpenChat(link);
     ASSERT_TRUE(chat);
-    windows->ApplyChat({net::act::Emoticon{"Wink.gif"}, net::act::ChatShown{"Bob: <i>hello</i>"},
-                        net::act::Label{2, "hello"}, net::act::Slap{}, net::act::DataSound{110},
+    windows->ApplyChat({net::act::Emoticon{""}, net::act::Emoticon{"Wink.gif"},
+                        net::act::ChatShown{"Bob: <i>hello</i>"}, net::act::Label{2, "hello"},
+                        net::act::Slap{}, net::act::DataSound{110},
                         net::act::PeekLabel{"Opponent is PEEKING!"}});
     EXPECT_TRUE(Find<QPlainTextEdit>(*chat, "Text1")->toPlainText().endsWith("Bob: <i>hello</i>"));
     EXPECT_EQ(h.board.messages[2], "hello");
