@@ -12,14 +12,15 @@ std::optional<int> ReadPort(std::string_view text) {
         if (c < '0' || c > '9') return std::nullopt;
         port = port * 10 + (c - '0');
     }
-    if (port < 1 || port > 65535) return std::nullopt;
+    if (port < kLowestNetPort || port > 65535) return std::nullopt;
     return port;
 }
 
 std::optional<DialogRefusal> CheckConnection(const ConnectionChoice& choice) {
     if (!ReadPort(choice.port))
         return DialogRefusal{
-            "The PORT number must be a whole number from 1 to 65535.\nLeave it at " +
+            "The PORT number must be a whole number from 1024 to 65535: the ports below 1024 "
+            "are reserved for the system.\nLeave it at " +
                 std::to_string(kDefaultNetPort) + " unless you have a problem.",
             mb::Critical, "Quorvane Internet Game", DialogRefusal::Port};
     if (choice.host) return std::nullopt;

@@ -14,9 +14,10 @@ namespace net {
 // The port an Internet game uses unless the players choose another. Ports below 1024 can only be
 // opened by the system's administrator, so an ordinary player could never host on them.
 constexpr int kDefaultNetPort = 41001;
+constexpr int kLowestNetPort = 1024;
 
-// The text of the port box as a port: a whole number from 1 to 65535 (blanks around it allowed),
-// or nothing.
+// The text of the port box as a port: a whole number from 1024 to 65535 (blanks around it
+// allowed), or nothing.
 std::optional<int> ReadPort(std::string_view text);
 
 // What the player is told, and where the focus goes back, when the dialog cannot close.

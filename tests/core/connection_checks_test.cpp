@@ -1,4 +1,5 @@
-// The connection dialog's checks: the port as a whole number in range (never cut to 16 bits),
+// The connection dialog's checks: the port as a whole number from 1024 up (the ports below are the
+// system's; never cut to 16 bits),
 // and the host's address in the dotted form.
 #include "net/connection_checks.h"
 
@@ -6,13 +7,14 @@
 
 namespace {
 
-TEST(ConnectionChecks, ThePortIsAWholeNumberFromOneTo65535) {
+TEST(ConnectionChecks, ThePortIsAWholeNumberFrom1024To65535) {
     const struct {
         const char* text;
         std::optional<int> port;
     } cases[] = {
-        {"41001", 41001}, {" 80 ", 80}, {"1", 1}, {"65535", 65535}, {"0", {}},      {"65536", {}},
-        {"70000", {}},    {"-1", {}},   {"", {}}, {"12a", {}},      {"123456", {}}, {"1 2", {}},
+        {"41001", 41001}, {" 1024 ", 1024}, {"1023", {}},   {" 80 ", {}},  {"1", {}},
+        {"65535", 65535}, {"0", {}},        {"65536", {}},  {"70000", {}}, {"-1", {}},
+        {"", {}},         {"12a", {}},      {"123456", {}}, {"1 2", {}},
     };
     for (const auto& c : cases) EXPECT_EQ(net::ReadPort(c.text), c.port) << c.text;
 }
@@ -34,6 +36,7 @@ TEST(ConnectionChecks, ARemoteNeedsAnAddressWithThreePoints) {
         {false, "41001", "192.168.0.2 (example)", F::Address, "Quorvane Internet Game"},
         {false, "41001", "10.0.0", F::Address, "Incorrect IP Address!"},
         {false, "0", "10.0.0.1", F::Port, "Quorvane Internet Game"},
+        {true, "1001", "", F::Port, "Quorvane Internet Game"},
     };
     for (const auto& c : cases) {
         auto r = net::CheckConnection({c.host, "Ann", c.port, c.address});
@@ -42,6 +45,14 @@ TEST(ConnectionChecks, ARemoteNeedsAnAddressWithThreePoints) {
         EXPECT_EQ(r->field, *c.refused) << c.address;
         EXPECT_EQ(r->title, c.title) << c.address;
     }
+}
+
+TEST(ConnectionChecks, APortBelow1024IsRefusedWithTheRangeToUse) {
+    const auto r = net::CheckConnection({true, "Ann", "80", ""});
+    ASSERT_TRUE(r);
+    EXPECT_EQ(r->text,
+              "The PORT number must be a whole number from 1024 to 65535: the ports below 1024 "
+              "are reserved for the system.\nLeave it at 41001 unless you have a problem.");
 }
 
 TEST(ConnectionChecks, APortThatCannotBeOpenedSaysWhy) {

@@ -65,6 +65,20 @@ TEST(FrmPlayers, ARemoteClosesOnlyWithAnAddressAndAGoodName) {
     EXPECT_EQ(rig.form.chosen()->port, 5000);
 }
 
+TEST(FrmPlayers, APortBelow1024KeepsTheDialogOpen) {
+    Rig rig;
+    rig.Edit("Text3")->setText("1023");
+    rig.Click("cmdConnect");
+    EXPECT_FALSE(rig.form.chosen());
+    EXPECT_EQ(rig.dialogs.lastText,
+              "The PORT number must be a whole number from 1024 to 65535: the ports below 1024 "
+              "are reserved for the system.\nLeave it at 41001 unless you have a problem.");
+    rig.Edit("Text3")->setText("1024");
+    rig.Click("cmdConnect");
+    ASSERT_TRUE(rig.form.chosen());
+    EXPECT_EQ(rig.form.chosen()->port, 1024);
+}
+
 TEST(FrmPlayers, AHostKeepsTheSignedInNameAndGetsItsOwnAddresses) {
     Rig rig;
     rig.Edit("txtPlayerName")->setText("   ");
