@@ -132,7 +132,7 @@ void NetPlayersSetup::PlayerAvatarTicked(bool on) {
 
 void NetPlayersSetup::ShowAvatarTicked(bool on) {
     parts_.avatarShown = on;
-    if (parts_.showAvatar) parts_.showAvatar(on);
+    parts_.showAvatar(on);
     Changed();
 }
 
@@ -150,7 +150,6 @@ void NetPlayersSetup::PersonalityChosen(int index) {
 }
 
 void NetPlayersSetup::AddAvatar() {
-    if (!parts_.importAvatar) return;
     const auto before = parts_.lists.avatars;
     auto listed = parts_.importAvatar();
     if (!listed) return;
@@ -174,14 +173,14 @@ bool NetPlayersSetup::SavePlayer() {
     const SeatRecord before = own;
     own.Avatar = panel_.playerAvatar ? panel_.avatarFile : "";
     own.Comments = CommentAt(panel_.comment);
-    if (parts_.saveProfile && !parts_.saveProfile()) {
+    if (!parts_.saveProfile()) {
         own = before;
         parts_.dialogs.MsgBox("Here's the problem:\nThe player file could not be written.",
                               mb::OkOnly | mb::Exclamation, kErrorTitle);
         return false;
     }
     g.PlayerAvatar = own.Avatar;
-    if (parts_.redrawAvatars) parts_.redrawAvatars();
+    parts_.redrawAvatars();
     // The chat's remarks follow the choice at once.
     if (own.Comments == kDefaultComments) {
         parts_.netCommentFile = At(parts_.lists.personalities, panel_.personality);
@@ -209,7 +208,8 @@ bool NetPlayersSetup::SaveOpponent() {
     opp.Name = name;
     opp.Avatar = panel_.avatarFile;
     opp.CommentFile = comments;
-    if (parts_.redrawAvatars) parts_.redrawAvatars();
+    parts_.redrawAvatars();
+    parts_.showPlayerNames();
     return true;
 }
 
@@ -276,6 +276,7 @@ bool NetPlayersSetup::Done() {
     }
     if (!Trim(playerName_).empty()) parts_.game.PlayerName = StoredPlayerName(playerName_);
     AskSaveSettings();
+    parts_.showPlayerNames();
     return true;
 }
 

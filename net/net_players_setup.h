@@ -37,6 +37,8 @@ struct NetPlayersParts {
     std::function<void(bool)> showAvatar;
     // The pictures of the players are drawn again.
     std::function<void()> redrawAvatars;
+    // The players' names on the table are written again (a player renamed here).
+    std::function<void()> showPlayerNames;
     // Imports a picture into the Avatars folder; the avatar list after it, or nothing.
     std::function<std::optional<std::vector<std::string>>()> importAvatar;
 };

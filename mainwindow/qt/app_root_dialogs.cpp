@@ -69,6 +69,11 @@ void AppRoot::ComposeDialogWindows() {
     n.showAvatar = [this](bool on) { ShowAvatar(on); };
     n.avatarShown = [this] { return board_->layout.Ctl("ImgAvatar").Visible; };
     n.redrawAvatars = [this] { board_->view->update(); };
+    n.showPlayerNames = [this] {
+        board_->layout.Ctl("Label9", 3).Caption = game_.PlayerName;
+        board_->layout.Show_PlayerNames(game_);
+        board_->ApplyWidgets();
+    };
     n.importAvatar = [this] { return ImportAvatar(); };
     n.avatarSlap = [this] {
         if (avatarRemarks_) avatarRemarks_->AvatarSlap();

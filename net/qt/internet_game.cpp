@@ -182,6 +182,8 @@ void InternetGame::NetCleanUp() {
         p_.windows->netCommentFile().clear();
     }
     p_.resetNetPlayers();
+    // The status bar names the seats' own players again, not the ones who played here.
+    if (p_.engine.sv.status) p_.engine.sv.status->StatusBar_Clear();
     g_.PeerVersion.clear();
     if (board)
         for (int i = 0; i <= 2; ++i) board->SetMessage(i, "");
@@ -272,7 +274,9 @@ void InternetGame::Carry(const net::Action& a) {
             e.sv.sounds->PlaySound(g_.AppFolder + "/Data/~" + std::to_string(d->id) + ".tmp",
                                    false);
     } else if (std::holds_alternative<TableReset>(a)) {
+        // A player left or the game was ended: the status bar keeps no figures of that game.
         e.Reset_Table();
+        if (e.sv.status) e.sv.status->StatusBar_Clear();
     } else if (std::holds_alternative<Layout>(a) || std::holds_alternative<OlderPeerGame>(a) ||
                std::holds_alternative<Restore>(a)) {
         if (board && (g_.PrevPlayers != g_.NumPlayers || g_.PrevCenters != g_.NumCenters))

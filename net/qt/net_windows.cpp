@@ -67,6 +67,7 @@ bool NetWindows::ShowPlayersSetup() {
     parts.saveProfile = p_.saveProfile;
     parts.showAvatar = p_.showAvatar;
     parts.redrawAvatars = p_.redrawAvatars;
+    parts.showPlayerNames = p_.showPlayerNames;
     parts.importAvatar = p_.importAvatar;
     FrmMultiNET form(
         parts, [this](QWidget* over) { ChangeSounds(over); }, p_.window);

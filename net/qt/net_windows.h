@@ -33,6 +33,8 @@ struct NetWindowsParts {
     std::function<void(bool)> showAvatar{};
     std::function<bool()> avatarShown{};
     std::function<void()> redrawAvatars{};
+    // The names on the table written again: the player's own and the opponents'.
+    std::function<void()> showPlayerNames{};
     // Imports a picture into the Avatars folder; the avatar list after it, or nothing.
     std::function<std::optional<std::vector<std::string>>()> importAvatar{};
     // What the chat's lines ask of the main window: the avatar slap, the emoticon beside the
@@ -48,6 +50,7 @@ struct NetWindowsParts {
             .Need("showAvatar", showAvatar)
             .Need("avatarShown", avatarShown)
             .Need("redrawAvatars", redrawAvatars)
+            .Need("showPlayerNames", showPlayerNames)
             .Need("importAvatar", importAvatar)
             .Need("avatarSlap", avatarSlap)
             .Need("showEmoticon", showEmoticon)

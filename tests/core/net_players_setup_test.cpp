@@ -20,6 +20,8 @@ struct SetupFixture {
     std::string netComments;
     int saves = 0;
     bool saveWorks = true;
+    std::vector<std::string>
+        shownNames;  // the first opponent's name each time the table wrote them
 
     explicit SetupFixture(int players) {
         for (const char* f : {"Avatars/Ann.jpg", "Avatars/Bear.gif", "Avatars/Cat.bmp"})
@@ -44,6 +46,9 @@ struct SetupFixture {
             ++saves;
             return saveWorks;
         };
+        parts.showAvatar = [](bool) {};
+        parts.redrawAvatars = [] {};
+        parts.showPlayerNames = [this] { shownNames.push_back(g.Opp[1].Name); };
         NetPlayersSetup s(std::move(parts));
         s.Open();
         return s;
@@ -78,6 +83,8 @@ TEST(NetPlayersSetup, AnOpponentsPictureAndNameAreKeptOnThisMachine) {
     EXPECT_FALSE(s.applyEnabled());
     EXPECT_EQ(f.g.Opp[1].Name, "Bobby");
     EXPECT_EQ(f.g.Opp[1].Avatar, "Cat.bmp");
+    // The table shows the new name at once.
+    EXPECT_EQ(f.shownNames, std::vector<std::string>{"Bobby"});
     auto kept = LoadNetAvatar(f.dir.path(), "Ann", "BOBBY");
     ASSERT_TRUE(kept);
     EXPECT_EQ(kept->avatar, "Cat.bmp");

@@ -52,6 +52,8 @@ struct PlayersWindow : ::testing::Test {
         parts.lists.comments = {kDefaultComments, kNoComments};
         parts.lists.avatars = {"", "Ann.jpg", "Bear.jpg"};
         parts.saveProfile = [] { return true; };
+        parts.showAvatar = [](bool) {};
+        parts.redrawAvatars = parts.showPlayerNames = [] {};
         return new FrmMultiNET(parts, [this](QWidget*) { ++soundsOpened; });
     }
 };

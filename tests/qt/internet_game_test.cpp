@@ -105,7 +105,9 @@ TEST(InternetGame, TheFarewellReachesEveryPeerAndTheCleanUpRestoresThePause) {
         EXPECT_EQ(r->chat.back(), "Hostess Quit!");
     }
 
+    host.sv.log.Clear();
     host.internet.NetCleanUp();
+    EXPECT_TRUE(host.sv.log.Contains("StatusBar_Clear"));
     EXPECT_FLOAT_EQ(host.g.MovePause, 1.5f);
     EXPECT_EQ(host.g.SavedPause, 0.0f);
     EXPECT_EQ(host.g.NetConnected, 0);
