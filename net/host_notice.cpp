@@ -11,7 +11,7 @@ std::string ForcedCards(int mask) {
     const bool ace = (mask & kForcedAce) != 0, two = (mask & kForcedTwo) != 0;
     if (!ace && !two) return "";  // the visible-only mark alone forces nothing
     std::string text = ace && two ? "Forced Ace and Two" : ace ? "Forced Ace" : "Forced Two";
-    if ((mask & kForcedVisibleOnly) != 0) text += " (visible cards only)";
+    if ((mask & kForcedVisibleOnly) != 0) text += " (visible only)";
     return text;
 }
 
@@ -28,7 +28,7 @@ std::string HostRulesNotice(int players, int centers) {
 std::string HostRulesList(const Game& g) {
     std::string list;
     auto add = [&list](const std::string& rule) {
-        if (!rule.empty()) list += (list.empty() ? "- " : "\n- ") + rule;
+        if (!rule.empty()) list += (list.empty() ? "" : ", ") + rule;
     };
     if (g.SidePileSize != kDefaultSidePileSize)
         add("Side piles of " + std::to_string(g.SidePileSize + 1) + " cards");

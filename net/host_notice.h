@@ -8,8 +8,8 @@
 namespace net {
 
 std::string HostRulesNotice(int players, int centers);
-// Every house rule of `g` that is not the game's default, one "- " line each; empty when the
-// defaults are in force.
+// Every house rule of `g` that is not the game's default, on one line that the host's notice
+// line has room for; empty when the defaults are in force.
 std::string HostRulesList(const Game& g);
 std::string HostRulesLabel(const std::string& rulesList);
 

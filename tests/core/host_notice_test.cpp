@@ -8,14 +8,14 @@ TEST(HostNotice, TheRulesLabelListsEveryRuleThatDiffersFromTheDefaults) {
         const char* list;
     } cases[] = {
         {19, 0, 0, 0, ""},
-        {9, 0, -1, 0, "- Side piles of 10 cards\n- No Wild Ace"},
-        {9, 0, 0, 0, "- Side piles of 10 cards"},
+        {9, 0, -1, 0, "Side piles of 10 cards, No Wild Ace"},
+        {9, 0, 0, 0, "Side piles of 10 cards"},
         {25, 7, -1, -1,
-         "- Side piles of 26 cards\n- Forced Ace and Two (visible cards only)\n- No Wild Ace\n"
-         "- Decks shuffled separately"},
-        {19, 2, 0, -1, "- Forced Two\n- Decks shuffled separately"},
-        {19, 5, 0, 0, "- Forced Ace (visible cards only)"},
-        {14, 4, 0, 0, "- Side piles of 15 cards"},
+         "Side piles of 26 cards, Forced Ace and Two (visible only), No Wild Ace, Decks shuffled "
+         "separately"},
+        {19, 2, 0, -1, "Forced Two, Decks shuffled separately"},
+        {19, 5, 0, 0, "Forced Ace (visible only)"},
+        {14, 4, 0, 0, "Side piles of 15 cards"},
     };
     for (const auto& c : cases) {
         Game g;
@@ -25,7 +25,7 @@ TEST(HostNotice, TheRulesLabelListsEveryRuleThatDiffersFromTheDefaults) {
         g.ShuffleSeparately = c.shuffleSeparately;
         EXPECT_EQ(net::HostRulesList(g), c.list) << c.sidePileSize << " " << c.forcedCards;
     }
-    EXPECT_EQ(net::HostRulesLabel("- Side piles of 10 cards\n- No Wild Ace"),
-              "HOST RULES SET:\n- Side piles of 10 cards\n- No Wild Ace\nIf these aren't the rules "
-              "you want, please change them before starting the game.");
+    EXPECT_EQ(net::HostRulesLabel("Side piles of 10 cards, No Wild Ace"),
+              "HOST RULES SET:\nSide piles of 10 cards, No Wild Ace\nIf these aren't the rules you "
+              "want, please change them before starting the game.");
 }
