@@ -76,7 +76,7 @@ void CardMouse::Picture7_MouseDown(int index, int button, bool ctrl, int x, int 
         }
     }
     d_.RightPressed = false;
-    if (PressRefused()) return;
+    if (PressRefused() || TutorialRefusesPick(index)) return;
     g.PickSlot = static_cast<i16>(index);
     if (BothSidesHoldCards() && e_.sv.board) e_.sv.board->SetMessage(1, "");
     if (IsHold(index) && g.HumanCards[kRank][index] == 0) return;
@@ -106,6 +106,16 @@ bool CardMouse::PressRefused() {
     // The tutorial locks the menus, not the cards: its steps ask the player to move them.
     const bool locked = g.MenusLocked && !g.TutorialOn;
     return g.ComputerBusy || g.PlayRunning || g.Dealing || locked;
+}
+
+// The tutorial lets only the card its step asks for move, and only to the kind of place the step
+// names: any other move would take the prepared position away from the step's text.
+bool CardMouse::TutorialRefusesPick(int index) const {
+    return g.TutorialOn && !shell_.TutorialAsked().MayPick(index);
+}
+
+bool CardMouse::TutorialRefusesDrop(const DropResult& r) const {
+    return g.TutorialOn && !shell_.TutorialAsked().MayDrop(r.row == DropRow::Center, r.target);
 }
 
 void CardMouse::StartDrag(int index, int x, int y) {
@@ -173,7 +183,7 @@ void CardMouse::Picture7_MouseUp(int index) {
     const DropResult r = DropTarget(DropSceneOf(t_.Form(), g, index));
     if (r.ruleMessage != 0) e_.RuleMessage(r.ruleMessage);
     d_.LastDropRow = r.row;
-    if (r.target < 0) return GoHome(index);
+    if (r.target < 0 || TutorialRefusesDrop(r)) return GoHome(index);
     const ControlGeom& at =
         r.row == DropRow::Center ? t_.Ctl("PicCenter", r.target) : t_.Ctl(kRow, r.target);
     PutAt(index, at.Left, at.Top);

@@ -8,7 +8,9 @@
 #include "engine/engine.h"
 #include "engine/game.h"
 #include "mainwindow/drag_state.h"
+#include "mainwindow/drop_target.h"
 #include "mainwindow/main_window_state.h"
+#include "records/tutorial_flow.h"
 
 class TableLayout;
 
@@ -29,6 +31,8 @@ class CardMouseShell {
     virtual void CloseWindow() = 0;
     // The Deal button shows (between games).
     virtual bool DealButtonShown() const = 0;
+    // The move the running tutorial waits for; asked only while it runs.
+    virtual TutorialAsk TutorialAsked() const = 0;
 };
 
 namespace mouse_button {
@@ -60,6 +64,8 @@ class CardMouse {
   private:
     void RightPressInfo(int index, bool ctrl);
     bool PressRefused();
+    bool TutorialRefusesPick(int index) const;
+    bool TutorialRefusesDrop(const DropResult& r) const;
     void StartDrag(int index, int x, int y);
     void ShowUnderHoldTop(int index);
     void HideSpare();

@@ -82,6 +82,8 @@ void cmdDeal_Click(DealButtonParts& p) {
     }
     // One deal at a time: a press while the last one is still being dealt or played waits.
     if (g.ComputerBusy || g.PlayRunning || g.Dealing || g.StopFlag) return;
+    // The tutorial's steps stand on its own positions: no game is dealt under them.
+    if (g.TutorialOn) return;
     if (sv.window) sv.window->ShowDealButton(false);
     Say(sv, 2, "");
     if (g.NetConnected == 0) {
@@ -112,7 +114,8 @@ void StatusBar1_PanelClick(DealButtonParts& p, int panel) {
     Game& g = p.g;
     const std::string key = PanelKey(panel);
     if (key == "Undo") {
-        if (g.Pturn != 1 || g.MoveRecordNo == 0 || g.PlayRunning || g.ComputerBusy) return;
+        if (g.Pturn != 1 || g.MoveRecordNo == 0 || g.PlayRunning || g.ComputerBusy || g.TutorialOn)
+            return;
         g.UndoMove = VbTrue;
         p.restartTurn();
     } else if (key == "OppName") {

@@ -2,6 +2,29 @@
 
 #include "platform/scoped_flag.h"
 
+bool TutorialAsk::MayDrop(bool toCenter, int slot) const {
+    if (pile == 0) return false;
+    switch (target) {
+        case TutorialTarget::Center:
+            return toCenter;
+        case TutorialTarget::Hold:
+            return !toCenter && slot >= 7 && slot <= 10;
+        case TutorialTarget::Anywhere:
+            return true;
+    }
+    return false;
+}
+
+namespace {
+TutorialAsk AskOf(const TutorialDirective& d) {
+    if (!d.MovesPile() || d.LoadsPosition() || d.N1 < 1 || d.N1 > 10) return {};
+    const TutorialTarget target = d.L2 == 'C'   ? TutorialTarget::Center
+                                  : d.L2 == 'H' ? TutorialTarget::Hold
+                                                : TutorialTarget::Anywhere;
+    return {d.N1, target};
+}
+}  // namespace
+
 bool TutorialFlow::Start(std::vector<std::string> lines) {
     if (lines.empty()) return false;
     steps_ = std::move(lines);
@@ -26,18 +49,25 @@ void TutorialFlow::BackClicked() {
     Move(true);
 }
 
+void TutorialFlow::TurnStarting() {
+    asked_ = {};
+}
+
 void TutorialFlow::TurnOver() {
+    asked_ = {};
     if (abandoned_) return;
     host_.SetNextEnabled(true);
     Show(text_ + "\n\n" + kTurnOverLine);
 }
 
 void TutorialFlow::CardPlayed() {
+    asked_ = {};
     if (abandoned_) return;
     host_.SetNextEnabled(true);
 }
 
 void TutorialFlow::Move(bool back) {
+    asked_ = {};
     if (back) {
         host_.HideUpPointer();
         if (step_ < 3) host_.SetBackVisible(false);
@@ -113,6 +143,7 @@ bool TutorialFlow::Carry(const TutorialStepLine& line) {
         host_.PointAtPile(d.N1);
     }
     Show(line.text);
+    asked_ = AskOf(d);
     if (host_.PlayerOnTurn() == 1) host_.SetNextEnabled(false);
     if (d.LoadsPosition()) host_.SetNextEnabled(true);
     return true;

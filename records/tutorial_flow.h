@@ -47,6 +47,29 @@ class TutorialHost {
     virtual void Abandon(const std::string& message) = 0;
 };
 
+// Where the card a step asks for is to go: the step's text names the place, its directive the
+// kind of place.
+enum class TutorialTarget { Center, Hold, Anywhere };
+
+// The move the step on view waits for: the human's pile `pile` (1 the side pile, 2-6 the hand,
+// 7-10 the hold piles) to `target`. No pile: the step waits for no move of the player's. While
+// the tutorial runs, a card it does not ask for stays where it is.
+struct TutorialAsk {
+    int pile = 0;
+    TutorialTarget target = TutorialTarget::Anywhere;
+
+    bool MayPick(int slot) const { return pile != 0 && slot == pile; }
+    // Onto a center pile (`toCenter`) or onto `slot` of the human's own row.
+    bool MayDrop(bool toCenter, int slot) const;
+};
+
+// What the main window asks the running tutorial before a card moves.
+class TutorialAsks {
+  public:
+    virtual ~TutorialAsks() = default;
+    virtual TutorialAsk Asked() const = 0;
+};
+
 inline constexpr const char* kTurnOverLine = "== Brivo's turn is over. Click Next to continue. ==";
 
 class TutorialFlow {
@@ -58,6 +81,8 @@ class TutorialFlow {
 
     void NextClicked();
     void BackClicked();
+    // The computer's turn begins: the player has nothing to move until it is over.
+    void TurnStarting();
     // The computer's turn has ended: the table is still and Next goes on.
     void TurnOver();
     // The player laid the card the step asked for: Next goes on.
@@ -69,6 +94,7 @@ class TutorialFlow {
     bool ExitNeedsQuestion() const { return step_ < StepCount(); }
     bool Abandoned() const { return abandoned_; }
     const std::string& Text() const { return text_; }
+    const TutorialAsk& Asked() const { return asked_; }
 
   private:
     void Move(bool back);
@@ -85,4 +111,5 @@ class TutorialFlow {
     bool busy_ = false;
     bool abandoned_ = false;
     std::string text_;
+    TutorialAsk asked_;
 };

@@ -106,8 +106,9 @@ AppRoot::AppRoot(std::string appFolder) : appFolder_(std::move(appFolder)) {
     window_.onKeyPreview = [this](QKeyEvent* e) {
         return keys_->KeyPressed(e->key(), e->modifiers());
     };
-    drag_ = std::make_unique<MainWindowDrag>(MainWindowDragParts{
-        game_, engine_, state_, *board_, window_, &looks_, [this] { records_.RestartTurn(); }});
+    drag_ = std::make_unique<MainWindowDrag>(
+        MainWindowDragParts{game_, engine_, state_, *board_, window_, *recordsWindows_, &looks_,
+                            [this] { records_.RestartTurn(); }});
     windowPort_.onReturnDraggedCard = [this](int slot) { drag_->Mouse().ReturnDraggedCard(slot); };
     drag_->closeMenus = [this] {
         if (menus_) menus_->CloseMenus();

@@ -27,6 +27,8 @@ struct MainWindowDragParts {
     MainWindowState& state;
     BoardShell& board;
     FrmBrivo& window;
+    // The running tutorial, which decides which card may move.
+    const TutorialAsks& tutorial;
     const BoardLooks* looks = nullptr;
     // The records' restart of a turn, which the Undo panel asks for one play back.
     std::function<void()> restartTurn;
@@ -68,6 +70,7 @@ class MainWindowDrag : public QObject, public CardMouseShell {
     void CloseMenus() override;
     void CloseWindow() override;
     bool DealButtonShown() const override;
+    TutorialAsk TutorialAsked() const override { return p_.tutorial.Asked(); }
 
   protected:
     bool eventFilter(QObject* watched, QEvent* e) override;

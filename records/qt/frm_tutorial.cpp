@@ -84,6 +84,8 @@ bool FrmTutorial::Start() {
     g.MenusLocked = VbTrue;
     g.TutorialOn = VbTrue;
     running_ = true;
+    // The tutorial deals its own positions: no other game may be dealt under its steps.
+    if (parts_.sv.window) parts_.sv.window->ShowDealButton(false);
     auto lines = ReadTextLines(JoinPath(g.AppFolder, "tutorial.txt"));
     if (!lines || lines->empty()) {
         if (parts_.sv.dialogs)
@@ -126,6 +128,7 @@ void FrmTutorial::TwoPlayerTable() {
 
 void FrmTutorial::TurnStarting() {
     if (!running_) return;
+    flow_.TurnStarting();
     HidePointers();
     cmdBack_->setEnabled(false);
 }

@@ -152,6 +152,10 @@ bool RecordsWindows::TutorialOn() const {
     return tutorial_ && tutorial_->running();
 }
 
+TutorialAsk RecordsWindows::Asked() const {
+    return TutorialOn() ? tutorial_->flow().Asked() : TutorialAsk{};
+}
+
 void RecordsWindows::TutorialTurnStarting() {
     if (tutorial_) tutorial_->TurnStarting();
 }

@@ -14,6 +14,7 @@
 #include "platform/hook_check.h"
 #include "records/game_records.h"
 #include "records/saved_games.h"
+#include "records/tutorial_flow.h"
 #include "shared/profile_state.h"
 
 class FrmCustom;
@@ -50,14 +51,14 @@ struct RecordsWindowsParts {
     }
 };
 
-class RecordsWindows {
+class RecordsWindows : public TutorialAsks {
   public:
     // The hooks the program must set; an unset one is named in `check`.
     void NeedHooks(HookCheck& check) const { p_.NeedHooks(check); }
     explicit RecordsWindows(RecordsWindowsParts parts);
     // The shipped program folder, known once start-up has found it.
     void SetStagedFolder(std::string folder) { p_.stagedFolder = std::move(folder); }
-    ~RecordsWindows();
+    ~RecordsWindows() override;
     RecordsWindows(const RecordsWindows&) = delete;
     RecordsWindows& operator=(const RecordsWindows&) = delete;
 
@@ -73,6 +74,8 @@ class RecordsWindows {
 
     void ShowTutorial();
     bool TutorialOn() const;
+    // The move the running tutorial's step waits for (none without a tutorial).
+    TutorialAsk Asked() const override;
     // What the game tells the tutorial through the main window's window port.
     void TutorialTurnStarting();
     void TutorialTurnOver();

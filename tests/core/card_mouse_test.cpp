@@ -15,6 +15,8 @@ struct ShellLog : CardMouseShell {
     void CloseMenus() override {}
     void CloseWindow() override { closed = true; }
     bool DealButtonShown() const override { return false; }
+    TutorialAsk TutorialAsked() const override { return asked; }
+    TutorialAsk asked;
     int moves = 0;
     int homeSteps = 0;
     std::vector<int> hidden;
@@ -104,6 +106,7 @@ TEST_F(CardMouseTest, TheTutorialLocksTheMenusButNotTheCards) {
     RestToStock();
     g.MenusLocked = VbTrue;
     g.TutorialOn = VbTrue;
+    shell.asked = {2, TutorialTarget::Center};
     DragToCenter(2, 3);
     EXPECT_EQ(g.CenterCount[3], 1);
     // Locked menus outside the tutorial (the end of a game) keep the cards where they are.
@@ -111,6 +114,50 @@ TEST_F(CardMouseTest, TheTutorialLocksTheMenusButNotTheCards) {
     DragToCenter(3, 3);
     EXPECT_EQ(g.CenterCount[3], 1);
     EXPECT_EQ(g.HumanCards[kRank][3], 2);
+}
+
+// In the tutorial only the card its step asks for moves, and only to the kind of place the step
+// names; any other drag takes the card home and leaves the prepared position as it was.
+TEST(CardMouseTutorial, OnlyTheAskedCardGoesOnlyWhereTheStepSays) {
+    enum Place { Center3, Hold8, HandPlace5 };
+    struct Case {
+        TutorialAsk ask;
+        int slot;
+        Place to;
+        bool moves;
+    };
+    const Case cases[] = {
+        {{2, TutorialTarget::Center}, 2, Center3, true},
+        {{3, TutorialTarget::Center}, 2, Center3, false},  // another card than the step's
+        {{}, 2, Center3, false},                           // the step asks for no move
+        {{2, TutorialTarget::Center}, 2, Hold8, false},
+        {{2, TutorialTarget::Center}, 2, HandPlace5, false},
+        {{2, TutorialTarget::Hold}, 2, Center3, false},
+        {{2, TutorialTarget::Hold}, 2, Hold8, true},
+        {{2, TutorialTarget::Anywhere}, 2, HandPlace5, true},
+    };
+    for (const Case& c : cases) {
+        struct Table : CardMouseTest {
+            void TestBody() override {}
+        } f;
+        f.SetUp();
+        f.HumanSide({9, 7});
+        f.Hand({1, 2, 8, 10, 11});
+        f.RestToStock();
+        f.h.turns.run = [] {};
+        f.g.TurnOrder = {0, 1, 2};
+        f.g.TurnPos = 1;
+        f.g.MenusLocked = f.g.TutorialOn = VbTrue;
+        f.shell.asked = c.ask;
+        const double left = f.Box(c.slot).Left, top = f.Box(c.slot).Top;
+        if (c.to == Center3) f.DragToCenter(c.slot, 3);
+        if (c.to == Hold8) f.DragTo(c.slot, f.Box(8).Left, f.Box(8).Top);
+        if (c.to == HandPlace5) f.DragTo(c.slot, f.Box(5).Left, f.Box(5).Top - 40);
+        const int at = static_cast<int>(&c - cases);
+        EXPECT_EQ(f.g.HumanCards[kRank][c.slot] != 1, c.moves) << "case " << at;
+        EXPECT_EQ(f.g.Pturn == 1, c.to != Hold8 || !c.moves) << "case " << at;
+        f.ExpectHome(c.slot, left, top);
+    }
 }
 
 TEST_F(CardMouseTest, AfterTheGameHasEndedADropOnACenterGoesHome) {
@@ -297,6 +344,22 @@ TEST_F(PanelTest, OpponentNamePanelCyclesThroughTheOpponents) {
     Players(2);
     for (int i = 0; i < 3; ++i) StatusBar1_PanelClick(parts, 5);
     EXPECT_EQ(Shown(), (std::vector<std::string>(3, "ShowOppStatus 1")));
+}
+
+// The tutorial deals its own positions and takes no play back: the Deal button's click and the
+// Undo panel do nothing while it runs.
+TEST_F(PanelTest, TheTutorialRefusesDealAndUndo) {
+    g.TutorialOn = VbTrue;
+    g.Pturn = 1;
+    g.MoveRecordNo = 3;
+    const i16 stock = g.StockCount;
+    cmdDeal_Click(parts);
+    StatusBar1_PanelClick(parts, 2);
+    EXPECT_FALSE(h.log.Contains("HideDeal"));
+    EXPECT_EQ(g.StockCount, stock);
+    EXPECT_EQ(g.Pturn, 1);
+    EXPECT_EQ(restarts, 0);
+    EXPECT_EQ(g.UndoMove, VbFalse);
 }
 
 TEST_F(PanelTest, UndoOnlyAfterAPlayOfTheHumansTurn) {

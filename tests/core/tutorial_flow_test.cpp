@@ -101,6 +101,48 @@ TEST(TutorialFlow, AMoveStepEnablesItsCardAndWaitsForThePlay) {
     EXPECT_EQ(h.Take(), "piles off, point 8");
 }
 
+// Each step asks for the move its directive names, to the kind of place it names, until the
+// move is made or the computer's turn begins; steps that talk, load or let the computer play ask
+// for none.
+TEST(TutorialFlow, EachStepAsksForItsOwnMoveUntilItIsMade) {
+    ScriptHost h;
+    TutorialFlow flow(h);
+    std::vector<std::string> script = Script();
+    script.push_back("Any place.<H 02X 02");
+    script.push_back("No such pile.<H 11C 11");
+    flow.Start(script);
+    const auto ask = [&flow] {
+        const TutorialAsk& a = flow.Asked();
+        return std::to_string(a.pile) + "CHA"[static_cast<int>(a.target)];
+    };
+    std::vector<std::string> asks{ask()};
+    for (int step = 2; step <= 13; ++step) {
+        flow.NextClicked();
+        asks.push_back(ask());
+        // The move made, or the computer's turn begun: nothing more is asked.
+        if (step == 7) flow.CardPlayed();
+        if (step == 8) flow.TurnStarting();
+        if (step == 7 || step == 8) asks.push_back(ask());
+    }
+    EXPECT_EQ(asks, (std::vector<std::string>{"0A", "0A", "0A", "0A", "0A", "0A", "1C", "0A", "8H",
+                                              "0A", "0A", "0A", "3H", "2A", "0A"}));
+
+    // What each ask lets the player drop where (a center pile, else a slot of the own row).
+    const TutorialAsk center{1, TutorialTarget::Center}, hold{3, TutorialTarget::Hold},
+        any{2, TutorialTarget::Anywhere}, none{};
+    EXPECT_TRUE(center.MayDrop(true, 2));
+    EXPECT_FALSE(center.MayDrop(false, 7));
+    EXPECT_FALSE(hold.MayDrop(true, 1));
+    EXPECT_FALSE(hold.MayDrop(false, 6));
+    EXPECT_TRUE(hold.MayDrop(false, 7));
+    EXPECT_TRUE(hold.MayDrop(false, 10));
+    EXPECT_TRUE(any.MayDrop(false, 5));
+    EXPECT_FALSE(none.MayDrop(true, 1));
+    EXPECT_TRUE(center.MayPick(1));
+    EXPECT_FALSE(center.MayPick(2));
+    EXPECT_FALSE(none.MayPick(0));
+}
+
 TEST(TutorialFlow, ABareLineLetsTheComputerPlayAndItsEndOffersNext) {
     ScriptHost h;
     TutorialFlow flow(h);

@@ -15,9 +15,11 @@
 #include "platform/file_util.h"
 #include "platform/qt/desktop.h"
 #include "platform/record_file.h"
+#include "records/qt/records_windows.h"
 #include "records/text_lines.h"
 #include "records/tutorial_script.h"
 #include "tests/core/temp_folder.h"
+#include "tests/qt/mouse_game.h"
 #include "tests/qt/qt_test_app.h"
 #include "tests/support/headless_services.h"
 
@@ -224,4 +226,76 @@ TEST(TutorialWindow, ADamagedPositionIsTakenFromTheShippedStoreOrEndsTheTutorial
             EXPECT_NE(t.h.dialogs.lastText.find("record 31"), std::string::npos);
         }
     }
+}
+
+// The tutorial as the Help menu starts it over a table with its Deal button up: the button goes,
+// and neither its click nor a card the step does not ask for, nor the asked card dragged to
+// another kind of place, changes the prepared position; the asked move goes through.
+TEST(TutorialWindow, FromTheHelpMenuItRefusesEveryInputItDoesNotAskFor) {
+    TestApp();
+    MouseGame m(2);
+    const std::string staged = StagedProgramFolder();
+    fs::create_directories(JoinPath(m.g.AppFolder, "Data"));
+    fs::copy_file(JoinPath(staged, "tutorial.txt"), JoinPath(m.g.AppFolder, "tutorial.txt"));
+    fs::copy_file(JoinPath(staged, "Data/backup.sav"), JoinPath(m.g.AppFolder, "Data/backup.sav"));
+    GameRecords records{m.g, m.h.services};
+    m.h.services.records = &records;
+    ProfileState profile;
+    RecordsWindowsParts parts{m.g, records, profile, m.h.services};
+    parts.window = &m.window;
+    parts.layout = &m.shell->layout;
+    RecordsWindows windows(std::move(parts));
+    m.port.ConnectRecordsWindows(windows);
+    m.port.ConnectLayout(&m.shell->layout);
+    m.drag = std::make_unique<MainWindowDrag>(
+        MainWindowDragParts{m.g, m.e, m.state, *m.shell, m.window, windows, &m.looks, [] {}});
+    m.drag->showHumanHidden = [](int) {};
+    m.drag->closeMenus = m.drag->hideNetNotices = [] {};
+    auto* deal = m.window.findChild<QPushButton*>("cmdDeal");
+    ASSERT_TRUE(deal->isVisible());
+
+    windows.ShowTutorial();
+    EXPECT_TRUE(deal->isHidden());
+    auto* next = m.window.findChild<QPushButton*>("cmdNextTip");
+    ASSERT_NE(next, nullptr);
+    for (int i = 0; i < 6; ++i) next->click();
+    // Step 7 on position 31: the side card is a 4, the first center pile shows a 3.
+    ASSERT_EQ(m.g.HumanCards[kRank][kSideSlot], 4);
+    ASSERT_EQ(m.g.CenterCount[1], 3);
+    ASSERT_FALSE(next->isEnabled());
+    const auto hand = m.g.HumanCards;
+
+    m.drag->DealClicked();
+    m.DragBox(kSideSlot, m.Middle("Picture7", 7));  // the asked card onto a hold pile
+    m.DragBox(3, m.Middle("Picture7", 5));          // another card, within the hand
+    m.DragBox(2, m.Middle("PicCenter", 2));         // another card, onto a center
+    EXPECT_EQ(m.g.HumanCards, hand);
+    EXPECT_EQ(m.g.CenterCount[1], 3);
+    EXPECT_EQ(m.g.Pturn, 1);
+    EXPECT_EQ(m.g.HumanSideCount, 20);
+    EXPECT_FALSE(next->isEnabled());
+
+    m.DragBox(kSideSlot, m.Middle("PicCenter", 1));
+    EXPECT_EQ(m.g.CenterCount[1], 4);
+    EXPECT_TRUE(next->isEnabled());
+    EXPECT_TRUE(deal->isHidden());
+
+    // Step 8 plays the next side card; step 11 asks for hand card 3 onto a center pile: dropped
+    // on a hold pile, it would end the turn.
+    const auto fitting = [&m](int slot) {
+        for (int k = 1; k <= m.g.NumCenters; ++k)
+            if (CenterAccepts(m.g, m.g.HumanCards[kRank][slot], k)) return k;
+        return 0;
+    };
+    next->click();
+    m.DragBox(kSideSlot, m.Middle("PicCenter", fitting(kSideSlot)));
+    for (int i = 0; i < 3; ++i) next->click();
+    ASSERT_EQ(windows.Asked().pile, 3);
+    const auto position = m.g.HumanCards;
+    m.DragBox(3, m.Middle("Picture7", 8));
+    EXPECT_EQ(m.g.HumanCards, position);
+    EXPECT_EQ(m.g.Pturn, 1);
+    m.DragBox(3, m.Middle("PicCenter", fitting(3)));
+    EXPECT_EQ(m.g.HumanCards[kRank][3], 0);
+    EXPECT_TRUE(next->isEnabled());
 }

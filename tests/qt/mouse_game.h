@@ -17,7 +17,13 @@
 #include "mainwindow/qt/main_window_port.h"
 #include "tests/support/headless_services.h"
 
+// No tutorial runs in these games.
+struct NoTutorial : TutorialAsks {
+    TutorialAsk Asked() const override { return {}; }
+};
+
 struct MouseGame {
+    NoTutorial noTutorial;
     QTemporaryDir dir;
     Game g;
     HeadlessServices h{g};
@@ -61,7 +67,7 @@ struct MouseGame {
         window.show();
         view = shell->view;
         drag = std::make_unique<MainWindowDrag>(
-            MainWindowDragParts{g, e, state, *shell, window, &looks, [] {}});
+            MainWindowDragParts{g, e, state, *shell, window, noTutorial, &looks, [] {}});
         // No menus, hold-cards window or Internet notices on this table.
         drag->showHumanHidden = [](int) {};
         drag->closeMenus = drag->hideNetNotices = [] {};
