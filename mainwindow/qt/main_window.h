@@ -123,6 +123,8 @@ class MainWindow : public QObject {
     void ApplySmallScreenRules();
     void PlaceWindow();
     void Greet();
+    // The program folder holds no signed-in player yet: sign-in and the tutorial follow.
+    bool NobodySignedIn() const;
     void SignInAndWelcome();
     void ApplyResize();
     void CheckPendingClose();

@@ -26,6 +26,7 @@
 #include "platform/file_util.h"
 #include "platform/qt/desktop.h"
 #include "platform/vb_strings.h"
+#include "records/tutorial_table.h"
 
 namespace {
 int Px(i32 twips) {
@@ -57,6 +58,9 @@ bool MainWindow::Form_Load(const std::vector<std::string>& args, bool firstStart
             return false;
         }
         OpenDoor(firstStart);
+        // Nobody has signed in: the tutorial follows the sign-in, so the table is the
+        // tutorial's from the first look, not laid out anew under the player's eyes.
+        if (NobodySignedIn()) SetTutorialTable(g);
         ApplySmallScreenRules();
         g.CurSideShape = 99;
         p_.board.StartUp(plan_.DisplayMode);
@@ -223,11 +227,14 @@ void MainWindow::Greet() {
              kEnjoyTitle);
 }
 
+bool MainWindow::NobodySignedIn() const {
+    return calls_.playerRecNum() == 1;
+}
+
 void MainWindow::SignInAndWelcome() {
     Game& g = p_.game;
     TableLayout& layout = p_.board.layout;
-    const int recNum = calls_.playerRecNum();
-    if (recNum == 1) {
+    if (NobodySignedIn()) {
         // Nobody has signed in on this machine: nobody plays until somebody does.
         if (!calls_.signIn()) {
             p_.state.ClosePending = true;

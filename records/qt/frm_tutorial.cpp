@@ -18,6 +18,7 @@
 #include "records/qt/dialog_widgets.h"
 #include "records/text_lines.h"
 #include "records/tutorial_pointers.h"
+#include "records/tutorial_table.h"
 #include "shared/record_io.h"
 
 namespace {
@@ -109,13 +110,8 @@ bool FrmTutorial::Start() {
 
 void FrmTutorial::TwoPlayerTable() {
     Game& g = parts_.g;
-    if (g.NumPlayers <= 2 && g.NumCenters <= 3) return;
     const int oldPlayers = g.NumPlayers, oldCenters = g.NumCenters;
-    g.NumCards = 104;
-    g.NumPlayers = 2;
-    g.NumCenters = 3;
-    g.SidePileSize = 19;
-    g.NoWildAce = VbFalse;
+    if (!SetTutorialTable(g)) return;
     if (parts_.sv.board) {
         parts_.sv.board->SetupLayout(oldPlayers, oldCenters);
         parts_.sv.board->DrawTable();
@@ -209,6 +205,10 @@ void FrmTutorial::Ending() {
             parts_.layout->ScreenWidth = tutorialScreenWidth_;
             if (parts_.sv.board) parts_.sv.board->SetupLayout(g.NumPlayers, g.NumCenters);
         }
+        // The empty table keeps nothing of the tutorial's last turn: not its turn line, not
+        // the runs counted in the status bar (the reset shows the wild counts afresh).
+        if (parts_.sv.board) parts_.sv.board->SetMessage(1, "");
+        if (parts_.sv.status) parts_.sv.status->StatusBar_Clear();
         Engine engine(g, parts_.sv);
         engine.Reset_Table();
         engine.MenuNotNowMsg(2);

@@ -183,11 +183,20 @@ TEST(TutorialWindow, LeavingEarlyAsksAndBackReloadsThePosition) {
     EXPECT_TRUE(form.isVisible());
     EXPECT_EQ(t.h.dialogs.lastText, "Exit the tutorial?");
     t.h.dialogs.answers = {mb::Yes, mb::Ok};
+    t.h.board.messages[1] = "\n\n     It's your turn...";
+    t.h.log.lines.clear();
     Button(form, "cmdOK")->click();
     EXPECT_EQ(t.h.dialogs.lastText,
               "To start the Tutorial again, go to the Help Menu and select Tutorial.");
     EXPECT_FALSE(form.isVisible());
     EXPECT_EQ(t.g.TutorialOn, VbFalse);
+    // The empty table it leaves says nothing of the tutorial's turn and runs.
+    EXPECT_EQ(t.h.board.messages[1], "");
+    // The status bar is emptied, then shows the wild counts of the empty table.
+    const auto& lines = t.h.log.lines;
+    const auto cleared = std::find(lines.begin(), lines.end(), "StatusBar_Clear");
+    ASSERT_NE(cleared, lines.end());
+    EXPECT_NE(std::find(cleared, lines.end(), "WildUpdate"), lines.end());
 }
 
 TEST(TutorialWindow, AMissingScriptEndsTheTutorialAtOnce) {

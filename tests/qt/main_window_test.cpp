@@ -136,6 +136,18 @@ TEST_F(MainWindowFixture, AFirstStartShowsTheTableGreetsAndSignsIn) {
     EXPECT_EQ(g.StartingUp, VbFalse);
     // No saved window yet: maximised.
     EXPECT_TRUE(main->Plan().Window.Maximised);
+    // The tutorial follows the sign-in: its table of two players and three centers in a row
+    // is the one laid out from the start.
+    EXPECT_EQ(g.NumCenters, 3);
+    EXPECT_EQ(shell->layout.NumCenters, 3);
+    EXPECT_FALSE(shell->layout.Form().IsLoaded("PicCenter", 4));
+    EXPECT_EQ(shell->layout.Ctl("PicCenter", 3).Top, shell->layout.Ctl("PicCenter", 1).Top);
+}
+
+TEST_F(MainWindowFixture, APlayerSignedInBeforeKeepsTheirTable) {
+    ASSERT_TRUE(Load());
+    EXPECT_EQ(g.NumCenters, 4);
+    EXPECT_TRUE(shell->layout.Ctl("PicCenter", 4).Visible);
 }
 
 TEST_F(MainWindowFixture, MissingProfileFileEndsStartUpBeforeAnythingIsWritten) {
