@@ -13,7 +13,7 @@ bool OwesAnswer(const PeerState& p) {
 // remote the player on turn when the host passes on that player's play, else the host.
 std::string NameOf(const SessionState& s, const Game& g, int peer) {
     const PeerState& p = s.peers[static_cast<size_t>(peer)];
-    int opp = s.config.host ? p.seat : (p.moved ? g.Pturn - 1 : 0);
+    const int opp = s.config.host ? p.seat : (p.moved ? g.Pturn - 1 : 0);
     if (opp >= 1 && opp < g.NumPlayers && !g.Opp[static_cast<size_t>(opp)].Name.empty())
         return g.Opp[static_cast<size_t>(opp)].Name;
     return p.name;
