@@ -183,6 +183,8 @@ class TableLayout {
     void SwitchCardSize();
     void SizeInfoLabel();
     void PlaceAvatarBox();
+    // The right edge of the human's and the first opponent's hold-pile frames.
+    double HoldFramesRight() const;
     void GoSmall();
     void GoLarge();
     void SetCardVars(bool small);

@@ -1,5 +1,7 @@
 // The picture behind the center piles with the wild-count labels, the stock with its frame and
 // turn markers, the labels over the hold piles and the window's default size.
+#include <algorithm>
+
 #include "board/table_design.h"
 #include "board/table_layout.h"
 
@@ -86,6 +88,15 @@ void TableLayout::PlaceHoldLabels() {
     requests_.RedrawHumanPiles = true;
 }
 
+double TableLayout::HoldFramesRight() const {
+    double right = 0;
+    for (int player = 0; player <= 1; ++player) {
+        const ControlGeom& frame = Ctl("Label3", player);
+        right = std::max(right, frame.Left + frame.Width);
+    }
+    return right;
+}
+
 void TableLayout::SizeDeckAndTurn() {
     ControlGeom& stock = Ctl("PicCenter", 0);
     const bool normalStock = DisplayMode < 2 && ScreenWidth > kNarrowTwips;
@@ -105,7 +116,10 @@ void TableLayout::SizeDeckAndTurn() {
             if (DisplayMode < 2) stock.Top = 192;
         }
     } else {
+        // Under the avatar; a window narrower than the screen brings the avatar over the hold
+        // piles of a two-player table, and the stock then keeps right of their frames.
         stock.Left = Ctl("ImgAvatar").Left;
+        if (NumPlayers == 2) stock.Left = std::max(stock.Left, HoldFramesRight() + 10);
     }
     ControlGeom& frame = Ctl("Label1");
     frame.Height = stock.Height + 10;
@@ -131,8 +145,8 @@ void TableLayout::PlaceStatusArea() {
     DefaultWindowHeight = RoundHalfEven(side.Top + side.Height + Ctl("StatusBar1").Height + 60);
     form_.Height = DefaultWindowHeight;
     DefaultWindowWidth = ScreenWidthPx();
-    PlaceAvatars();
     form_.Width = DefaultWindowWidth;
+    PlaceAvatars();
     PlaceStatusNotice();
 }
 
@@ -151,7 +165,7 @@ void TableLayout::PlaceStatusNotice() {
 void TableLayout::PlaceAvatars() {
     if (NumPlayers > 2 && Narrow()) return;
     ControlGeom& avatar = Ctl("ImgAvatar");
-    avatar.Left = DefaultWindowWidth - avatar.Width;
+    avatar.Left = form_.Width - avatar.Width - table_design::kAvatarEdgeGap;
     SizeDeckAndTurn();
     Ctl("imgSlap").Left = avatar.Left;
 }

@@ -66,6 +66,8 @@ void TableLayout::Place_PlayerAreas() {
                       0);
     Place_PlayerLabel(RoundHalfEven(Ctl("Picture1", 7).Top), RoundHalfEven(Ctl("Picture1", 7).Left),
                       1);
+    // The stock keeps clear of the frames just placed.
+    SizeDeckAndTurn();
     if (NumPlayers == 2)
         for (int j = 1; j <= 4; ++j)
             if (form_.IsLoaded("lblHoldCard", j)) Ctl("lblHoldCard", j).Visible = true;

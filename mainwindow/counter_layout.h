@@ -2,6 +2,8 @@
 // The card counter window's layout: one text line per suit of each deck under a header of the
 // card values, with a grid picture behind each two decks' lines. With three or four players the
 // window grows by half a grid or a whole one.
+#include <string>
+
 #include "platform/vb_types.h"
 
 inline constexpr const char* kCounterCaption = "Card Counter";
@@ -29,6 +31,12 @@ struct CounterLayout {
 };
 
 CounterLayout LayOutCounter(int numPlayers, const CounterDesign& d = {});
+
+// The grid's lines as the window shows them: each count (or "_") of a line stands under the
+// last character of its card value in the header, so no line is wider than the header. The grid
+// text puts a blank before every line after the first and widens the tenth column, which in a
+// font of one width moves the later values ever further right of their headings.
+std::string AlignCounterGrid(const std::string& grid);
 
 // F8 (119) and Enter (13) close the counter; any other key leaves it open.
 constexpr bool ClosesCounter(int keyCode) {

@@ -36,6 +36,5 @@ struct ResizeActions {
 };
 
 // The gap between the avatar and the window's right edge, in pixels.
-inline constexpr double kAvatarEdgeGap = 100.0 / 15;
 
 ResizeActions PlanResize(const ResizeInputs& in);

@@ -253,7 +253,8 @@ void QtBoard::LoadAvatar(const std::string& fileName) {
     avatar.Width = size.width;
     avatar.Height = size.height;
     avatar.Top = box.top;
-    avatar.Left = box.atRightEdge ? t.Form().Width - size.width : box.left;
+    avatar.Left =
+        box.atRightEdge ? t.Form().Width - size.width - table_design::kAvatarEdgeGap : box.left;
     if (t.Form().IsLoaded("imgSlap")) {
         t.Ctl("imgSlap").Left = avatar.Left;
         t.Ctl("imgSlap").Top = avatar.Top;

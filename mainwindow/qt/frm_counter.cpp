@@ -84,7 +84,7 @@ FrmCounter::FrmCounter(int numPlayers, bool largeFonts, QWidget* mainWindow)
 }
 
 void FrmCounter::SetGrid(const QString& text) {
-    grid_->setText(text);
+    grid_->setText(QString::fromStdString(AlignCounterGrid(text.toStdString())));
 }
 
 void FrmCounter::keyPressEvent(QKeyEvent* e) {

@@ -85,6 +85,8 @@ FrmAbout::FrmAbout(AboutParts parts, QWidget* parent) : QDialog(parent), parts_(
     grid->addWidget(lblDis, 7, 1);
     grid->addWidget(cmdOK, 8, 1, Qt::AlignRight);
     grid->setColumnMinimumWidth(1, 360);
+    // The box takes the height its wrapped texts need, again each time the credits come or go.
+    grid->setSizeConstraint(QLayout::SetFixedSize);
 }
 
 void FrmAbout::showEvent(QShowEvent* e) {

@@ -114,6 +114,18 @@ TEST(CounterLayoutTest, ThreeAndFourPlayersGrowTheWindowByHalfAndAWholeGrid) {
     EXPECT_FALSE(ClosesCounter(27));
 }
 
+TEST(CounterLayoutTest, EachCountStandsUnderItsValueAndNoLineIsWiderThanTheHeader) {
+    // Seen: the Ace, Ten and King of the first suit; the second suit's Ace twice (two decks).
+    const std::string grid =
+        " 1  _  _  _  _  _  _  _  _  1   _  _  1 \n 2  _  _  _  _  _  _  _  _  "
+        "_   _  _  _ \n ";
+    EXPECT_EQ(std::string(kCounterHeader), "1  2  3  4  5  6  7  8  9 10 J  Q  K");
+    EXPECT_EQ(AlignCounterGrid(grid),
+              "1  _  _  _  _  _  _  _  _  1 _  _  1\n"
+              "2  _  _  _  _  _  _  _  _  _ _  _  _");
+    EXPECT_EQ(AlignCounterGrid(""), "");
+}
+
 TEST(ResizeRulesTest, WhatEachKindOfResizeDoes) {
     ResizeInputs in;
     in.StartingUp = true;

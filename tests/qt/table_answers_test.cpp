@@ -100,7 +100,7 @@ TEST_F(TableAnswers, StatusBarPanelsFollowTheGame) {
     counter = &open;
     g.Deck[2][1] = 1;
     status.ShowCounter();
-    EXPECT_TRUE(open.LblGrid()->text().startsWith(" 1  _ "));
+    EXPECT_TRUE(open.LblGrid()->text().startsWith("1  _  _ "));
 }
 
 TEST_F(TableAnswers, StockAndOpponentBoxesAnswerPresses) {
