@@ -104,6 +104,8 @@ class TableLayout {
     // An undo (the game's UndoMove) keeps the drawn rows, which the restored position redraws.
     void Reset_Table(const Game& g);
     void Show_PlayerNames(const Game& g);
+    // The height the layout gives the information line (Label9(1)) before a text needs more.
+    double InfoLabelHeight() const;
     void Show_CenterPiles();
 
     void Scale_Form(int Mode, int Step);

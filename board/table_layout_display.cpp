@@ -109,9 +109,13 @@ void TableLayout::SetCardSize() {
 }
 
 // On a very narrow screen the information line reaches down over the human's hold frame.
+double TableLayout::InfoLabelHeight() const {
+    return ScreenWidth < kMoveUpTwips ? CardHeightPx + Ctl("Label3", 0).Height
+                                      : table_design::kInfoLabel.Height;
+}
+
 void TableLayout::SizeInfoLabel() {
-    if (ScreenWidth < kMoveUpTwips)
-        Ctl("Label9", 1).Height = CardHeightPx + Ctl("Label3", 0).Height;
+    Ctl("Label9", 1).Height = InfoLabelHeight();
 }
 
 void TableLayout::SizePiles() {

@@ -3,6 +3,7 @@
 #include <QImage>
 #include <QLabel>
 #include <algorithm>
+#include <cmath>
 #include <stdexcept>
 
 #include "board/anim_steps.h"
@@ -63,7 +64,20 @@ void QtBoard::SetMessage(int index, const std::string& text) {
     if (!f.IsLoaded("Label9", index)) return;
     ControlGeom& label = f.At("Label9", index);
     label.Caption = text;
+    if (index == 1) FitInfoLabel(label);
     ShowLabel(ControlKey("Label9", index), label);
+}
+
+// The information line grows down to hold a long text whole (a peer's broken line is told there
+// with its reason); a shorter text gives it back the height the layout gave it.
+void QtBoard::FitInfoLabel(ControlGeom& label) {
+    label.Height = parts_.layout.InfoLabelHeight();
+    auto* widget = parts_.view.findChild<QLabel*>("Label9_1", Qt::FindDirectChildrenOnly);
+    if (!widget) return;
+    widget->setText(QString::fromStdString(label.Caption));
+    const int needed = widget->heightForWidth(widget->width());
+    label.Height = std::max(label.Height, static_cast<double>(needed));
+    widget->resize(widget->width(), static_cast<int>(std::lround(label.Height)));
 }
 
 // Where a widget stands for the label, it shows the label's caption and visibility at once.

@@ -96,6 +96,7 @@ class QtBoard : public BoardPort {
   private:
     void Refresh();
     void ShowLabel(const std::string& key, const ControlGeom& label);
+    void FitInfoLabel(ControlGeom& label);
     void ShowWildLabels();
     void FollowOutside(const LayoutRequests& r);
     void Slide(ControlGeom& box, const std::vector<BoxPos>& steps);

@@ -115,6 +115,31 @@ TEST(BoardShell, TheInformationLineShowsThreeLinesAndLetsClicksThrough) {
     EXPECT_NE(shell.view->childAt(info->geometry().center()), info);
 }
 
+// A peer's broken line is told on the information line with its reason, four lines and more: the
+// line grows down to show it whole on every table, and a short text gives it back its 50 pixels.
+TEST(BoardShell, TheInformationLineGrowsToShowALongNoticeWhole) {
+    const std::string notice =
+        "Zed's program sent something this game cannot use (a card move from or to a place that "
+        "does not exist). The Internet game with Zed has been ended.";
+    for (const auto& [players, centers] : {std::pair{2, 3}, std::pair{2, 4}, std::pair{4, 4}}) {
+        StartedTable table(players, centers, 0);
+        BoardShell& shell = table.shell;
+        shell.ApplyWidgets();
+        auto* info = shell.view->findChild<QLabel*>("Label9_1");
+        ASSERT_NE(info, nullptr);
+        shell.board->SetMessage(1, notice);
+        // Under three centers the line is a center row wide: four lines, more than 50 pixels.
+        if (centers == 3) {
+            EXPECT_GT(info->height(), 50);
+        }
+        EXPECT_GE(info->height(), info->heightForWidth(info->width())) << players << centers;
+        shell.ApplyWidgets();  // laying the widgets out again keeps the grown line
+        EXPECT_GE(info->height(), info->heightForWidth(info->width())) << players << centers;
+        shell.board->SetMessage(1, "It's NOT your turn.");
+        EXPECT_EQ(shell.layout.Ctl("Label9", 1).Height, 50) << players << centers;
+    }
+}
+
 // The host's rules notice, the longest of the Internet game's notices, shows whole in its box,
 // on the normal table and on the two-player table shrunk to small cards.
 TEST(BoardShell, TheStatusNoticeShowsTheHostRulesWhole) {
