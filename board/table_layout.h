@@ -41,6 +41,7 @@ struct LayoutRequests {
 inline constexpr int kWideTwips = 12288;    // 2-player rows and 4-player rows spread wider
 inline constexpr int kNarrowTwips = 12000;  // at or below: the narrow arrangement
 inline constexpr int kMoveUpTwips = 10000;  // at or below: the rows cannot be moved up
+inline constexpr int kFanStep = 3;  // each hand card of a small opponent row lower than the last
 
 class TableLayout {
   public:

@@ -119,7 +119,7 @@ void TableLayout::SizeInfoLabel() {
 }
 
 void TableLayout::SizePiles() {
-    if (NumPlayers > 2) Ctl("Picture1", 2).Top = 5;
+    if (NumPlayers > 2) Ctl("Picture1", 2).Top = Ctl("Picture1", 1).Top + kFanStep;
     for (int i = 0; i <= 10; ++i) {
         SizeBox(Ctl("Picture1", i));
         if (i >= 1) SizeBox(Ctl("Picture7", i));

@@ -38,7 +38,9 @@ void TableLayout::Set_PileCoords() {
     }
     OppSideTop = OppHandTop = 5;
     Ctl("Picture1", 1).Top = 5;
-    Ctl("Picture1", 2).Top = 5;
+    // The first hand card keeps its step in the fan (Spread_Row), however often the coordinates
+    // are set again: a table re-laid for three players shows the same fan as a fresh one.
+    Ctl("Picture1", 2).Top = 5 + kFanStep;
     OppSideLeft = NumPlayers == 3 ? 250 : (Wide() ? 80 : 63);
     Ctl("Picture1", 1).Left = OppSideLeft;
     HoldRowLeft = 433, HoldRowTop = 273, HandRowLeft = 433, HandRowTop = 392;
@@ -103,7 +105,7 @@ void TableLayout::Spread_Row(std::string_view row, int Base) {
     const int start = RoundHalfEven(Ctl(row, 1).Left + w / 2 + 10);
     for (int k = 2; k <= 6; ++k) {
         Ctl(row, k).Left = start + (k - 1) * fan;
-        Ctl(row, k).Top = Ctl(row, k - 1).Top + 3;
+        Ctl(row, k).Top = Ctl(row, k - 1).Top + kFanStep;
     }
     Ctl(row, 7).Top = Ctl(row, 2).Top + h;
     Ctl(row, 7).Left = Ctl("Stack", Base).Left;
