@@ -53,6 +53,7 @@ void ModelCanvas::BringToFront(PileRow row, int index) {
 }
 
 void ModelCanvas::PlaySound(const std::string& dataFile) {
+    // Optional: a table drawn without a window (the layout's own checks) plays nothing.
     if (playSound) playSound(dataFile);
 }
 

@@ -37,7 +37,7 @@ void AskSaveEndedGame(Game& g, const Services& sv, const std::function<void()>& 
     const int answer = sv.dialogs ? sv.dialogs->MsgBox(g.Msg, mb::YesNo, "Save Game") : mb::No;
     if (answer == mb::Yes) {
         g.NetSaveFlag = VbTrue;
-        if (save) save();
+        save();
     }
     Engine(g, sv).Reset_Table();
 }

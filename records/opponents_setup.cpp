@@ -190,7 +190,6 @@ void OpponentsSetup::AvatarScrolled(int value) {
 }
 
 void OpponentsSetup::AddAvatar() {
-    if (!parts_.importAvatar) return;
     const auto before = parts_.lists.avatars;
     auto listed = parts_.importAvatar();
     if (!listed) return;
@@ -216,7 +215,7 @@ void OpponentsSetup::PlayerAvatarTicked(bool on) {
 
 void OpponentsSetup::ShowAvatarTicked(bool on) {
     parts_.avatarShown = on;
-    if (parts_.showAvatar) parts_.showAvatar(on);
+    parts_.showAvatar(on);
 }
 
 void OpponentsSetup::Save() {
@@ -399,7 +398,7 @@ void OpponentsSetup::Cancel() {
 }
 
 bool OpponentsSetup::WriteProfile() {
-    if (!parts_.saveProfile || parts_.saveProfile()) return true;
+    if (parts_.saveProfile()) return true;
     Tell(
         "Your profile could not be written, so these choices are kept only until the game "
         "ends.",

@@ -40,5 +40,5 @@ void EndSignals::Drain() {
     char buf[16];
     while (::read(g_pipe[0], buf, sizeof buf) > 0) {
     }
-    if (onSignal_) onSignal_();
+    onSignal_();
 }

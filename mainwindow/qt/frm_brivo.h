@@ -40,7 +40,8 @@ class FrmBrivo : public QMainWindow {
     QSize BoardSize() const;
 
     // What the window reports. A close request asks `onQueryUnload` whether the window may
-    // close now; without it the window closes.
+    // close now; without it the window closes. Each report may go unheard in a bare window (a
+    // table shown on its own); the program sets all three and checks them when it starts.
     std::function<bool()> onQueryUnload;
     std::function<void()> onResize;
     // Every key pressed while the window or one of its children has the focus, before the

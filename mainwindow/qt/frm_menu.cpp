@@ -169,5 +169,5 @@ bool FrmMenu::eventFilter(QObject* watched, QEvent* e) {
 
 void FrmMenu::hideEvent(QHideEvent* e) {
     QWidget::hideEvent(e);
-    if (onClosed) onClosed();
+    onClosed();
 }

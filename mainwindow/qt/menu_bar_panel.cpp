@@ -33,11 +33,11 @@ void MenuBarPanel::paintEvent(QPaintEvent*) {
 }
 
 void MenuBarPanel::mouseMoveEvent(QMouseEvent* e) {
-    if (onMove) onMove(e->position().toPoint());
+    onMove(e->position().toPoint());
 }
 
 void MenuBarPanel::mousePressEvent(QMouseEvent* e) {
-    if (e->button() == Qt::LeftButton && onPress) onPress(e->position().toPoint());
+    if (e->button() == Qt::LeftButton) onPress(e->position().toPoint());
 }
 
 void MenuBarPanel::leaveEvent(QEvent*) {
@@ -60,9 +60,9 @@ void MenuReveal::paintEvent(QPaintEvent*) {
 }
 
 void MenuReveal::enterEvent(QEnterEvent*) {
-    if (onHover) onHover();
+    onHover();
 }
 
 void MenuReveal::mouseMoveEvent(QMouseEvent*) {
-    if (onHover) onHover();
+    onHover();
 }

@@ -119,9 +119,7 @@ QGroupBox* FrmMultiNET::BuildFrame() {
     connect(ckShowAvatar_, &QCheckBox::clicked, this,
             [this](bool on) { Then([&] { setup_.ShowAvatarTicked(on); }); });
     auto* cmdSounds = NewButton("cmdSounds", "Change &Sounds", frame1_);
-    connect(cmdSounds, &QPushButton::clicked, this, [this] {
-        if (changeSounds_) changeSounds_(this);
-    });
+    connect(cmdSounds, &QPushButton::clicked, this, [this] { changeSounds_(this); });
     cmdApply_ = NewButton("CmdApply", "", frame1_);
     connect(cmdApply_, &QPushButton::clicked, this, [this] { Then([&] { setup_.Apply(); }); });
 

@@ -164,7 +164,7 @@ void FrmCustom::NewFile() {
 
 void FrmCustom::OpenFile() {
     const std::string folder = CommentFolder(parts_.g.AppFolder);
-    const std::string path = parts_.chooseOpen ? parts_.chooseOpen(folder) : "";
+    const std::string path = parts_.chooseOpen(folder);
     // Cancelling the chooser changes nothing.
     if (path.empty()) return;
     if (!InCommentFolder(parts_.g.AppFolder, path)) {
@@ -209,7 +209,7 @@ void FrmCustom::SaveFile() {
             break;
     }
     const std::string folder = CommentFolder(parts_.g.AppFolder);
-    std::string path = parts_.chooseSave ? parts_.chooseSave(folder, check.name + ".cmt") : "";
+    std::string path = parts_.chooseSave(folder, check.name + ".cmt");
     if (path.empty()) return;
     if (!InCommentFolder(parts_.g.AppFolder, path)) {
         if (parts_.dialogs)

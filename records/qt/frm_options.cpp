@@ -394,7 +394,7 @@ void FrmOptions::ShowBackPreview() {
 }
 
 void FrmOptions::ShowBackground() {
-    const QImage bg = parts_.background ? parts_.background() : QImage();
+    const QImage bg = parts_.background();
     // Without a picture the table shows its plain mat.
     const std::pair<QLabel*, i32> boxes[] = {{imgBack_, prefs_.pending().deckMat},
                                              {imgBackFnt_, prefs_.pending().fontMat}};
@@ -472,7 +472,7 @@ void FrmOptions::ChooseColour(int which) {
 
 void FrmOptions::Apply() {
     const PreferenceEffects fx = prefs_.Apply();
-    if (parts_.apply) parts_.apply(prefs_.applied(), fx);
+    parts_.apply(prefs_.applied(), fx);
     if (prefs_.page() == PrefsPage::Backs) ShowBacksPage();
     FollowApply();
 }

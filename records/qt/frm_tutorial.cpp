@@ -258,7 +258,7 @@ void FrmTutorial::MoveToScreenEdge() {
 // --- TutorialHost: the table ------------------------------------------------------------
 
 void FrmTutorial::TableChanged() {
-    if (parts_.tableChanged) parts_.tableChanged();
+    parts_.tableChanged();
 }
 
 void FrmTutorial::PointAtCenterArea() {

@@ -32,7 +32,8 @@ struct TutorialParts {
     std::string stagedFolder{};
     // Keys pressed on the tutorial window go to the main window's key commands.
     std::function<void(int key, Qt::KeyboardModifiers modifiers)> keyCommand{};
-    // The tutorial has ended; the main window shows its Deal button and menus again.
+    // The tutorial has ended. Optional: the window itself gives back the Deal button and the
+    // menus; a caller that follows the tutorial's end may listen here.
     std::function<void()> ended{};
 };
 

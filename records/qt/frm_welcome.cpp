@@ -93,7 +93,7 @@ void FrmWelcome::Command1_Click() {
         return;
     }
     const std::string name = Trim(typed);
-    outcome_ = parts_.signIn ? parts_.signIn(name) : SignInResult::Failed;
+    outcome_ = parts_.signIn(name);
     if (outcome_ == SignInResult::Failed) {
         command1_->setEnabled(true);
         return;

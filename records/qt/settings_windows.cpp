@@ -41,7 +41,7 @@ void SettingsWindows::ShowSpeed() {
 bool SettingsWindows::ShowPreferences() {
     ClsDll decks = ClsDll::Installed();
     OptionsParts parts;
-    parts.applied = p_.currentPrefs ? p_.currentPrefs() : PreferenceValues{};
+    parts.applied = p_.currentPrefs();
     parts.decks = &decks;
     parts.lowColour = p_.lowColour;
     parts.apply = p_.applyPrefs;
@@ -64,12 +64,12 @@ bool SettingsWindows::ShowRules() {
 bool SettingsWindows::ShowOpponentsSetup() {
     Game& g = p_.engine.g;
     ProfileState& ps = p_.profile;
-    PreferenceValues prefs = p_.currentPrefs ? p_.currentPrefs() : PreferenceValues{};
+    PreferenceValues prefs = p_.currentPrefs();
     std::string avatar = prefs.PlayerAvatar;
     OpponentsSetupParts parts(g, ps.PlayerPrefs.Seats, avatar, *p_.engine.sv.dialogs);
     parts.sounds = p_.engine.sv.sounds;
     parts.board = p_.engine.sv.board;
-    parts.avatarShown = p_.avatarShown ? p_.avatarShown() : true;
+    parts.avatarShown = p_.avatarShown();
     parts.lists = OpponentLists(g.AppFolder);
     parts.saveProfile = p_.saveProfile;
     parts.changePerson = p_.changePerson;
@@ -85,11 +85,11 @@ bool SettingsWindows::ShowOpponentsSetup() {
     // "Save Player" chose the player's picture: it goes with the rest of the player's settings.
     if (avatar != prefs.PlayerAvatar) {
         g.PlayerAvatar = avatar;
-        prefs = p_.currentPrefs ? p_.currentPrefs() : prefs;
+        prefs = p_.currentPrefs();
         prefs.PlayerAvatar = avatar;
-        if (p_.applyPrefs) p_.applyPrefs(prefs, {});
+        p_.applyPrefs(prefs, {});
     }
     // The seats saved meanwhile are written already; the switches go with the profile.
-    if (!form.cancelFlag() && p_.saveProfile) p_.saveProfile();
+    if (!form.cancelFlag()) p_.saveProfile();
     return form.cancelFlag();
 }

@@ -34,6 +34,7 @@ struct OptionsWindow : ::testing::Test {
         OptionsParts p;
         p.applied = v;
         p.decks = dll.get();
+        p.background = [] { return QImage(); };
         p.apply = [this](const PreferenceValues& a, const PreferenceEffects& fx) {
             applied.emplace_back(a, fx);
         };

@@ -253,6 +253,7 @@ TEST(TutorialWindow, FromTheHelpMenuItRefusesEveryInputItDoesNotAskFor) {
     RecordsWindowsParts parts{m.g, records, profile, m.h.services};
     parts.window = &m.window;
     parts.layout = &m.shell->layout;
+    parts.repaintTable = [] {};
     RecordsWindows windows(std::move(parts));
     m.port.ConnectRecordsWindows(windows);
     m.port.ConnectLayout(&m.shell->layout);

@@ -27,9 +27,23 @@ struct SettingsHost : ::testing::Test {
     Engine e{g, h.services};
     ProfileState profile;
     DialogTable host{h.dialogs};
-    SettingsWindows windows{SettingsWindowsParts{e, profile}};
+    SettingsWindows windows{Parts()};
     int saves = 0;
 
+    // The main window's side, which these tests do not watch.
+    SettingsWindowsParts Parts() {
+        SettingsWindowsParts p{e, profile};
+        p.currentPrefs = [] { return PreferenceValues{}; };
+        p.applyPrefs = [](const PreferenceValues&, const PreferenceEffects&) {};
+        p.background = [] { return QImage(); };
+        p.cycleBackground = [](int) {};
+        p.saveProfile = [] { return true; };
+        p.changePerson = [] {};
+        p.showAvatar = [](bool) {};
+        p.avatarShown = [] { return true; };
+        p.importAvatar = [] { return std::optional<std::vector<std::string>>{}; };
+        return p;
+    }
     SettingsHost() {
         g.AppFolder = folder.path();
         g.NumPlayers = 2;
