@@ -10,6 +10,7 @@
 #include <string>
 #include <string_view>
 
+#include "board/clear_box.h"
 #include "board/layout_control.h"
 #include "board/layout_twips.h"
 #include "board/table_design.h"
@@ -78,6 +79,9 @@ class TableLayout {
     void Place_CenterPiles();
 
     void Place_Labels();
+    // The part of the remark box (Label9 2) that the window shows: clear of every pile, frame
+    // and text around it.
+    BoxRect RemarkBox() const;
 
     void Change_Display(int Action);
     void SetCardSize();

@@ -1,5 +1,7 @@
 // The labels, the Deal button and the icon around the piles and the center area. Runs after the
 // piles and the center picture are placed, since it reads their positions.
+#include <string_view>
+
 #include "board/table_layout.h"
 
 void TableLayout::Place_Labels() {
@@ -21,6 +23,40 @@ void TableLayout::Place_Labels() {
         PlaceLabelsFourCentersTwo();
     else
         PlaceLabelsThreeCenters();
+}
+
+namespace {
+// Between the remark box and what it keeps clear of.
+constexpr double kRemarkGap = 2;
+
+bool StartsWith(std::string_view key, std::string_view prefix) {
+    return key.substr(0, prefix.size()) == prefix;
+}
+
+// What the remark box keeps clear of: every pile of the table (shown now or once dealt), the
+// center block and the hold frames, the Deal button and the texts beside the piles. The values
+// of the centers' Kings stand above every other label, the remark box too.
+bool RemarkKeepsClearOf(std::string_view key, const ControlGeom& c) {
+    if (key == "Picture1_0") return false;  // the spare card that travels over the table
+    for (std::string_view pile :
+         {"Picture1_", "Picture2_", "Picture3_", "Picture7_", "PicCenter_", "Label3_", "Stack_"})
+        if (StartsWith(key, pile)) return true;
+    for (std::string_view fixed : {"imgCenter", "cmdDeal", "Label1", "LabelPeek", "Label9_0",
+                                   "Label9_1", "ImgAvatar", "ImgHold"})
+        if (key == fixed) return true;
+    // The players' names, where they are shown.
+    return c.Visible && StartsWith(key, "Label9_") && key != "Label9_2";
+}
+}  // namespace
+
+// With the font backdrop the remark box is drawn whole on the mat colour: the box shown stands
+// clear of the piles and frames around it on every table, so that it covers none of them.
+BoxRect TableLayout::RemarkBox() const {
+    std::vector<BoxRect> others;
+    for (const auto& [key, c] : form_.Controls)
+        if (RemarkKeepsClearOf(key, c)) others.push_back({c.Left, c.Top, c.Width, c.Height});
+    const ControlGeom& remark = Ctl("Label9", 2);
+    return ClearOf({remark.Left, remark.Top, remark.Width, remark.Height}, others, kRemarkGap);
 }
 
 void TableLayout::PlaceLabelsFourCentersMulti() {
@@ -64,7 +100,10 @@ void TableLayout::PlaceRemarkBesideCenter() {
     ControlGeom& remark = Ctl("Label9", 2);
     remark.Left = center.Left + center.Width;
     remark.Top = notice.Top + notice.Height;
-    remark.Width = 2 * CardWidthPx;
+    // The whole room between the center block, the hold frame and the side pile below; the part
+    // shown keeps clear of the Deal button and the notices standing in it.
+    remark.Width = Ctl("Label3", 0).Left - remark.Left;
+    remark.Height = Ctl("Picture7", 1).Top - remark.Top;
     ControlGeom& icon = Ctl("imgIcon");
     icon.Left = remark.Left - icon.Width;
     icon.Top = remark.Top;

@@ -2,6 +2,7 @@
 
 #include <QLabel>
 #include <QPushButton>
+#include <cmath>
 
 #include "board/qt/card_looks_setup.h"
 #include "board/qt/cls_dll.h"
@@ -76,4 +77,14 @@ DeckChoice BoardShell::StartUp(int savedDisplayMode) {
 void BoardShell::ApplyWidgets() {
     view->SetDrawTexts(false);
     ApplyLayout(layout.Form(), view, MakeWidgetOverPaintedTable);
+    // The remark's widget takes only the part of its box that covers no pile: with the font
+    // backdrop the whole widget is filled.
+    if (auto* remark = view->findChild<QWidget*>("Label9_2", Qt::FindDirectChildrenOnly)) {
+        const BoxRect r = layout.RemarkBox();
+        // Whole pixels inside the box, so that rounding never takes it onto a neighbour.
+        const int left = static_cast<int>(std::ceil(r.left));
+        const int top = static_cast<int>(std::ceil(r.top));
+        remark->setGeometry(left, top, static_cast<int>(std::floor(r.Right())) - left,
+                            static_cast<int>(std::floor(r.Bottom())) - top);
+    }
 }

@@ -113,7 +113,8 @@ TEST(DisplayModes, RowMovesInPixels) {
 }
 
 // With three and four players the raised rows send the remark right of the center block; it
-// stands under the notice line there, not over it.
+// stands under the notice line there, not over it, and takes the room up to the hold frame and
+// down to the side pile.
 TEST(DisplayModes, RaisedRowsKeepTheRemarkOffTheNoticeLine) {
     for (int players : {3, 4})
         for (int mode : {1, 3})
@@ -125,7 +126,8 @@ TEST(DisplayModes, RaisedRowsKeepTheRemarkOffTheNoticeLine) {
                 const ControlGeom& notice = t.Ctl("Label9", 0);
                 const ControlGeom& remark = t.Ctl("Label9", 2);
                 EXPECT_DOUBLE_EQ(remark.Left, center.Left + center.Width);
-                EXPECT_DOUBLE_EQ(remark.Width, 2 * t.CardWidthPx);
+                EXPECT_DOUBLE_EQ(remark.Left + remark.Width, t.Ctl("Label3", 0).Left);
+                EXPECT_DOUBLE_EQ(remark.Top + remark.Height, t.Ctl("Picture7", 1).Top);
                 EXPECT_GE(remark.Top, notice.Top + notice.Height);
             }
 }

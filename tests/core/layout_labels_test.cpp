@@ -191,3 +191,36 @@ TEST(PlaceStatusNotice, FollowsAResizedWindowToItsCorner) {
 }
 
 }  // namespace
+
+// The remark box as the window shows it (drawn whole on the mat colour with the font backdrop)
+// covers no pile, no center block and no hold frame on any table, whether laid out fresh or
+// re-laid from another count of players, and keeps room for two lines of text.
+TEST(RemarkBox, StandsClearOfThePilesOnEveryTable) {
+    const std::pair<int, int> tables[] = {{2, 3}, {2, 4}, {3, 4}, {4, 4}};
+    const auto covered = [](const TableLayout& t) {
+        const BoxRect r = t.RemarkBox();
+        std::string hit;
+        for (const auto& [key, c] : t.Form().Controls) {
+            const bool pile = key.rfind("Picture", 0) == 0 && key != "Picture1_0";
+            const bool place = key.rfind("PicCenter_", 0) == 0 || key == "imgCenter" ||
+                               key.rfind("Label3_", 0) == 0;
+            if ((pile || place) && r.Overlaps({c.Left, c.Top, c.Width, c.Height})) hit += key + " ";
+        }
+        return hit;
+    };
+    for (int screen : {9600, kScreen800, kScreen1024, 19200, 28800})
+        for (int mode = 0; mode <= 3; ++mode)
+            for (const auto& [players, centers] : tables)
+                for (const auto& [fromPlayers, fromCenters] : tables) {
+                    SCOPED_TRACE(::testing::Message()
+                                 << screen << " mode " << mode << ": " << fromPlayers << "x"
+                                 << fromCenters << " to " << players << "x" << centers);
+                    TableLayout t = FreshTable(fromPlayers, fromCenters, mode, screen);
+                    const Game g = TableGame(players, centers);
+                    t.Setup_Layout(g, fromPlayers, fromCenters);
+                    t.Reset_Table(g);
+                    EXPECT_EQ(covered(t), "");
+                    EXPECT_GE(t.RemarkBox().width, 110);
+                    EXPECT_GE(t.RemarkBox().height, 29);
+                }
+}

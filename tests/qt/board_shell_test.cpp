@@ -228,3 +228,25 @@ TEST(BoardShell, TheValueOfAKingOnACenterPileShowsAtOnce) {
     EXPECT_TRUE(wild->isVisibleTo(shell.view));
     EXPECT_EQ(wild->text(), "7");
 }
+
+// The remark's widget, filled whole with the font backdrop, takes only the part of its box that
+// leaves the center block and the piles free: on the two-player table of three centers it ends
+// above the center block, and on a four-player table it keeps off the notice line.
+TEST(BoardShell, TheRemarkWidgetStandsClearOfTheCenterBlock) {
+    for (const auto& [players, centers] : {std::pair{2, 3}, std::pair{4, 4}}) {
+        StartedTable table(players, centers, 0);
+        BoardShell& shell = table.shell;
+        shell.board->SetMessage(2, "Select NEW from the Game Menu to start a new game.");
+        shell.ApplyWidgets();
+        auto* remark = shell.view->findChild<QLabel*>("Label9_2");
+        ASSERT_NE(remark, nullptr);
+        const QRect shown = remark->geometry();
+        for (const char* neighbour : {"imgCenter", "Label3_0", "Label9_0", "PicCenter_1"}) {
+            const ControlGeom& c = shell.layout.Ctl(neighbour);
+            const QRectF at(c.Left, c.Top, c.Width, c.Height);
+            EXPECT_FALSE(at.intersects(QRectF(shown))) << players << " players, " << neighbour;
+        }
+        const BoxRect r = shell.layout.RemarkBox();
+        EXPECT_EQ(shown, QRect(int(r.left), int(r.top), int(r.width), int(r.height))) << players;
+    }
+}
