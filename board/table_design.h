@@ -37,7 +37,7 @@ inline constexpr DesignSize kRemarkLabel{260, 80};  // Label9(2)
 // 9-point face at this width, eight leave room for a larger face.
 inline constexpr DesignSize kStatusNotice{220, 112};
 inline constexpr DesignSize kNameLabel{120, 17};  // Label9(3) to Label9(6)
-inline constexpr DesignSize kPeekLabel{150, 17};  // LabelPeek
+inline constexpr DesignSize kPeekLabel{150, 34};  // LabelPeek: two lines
 inline constexpr DesignSize kIcon{32, 32};        // imgIcon, an emoticon
 inline constexpr DesignSize kMenuImage{28, 20};   // imgMenu, reveals the menu bar
 // picPanel, the drawn menu bar: wide and tall enough for its four title bands (22 to 60 down,

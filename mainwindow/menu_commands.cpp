@@ -419,7 +419,7 @@ void MenuCommands::Peek() {
             label(0, "Opponent\nALERTED");
         } else {
             label(0, "Opponent has\nbeen informed.");
-            const bool theyPeek = p_.oppPeeking && p_.oppPeeking();
+            const bool theyPeek = p_.oppPeeking();
             p_.shell.ShowPeekLabel(theyPeek ? "\nOpponent is PEEKING!" : "\n", theyPeek);
         }
     } else if (g.Peeking) {

@@ -295,7 +295,9 @@ void InternetGame::Carry(const net::Action& a) {
     } else if (const auto* av = std::get_if<LoadNetAvatar>(&a)) {
         p_.loadNetAvatar(av->opp);
     } else if (std::holds_alternative<ShowPlayerNames>(a)) {
+        // The seats have their players' names now: the status bar names them too.
         p_.showPlayerNames();
+        if (e.sv.status) e.sv.status->StatusBar_Clear();
     } else if (std::holds_alternative<ShowRulesCaption>(a)) {
         e.ShowRulesCaption();
     } else if (std::holds_alternative<ShowHostRules>(a)) {

@@ -140,6 +140,24 @@ TEST(BoardShell, TheInformationLineGrowsToShowALongNoticeWhole) {
     }
 }
 
+// The peek notices and the new-record notice start with a line break: both lines show.
+TEST(BoardShell, ThePeekNoticeShowsItsTwoLines) {
+    for (const auto& [players, centers] : {std::pair{2, 3}, std::pair{2, 4}, std::pair{4, 4}}) {
+        StartedTable table(players, centers, 0);
+        BoardShell& shell = table.shell;
+        for (const char* text :
+             {"\nYou're PEEKING!", "\nOpponent is PEEKING!", "\nNew Stats Record!"}) {
+            shell.layout.Ctl("LabelPeek").Caption = text;
+            shell.layout.Ctl("LabelPeek").Visible = true;
+            shell.ApplyWidgets();
+            auto* peek = shell.view->findChild<QLabel*>("LabelPeek");
+            ASSERT_NE(peek, nullptr);
+            EXPECT_GE(peek->height(), peek->heightForWidth(peek->width()))
+                << players << centers << text;
+        }
+    }
+}
+
 // The host's rules notice, the longest of the Internet game's notices, shows whole in its box,
 // on the normal table and on the two-player table shrunk to small cards.
 TEST(BoardShell, TheStatusNoticeShowsTheHostRulesWhole) {
