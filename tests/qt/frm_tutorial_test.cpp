@@ -240,27 +240,42 @@ TEST(TutorialWindow, ADamagedPositionIsTakenFromTheShippedStoreOrEndsTheTutorial
 // The tutorial as the Help menu starts it over a table with its Deal button up: the button goes,
 // and neither its click nor a card the step does not ask for, nor the asked card dragged to
 // another kind of place, changes the prepared position; the asked move goes through.
+namespace {
+// The real table with its drag handling and the records' windows over it, as the program puts
+// them together: the tutorial starts as the Help menu starts it.
+struct TableWithTutorial {
+    MouseGame m;
+    GameRecords records{m.g, m.h.services};
+    ProfileState profile;
+    std::unique_ptr<RecordsWindows> windows;
+
+    explicit TableWithTutorial(int players) : m(players) {
+        const std::string staged = StagedProgramFolder();
+        fs::create_directories(JoinPath(m.g.AppFolder, "Data"));
+        fs::copy_file(JoinPath(staged, "tutorial.txt"), JoinPath(m.g.AppFolder, "tutorial.txt"));
+        fs::copy_file(JoinPath(staged, "Data/backup.sav"),
+                      JoinPath(m.g.AppFolder, "Data/backup.sav"));
+        m.h.services.records = &records;
+        RecordsWindowsParts parts{m.g, records, profile, m.h.services};
+        parts.window = &m.window;
+        parts.layout = &m.shell->layout;
+        parts.repaintTable = [] {};
+        windows = std::make_unique<RecordsWindows>(std::move(parts));
+        m.port.ConnectRecordsWindows(*windows);
+        m.port.ConnectLayout(&m.shell->layout);
+        m.drag = std::make_unique<MainWindowDrag>(
+            MainWindowDragParts{m.g, m.e, m.state, *m.shell, m.window, *windows, &m.looks, [] {}});
+        m.drag->showHumanHidden = [](int) {};
+        m.drag->closeMenus = m.drag->hideNetNotices = [] {};
+    }
+};
+}  // namespace
+
 TEST(TutorialWindow, FromTheHelpMenuItRefusesEveryInputItDoesNotAskFor) {
     TestApp();
-    MouseGame m(2);
-    const std::string staged = StagedProgramFolder();
-    fs::create_directories(JoinPath(m.g.AppFolder, "Data"));
-    fs::copy_file(JoinPath(staged, "tutorial.txt"), JoinPath(m.g.AppFolder, "tutorial.txt"));
-    fs::copy_file(JoinPath(staged, "Data/backup.sav"), JoinPath(m.g.AppFolder, "Data/backup.sav"));
-    GameRecords records{m.g, m.h.services};
-    m.h.services.records = &records;
-    ProfileState profile;
-    RecordsWindowsParts parts{m.g, records, profile, m.h.services};
-    parts.window = &m.window;
-    parts.layout = &m.shell->layout;
-    parts.repaintTable = [] {};
-    RecordsWindows windows(std::move(parts));
-    m.port.ConnectRecordsWindows(windows);
-    m.port.ConnectLayout(&m.shell->layout);
-    m.drag = std::make_unique<MainWindowDrag>(
-        MainWindowDragParts{m.g, m.e, m.state, *m.shell, m.window, windows, &m.looks, [] {}});
-    m.drag->showHumanHidden = [](int) {};
-    m.drag->closeMenus = m.drag->hideNetNotices = [] {};
+    TableWithTutorial t(2);
+    MouseGame& m = t.m;
+    RecordsWindows& windows = *t.windows;
     auto* deal = m.window.findChild<QPushButton*>("cmdDeal");
     ASSERT_TRUE(deal->isVisible());
 
@@ -308,4 +323,35 @@ TEST(TutorialWindow, FromTheHelpMenuItRefusesEveryInputItDoesNotAskFor) {
     m.DragBox(3, m.Middle("PicCenter", fitting(3)));
     EXPECT_EQ(m.g.HumanCards[kRank][3], 0);
     EXPECT_TRUE(next->isEnabled());
+}
+
+// Left from a three-player table, the tutorial gives the two-player table of three centers a
+// fresh start gives: its names, messages and Deal button stand where that table has them.
+TEST(TutorialWindow, LeftFromAThreePlayerTableItGivesAFreshTwoPlayerTable) {
+    TestApp();
+    TableWithTutorial t(3);
+    t.windows->ShowTutorial();
+    t.m.h.dialogs.answers = {mb::Yes, mb::Ok};
+    t.m.window.findChild<QPushButton*>("cmdOK")->click();
+    ASSERT_EQ(t.m.g.TutorialOn, VbFalse);
+
+    Game fresh;
+    fresh.NumPlayers = 2;
+    fresh.NumCenters = 3;
+    ManualClock clock;
+    InstantPump pump{clock};
+    QWidget window;
+    BoardShell shell(
+        {fresh, t.m.looks, 15360, false, clock, pump, nullptr, nullptr, t.m.g.AppFolder}, &window);
+    shell.StartUp(0);
+    shell.ApplyWidgets();
+    for (const char* key :
+         {"Label9_0", "Label9_1", "Label9_2", "Label9_3", "Label9_4", "cmdDeal", "LabelPeek"}) {
+        auto* left = t.m.shell->view->findChild<QWidget*>(key, Qt::FindDirectChildrenOnly);
+        auto* wanted = shell.view->findChild<QWidget*>(key, Qt::FindDirectChildrenOnly);
+        ASSERT_TRUE(left && wanted) << key;
+        EXPECT_EQ(left->geometry(), wanted->geometry()) << key;
+    }
+    auto* third = t.m.shell->view->findChild<QWidget*>("Label9_5", Qt::FindDirectChildrenOnly);
+    EXPECT_TRUE(!third || !third->isVisibleTo(t.m.shell->view));
 }
