@@ -22,8 +22,10 @@ struct InternetGameParts {
     Clock& clock;  // times the waits for the peers
     // The key of END Internet Game, as the key tables give it.
     std::string endGameKey{};
-    NetWindows* windows = nullptr;  // the chat window and the other Internet windows
-    QWidget* window = nullptr;      // the main window, parent of the dialogs
+    // The chat window and the other Internet windows; a game without them (the tests' machines)
+    // leaves the chat's lines unshown.
+    NetWindows* windows = nullptr;
+    QWidget* window = nullptr;  // the main window, parent of the dialogs
     std::function<std::string()> playerName{};
     std::function<void(const std::string&)> setPlayerName{};
     // The main window's status notice: its text, shown or hidden.
@@ -44,6 +46,7 @@ struct InternetGameParts {
     // The hooks the program must set; an unset one is named in `check`.
     void NeedHooks(HookCheck& check) const {
         check.In("InternetGameParts")
+            .Need("windows", windows)
             .Need("playerName", playerName)
             .Need("setPlayerName", setPlayerName)
             .Need("statusMsg", statusMsg)
