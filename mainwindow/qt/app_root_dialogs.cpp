@@ -4,6 +4,7 @@
 
 #include "board/qt/board_shell.h"
 #include "board/qt/table_view.h"
+#include "mainwindow/change_person.h"
 #include "mainwindow/qt/app_root.h"
 #include "mainwindow/qt/avatar_remarks.h"
 #include "mainwindow/qt/dialog_openers.h"
@@ -51,7 +52,7 @@ void AppRoot::ComposeDialogWindows() {
     };
     s.saveProfile = [this] { return profiles_->OpenPlayerPrefs(false); };
     s.changePerson = [this] {
-        board_->layout.Ctl("Label9", 4).Caption = game_.Opp[1].Name;
+        ChangePerson(game_, board_->layout);
         board_->ApplyWidgets();
     };
     s.showAvatar = [this](bool on) { ShowAvatar(on); };

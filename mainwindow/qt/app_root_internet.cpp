@@ -8,6 +8,7 @@
 #include "board/qt/cls_dll.h"
 #include "board/qt/qt_board.h"
 #include "engine/personality.h"
+#include "mainwindow/change_person.h"
 #include "mainwindow/command_gate.h"
 #include "mainwindow/key_tables.h"
 #include "mainwindow/qt/app_root.h"
@@ -48,7 +49,7 @@ void AppRoot::ComposeInternetGame() {
     };
     p.resetNetPlayers = [this] {
         ResetNetPlayers(game_, records_.Profile().PlayerPrefs.Seats, board_->board.get());
-        board_->layout.Ctl("Label9", 4).Caption = game_.Opp[1].Name;
+        ChangePerson(game_, board_->layout);
         board_->layout.Show_PlayerNames(game_);
         board_->ApplyWidgets();
     };

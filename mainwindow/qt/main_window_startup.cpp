@@ -16,6 +16,7 @@
 #include "board/qt/table_view.h"
 #include "engine/shared_helpers.h"
 #include "engine/sound_files.h"
+#include "mainwindow/change_person.h"
 #include "mainwindow/close_guard.h"
 #include "mainwindow/program_version.h"
 #include "mainwindow/qt/frm_brivo.h"
@@ -155,10 +156,7 @@ void MainWindow::SetUpSounds() {
 }
 
 void MainWindow::ChangePerson() {
-    Game& g = p_.game;
-    const std::string& name = g.Opp[1].Name;
-    p_.board.layout.Ctl("Label9", 4).Caption = name;
-    g.PersonalityIndex = 0;
+    ::ChangePerson(p_.game, p_.board.layout);
     // The flash pictures are read afresh for each show, so a change of personality needs no
     // reload here.
     p_.state.FlashPicturesChanged = false;

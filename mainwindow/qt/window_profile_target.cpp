@@ -8,6 +8,7 @@
 #include "board/qt/cls_dll.h"
 #include "board/qt/table_view.h"
 #include "engine/personality.h"
+#include "mainwindow/change_person.h"
 #include "mainwindow/qt/frm_brivo.h"
 #include "platform/file_util.h"
 #include "records/folder_lists.h"
@@ -136,7 +137,7 @@ void WindowProfileTarget::PrepareBoard(bool clearTable, bool createSideStacks) {
 
 void WindowProfileTarget::SeatOpponents(std::array<SeatRecord, 4>& seats) {
     const std::string lost = ApplyOpponentSeats(p_.game, seats, p_.board.board.get());
-    p_.board.layout.Ctl("Label9", 4).Caption = p_.game.Opp[1].Name;
+    ChangePerson(p_.game, p_.board.layout);
     if (!lost.empty()) ReportProblem(lost, "Opponents");
 }
 

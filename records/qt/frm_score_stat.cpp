@@ -89,6 +89,9 @@ QWidget* FrmScoreStat::ScoresTab() {
         NewGrid("GridScores", {"Player Name", "Games Played", "Wins", "Losses", "Margin"}, {}, tab);
     gridScores_->setMinimumWidth(480);
     gridScores_->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+    // The chosen player's row stands out, so the maintenance buttons' target is plain to see.
+    gridScores_->setSelectionMode(QAbstractItemView::SingleSelection);
+    gridScores_->setSelectionBehavior(QAbstractItemView::SelectRows);
     connect(gridScores_, &QTableWidget::cellClicked, this,
             [this](int row, int column) { GridScores_Click(row + 1, column); });
     auto* fraMaintain = new QGroupBox("Scoreboard Maintenance", tab);
@@ -198,6 +201,12 @@ void FrmScoreStat::PrintNames() {
 void FrmScoreStat::GridScores_Click(int row, int column) {
     selectedRow_ = 0;
     if (column == 0 && row >= 1) selectedRow_ = row;
+    ShowSelectedRow();
+}
+
+void FrmScoreStat::ShowSelectedRow() {
+    gridScores_->clearSelection();
+    if (selectedRow_ >= 1) gridScores_->selectRow(selectedRow_ - 1);
 }
 
 bool FrmScoreStat::Ask(const std::string& text, const std::string& title) {
@@ -245,6 +254,7 @@ void FrmScoreStat::Maintance_Click(int index) {
     }
     if (!result.ok) Failed(result.error);
     selectedRow_ = 0;
+    ShowSelectedRow();
     ReadKnownPlayers();
     PrintNames();
 }

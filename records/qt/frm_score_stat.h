@@ -36,6 +36,8 @@ class FrmScoreStat : public QDialog {
     void GetRun();
     void HighStuff(int first);
     void GridScores_Click(int row, int column);
+    // The selected scoreboard row highlighted, or none.
+    void ShowSelectedRow();
     void Maintance_Click(int index);
     void cmdSwitch_Click();
     void cmdClear_Click();

@@ -9,6 +9,7 @@
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTableWidget>
+#include <QTest>
 
 #include "records/high_score_record.h"
 #include "records/record_list.h"
@@ -171,4 +172,41 @@ TEST(ScoresWindow, StatisticsOfTheChosenPlayerAndClearingTheirRuns) {
     EXPECT_EQ(w.g.StatsTable[2][0], 1);  // the signed-in player's game is untouched
     EXPECT_EQ((*ReadAllRecords<PrefsRecord>(w.folder.File("Data/Prefs.sav")))[1].GamesPlayed[0],
               10);
+}
+
+// A click on a name marks that player's row; a click elsewhere, or a finished maintenance step,
+// leaves no row marked.
+TEST(ScoresWindow, AClickedNameHighlightsItsRow) {
+    TestApp();
+    ScoresWindow w;
+    w.g.PersonalityIndex = 2;
+    FrmScoreStat form(w.Parts());
+    form.show();
+    auto* grid = form.findChild<QTableWidget*>("GridScores");
+    EXPECT_EQ(Cell(grid, 0, 0), "Brivo (& friends)");
+    auto click = [grid](int row, int column) {
+        const QRect cell = grid->visualRect(grid->model()->index(row, column));
+        QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, cell.center());
+    };
+    auto marked = [grid] {
+        std::vector<int> rows;
+        for (const QModelIndex& i : grid->selectionModel()->selectedRows()) rows.push_back(i.row());
+        return rows;
+    };
+    const struct {
+        int row, column;
+        std::vector<int> marked;
+    } clicks[] = {
+        {2, 0, {2}},  // Bob
+        {0, 0, {0}},  // the computer's row
+        {1, 3, {}},   // a figure, not a name
+        {3, 0, {3}},  // Cy
+    };
+    for (const auto& c : clicks) {
+        click(c.row, c.column);
+        EXPECT_EQ(marked(), c.marked) << c.row << "," << c.column;
+        EXPECT_EQ(form.selectedRow(), c.marked.empty() ? 0 : c.marked[0] + 1);
+    }
+    form.Maintance_Click(2);  // Cy's scores cleared
+    EXPECT_TRUE(marked().empty());
 }

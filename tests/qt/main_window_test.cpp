@@ -222,6 +222,17 @@ TEST_F(MainWindowFixture, SigtermClosesTheWindowTheOrdinaryWay) {
     EXPECT_EQ(TmpFiles(), 0);
 }
 
+// Tessik is third in the shipped personality list (Brivo, Ruun, Tessik, Pellor): the scoreboard
+// then names the computer's row for Brivo and friends, and the settings keep the place.
+TEST_F(MainWindowFixture, StartUpFindsTheFirstOpponentsPersonalityAndShutdownKeepsIt) {
+    g.Opp[1].Name = "Tessik";
+    ASSERT_TRUE(Load());
+    EXPECT_EQ(g.PersonalityIndex, 2);
+    EXPECT_EQ(shell->layout.Ctl("Label9", 4).Caption, "Tessik");
+    EXPECT_TRUE(window.close());
+    EXPECT_EQ(Record(17).Numbers[3], 2);
+}
+
 TEST_F(MainWindowFixture, TheCardCounterClosesOnF8OrEnterAndGrowsWithPlayers) {
     ASSERT_TRUE(Load());
     FrmCounter* two = main->ShowCounter();
