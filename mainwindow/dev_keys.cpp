@@ -1,5 +1,8 @@
 #include "mainwindow/dev_keys.h"
 
+#include "mainwindow/key_codes.h"
+#include "mainwindow/key_tables.h"
+
 namespace {
 
 void SideToTwo(Game& g, SidePile& side, i16& count) {
@@ -23,11 +26,11 @@ void SideToTwo(Game& g, SidePile& side, i16& count) {
 
 DevKey Picture7KeyAction(int keyCode, bool shift, bool ctrl, bool alt) {
     if (!shift || !ctrl) return DevKey::None;
-    if (!alt) {
-        if (keyCode == 'P') return DevKey::HumanSideToTwo;
-        if (keyCode == 'S') return DevKey::OppSideToTwo;
-        return DevKey::None;
-    }
+    const i16 modifiers =
+        static_cast<i16>(shift_bit::Shift | shift_bit::Ctrl | (alt ? shift_bit::Alt : 0));
+    if (FindKeyRow(static_cast<i16>(keyCode), modifiers)) return DevKey::None;
+    if (!alt) return keyCode == 'P' ? DevKey::HumanSideToTwo : DevKey::None;
+    if (keyCode == 'S') return DevKey::OppSideToTwo;
     if (keyCode == 'A') return DevKey::OwnAddress;
     if (keyCode == 'H') return DevKey::HostAddress;
     if (keyCode == 'V') return DevKey::PeerVersion;

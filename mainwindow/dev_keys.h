@@ -1,8 +1,10 @@
 #pragma once
 // The test keys of the human's card row, which need no developer mode: Shift+Ctrl+P and
-// Shift+Ctrl+S bring the player's or the opponent's side pile down to two cards, so that a game
-// can be brought to its end quickly; Shift+Ctrl+Alt+A, H and V tell the connection's own
-// address, the host's address and the peer's version.
+// Shift+Ctrl+Alt+S bring the player's or the opponent's side pile down to two cards, so that a
+// game can be brought to its end quickly; Shift+Ctrl+Alt+A, H and V tell the connection's own
+// address, the host's address and the peer's version. A key that has a command of its own for
+// the player (Shift+Ctrl+S saves a tutorial position) is never a test key: the player's command
+// always wins.
 #include <string>
 
 #include "engine/game.h"

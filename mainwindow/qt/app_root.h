@@ -68,6 +68,10 @@ class AppRoot {
     MenuController& Menus() { return *menus_; }
     DialogHost& DialogWindows() { return dialogHost_; }
 
+    // The state the player's input acts on, for the same tests.
+    Game& CurrentGame() { return game_; }
+    MainWindowState& WindowState() { return state_; }
+
   private:
     void ConnectMenus();
     KeyCommandCalls MenuKeyCalls();

@@ -68,7 +68,13 @@ TEST(CardsFlow, OneAnimationAtATimeEndedOnce) {
 
 TEST(DevKeys, KeyTable) {
     EXPECT_EQ(Picture7KeyAction('P', true, true, false), DevKey::HumanSideToTwo);
-    EXPECT_EQ(Picture7KeyAction('S', true, true, false), DevKey::OppSideToTwo);
+    EXPECT_EQ(Picture7KeyAction('S', true, true, true), DevKey::OppSideToTwo);
+    // The player's own Ctrl+Shift keys (a tutorial position saved, restored, the sample games)
+    // and Ctrl+Shift+Alt+Home stay theirs.
+    EXPECT_EQ(Picture7KeyAction('S', true, true, false), DevKey::None);
+    EXPECT_EQ(Picture7KeyAction('R', true, true, false), DevKey::None);
+    EXPECT_EQ(Picture7KeyAction('X', true, true, false), DevKey::None);
+    EXPECT_EQ(Picture7KeyAction(36, true, true, true), DevKey::None);
     EXPECT_EQ(Picture7KeyAction('P', true, true, true), DevKey::None);
     EXPECT_EQ(Picture7KeyAction('A', true, true, true), DevKey::OwnAddress);
     EXPECT_EQ(Picture7KeyAction('H', true, true, true), DevKey::HostAddress);
