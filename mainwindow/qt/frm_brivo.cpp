@@ -79,12 +79,25 @@ void FrmBrivo::resizeEvent(QResizeEvent* e) {
     if (onResize) onResize();
 }
 
+namespace {
+// The measurement scripts ask for the moments they time on standard error.
+bool ReportAsked() {
+    static const bool asked = qEnvironmentVariableIsSet("QUORVANE_REPORT_SHOWN");
+    return asked;
+}
+}  // namespace
+
 void FrmBrivo::ReportShown() {
     // The start-up measurement (scripts/measure_startup.sh) asks when the table first shows.
-    static const bool asked = qEnvironmentVariableIsSet("QUORVANE_REPORT_SHOWN");
-    if (!asked || shownReported_) return;
+    if (!ReportAsked() || shownReported_) return;
     shownReported_ = true;
     std::fprintf(stderr, "shown %lld\n",
+                 static_cast<long long>(QDateTime::currentMSecsSinceEpoch()));
+}
+
+void FrmBrivo::ReportTurn(int pturn) {
+    if (!ReportAsked()) return;
+    std::fprintf(stderr, "turn %d %lld\n", pturn,
                  static_cast<long long>(QDateTime::currentMSecsSinceEpoch()));
 }
 

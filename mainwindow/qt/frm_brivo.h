@@ -48,6 +48,10 @@ class FrmBrivo : public QMainWindow {
     // control does; true when the key was used.
     std::function<bool(QKeyEvent*)> onKeyPreview;
 
+    // For the play measurement (scripts/measure_play_cpu.sh): the moment the turn marker moves to
+    // `pturn`, that is when the deal has ended and when the player's turn comes.
+    static void ReportTurn(int pturn);
+
   protected:
     void closeEvent(QCloseEvent* e) override;
     void resizeEvent(QResizeEvent* e) override;

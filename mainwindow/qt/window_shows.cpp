@@ -24,6 +24,7 @@ void WindowShows::ShowTurnMarker(int pturn) {
     if (f.IsLoaded("ImgTurn2")) f.At("ImgTurn2").Visible = pturn >= 2 && pturn <= 4;
     SyncTableControl(p_.board, "ImgTurn1");
     SyncTableControl(p_.board, "ImgTurn2");
+    FrmBrivo::ReportTurn(pturn);
 }
 
 void WindowShows::ShowSideStack(bool visible) {
