@@ -59,6 +59,12 @@ std::vector<BoxPos> SlideSteps(BoxPos from, BoxPos to, int animationSpeed) {
 
 int StepAt(double elapsedSeconds, int stepCount) {
     if (stepCount <= 0) return 0;
-    const int step = static_cast<int>(elapsedSeconds / kSlideStepSeconds);
+    const int step = static_cast<int>((elapsedSeconds + kClockSlackSeconds) / kSlideStepSeconds);
     return std::clamp(step, 0, stepCount - 1);
+}
+
+double NextFrameAt(double shownAt, int shownStep, int stepCount, double frameSeconds) {
+    if (shownStep >= stepCount - 1) return stepCount * kSlideStepSeconds;
+    const double next = shownAt + std::max(frameSeconds, kSlideStepSeconds);
+    return std::min(next, (stepCount - 1) * kSlideStepSeconds);
 }

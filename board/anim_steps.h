@@ -19,5 +19,13 @@ std::vector<BoxPos> SlideSteps(BoxPos from, BoxPos to, int animationSpeed);
 
 // Steps are paced by the clock: each takes this long, so a speed looks the same on every machine.
 constexpr double kSlideStepSeconds = 0.004;
+// A clock that moves by exactly the time waited can land a rounding error short of a moment:
+// times this close to it count as reaching it.
+constexpr double kClockSlackSeconds = 1e-9;
 // The step to show `elapsed` seconds into a slide of `stepCount` steps (0-based, at most the last).
 int StepAt(double elapsedSeconds, int stepCount);
+// Seconds into a slide at which it next shows a frame, after showing step `shownStep` at
+// `shownAt`: a display frame later (a screen shows no more), but the last step as soon as its
+// time comes, so the card still reaches the end of its path when it did; once the last step
+// shows, the end of the slide, which takes `stepCount` steps' time whatever the frame rate.
+double NextFrameAt(double shownAt, int shownStep, int stepCount, double frameSeconds);

@@ -9,6 +9,7 @@
 #include "board/anim_steps.h"
 #include "board/avatar_fit.h"
 #include "board/background_choice.h"
+#include "board/qt/box_damage.h"
 #include "board/qt/card_pictures.h"
 #include "board/qt/table_view.h"
 #include "engine/shared_helpers.h"
@@ -40,21 +41,29 @@ void QtBoard::ShowCard(PileRow row, int index, i16 cardId, int kind) {
                 mb::Exclamation, "");
         return;
     }
+    BoxDamage damage(parts_.view, {&parts_.layout.Ctl(RowName(row), index), CoverOver(row, index)});
     ::ShowCard(canvas_, Inputs().Context(), row, index, cardId, kind);
     Uncover(row, index);
-    Refresh();
 }
 
 void QtBoard::HideCard(PileRow row, int index) {
+    if (!canvas_.Has(row, index)) return;
+    BoxDamage damage(parts_.view, {&parts_.layout.Ctl(RowName(row), index), CoverOver(row, index)});
     canvas_.SetVisible(row, index, false);
     Uncover(row, index);
-    Refresh();
+}
+
+// The spare card over pile (row, index) once a slide left it there, which drawing the pile takes
+// away.
+const ControlGeom* QtBoard::CoverOver(PileRow row, int index) const {
+    if (!covered_ || covered_->row != row || covered_->index != index) return nullptr;
+    return &parts_.layout.Ctl("Picture1", 0);
 }
 
 // Once the pile a card left is drawn again, the spare covering it has done its work: left up,
 // it would stand over that pile with a stale picture, and travel with the next slide.
 void QtBoard::Uncover(PileRow row, int index) {
-    if (!covered_ || covered_->row != row || covered_->index != index) return;
+    if (!CoverOver(row, index)) return;
     covered_.reset();
     canvas_.SetVisible(PileRow::Opp1, 0, false);
 }
@@ -150,37 +159,60 @@ void QtBoard::SetupLayout(int oldPlayers, int oldCenters) {
     FollowLayoutRequests();
 }
 
+// The steps keep their time on the clock, but the screen is shown only the step due at each of
+// its frames, and only the table the card leaves and enters is painted again.
 void QtBoard::Slide(ControlGeom& box, const std::vector<BoxPos>& steps) {
     const int n = static_cast<int>(steps.size());
+    const double frame = parts_.view.FrameSeconds();
     const double start = parts_.clock.Now();
     int shown = -1;
+    double nextAt = 0;
     while (n > 0 && !parts_.game.StopFlag) {
         const double elapsed = parts_.clock.Now() - start;
-        const int i = StepAt(elapsed, n);
-        if (i != shown) {
-            box.Left = steps[i].left;
-            box.Top = steps[i].top;
-            shown = i;
-            Refresh();
+        if (elapsed + kClockSlackSeconds >= nextAt) {
+            if (shown == n - 1) break;
+            const int i = StepAt(elapsed, n);
+            if (i != shown) {
+                BoxDamage damage(parts_.view, {&box});
+                box.Left = steps[i].left;
+                box.Top = steps[i].top;
+                shown = i;
+            }
+            nextAt = NextFrameAt(elapsed, shown, n, frame);
         }
-        if (i == n - 1 && elapsed >= n * kSlideStepSeconds) break;
-        parts_.pump.Pump(!parts_.game.FlipInProgress, kSlideStepSeconds);
+        parts_.pump.Pump(!parts_.game.FlipInProgress, nextAt - elapsed);
     }
 }
 
 void QtBoard::MoveCardAnim(PileRow fromRow, int fromIdx, PileRow toRow, int toIdx) {
     if (!canvas_.Has(fromRow, fromIdx) || !canvas_.Has(toRow, toIdx)) return;
     TableLayout& t = parts_.layout;
-    Game& g = parts_.game;
     ControlGeom& from = t.Ctl(RowName(fromRow), fromIdx);
     const ControlGeom& to = t.Ctl(RowName(toRow), toIdx);
-    ControlGeom& mover = t.Ctl("Picture1", 0);
     // The slide runs in whole pixels; the box goes back to its exact place, which can have a
     // fraction (the human's side pile stands a quarter card width left of the hand).
     const double homeLeft = from.Left, homeTop = from.Top;
     const BoxPos start{RoundHalfEven(homeLeft), RoundHalfEven(homeTop)};
-    const bool fromHumanHold = fromRow == PileRow::Human && fromIdx > kLastHandSlot;
+    const BoxPos target{RoundHalfEven(to.Left), RoundHalfEven(to.Top)};
     const bool moverTravels = fromRow == PileRow::Opp1 && fromIdx == 0;
+    PrepareSlide(fromRow, fromIdx, moverTravels);
+    Slide(from, SlideSteps(start, target, parts_.game.AnimationSpeed));
+    if (!moverTravels && t.Ctl("Picture1", 0).Visible) covered_ = Box{fromRow, fromIdx};
+    BoxDamage putBack(parts_.view, {&from});
+    from.Visible = false;
+    from.Front = false;
+    from.Left = homeLeft;
+    from.Top = homeTop;
+}
+
+// The sliding box comes to the front, and the spare card covers its place.
+void QtBoard::PrepareSlide(PileRow fromRow, int fromIdx, bool moverTravels) {
+    TableLayout& t = parts_.layout;
+    Game& g = parts_.game;
+    ControlGeom& from = t.Ctl(RowName(fromRow), fromIdx);
+    ControlGeom& mover = t.Ctl("Picture1", 0);
+    BoxDamage damage(parts_.view, {&from, &mover});
+    const bool fromHumanHold = fromRow == PileRow::Human && fromIdx > kLastHandSlot;
     // The spare card covers the source, showing what lies under the card that leaves; a hand
     // slot has nothing beneath, so a spare still up from an earlier pile must not come along.
     if (!moverTravels) {
@@ -189,10 +221,9 @@ void QtBoard::MoveCardAnim(PileRow fromRow, int fromIdx, PileRow toRow, int toId
     }
     if (fromHumanHold || !g.Dealing) {
         t.Size_MovingCard(RowName(fromRow), fromIdx);
-        mover.Left = homeLeft;
-        mover.Top = homeTop;
+        mover.Left = from.Left;
+        mover.Top = from.Top;
     }
-    const BoxPos target{RoundHalfEven(to.Left), RoundHalfEven(to.Top)};
     from.Front = true;
     if (fromRow != PileRow::Human && fromIdx == kSideSlot && g.CurSideCount != 0)
         mover.Visible = true;
@@ -204,19 +235,13 @@ void QtBoard::MoveCardAnim(PileRow fromRow, int fromIdx, PileRow toRow, int toId
                  uncovered_ ? card_kind::kSilent : card_kind::kEmptyPile);
     }
     if (fromIdx > kLastHandSlot && !fromHumanHold) mover.Visible = true;
-    Slide(from, SlideSteps(start, target, g.AnimationSpeed));
-    if (!moverTravels && mover.Visible) covered_ = Box{fromRow, fromIdx};
-    from.Visible = false;
-    from.Front = false;
-    from.Left = homeLeft;
-    from.Top = homeTop;
-    Refresh();
 }
 
 void QtBoard::PutMoverOnStock() {
     TableLayout& t = parts_.layout;
     ControlGeom& mover = t.Ctl("Picture1", 0);
     const ControlGeom& stock = t.Ctl("PicCenter", 0);
+    BoxDamage damage(parts_.view, {&mover});
     mover.Left = stock.Left;
     mover.Top = stock.Top;
     // The travelling card is as large as the back the drawing gives it: a small back leaves the

@@ -99,8 +99,10 @@ class QtBoard : public BoardPort {
     void FitInfoLabel(ControlGeom& label);
     void ShowWildLabels();
     void FollowOutside(const LayoutRequests& r);
+    void PrepareSlide(PileRow fromRow, int fromIdx, bool moverTravels);
     void Slide(ControlGeom& box, const std::vector<BoxPos>& steps);
     void Uncover(PileRow row, int index);
+    const ControlGeom* CoverOver(PileRow row, int index) const;
 
     QtBoardParts parts_;
     ModelCanvas& canvas_;

@@ -1,6 +1,7 @@
 #include "board/qt/table_view.h"
 
 #include <QPainter>
+#include <QScreen>
 
 #include "board/qt/card_pictures.h"
 #include "board/qt/table_painter.h"
@@ -29,6 +30,18 @@ void TableView::SetOverlay(const QImage& picture, QPointF at, bool opaque) {
     overlayAt_ = at;
     overlayOpaque_ = opaque;
     update();
+}
+
+void TableView::UpdateArea(const QRectF& area) {
+    if (area.isEmpty()) return;
+    update(area.toAlignedRect());
+}
+
+double TableView::FrameSeconds() const {
+    // A screen that does not say its rate is taken for the common 60 frames a second.
+    const QScreen* s = screen();
+    const double hz = s ? s->refreshRate() : 0;
+    return hz >= 1 ? 1.0 / hz : 1.0 / 60;
 }
 
 void TableView::paintEvent(QPaintEvent*) {

@@ -26,6 +26,13 @@ class TableView : public QWidget {
     void SetOverlay(const QImage& picture, QPointF at, bool opaque = false);
     void ClearOverlay() { SetOverlay(QImage(), QPointF()); }
 
+    // Paints again, at the next paint, only the table within `area`: what a card that moved or
+    // changed covers and uncovers, out to the whole pixels that a box standing at a fraction of
+    // a pixel reaches into.
+    void UpdateArea(const QRectF& area);
+    // The time between two frames of the screen the table shows on.
+    double FrameSeconds() const;
+
   protected:
     void paintEvent(QPaintEvent*) override;
 

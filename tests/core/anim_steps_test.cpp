@@ -44,3 +44,23 @@ TEST(SlideSteps, RealTimePacingPicksTheStepForTheElapsedTime) {
     EXPECT_EQ(StepAt(kSlideStepSeconds * 3.5, 10), 3);
     EXPECT_EQ(StepAt(5.0, 10), 9);
 }
+
+TEST(SlideSteps, FramesComeAtTheScreensRateTheLastStepOnTimeAndTheEndAfterAllSteps) {
+    struct Case {
+        double shownAt;
+        int shownStep;
+        double frame;
+        double next;
+    };
+    // A slide of 20 steps: 80 ms, its last step due at 76 ms.
+    const Case cases[] = {
+        {0.0, 0, 1 / 60.0, 1 / 60.0},  // a 60-frame screen: the next frame
+        {0.07, 17, 1 / 60.0, 0.076},   // the last step comes before that frame would
+        {0.076, 19, 1 / 60.0, 0.080},  // the last step shown: the end of the slide
+        {0.010, 2, 0.001, 0.014},      // a screen faster than the steps: one step a frame
+    };
+    for (const Case& c : cases)
+        EXPECT_NEAR(NextFrameAt(c.shownAt, c.shownStep, 20, c.frame), c.next, 1e-12) << c.shownAt;
+    // A clock a rounding error short of the last step's time has reached it.
+    EXPECT_EQ(StepAt(0.16799999999999993, 43), 42);
+}

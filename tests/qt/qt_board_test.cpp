@@ -2,8 +2,13 @@
 
 #include <gtest/gtest.h>
 
+#include <QPaintEvent>
+#include <QScreen>
 #include <cmath>
+#include <utility>
+#include <vector>
 
+#include "board/qt/box_damage.h"
 #include "engine/engine.h"
 #include "tests/qt/table_fixture.h"
 #include "tests/support/headless_services.h"
@@ -36,15 +41,24 @@ TEST_F(BoardFixture, ASlideIsPacedByTheClockAndPutsTheSourceBackHidden) {
     g.HumanCards[kRank][3] = 5;
     board->ShowCard(PileRow::Human, 3, 5, card_kind::kSilent);
     const ControlGeom before = layout.Ctl("Picture7", 3);
+    std::vector<std::pair<double, double>> shown;  // (seconds into the slide, box left) a wait
+    pump.at = [&](double now) { shown.emplace_back(now, layout.Ctl("Picture7", 3).Left); };
     board->MoveCardAnim(PileRow::Human, 3, PileRow::Center, 2);
     const ControlGeom& after = layout.Ctl("Picture7", 3);
     EXPECT_FALSE(after.Visible);
     EXPECT_EQ(after.Left, before.Left);
     EXPECT_EQ(after.Top, before.Top);
-    // About AnimationSpeed steps, one a frame at the step time.
-    EXPECT_GE(pump.frames, 15);
-    EXPECT_LE(pump.frames, 40);
-    EXPECT_NEAR(clock.Now(), pump.frames * kSlideStepSeconds, 1e-9);
+    // 19 steps of 9 pixels to the left from 417, 4 ms each: 76 ms. A 60-frame screen is shown
+    // steps 0, 4, 8, 12 and 16 at its frames; the last step, 18, comes at its own time, 72 ms.
+    const std::vector<std::pair<double, double>> expected{{1 / 60.0, 417}, {2 / 60.0, 381},
+                                                          {3 / 60.0, 345}, {4 / 60.0, 309},
+                                                          {0.072, 273},    {0.076, 255}};
+    ASSERT_EQ(shown.size(), expected.size());
+    for (size_t i = 0; i < shown.size(); ++i) {
+        EXPECT_NEAR(shown[i].first, expected[i].first, 1e-9) << i;
+        EXPECT_EQ(shown[i].second, expected[i].second) << i;
+    }
+    pump.at = nullptr;
     // The spare card covers the source.
     EXPECT_EQ(layout.Ctl("Picture1", 0).Left, before.Left);
     // A box standing at a fraction of a pixel goes back exactly there.
@@ -53,6 +67,63 @@ TEST_F(BoardFixture, ASlideIsPacedByTheClockAndPutsTheSourceBackHidden) {
     board->MoveCardAnim(PileRow::Human, 1, PileRow::Center, 2);
     EXPECT_EQ(layout.Ctl("Picture7", 1).Left, side.Left);
     EXPECT_EQ(layout.Ctl("Picture1", 0).Left, side.Left);
+}
+
+namespace {
+// The areas the table paints, as the screen receives them.
+struct PaintLog : QObject {
+    std::vector<QRegion> areas;
+    bool eventFilter(QObject*, QEvent* e) override {
+        if (e->type() == QEvent::Paint) areas.push_back(static_cast<QPaintEvent*>(e)->region());
+        return false;
+    }
+};
+
+int Area(const QRegion& r) {
+    int a = 0;
+    for (const QRect& part : r) a += part.width() * part.height();
+    return a;
+}
+}  // namespace
+
+// Each frame of a slide paints the table the card left and entered, and no frame the whole
+// table; what the screen shows at the end is what a paint of the whole table shows, the spare
+// card that an opponent's slide left on its side pile taken away.
+TEST_F(BoardFixture, ASlidePaintsOnlyWhatTheCardLeavesAndEnters) {
+    g.AnimationSpeed = 20;
+    g.HumanCards[kId][3] = 5;
+    g.HumanCards[kRank][3] = 5;
+    board->ShowCard(PileRow::Human, 3, 5, card_kind::kSilent);
+    g.CurSideCount = 4;
+    board->ShowCard(PileRow::Opp1, kSideSlot, 40, card_kind::kSilent);
+    board->PutMoverOnStock();  // the spare card shows a back, as a deal leaves it
+    view.show();
+    board->MoveCardAnim(PileRow::Opp1, kSideSlot, PileRow::Center, 1);
+    ASSERT_TRUE(layout.Ctl("Picture1", 0).Visible);
+    app.processEvents();
+    PaintLog log;
+    view.installEventFilter(&log);
+    const ControlGeom& box = layout.Ctl("Picture7", 3);
+    std::vector<QRect> places{BoxRect(box).toAlignedRect()};
+    pump.at = [&](double) {
+        places.push_back(BoxRect(box).toAlignedRect());
+        const size_t before = log.areas.size();
+        app.processEvents();
+        ASSERT_EQ(log.areas.size(), before + 1) << "one paint a frame";
+        const QRegion& painted = log.areas.back();
+        EXPECT_EQ(painted.intersected(places[places.size() - 2]), places[places.size() - 2]);
+        EXPECT_EQ(painted.intersected(places.back()), places.back());
+        EXPECT_LT(Area(painted), view.width() * view.height() / 8) << places.size();
+    };
+    board->MoveCardAnim(PileRow::Human, 3, PileRow::Center, 2);
+    pump.at = nullptr;
+    board->ShowCard(PileRow::Center, 2, 5, card_kind::kSilent);
+    app.processEvents();
+    EXPECT_EQ(log.areas.size(), 7u);  // six frames, then the card put down and its box home
+    EXPECT_LT(Area(log.areas.back()), view.width() * view.height() / 8);
+    const QImage screen = view.screen()->grabWindow(view.winId()).toImage();
+    EXPECT_EQ(screen.convertToFormat(QImage::Format_RGB32),
+              view.Grab().convertToFormat(QImage::Format_RGB32));
 }
 
 TEST_F(BoardFixture, ASlideFromAHoldPileUncoversTheCardBelowOrThePlaceholder) {
