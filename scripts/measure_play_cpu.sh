@@ -25,7 +25,10 @@ export DISPLAY=$disp QT_QPA_PLATFORM=xcb HOME=$work XDG_DATA_HOME=$work/data \
 # A first start makes the profile file; "Ada" is then signed in, so that later starts are
 # normal ones, and the tips window stays closed.
 QUORVANE_REPORT_SHOWN=1 "$game" 2>"$work/first.log" >/dev/null & pid=$!
-until grep -q '^shown ' "$work/first.log"; do sleep 0.05; done
+until grep -q '^shown ' "$work/first.log"; do
+  kill -0 $pid 2>/dev/null || { echo "the program ended before its window showed"; exit 1; }
+  sleep 0.05
+done
 kill -TERM $pid; wait $pid 2>/dev/null || true
 mkdir -p "$work/config/Quorvane"
 printf '[Options9]\nShow%%20Tips%%20at%%20Startup=0\n' >>"$work/config/Quorvane/Quorvane.conf"
