@@ -67,6 +67,7 @@ class AppRoot {
     BoardShell& Board() { return *board_; }
     MenuController& Menus() { return *menus_; }
     DialogHost& DialogWindows() { return dialogHost_; }
+    StatusPort& Status() { return status_; }
 
     // The state the player's input acts on, for the same tests.
     Game& CurrentGame() { return game_; }

@@ -88,7 +88,9 @@ QWidget* FrmScoreStat::ScoresTab() {
     gridScores_ =
         NewGrid("GridScores", {"Player Name", "Games Played", "Wins", "Losses", "Margin"}, {}, tab);
     gridScores_->setMinimumWidth(480);
-    gridScores_->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+    // The counts take the width of their headings; the names take the rest.
+    gridScores_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    gridScores_->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
     // The chosen player's row stands out, so the maintenance buttons' target is plain to see.
     gridScores_->setSelectionMode(QAbstractItemView::SingleSelection);
     gridScores_->setSelectionBehavior(QAbstractItemView::SelectRows);
