@@ -105,6 +105,9 @@ class TableLayout {
     void PlaceStatusArea();
     void PlaceStatusNotice();
     void PlaceAvatars();
+    // The narrowest the table can be: every pile row and hold-pile frame whole, and right of
+    // them the avatar's column when the avatar stands at the right edge.
+    double MinTableWidth() const;
 
     // An undo (the game's UndoMove) keeps the drawn rows, which the restored position redraws.
     void Reset_Table(const Game& g);

@@ -162,6 +162,17 @@ void TableLayout::PlaceStatusNotice() {
     notice.Top = form_.Height - Ctl("StatusBar1").Height - notice.Height - kMargin;
 }
 
+double TableLayout::MinTableWidth() const {
+    double right = 0;
+    for (const auto& [key, c] : form_.Controls) {
+        const bool pile = key.rfind("Picture", 0) == 0 && key != ControlKey("Picture1", 0);
+        if ((pile || key.rfind("Label3_", 0) == 0) && c.Visible)
+            right = std::max(right, c.Left + c.Width);
+    }
+    const bool avatarRight = NumPlayers == 2 || !Narrow();
+    return right + (avatarRight ? 10 + kAvatarBox.Width + kAvatarEdgeGap : 20);
+}
+
 void TableLayout::PlaceAvatars() {
     if (NumPlayers > 2 && Narrow()) return;
     ControlGeom& avatar = Ctl("ImgAvatar");

@@ -5,8 +5,10 @@
 #include <QDateTime>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QScreen>
 #include <QStatusBar>
 #include <QTimer>
+#include <algorithm>
 #include <cstdio>
 
 #include "board/table_design.h"
@@ -47,6 +49,7 @@ void FrmBrivo::SetTable(QWidget* table) {
     table_ = table;
     table->setParent(host_);
     table->show();
+    KeepTableWidth();
     PlaceStatusBar();
 }
 
@@ -87,6 +90,13 @@ bool ReportAsked() {
 }
 }  // namespace
 
+// The window keeps the table's narrowest width, but never asks for more than the screen has.
+void FrmBrivo::KeepTableWidth() {
+    int width = table_->minimumWidth();
+    if (const QScreen* s = screen()) width = std::min(width, s->availableGeometry().width());
+    if (host_->minimumWidth() != width) host_->setMinimumWidth(width);
+}
+
 void FrmBrivo::ReportShown() {
     // The start-up measurement (scripts/measure_startup.sh) asks when the table first shows.
     if (!ReportAsked() || shownReported_) return;
@@ -108,6 +118,7 @@ void FrmBrivo::changeEvent(QEvent* e) {
 
 bool FrmBrivo::eventFilter(QObject* watched, QEvent* e) {
     if (e->type() == QEvent::Paint && watched == table_) ReportShown();
+    if (e->type() == QEvent::LayoutRequest && watched == host_ && table_) KeepTableWidth();
     if (e->type() == QEvent::KeyPress && onKeyPreview) {
         auto* w = qobject_cast<QWidget*>(watched);
         // Only keys meant for this window, once each: the filter sees a key again at every

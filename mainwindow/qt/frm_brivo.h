@@ -61,6 +61,7 @@ class FrmBrivo : public QMainWindow {
   private:
     void PlaceStatusBar();
     void ReportShown();
+    void KeepTableWidth();
 
     QWidget* host_;
     QWidget* table_ = nullptr;

@@ -179,8 +179,8 @@ i32 MainWindow::MinWindowHeightTw() const {
 }
 
 i32 MainWindow::MinWindowWidthTw() const {
-    const ControlGeom& hold = p_.board.layout.Ctl("Picture7", 10);
-    return PixelsToTwips(static_cast<i32>(std::lround(hold.Left + hold.Width)) + 20);
+    const i32 table = PixelsToTwips(static_cast<i32>(std::lround(p_.board.layout.MinTableWidth())));
+    return std::min(table, p_.state.ScreenWidth);
 }
 
 void MainWindow::PlaceWindow() {
