@@ -51,7 +51,10 @@ MainWindow::MainWindow(MainWindowParts parts, MainWindowCalls calls)
     connect(closeCheck_, &QTimer::timeout, this, [this] { CheckPendingClose(); });
     // A kill, Ctrl+C or the end of the session closes the window the ordinary way; so does the
     // application quitting without a close (the session manager).
-    endSignals_ = std::make_unique<EndSignals>([this] { p_.window.close(); });
+    endSignals_ = std::make_unique<EndSignals>([this] {
+        endingOnSignal_ = true;
+        p_.window.close();
+    });
     connect(qApp, &QCoreApplication::aboutToQuit, this, [this] { ExitLeft(); });
 }
 

@@ -5,6 +5,7 @@
 // hands in the parts it owns and the calls into the other subsystems.
 #include <QObject>
 #include <functional>
+#include <iostream>
 #include <memory>
 #include <string>
 #include <vector>
@@ -16,6 +17,7 @@
 #include "mainwindow/settings_records.h"
 #include "mainwindow/shutdown.h"
 #include "mainwindow/startup_rules.h"
+#include "platform/console_reports.h"
 #include "platform/hook_check.h"
 
 class BoardShell;
@@ -28,7 +30,8 @@ class QTimer;
 struct MainWindowParts {
     Game& game;
     MainWindowState& state;
-    const Services& services;
+    // Shutdown after a signal points its message boxes at standard error for its own run.
+    Services& services;
     FrmBrivo& window;
     BoardShell& board;
     BoardLooks& looks;
@@ -138,6 +141,10 @@ class MainWindow : public QObject {
     StartupPlan plan_;
     std::unique_ptr<FrmSplash> splash_;
     std::unique_ptr<EndSignals> endSignals_;
+    // A kill or the end of the session asked for the close: nobody may be there to press OK, so
+    // shutdown tells what went wrong on standard error instead of in a box.
+    bool endingOnSignal_ = false;
+    ConsoleReports signalReports_{std::cerr};
     QTimer* closeCheck_ = nullptr;
     QObject* counter_ = nullptr;
 };

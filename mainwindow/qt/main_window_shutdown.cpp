@@ -112,5 +112,8 @@ void MainWindow::ExitLeft() {
     closeCheck_->stop();
     if (counter_) Counter()->close();
     WindowShutdown port(calls_);
+    Dialogs* const boxes = p_.services.dialogs;
+    if (endingOnSignal_) p_.services.dialogs = &signalReports_;
     ::ExitLeft(p_.game, p_.state, p_.services, port, CollectSession());
+    p_.services.dialogs = boxes;
 }

@@ -54,6 +54,7 @@ struct MainWindowFixture : ::testing::Test {
     std::unique_ptr<MainWindow> main;
     int recNum = 2;
     bool profileSaved = false;
+    std::string saveError;  // the profile cannot be written, for this reason
     std::vector<std::string> titles;
 
     bool firstStart = false;
@@ -83,7 +84,10 @@ struct MainWindowFixture : ::testing::Test {
             g.PlayerName = "Newcomer";
             return true;
         };
-        calls.savePlayerProfile = [this](std::string*) { return profileSaved = true; };
+        calls.savePlayerProfile = [this](std::string* error) {
+            if (!saveError.empty()) *error = saveError;
+            return profileSaved = saveError.empty();
+        };
         // No folder lists, profiles, tutorial, tips, network or small windows in this window.
         calls.listFolders = calls.applyDisplayPrefs = calls.showTutorial = calls.showTips =
             calls.signOffNet = calls.closeSmallWindows = calls.closeMenus = [] {};
@@ -231,6 +235,27 @@ TEST_F(MainWindowFixture, StartUpFindsTheFirstOpponentsPersonalityAndShutdownKee
     EXPECT_EQ(shell->layout.Ctl("Label9", 4).Caption, "Tessik");
     EXPECT_TRUE(window.close());
     EXPECT_EQ(Record(17).Numbers[3], 2);
+}
+
+// After a kill nobody may be there to press OK: the failure goes to standard error and the
+// program ends.
+TEST_F(MainWindowFixture, SigtermReportsAProfileThatCannotBeSavedOnStandardError) {
+    saveError = "Disk full";
+    ASSERT_TRUE(Load());
+    const int boxesBefore = dialogs.asked;
+    testing::internal::CaptureStderr();
+    std::raise(SIGTERM);
+    Spin(200);
+    const std::string err = testing::internal::GetCapturedStderr();
+    EXPECT_FALSE(window.isVisible());
+    EXPECT_TRUE(w.ShutDown);
+    EXPECT_EQ(dialogs.asked, boxesBefore);
+    EXPECT_NE(err.find("quorvane: Quorvane: Your profile could not be saved, so this session's "
+                       "choices are lost.\n\nDisk full\n"),
+              std::string::npos)
+        << err;
+    // The window's own boxes are back for anything after the shutdown.
+    EXPECT_EQ(sv.dialogs, &dialogs);
 }
 
 TEST_F(MainWindowFixture, TheCardCounterClosesOnF8OrEnterAndGrowsWithPlayers) {
