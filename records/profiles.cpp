@@ -6,11 +6,15 @@
 #include "platform/vb_strings.h"
 #include "records/record_list.h"
 #include "records/record_paths.h"
+#include "records/sign_in.h"
 #include "shared/record_io.h"
 
 namespace {
 
 constexpr const char* kProblemTitle = "Player Profile";
+constexpr const char* kDamagedNamesText =
+    "Part of the players' file is damaged: a player's name in it cannot be read, so that "
+    "player is not offered. Every other player is kept as before.";
 
 bool SameName(const std::string& a, const std::string& b) {
     return !Trim(a).empty() && UCase(Trim(a)) == UCase(Trim(b));
@@ -31,11 +35,22 @@ long RecordOfPlayer(const Profiles_& file, const std::string& name) {
     return 0;
 }
 
-// Every record after the header is a player's, whatever the header says.
+// A damaged record's name is no name: it is neither offered nor matched.
+std::string ReadableName(const std::string& name) {
+    return NameIsText(name) ? name : std::string();
+}
+
+// Every record after the header is a player's, whatever the header says; a damaged one keeps
+// its place in the list with an empty name.
 std::vector<std::string> PlayerNames(const Profiles_& file) {
     std::vector<std::string> names;
-    for (size_t i = 1; i < file.size(); ++i) names.push_back(file[i].Seats[0].Name);
+    for (size_t i = 1; i < file.size(); ++i) names.push_back(ReadableName(file[i].Seats[0].Name));
     return names;
+}
+
+bool AnyDamagedName(const Profiles_& file) {
+    return std::ranges::any_of(file,
+                               [](const PrefsRecord& p) { return !NameIsText(p.Seats[0].Name); });
 }
 
 void KeepUnsavedStats(const PrefsRecord& memory, PrefsRecord& rec) {
@@ -67,8 +82,12 @@ bool Profiles::ReadPlayerNames() {
         Report("The list of players could not be read.", PrefsPath());
         return false;
     }
-    ps_.LastPlayerName = file->empty() ? std::string() : file->front().Seats[0].Name;
+    ps_.LastPlayerName = file->empty() ? std::string() : ReadableName(file->front().Seats[0].Name);
     ps_.KnownPlayers = PlayerNames(*file);
+    if (AnyDamagedName(*file) && !toldDamaged_) {
+        toldDamaged_ = true;
+        Report(kDamagedNamesText, PrefsPath());
+    }
     return true;
 }
 

@@ -48,4 +48,6 @@ class Profiles {
     ProfileState& ps_;
     ProfileTarget& target_;
     std::string appFolder_;
+    // The player has been told that records of the file are damaged (once a run is enough).
+    bool toldDamaged_ = false;
 };

@@ -3,6 +3,7 @@
 #include <limits>
 
 #include "platform/vb_strings.h"
+#include "records/sign_in.h"
 
 namespace {
 
@@ -19,7 +20,8 @@ Scoreboard BuildScoreboard(const std::vector<PrefsRecord>& profiles, bool friend
     for (size_t i = 1; i < profiles.size(); ++i) {
         const PrefsRecord& p = profiles[i];
         const std::string name = Trim(p.Seats[0].Name);
-        if (name.empty()) continue;
+        // A damaged record (its name is not text) is no player's.
+        if (name.empty() || !NameIsText(name)) continue;
         const int g = p.GamesPlayed[0], w = p.GamesWon[0], m = p.MarginTotal[0];
         board.players.push_back({static_cast<int>(i + 1), name, g, w, g - w, m});
         games += g;

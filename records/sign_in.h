@@ -25,3 +25,7 @@ enum class NameCheck {
 // stand in a file name. The player is told why.
 NameCheck CheckSignInName(const std::string& typed, const std::vector<std::string>& knownPlayers,
                           const std::string& lastPlayerName, Dialogs& dialogs);
+
+// A name read back from a record is text: no control character and no byte that the one-byte
+// character set leaves unassigned. A name that is not text marks a damaged record.
+bool NameIsText(const std::string& name);

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "platform/file_util.h"
+#include "records/sign_in.h"
 #include "shared/comment_record.h"
 
 namespace {
@@ -75,6 +76,7 @@ void CorrectHoldWindow(PrefsRecord& p, const PrefsEnvironment& env, Corrector& f
 
 void CorrectSeats(PrefsRecord& p, const PrefsEnvironment& env, Corrector& fix) {
     SeatRecord& me = p.Seats[0];
+    if (!NameIsText(me.Name)) fix.Set(me.Name, std::string(), "Name");
     if (me.Comments != kNoComments && me.Comments != kDefaultComments &&
         !CommentFilePath(env.appFolder, me.Comments))
         fix.Set(me.Comments, std::string(kDefaultComments), "Comments");

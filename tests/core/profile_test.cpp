@@ -139,6 +139,33 @@ TEST(ProfileLoad, ABlankHeaderStillListsThePlayers) {
     EXPECT_EQ(f.state.PlayerRecNum, 4);
 }
 
+// Garbage bytes where a name belongs: the record is damaged. It is neither offered nor
+// matched, the player hears of it once, and every record stays in the file as it was.
+TEST(ProfileLoad, ANameThatIsNotTextMarksADamagedRecordAndIsToldOnce) {
+    const std::string garbage = "\x01\xC2\x9D\x7F";
+    ProfileFolder f(garbage, {"Ann", garbage, "Bob"});
+    const std::string damaged = f.Bytes().substr(2 * PrefsRecord::kSize, PrefsRecord::kSize);
+    ASSERT_TRUE(f.profiles.Get_Players());
+    EXPECT_EQ(f.state.LastPlayerName, "");
+    EXPECT_EQ(f.state.PlayerRecNum, 1);
+    EXPECT_FALSE(f.state.ProfileLoaded);
+    EXPECT_EQ(f.state.KnownPlayers, (std::vector<std::string>{"Ann", "", "Bob"}));
+    EXPECT_EQ(f.target.working.PlayerName, "");
+    ASSERT_EQ(f.target.problems.size(), 1u);
+    EXPECT_EQ(f.target.problems[0].rfind("Player Profile: Part of the players' file is damaged", 0),
+              0u);
+
+    ASSERT_TRUE(f.profiles.Get_Players());
+    EXPECT_EQ(f.target.problems.size(), 1u);
+    ASSERT_EQ(f.profiles.SignIn("Bob"), SignInResult::Loaded);
+    EXPECT_EQ(f.state.PlayerRecNum, 4);
+    const auto file = f.Read();
+    ASSERT_EQ(file.size(), 4u);
+    EXPECT_EQ(file[1].Seats[0].Name, "Ann");
+    EXPECT_EQ(file[3].Seats[0].Name, "Bob");
+    EXPECT_EQ(f.Bytes().substr(2 * PrefsRecord::kSize, PrefsRecord::kSize), damaged);
+}
+
 TEST(ProfileSignIn, ANewPlayerIsACopyOfTheTemplateWithTheirName) {
     ProfileFolder f("", {});
     ASSERT_TRUE(f.profiles.Get_Players());

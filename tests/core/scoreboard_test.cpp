@@ -68,6 +68,14 @@ TEST(Scoreboard, ListsPlayersFromRecordTwoWithTheirRecordNumbers) {
     EXPECT_EQ(BuildScoreboard(Profiles(), true).computer.name, "Brivo (& friends)");
 }
 
+TEST(Scoreboard, ADamagedRecordIsNoPlayersAndAddsNothing) {
+    auto profiles = Profiles();
+    profiles.push_back(Player("\x01\xC2\x9D", 7, 1, 5));
+    Scoreboard b = BuildScoreboard(profiles, false);
+    EXPECT_EQ(b.players.size(), 3u);
+    EXPECT_EQ(b.computer.games, 18);
+}
+
 TEST(Scoreboard, TotalsPastSixteenBitsStopTheListing) {
     auto profiles = Profiles();
     profiles.push_back(Player("Dee", 32760, 0, 0));

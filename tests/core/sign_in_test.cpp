@@ -44,3 +44,21 @@ TEST(SignIn, RefusedNamesAreExplained) {
 }
 
 }  // namespace
+
+TEST(SignIn, ANameReadBackIsTextOnlyWithoutControlsOrUnassignedBytes) {
+    const struct {
+        const char* name;
+        bool text;
+    } cases[] = {
+        {"Ann", true},
+        {"Zo\xC3\xAB", true},    // ë
+        {"\xE2\x82\xAC", true},  // the euro sign, a letter of the set
+        {"", true},
+        {"A\x01z", false},
+        {"tab\t", false},
+        {"\x7F", false},
+        {"x\xC2\x9D", false},  // U+009D: a byte with no letter
+        {"\xC2\x80", false},
+    };
+    for (const auto& c : cases) EXPECT_EQ(NameIsText(c.name), c.text) << c.name;
+}
