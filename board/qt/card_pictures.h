@@ -10,6 +10,7 @@
 #include <functional>
 
 #include "board/card_look.h"
+#include "board/qt/scaled_picture.h"
 
 // The full-size face of card `card` cut from a face sheet, at the sheet's pixel density.
 QImage SheetFace(const QImage& sheet, int card);
@@ -48,6 +49,8 @@ class CardPictures {
     // The table's other pictures (center area, turn marker, menu bar), made once per name and
     // size at this density: a frame of a slide repaints the whole table.
     const QImage& Memo(const QString& key, const std::function<QImage()>& make) const;
+    // The pictures the table draws into boxes of other sizes, each scaled once for its place.
+    ScaledPictures& Scaled() const { return scaled_; }
 
   private:
     // Cuts every full-size face from the sheet, which a slide's frames then copy by reference.
@@ -66,4 +69,5 @@ class CardPictures {
     int design_ = 0;
     bool builtIn_ = true;
     mutable QHash<QString, QImage> memo_;
+    mutable ScaledPictures scaled_;
 };

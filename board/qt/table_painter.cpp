@@ -109,43 +109,52 @@ void PaintBackground(QPainter& p, const TableScene& s) {
     p.fillRect(area, ToQColor(s.boxes.tableColourSet ? s.boxes.tableColour : s.looks.MatColor));
     if (s.background.isNull()) return;
     if (s.stretch)
-        p.drawImage(area, s.background);
+        s.pictures.Scaled().Draw(p, "background", s.background, area);
     else
         TilePicture(p, s.background, area);
 }
 
 void PaintImage(QPainter& p, const TableScene& s, const std::string& key, const ControlGeom& c) {
     const QRectF r = RectOf(c);
+    const QString slot = QString::fromStdString(key);
+    ScaledPictures& scaled = s.pictures.Scaled();
     if (key == "ImgTurn1" || key == "ImgTurn2") {
-        p.drawImage(r, s.pictures.Memo("turn", [&] { return TurnMarker(s.pictures.dpr()); }));
+        scaled.Draw(p, slot, s.pictures.Memo("turn", [&] { return TurnMarker(s.pictures.dpr()); }),
+                    r);
     } else if (key == "ImgAvatar") {
-        if (!s.avatar.isNull()) p.drawImage(r, s.avatar);
+        scaled.Draw(p, slot, s.avatar, r);
     } else if (key == "imgSlap") {
-        p.drawImage(r, s.pictures.Memo(QString("slap %1x%2").arg(r.width()).arg(r.height()), [&] {
-            return SlapPicture(r.size().toSize(), s.pictures.dpr());
-        }));
+        scaled.Draw(
+            p, slot,
+            s.pictures.Memo(QString("slap %1x%2").arg(r.width()).arg(r.height()),
+                            [&] { return SlapPicture(r.size().toSize(), s.pictures.dpr()); }),
+            r);
     } else if (key == "ImgHold") {
         p.drawImage(r.topLeft(), c.Width < 65 ? s.pictures.SmallBack() : s.pictures.LargeBack());
         if (s.boxes.holdImageFrame) PaintBoxBorder(p, r);
     } else if (key == "picPanel") {
-        p.drawImage(
-            r, s.pictures.Memo(
-                   QString("menu %1 %2x%3").arg(s.looks.MenuStyle).arg(r.width()).arg(r.height()),
-                   [&] {
-                       return MenuBarImage(s.looks.MenuStyle != VbFalse, r.size().toSize(),
-                                           s.pictures.dpr());
-                   }));
+        scaled.Draw(
+            p, slot,
+            s.pictures.Memo(
+                QString("menu %1 %2x%3").arg(s.looks.MenuStyle).arg(r.width()).arg(r.height()),
+                [&] {
+                    return MenuBarImage(s.looks.MenuStyle != VbFalse, r.size().toSize(),
+                                        s.pictures.dpr());
+                }),
+            r);
     } else if (key == "imgCenter") {
         p.drawImage(r.topLeft(), NamedPicture(c.Picture, s, c));
     } else if (key == "imgIcon") {
         // The emoticon the player's letter key chose, from the Icons folder.
         const QString file = QString::fromStdString(c.Picture);
         if (!file.isEmpty())
-            p.drawImage(r, s.pictures.Memo("icon " + file, [&] { return QImage(file); }));
+            scaled.Draw(p, slot, s.pictures.Memo("icon " + file, [&] { return QImage(file); }), r);
     } else if (key == "imgTip" || key == "imgTipUp") {
         const bool up = key == "imgTipUp";
-        p.drawImage(r, s.pictures.Memo(up ? "tip up" : "tip",
-                                       [&] { return TipPointer(up, s.pictures.dpr()); }));
+        scaled.Draw(p, slot,
+                    s.pictures.Memo(up ? "tip up" : "tip",
+                                    [&] { return TipPointer(up, s.pictures.dpr()); }),
+                    r);
     }
 }
 
