@@ -56,11 +56,14 @@ bool WriteCommentFile(const std::string& path, const CommentLines& lines, std::s
 CommentSaveCheck CheckCommentSave(const CommentLines& lines, const std::string& fileName) {
     CommentSaveCheck check;
     for (int i = 1; i <= kCommentLines; ++i) {
-        if (StoredLength(Trim(lines[i])) > kCommentLineLength) {
+        const std::string line = Trim(lines[i]);
+        if (StoredLength(line) > kCommentLineLength)
             check.result = CommentSaveCheck::LineTooLong;
-            check.line = i;
-            return check;
-        }
+        else if (FromCp1252(ToCp1252(line)) != line)
+            check.result = CommentSaveCheck::LetterNotKept;
+        if (check.result == CommentSaveCheck::Ok) continue;
+        check.line = i;
+        return check;
     }
     if (Trim(lines[1]).empty()) {
         check.result = CommentSaveCheck::NoComments;

@@ -22,16 +22,19 @@ std::optional<CommentLines> ReadCommentFile(const std::string& path);
 bool WriteCommentFile(const std::string& path, const CommentLines& lines, std::string* error);
 
 struct CommentSaveCheck {
-    enum Result { Ok, LineTooLong, NoComments, NoName } result = Ok;
-    int line = 0;      // the first line that is too long
+    enum Result { Ok, LineTooLong, LetterNotKept, NoComments, NoName } result = Ok;
+    int line = 0;      // the first line that is too long or holds a letter the file cannot keep
     std::string name;  // the file's name without ".cmt"
 };
 inline constexpr const char* kLineTooLongText = "Exceeds 100 characters. Edit and Save again.";
+inline constexpr const char* kLetterNotKeptText =
+    "A letter here cannot be kept in a comment file. Edit and Save again.";
 inline constexpr const char* kNoCommentsText =
     "No comments to save! You should write some comments before saving.";
 inline constexpr const char* kNoNameText = "Enter a name for this comment file!";
 
-// The checks of Save, in their order: a line over 100 characters, an empty first line, an empty
+// The checks of Save, in their order: a line over 100 characters or with a letter that the file's
+// one byte a character cannot keep (it would be saved as "?"), an empty first line, an empty
 // name (a name ending ".cmt", in any case, loses that ending first).
 CommentSaveCheck CheckCommentSave(const CommentLines& lines, const std::string& fileName);
 

@@ -190,9 +190,11 @@ void FrmCustom::SaveFile() {
     const CommentSaveCheck check = CheckCommentSave(lines, fileTxt_->text().toStdString());
     switch (check.result) {
         case CommentSaveCheck::LineTooLong:
+        case CommentSaveCheck::LetterNotKept:
             SetBackground(text1_[check.line], QColor(0xFF, 0xFF, 0x00));
             text1_[check.line]->setFocus();
-            label4_->setText(kLineTooLongText);
+            label4_->setText(check.result == CommentSaveCheck::LineTooLong ? kLineTooLongText
+                                                                           : kLetterNotKeptText);
             if (parts_.sounds) parts_.sounds->Beep();
             return;
         case CommentSaveCheck::NoComments:

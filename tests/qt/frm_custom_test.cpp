@@ -70,6 +70,14 @@ TEST(CustomWindow, NewFileThenSaveIntoTheUsersFolder) {
     EXPECT_EQ(CustomWindow::Line(form, 3)->palette().color(QPalette::Base), QColor(255, 255, 0));
     EXPECT_FALSE(FileExists(w.saveAnswer));
 
+    // A letter the file would keep as "?" is refused the same way, before anything is written.
+    CustomWindow::Line(form, 3)->setText(QString::fromUtf8("Smile \xE2\x98\xBA"));
+    form.GetGoing_Click(2);
+    EXPECT_EQ(CustomWindow::Hint(form),
+              "A letter here cannot be kept in a comment file. Edit and Save again.");
+    EXPECT_EQ(CustomWindow::Line(form, 3)->palette().color(QPalette::Base), QColor(255, 255, 0));
+    EXPECT_FALSE(FileExists(w.saveAnswer));
+
     CustomWindow::Line(form, 3)->setText(QString(100, 'x'));
     form.GetGoing_Click(2);
     EXPECT_EQ(w.offeredName, "Taunts.cmt");
