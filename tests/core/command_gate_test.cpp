@@ -187,3 +187,26 @@ TEST(CommandGate, ListGreysOnlyTheRowsPassedOverInSilence) {
     EXPECT_TRUE(game[4].enabled);
     EXPECT_TRUE(game[0].enabled);
 }
+
+// Whose turn the gate counts as the computer's, in a local game: every opponent seat (2, 3, 4)
+// whether or not its busy flag is up yet, and any seat while the flag is up; nobody on turn and
+// the player's own turn are the player's.
+TEST(CommandGate, EveryOpponentSeatWithOrWithoutItsBusyFlagIsTheComputersTurn) {
+    const struct {
+        int pturn;
+        bool busy;
+        bool computers;
+    } cases[] = {
+        {0, false, false}, {1, false, false}, {2, false, true}, {3, false, true}, {4, false, true},
+        {0, true, true},   {1, true, true},   {2, true, true},  {3, true, true},  {4, true, true},
+    };
+    for (const auto& c : cases) {
+        GateSituation s = Local(c.pturn);
+        s.computerBusy = c.busy;
+        const GateAnswer save = GateCommand(s, 1, 3);
+        EXPECT_EQ(save.verdict, c.computers ? V::Refuse : V::Run) << c.pturn << c.busy;
+        EXPECT_EQ(save.text, c.computers ? kMyTurn : "") << c.pturn << c.busy;
+        EXPECT_EQ(GateCommand(s, 1, 0).verdict, c.computers ? V::Defer : V::Run)
+            << c.pturn << c.busy;
+    }
+}

@@ -287,3 +287,55 @@ TEST(ComputerTurn, ASeatPlaysItsForcedCardBeforeItDiscards) {
         EXPECT_EQ(t.g.Pturn, 1) << c.name;
     }
 }
+
+// A seat's turn starts with its hand filled up to five from the top of the stock, the empty
+// slots in slot order and the cards it kept where they lie, whatever the hand held before.
+TEST(ComputerTurn, TheTurnStartsWithTheHandRefilledToFiveFromTheStocksTop) {
+    struct HandAtRefill : TurnWatcher {
+        explicit HandAtRefill(const Game& g) : g(g) {}
+        void SeatTurnStarted(int) override {}
+        void SeatTurnEnded(int) override {}
+        void Step(const char* what) override {
+            if (std::string_view(what) != "refill" || !hand.empty()) return;
+            for (int s = kFirstHandSlot; s <= kLastHandSlot; ++s)
+                hand.push_back(g.CurCards[kRank][s]);
+            stock = g.StockCount;
+            count = g.HandCount;
+        }
+        const Game& g;
+        std::vector<i16> hand;
+        int stock = -1, count = -1;
+    };
+    const struct {
+        const char* before;  // slots 2-6: Q a Queen kept from the last turn, . empty
+        std::vector<i16> after;
+        int stockLeft;
+    } cases[] = {
+        {".....", {10, 9, 8, 7, 6}, 5},     {"Q....", {12, 10, 9, 8, 7}, 6},
+        {"QQ...", {12, 12, 10, 9, 8}, 7},   {"QQQ..", {12, 12, 12, 10, 9}, 8},
+        {"QQQQ.", {12, 12, 12, 12, 10}, 9}, {"QQQQQ", {12, 12, 12, 12, 12}, 10},
+        {".Q.Q.", {10, 12, 9, 12, 8}, 7},
+    };
+    for (const auto& c : cases) {
+        TurnTable t;
+        t.g.NewDeal = 0;
+        t.Centers({11, 11, 11, 11});
+        t.Payoff(11);
+        t.HumanPayoff(11);
+        t.Hand({});
+        int kept = 0;
+        for (int s = kFirstHandSlot; s <= kLastHandSlot; ++s)
+            if (c.before[s - kFirstHandSlot] == 'Q') {
+                Table::Put(t.g.CurCards, s, 12, s);
+                ++kept;
+            }
+        t.g.HandCount = static_cast<i16>(kept);
+        t.Stock({1, 2, 3, 4, 5, 6, 7, 8, 9, 10});
+        HandAtRefill watch(t.g);
+        t.cp.watcher = &watch;
+        t.cp.Computer();
+        EXPECT_EQ(watch.hand, c.after) << c.before;
+        EXPECT_EQ(watch.stock, c.stockLeft) << c.before;
+        EXPECT_EQ(watch.count, 5) << c.before;
+    }
+}
