@@ -116,6 +116,34 @@ TEST(CompDrop, ThePayoffTopPileIsChosenAfterTheLowCardScanOnlyWithALowCard) {
     }
 }
 
+// With its payoff center at or past the payoff value (payoff 3, center at 9), a card up to three
+// below a pile's top goes straight onto that pile; one further away goes onto the pile topped by
+// the payoff value instead.
+TEST(CompDrop, ACardWithinThreeOfAPileGoesStraightOntoItFurtherOnesOntoThePayoffTopPile) {
+    const struct {
+        i16 card;
+        int distance;
+        i16 pile;
+    } cases[] = {
+        {8, 1, 2}, {7, 2, 2}, {6, 3, 2},  // straight onto the 9
+        {5, 4, 1}, {4, 5, 1},             // onto the 3, the payoff value
+    };
+    for (const auto& c : cases) {
+        Table t;
+        t.Centers({9, 0, 0, 0});
+        t.cp.st.PayoffCenter = 1;
+        t.Payoff(3);
+        t.Hand({c.card});
+        t.Hold(1, {3});
+        t.Hold(2, {12, 9});
+        t.Hold(3, {12, 10});
+        t.Hold(4, {12, 11});
+        t.cp.Comp_Drop();
+        EXPECT_EQ(t.cp.st.DropPile, c.pile) << "distance " << c.distance;
+        EXPECT_EQ(t.g.PileSel, 2) << "distance " << c.distance;
+    }
+}
+
 // A Ruthless player under the visible forced-Ace rule keeps its Aces back from the later scans;
 // a hand of Aces only must not walk past its first hand slot.
 TEST(CompDrop, KeepingBackAcesStaysWithinTheHand) {
