@@ -28,7 +28,7 @@ TEST(CommentFile, SaveChecksInTheirOrder) {
         {5, std::string(101, 'x'), "Mine", CommentSaveCheck::LineTooLong, 5, ""},
         {7, std::string(99, 'x') + "éé", "Mine", CommentSaveCheck::LineTooLong, 7, ""},
         // Letters the file's character set has (é, the euro sign) are kept; others are not.
-        {4, "Caf\xC3\xA9 \xE2\x82\xAC" "5", "Mine", CommentSaveCheck::Ok, 0, "Mine"},
+        {4, "Caf\xC3\xA9 5 \xE2\x82\xAC", "Mine", CommentSaveCheck::Ok, 0, "Mine"},
         {6, "Smile \xE2\x98\xBA", "Mine", CommentSaveCheck::LetterNotKept, 6, ""},
         {2, "\xCE\xA9mega", "  ", CommentSaveCheck::LetterNotKept, 2, ""},
         {1, "   ", "Mine", CommentSaveCheck::NoComments, 0, ""},
