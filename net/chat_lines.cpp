@@ -92,9 +92,11 @@ void ShowChat(SessionState& s, const Game& g, int peer, const std::string& speak
                 out.push_back(act::Emoticon{emoticon + ".gif"});
         }
     }
-    // The leaving player's own sign-off, sent without a speaker: "<name> Quit!^".
+    // A sign-off, "<name> Quit!^", comes without a speaker: from the leaving peer itself, or
+    // passed on by the host for another remote. Typed chat always has a speaker, so a player
+    // cannot end anyone's game by typing the mark.
     const PeerState& from = s.peers[static_cast<size_t>(peer)];
-    const bool farewell = speaker.empty() && !from.name.empty() && text == from.name + " Quit!^";
+    const bool farewell = speaker.empty() && text.size() > 7 && text.ends_with(" Quit!^");
     if (farewell) text.pop_back();
     std::string shown;
     if (newPeer)

@@ -392,6 +392,27 @@ TEST_F(NetTest, ChatCommandsAreCheckedBeforeAnythingHappens) {
     EXPECT_TRUE(Has<act::ChatShown>(last));
 }
 
+TEST_F(NetTest, ARemoteShowsEveryFarewellWithoutItsMarkAndOffersTheSave) {
+    struct Case {
+        std::string text, shown;
+        bool offersSave;
+    } cases[] = {
+        {"Hana Quit!^", "Hana Quit!", true},          // the host's own
+        {"Rita Quit!^", "Rita Quit!", true},          // another remote's, passed on by the host
+        {"Hana: Rita Quit!^", "Rita Quit!^", false},  // typed: only chat
+    };
+    for (const auto& c : cases) {
+        Remote();
+        Line(0, "IP ^ 8. 4. 0^ 2");
+        Line(0, "NM Hana");
+        Line(0, ChatLine(4, c.text));
+        const auto labels = All<act::Label>(last);
+        ASSERT_EQ(labels.size(), 1u) << c.text;
+        EXPECT_EQ(labels[0].text, c.shown);
+        EXPECT_EQ(Has<act::AskSaveEndedGame>(last), c.offersSave) << c.text;
+    }
+}
+
 TEST_F(NetTest, TheHostRelaysChatUnderItsOwnNumberOncePerOtherRemote) {
     Host(4);
     Join(1, "Ann");
