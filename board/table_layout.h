@@ -106,7 +106,7 @@ class TableLayout {
     void PlaceStatusNotice();
     void PlaceAvatars();
     // The narrowest the table can be: every pile row and hold-pile frame whole, and right of
-    // them the avatar's column when the avatar stands at the right edge.
+    // them the stock (two players) or the avatar's column (more players on a wide table).
     double MinTableWidth() const;
 
     // An undo (the game's UndoMove) keeps the drawn rows, which the restored position redraws.

@@ -169,8 +169,11 @@ double TableLayout::MinTableWidth() const {
         if ((pile || key.rfind("Label3_", 0) == 0) && c.Visible)
             right = std::max(right, c.Left + c.Width);
     }
-    const bool avatarRight = NumPlayers == 2 || !Narrow();
-    return right + (avatarRight ? 10 + kAvatarBox.Width + kAvatarEdgeGap : 20);
+    // Two players: the stock with its frame keeps right of the hold frames (the avatar above it
+    // may stand over the opponent's row, which ends lower). More on a wide table: the avatar's
+    // column stands beside the top rows.
+    if (NumPlayers == 2) return right + 10 + Ctl("Label1").Width + 10;
+    return right + (Narrow() ? 20 : 10 + kAvatarBox.Width + kAvatarEdgeGap);
 }
 
 void TableLayout::PlaceAvatars() {
