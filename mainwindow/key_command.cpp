@@ -30,8 +30,8 @@ void KeyCommand::Run(i16 keyCode, i16 shift) {
     if (keyCode == vk::Escape) calls_.hideMenus();
     // Internet game set up with nobody connected yet: only F11 (ending it) is open.
     if (shift == 0 && g.NetConnected == 99 && keyCode != vk::F11) return;
-    const KeyRow* row = FindKeyRow(keyCode, shift);
-    if (!row || !KeyAllowed(row->when, g.NetConnected, g.IsHost, g.Pturn)) return;
+    const KeyRow* row = FindAllowedKeyRow(keyCode, shift, g.NetConnected, g.IsHost, g.Pturn);
+    if (!row) return;
     RunRow(*row, keyCode);
 }
 

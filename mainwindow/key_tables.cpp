@@ -19,7 +19,10 @@ constexpr std::array kPlainKeys{
     KeyRow{vk::F7, MenuRow, 4, 3},
     KeyRow{vk::F8, MenuRow, 4, 4},
     KeyRow{vk::F9, MenuRow, 4, 5},
-    KeyRow{vk::F10, MenuRow, 2, 5},
+    // The setup of the players: the opponents' in a local game, the Internet players' in an
+    // Internet game, as each menu shows the key.
+    KeyRow{vk::F10, MenuRow, 2, 5, KeyWhen::LocalOnly},
+    KeyRow{vk::F10, MenuRow, 3, 3, KeyWhen::InternetOnly},
     KeyRow{vk::F11, MenuRow, 3, 0},
     KeyRow{vk::F12, MenuRow, 1, 11},
     KeyRow{vk::End, MenuRow, 2, 2},
@@ -137,6 +140,17 @@ const KeyRow* FindKeyRow(i16 code, i16 shift) {
     if (shift == shift_bit::Ctrl) return Find(kCtrlKeys, code);
     if (shift == (shift_bit::Ctrl | shift_bit::Shift)) return Find(kCtrlShiftKeys, code);
     return nullptr;
+}
+
+// A plain key may have a row for each game state; the first one that may run is taken.
+const KeyRow* FindAllowedKeyRow(i16 code, i16 shift, int netConnected, int isHost, int pturn) {
+    const KeyRow* row = FindKeyRow(code, shift);
+    if (row && row == Find(kPlainKeys, code)) {
+        for (const KeyRow& r : kPlainKeys)
+            if (r.code == code && KeyAllowed(r.when, netConnected, isHost, pturn)) return &r;
+        return nullptr;
+    }
+    return row && KeyAllowed(row->when, netConnected, isHost, pturn) ? row : nullptr;
 }
 
 bool KeyAllowed(KeyWhen when, int netConnected, int isHost, int pturn) {

@@ -51,6 +51,10 @@ struct KeyRow {
 // the key has no command. Letters, digits and "=" without a modifier are rows too.
 const KeyRow* FindKeyRow(i16 code, i16 shift);
 
+// The row of key `code` with modifier bits `shift` that may run for an Internet game state
+// (NetConnected, IsHost) and the player on turn; null when none may.
+const KeyRow* FindAllowedKeyRow(i16 code, i16 shift, int netConnected, int isHost, int pturn);
+
 // The key that runs row `row` of menu `menu` (1 Game to 4 Help) as a person presses it ("F11",
 // "Ctrl+R"); empty when no key does.
 std::string MenuRowKey(int menu, int row);

@@ -107,7 +107,7 @@ TEST(KeyTables, EachKeyFindsItsRow) {
         {vk::F7, 0, KeyAct::MenuRow, 4, 3, KeyWhen::Always},
         {vk::F8, 0, KeyAct::MenuRow, 4, 4, KeyWhen::Always},
         {vk::F9, 0, KeyAct::MenuRow, 4, 5, KeyWhen::Always},
-        {vk::F10, 0, KeyAct::MenuRow, 2, 5, KeyWhen::Always},
+        {vk::F10, 0, KeyAct::MenuRow, 2, 5, KeyWhen::LocalOnly},
         {vk::F11, 0, KeyAct::MenuRow, 3, 0, KeyWhen::Always},
         {vk::F12, 0, KeyAct::MenuRow, 1, 11, KeyWhen::Always},
         {vk::End, 0, KeyAct::MenuRow, 2, 2, KeyWhen::Always},
@@ -241,7 +241,7 @@ TEST_F(KeyTest, TheMenusGateRefusesKeysDuringTheComputersTurnAndInInternetGames)
         {0, 0, 2, -1, vk::F12, 0, "", {"1,11"}},  // Exit waits for the turn itself
         // An Internet game with the player on turn, on the host.
         {1, 1, 1, 0, vk::F6, 0, internetMenu, {}},
-        {1, 1, 1, 0, vk::F10, 0, internetMenu, {}},
+        {1, 1, 1, 0, vk::F10, 0, "", {"3,3"}},  // the Internet menu's players setup
         {1, 1, 1, 0, vk::Key('R'), kCtrl, internetMenu, {}},
         {1, 1, 1, 0, vk::Key('R'), kCtrlShift, internetMenu, {}},
         {1, 1, 1, 0, vk::F4, 0, "", {}},
@@ -249,6 +249,7 @@ TEST_F(KeyTest, TheMenusGateRefusesKeysDuringTheComputersTurnAndInInternetGames)
         {1, 1, 1, 0, vk::F2, 0, "", {"1,0"}},
         // ...and on a remote, New Game is the host's.
         {1, 0, 1, 0, vk::F2, 0, "", {}},
+        {1, 0, 2, 0, vk::F10, 0, "", {"3,3"}},
     };
     KeyCommandCalls calls = Calls();
     calls.gate = [this](int m, int r) { return PassGate(g, &h.dialogs, m, r); };
