@@ -164,12 +164,30 @@ void CheckOpenWindows(QWidget& main, const std::string& where, Findings& out) {
     QApplication::processEvents();
 }
 
+// The first-run tutorial, step by step as far as Next leads without a play: its window and the
+// table of each step.
+void CheckTutorialSteps(Program& p, const std::string& where, Findings& out);
+
 // The table as the player sees it: its texts whole, its labels and piles apart.
 Geometry CheckTable(Program& p, const std::string& where, Findings& out) {
     QApplication::processEvents();
     CheckTextsFit(p.root->Window(), where, out);
     CheckTableOverlaps(p.Table(), p.Layout().Form(), where, out);
     return TableSnapshot(p.Table(), p.Layout().Form());
+}
+
+void CheckTutorialSteps(Program& p, const std::string& where, Findings& out) {
+    auto* tutorial = p.root->Window().findChild<QWidget*>("frmTutorial");
+    if (!tutorial || !tutorial->isVisible()) return ADD_FAILURE() << where << ": no tutorial";
+    auto* next = tutorial->findChild<QAbstractButton*>("cmdNextTip");
+    for (int step = 1; step <= 30; ++step) {
+        const std::string here = where + " tutorial step " + std::to_string(step);
+        CheckTextsFit(*tutorial, here, out);
+        CheckTable(p, here, out);
+        if (!next || !next->isEnabled() || !next->isVisible()) return;
+        next->click();
+        QApplication::processEvents();
+    }
 }
 
 // Runs `command`, which deals a new game for `players`; `atDeal` reads the table as the deal
@@ -292,6 +310,8 @@ TEST(WindowsFit, EveryWindowAtEveryScreenSizeAndPlayerCount) {
         // window with two players.
         modals.where = at + "first start";
         ASSERT_TRUE(p.Start(folder));
+        // Step by step on one screen: each step takes its pauses.
+        if (screen.size.width() == 1024) CheckTutorialSteps(p, modals.where, table);
         CheckOpenWindows(p.root->Window(), modals.where, found);
         const Geometry afterTutorial = CheckTable(p, at + "after the first tutorial", found);
         modals.where = at + "2 players";
