@@ -55,6 +55,7 @@ struct MainWindowFixture : ::testing::Test {
     int recNum = 2;
     bool profileSaved = false;
     std::string saveError;  // the profile cannot be written, for this reason
+    int smallWindowsClosed = 0;
     std::vector<std::string> titles;
 
     bool firstStart = false;
@@ -88,9 +89,10 @@ struct MainWindowFixture : ::testing::Test {
             if (!saveError.empty()) *error = saveError;
             return profileSaved = saveError.empty();
         };
-        // No folder lists, profiles, tutorial, tips, network or small windows in this window.
+        // No folder lists, profiles, tutorial, tips or network in this window.
         calls.listFolders = calls.applyDisplayPrefs = calls.showTutorial = calls.showTips =
-            calls.signOffNet = calls.closeSmallWindows = calls.closeMenus = [] {};
+            calls.signOffNet = calls.closeMenus = [] {};
+        calls.closeSmallWindows = [this] { ++smallWindowsClosed; };
         calls.getPlayers = [] { return true; };
         calls.tutorialOn = [] { return false; };
         calls.fillProfileSettings = [](SessionSettings&) {};
@@ -256,6 +258,23 @@ TEST_F(MainWindowFixture, SigtermReportsAProfileThatCannotBeSavedOnStandardError
         << err;
     // The window's own boxes are back for anything after the shutdown.
     EXPECT_EQ(sv.dialogs, &dialogs);
+}
+
+// Minimising the window closes the hold-cards window and the card counter with it; restoring
+// it opens nothing again.
+TEST_F(MainWindowFixture, MinimisingTheWindowClosesTheSmallWindows) {
+    ASSERT_TRUE(Load());
+    main->ShowCounter();
+    const int before = smallWindowsClosed;
+    window.showMinimized();
+    Spin(50);
+    // The state change and the resize that comes with it each close them.
+    const int closed = smallWindowsClosed;
+    EXPECT_GT(closed, before);
+    EXPECT_EQ(main->Counter(), nullptr);
+    window.showNormal();
+    Spin(50);
+    EXPECT_EQ(smallWindowsClosed, closed);
 }
 
 TEST_F(MainWindowFixture, TheCardCounterClosesOnF8OrEnterAndGrowsWithPlayers) {
