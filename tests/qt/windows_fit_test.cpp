@@ -13,6 +13,7 @@
 #include <QJsonArray>
 #include <QJsonObject>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QScrollBar>
@@ -94,7 +95,8 @@ class Modals {
         seen.push_back(name);
         QApplication::processEvents();
         CheckEveryPage(*modal);
-        const auto answer = answers_.find(modal->objectName());
+        auto answer = answers_.find(modal->objectName());
+        if (answer == answers_.end()) answer = answers_.find(modal->windowTitle());
         if (answer != answers_.end()) {
             answer->second(modal);
         } else if (auto* box = qobject_cast<QMessageBox*>(modal)) {
@@ -263,6 +265,31 @@ void CheckDialogs(Program& p, Modals& modals, Findings& out) {
     host.Show(DialogForm::Save, save_mode::Restore);
 }
 
+// Hosting an Internet game: the connection window, then the chat window and the table while the
+// host waits for the others; the host ends the game from the Internet menu.
+void CheckHosting(Program& p, Modals& modals, Findings& out) {
+    modals.Answer("frmPlayers", [](QWidget* w) {
+        Button(w, "Option1")->click();
+        w->findChild<QLineEdit*>("Text3")->setText(
+            QString::number(20000 + QCoreApplication::applicationPid() % 20000));
+        Button(w, "cmdConnect")->click();
+    });
+    modals.Answer("TERMINATE Quorvane Connection", [](QWidget* w) {
+        auto* box = static_cast<QMessageBox*>(w);
+        box->button(QMessageBox::Yes)->click();
+    });
+    bool waited = false;
+    QTimer::singleShot(50, [&] {
+        waited = true;
+        CheckOpenWindows(p.root->Window(), modals.where + " hosting", out);
+        CheckTable(p, modals.where + " hosting", out);
+        p.root->Menus().Commands().Run(3, 0);
+    });
+    p.root->DialogWindows().Show(DialogForm::Players);
+    EXPECT_TRUE(waited);
+    modals.Answer("frmPlayers", [](QWidget* w) { static_cast<QDialog*>(w)->reject(); });
+}
+
 void CheckCounter(Program& p, const std::string& where, Findings& out) {
     p.root->Menus().Commands().Run(4, 4);
     CheckOpenWindows(p.root->Window(), where + " counter", out);
@@ -316,6 +343,7 @@ TEST(WindowsFit, EveryWindowAtEveryScreenSizeAndPlayerCount) {
         const Geometry afterTutorial = CheckTable(p, at + "after the first tutorial", found);
         modals.where = at + "2 players";
         CheckDialogs(p, modals, found);
+        CheckHosting(p, modals, found);
         CheckCounter(p, modals.where, found);
         const Geometry to3 = ChangeOpponents(p, modals, 2, at + "2 -> 3 players", table);
 
