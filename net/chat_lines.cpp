@@ -140,12 +140,14 @@ void HandleChat(SessionState& s, const Game& g, int peer, const ChatText& chat,
     }
 }
 
-void HandlePeek(SessionState& s, bool peeking, std::vector<Action>& out) {
+void HandlePeek(SessionState& s, const Game& g, int peer, bool peeking, std::vector<Action>& out) {
     out.push_back(act::Emoticon{""});
     if (peeking) out.push_back(act::DataSound{105});
     out.push_back(
         act::PeekLabel{peeking ? "Opponent is PEEKING!" : "Opponent is not peeking now."});
     s.oppPeeking = peeking;
+    // The other remotes were told in chat that they are watched: they get the notice as well.
+    if (s.config.host && g.NetConnected >= 2) out.push_back(act::SendAll{peer, PeekLine(peeking)});
 }
 
 }  // namespace net

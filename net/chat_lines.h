@@ -18,6 +18,6 @@ constexpr const char* kBusyLine = "BRIVO: So you want to play with us? Sorry I'm
 
 void HandleChat(SessionState& s, const Game& g, int peer, const ChatText& chat,
                 std::vector<Action>& out);
-void HandlePeek(SessionState& s, bool peeking, std::vector<Action>& out);
+void HandlePeek(SessionState& s, const Game& g, int peer, bool peeking, std::vector<Action>& out);
 
 }  // namespace net

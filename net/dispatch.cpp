@@ -636,7 +636,7 @@ Outcome Dispatch(SessionState s, const Game& g, int peer, std::string_view line)
         } else {
             auto peeking = ParsePeek(line, fault);
             if (!peeking) return ProtocolFault(std::move(s), g, peer, fault.text);
-            HandlePeek(s, *peeking, out);
+            HandlePeek(s, g, peer, *peeking, out);
         }
         return {std::move(s), std::move(out)};
     }

@@ -413,7 +413,7 @@ TEST_F(NetTest, ARemoteShowsEveryFarewellWithoutItsMarkAndOffersTheSave) {
     }
 }
 
-TEST_F(NetTest, TheHostRelaysChatUnderItsOwnNumberOncePerOtherRemote) {
+TEST_F(NetTest, TheHostRelaysChatUnderItsOwnNumberAndPeekNoticesOncePerOtherRemote) {
     Host(4);
     Join(1, "Ann");
     Join(2, "Bob");
@@ -421,6 +421,12 @@ TEST_F(NetTest, TheHostRelaysChatUnderItsOwnNumberOncePerOtherRemote) {
     for (int i = 0; i < 7; ++i) s.chatSeq.Next();
     Line(2, ChatLine(1, "Bob: hi all"));
     EXPECT_EQ(Sent(last), std::vector<std::string>{"all-2:SY  8#Bob: hi all"});
+    // A remote's peek notice reaches the other remotes as it reaches the host.
+    Line(2, "PK True");
+    EXPECT_EQ(Sent(last), std::vector<std::string>{"all-2:PK True"});
+    EXPECT_EQ(All<act::PeekLabel>(last).at(0).text, "Opponent is PEEKING!");
+    Line(3, "PK False");
+    EXPECT_EQ(Sent(last), std::vector<std::string>{"all-3:PK False"});
 }
 
 TEST(NetMath, TheTalliesStopAtTheirLimits) {
