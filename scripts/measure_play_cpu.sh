@@ -124,8 +124,13 @@ def one_deal():
         idle_a = snapshot(prog.p.pid)
         time.sleep(1)
         idle = figures(idle_a, snapshot(prog.p.pid))
-        win = main_window()
-        subprocess.run(['xdotool', 'windowfocus', '--sync', win], check=False)
+        # The window takes the focus once it is mapped; until then the request is refused.
+        for _ in range(50):
+            win = main_window()
+            if win and subprocess.run(['xdotool', 'windowfocus', '--sync', win],
+                                      stderr=subprocess.DEVNULL).returncode == 0:
+                break
+            time.sleep(0.1)
         time.sleep(0.3)
         start = snapshot(prog.p.pid)
         subprocess.run(['xdotool', 'key', 'F2'], check=True)
