@@ -19,6 +19,7 @@
 #include <QScrollBar>
 #include <QSettings>
 #include <QTabWidget>
+#include <QTcpServer>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -265,13 +266,19 @@ void CheckDialogs(Program& p, Modals& modals, Findings& out) {
     host.Show(DialogForm::Save, save_mode::Restore);
 }
 
+// A port nobody listens on now, for the host of a test game.
+int FreePort() {
+    QTcpServer probe;
+    probe.listen(QHostAddress::LocalHost, 0);
+    return probe.serverPort();
+}
+
 // Hosting an Internet game: the connection window, then the chat window and the table while the
 // host waits for the others; the host ends the game from the Internet menu.
 void CheckHosting(Program& p, Modals& modals, Findings& out) {
     modals.Answer("frmPlayers", [](QWidget* w) {
         Button(w, "Option1")->click();
-        w->findChild<QLineEdit*>("Text3")->setText(
-            QString::number(20000 + QCoreApplication::applicationPid() % 20000));
+        w->findChild<QLineEdit*>("Text3")->setText(QString::number(FreePort()));
         Button(w, "cmdConnect")->click();
     });
     modals.Answer("TERMINATE Quorvane Connection", [](QWidget* w) {
