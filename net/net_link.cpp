@@ -158,6 +158,7 @@ void NetLink::LostOnSend(int peer) {
 
 void NetLink::Broadcast(int except, const std::string& line, bool note) {
     if (!session_) return;
+    Spoke(line);
     const SessionState& s = session_->state();
     if (note) session_->Sent(true, except, line);
     std::vector<int> lost;
@@ -178,6 +179,7 @@ void NetLink::SendNet(int socket, const std::string& line) {
     // Nothing to send on before the connection is made (a chat line typed while connecting).
     if (session_->state().peers[static_cast<size_t>(peer)].phase == Phase::Empty) return;
     session_->Sent(false, peer, line);
+    Spoke(line);
     if (!transport_.Write(peer, line + "\n")) LostOnSend(peer);
 }
 
@@ -213,6 +215,12 @@ void NetLink::WatchQuiet() {
     if (peer < 0 || quiet_.told || clock_.Now() - quiet_.since < kQuietSeconds) return;
     quiet_.told = true;
     window_.carry(act::Status{QuietNotice(session_->state(), g_, peer, window_.endGameKey), true});
+}
+
+void NetLink::Spoke(const std::string& line) {
+    // Chat and peeks ask nothing of a peer: they leave a wait's timing alone.
+    const i16 code = CodeOf(line);
+    if (code != SY && code != PK) QuietFrom(-1);
 }
 
 void NetLink::QuietFrom(int peer) {

@@ -142,8 +142,12 @@ class NetLink : public NetPort {
     bool Over() const;
     // Tells the player once a wait has gone kQuietSeconds without the line a peer owes.
     void WatchQuiet();
-    // Starts timing the wait for `peer` afresh; the notice about the last one goes.
+    // Starts timing the wait for `peer` afresh; the notice about the last one goes. A line sent
+    // or heard starts it afresh too: what a peer owes is timed from then, not from a wait before
+    // the table's show between them.
     void QuietFrom(int peer);
+    // This machine sent `line`: a wait that follows is timed from now.
+    void Spoke(const std::string& line);
 
     Game& g_;
     Transport& transport_;

@@ -219,9 +219,9 @@ TEST(NetLink, IdleLinesWaitWhileTheGamesFlowIsBusy) {
     EXPECT_EQ(rig.labels.back(), "hello");
 }
 
-// The host's play went to Ann and Bob; Bob answers at once, Ann at `annAt` seconds (never when
-// negative). A wait that goes 20 s without her answer names her and the key that ends the game;
-// an answer puts the notice away, and the player ending the game ends the wait.
+// The host's play went to Ann and Bob; Bob answers at once, Ann `annAt` seconds after it was
+// sent (never when negative). A wait that goes 20 s without her answer names her and the key that
+// ends the game; an answer puts the notice away, and the player ending the game ends the wait.
 TEST(NetLink, AWaitHeldUpByAQuietPeerNamesItAfterTwentySeconds) {
     const std::string told = "Waiting for Ann...\nEND Internet Game (F11) ends this game.";
     struct Case {
@@ -236,15 +236,22 @@ TEST(NetLink, AWaitHeldUpByAQuietPeerNamesItAfterTwentySeconds) {
         HostRig rig;
         rig.Join(1, "Ann");
         rig.Join(2, "Bob");
-        rig.Bytes(1, "LO\n");
+        // Ann takes the layout after 2 s; the deal's show then runs 15 s with no wait: none of
+        // that time counts against the play's answer.
         rig.Bytes(2, "LO\n");
-        rig.link.DrainIdle();
+        rig.wire.onSleep = [&] {
+            if (rig.wire.clock.Now() >= 2) rig.Bytes(1, "LO\n"), rig.wire.onSleep = nullptr;
+        };
+        const auto& peers = rig.link.state()->peers;
+        while (peers[1].awaiting != 0 || peers[2].awaiting != 0) ASSERT_TRUE(rig.link.WaitNet(0));
+        rig.wire.clock.Advance(15);
+        const double sentAt = rig.wire.clock.Now();
         rig.g.Pturn = 1;
         rig.g.NetAnswers = 1;
         rig.link.SendNetAll(0, "PC  2# 1");
         rig.Bytes(2, "PC\n");
         rig.wire.onSleep = [&] {
-            if (c.annAt >= 0 && rig.wire.clock.Now() >= c.annAt) {
+            if (c.annAt >= 0 && rig.wire.clock.Now() >= sentAt + c.annAt) {
                 rig.Bytes(1, "PC\n");
                 rig.wire.onSleep = nullptr;
             }
@@ -263,7 +270,8 @@ TEST(NetLink, AWaitHeldUpByAQuietPeerNamesItAfterTwentySeconds) {
         }
         ASSERT_EQ(rig.notices.size(), c.notices.size()) << c.annAt;
         for (size_t i = 0; i < c.notices.size(); ++i) {
-            EXPECT_NEAR(rig.notices[i].first, c.notices[i].first, net::NetLink::kWaitSlice);
+            EXPECT_NEAR(rig.notices[i].first - sentAt, c.notices[i].first,
+                        net::NetLink::kWaitSlice);
             EXPECT_EQ(rig.notices[i].second, c.notices[i].second);
         }
     }
