@@ -139,9 +139,9 @@ QAbstractButton* Button(QWidget* w, const char* name) {
 struct Program {
     std::unique_ptr<AppRoot> root;
 
-    bool Start(const std::string& folder) {
+    bool Start(const std::string& folder, const std::vector<std::string>& args = {}) {
         root = std::make_unique<AppRoot>(folder);
-        const bool started = root->Start({}, StagedProgramFolder());
+        const bool started = root->Start(args, StagedProgramFolder());
         QApplication::processEvents();
         return started;
     }
@@ -230,7 +230,9 @@ Geometry ChangeOpponents(Program& p, Modals& modals, int opponents, const std::s
 
 // The end of a game as the engine shows it: the result under the centers, the player's tally
 // beside them and the notice of a new best run. The next game's deal clears them.
-void CheckGameEnd(Program& p, const std::string& where, Findings& out) {
+void CheckGameEnd(
+    Program& p, const std::string& where, Findings& out,
+    const std::function<void()>& alsoAtDeal = [] {}) {
     BoardPort& board = *p.root->Board().board;
     board.SetMessage(1,
                      "That was the last card, Brivo WON with a margin of  24 ! Were you "
@@ -246,6 +248,7 @@ void CheckGameEnd(Program& p, const std::string& where, Findings& out) {
                     l && l->isVisible() && !l->text().trimmed().isEmpty())
                     out.push_back(where + " next game: " + left + " still shows \"" +
                                   l->text().toStdString() + "\"");
+            alsoAtDeal();
         });
 }
 
@@ -295,6 +298,17 @@ void CheckHosting(Program& p, Modals& modals, Findings& out) {
     p.root->DialogWindows().Show(DialogForm::Players);
     EXPECT_TRUE(waited);
     modals.Answer("frmPlayers", [](QWidget* w) { static_cast<QDialog*>(w)->reject(); });
+}
+
+// The hold-cards window, as the developer's view of the hidden stock opens it once a deal has
+// filled the stock: a right press with Ctrl on the stock.
+void CheckHoldCards(Program& p, const std::string& where, Findings& out) {
+    QWidget* stock = p.Table().findChild<QWidget*>("PicCenter_0", Qt::FindDirectChildrenOnly);
+    ASSERT_TRUE(stock);
+    QTest::mouseClick(stock, Qt::RightButton, Qt::ControlModifier, QPoint(10, 10));
+    auto* hold = p.root->Window().findChild<QWidget*>("frmHold");
+    EXPECT_TRUE(hold && hold->isVisible()) << where;
+    if (hold) CheckTextsFit(*hold, where + " hold cards", out);
 }
 
 void CheckCounter(Program& p, const std::string& where, Findings& out) {
@@ -382,10 +396,11 @@ TEST(WindowsFit, EveryWindowAtEveryScreenSizeAndPlayerCount) {
                           at + "window 900x700", found);
         const Geometry to4 = ChangeOpponents(p, modals, 3, at + "2 -> 4 players", table);
 
-        ASSERT_TRUE(p.Start(folder));
+        // Four players, fresh, in the developer's mode for its view of the stock.
+        ASSERT_TRUE(p.Start(folder, {"/KRAMB"}));
         CompareTables(to4, CheckTable(p, at + "4 players", table), at + "2 -> 4 players", table);
         CheckCounter(p, at + "4 players", found);
-        CheckGameEnd(p, at + "4 players", table);
+        CheckGameEnd(p, at + "4 players", table, [&] { CheckHoldCards(p, at, found); });
     }
     SetScreenConfig(screenBefore);
     for (const std::string& f : found) ADD_FAILURE() << f;
