@@ -236,6 +236,9 @@ void RemoteHostGone(SessionState& s, const std::string& notice, Out& out) {
     PeerAt(s, 0) = InPhase(Phase::Gone);
     const std::string text = notice.empty() ? "Dealer has terminated game." : notice;
     out.push_back(act::Label{1, text});
+    // The status bar stops naming the dealer while the player reads why; the clean-up after
+    // the save offer names the seat's own opponent there again.
+    out.push_back(act::StatusPanel{act::kOpponentPanel, ""});
     out.push_back(act::Box{text, mb::Critical, "Quorvane"});
     out.push_back(act::AskSaveEndedGame{});
     out.push_back(act::EndInternetGame{});

@@ -105,6 +105,11 @@ struct Status {  // the status message box of the main window
     std::string text;
     bool visible;
 };
+inline constexpr int kOpponentPanel = 5;  // the status-bar panel naming the shown opponent
+struct StatusPanel {                      // panel `panel` of the main window's status bar
+    int panel;
+    std::string text;
+};
 struct Box {
     std::string text;
     int style;
@@ -147,8 +152,8 @@ using Action =
                  act::Restore, act::TableReset, act::EndInternetGame, act::AskJoin,
                  act::AskSaveEndedGame, act::LoadNetAvatar, act::ShowPlayerNames,
                  act::ShowRulesCaption, act::ShowHostRules, act::EnableChatSend, act::HumanPiles,
-                 act::DealButton, act::NumberCardsOnly, act::Label, act::Status, act::Box,
-                 act::Beep, act::DataSound, act::PeerSound, act::Emoticon, act::Slap, act::Link,
-                 act::CardShow, act::ChatShown, act::PeekLabel, act::PeerFault>;
+                 act::DealButton, act::NumberCardsOnly, act::Label, act::Status, act::StatusPanel,
+                 act::Box, act::Beep, act::DataSound, act::PeerSound, act::Emoticon, act::Slap,
+                 act::Link, act::CardShow, act::ChatShown, act::PeekLabel, act::PeerFault>;
 
 }  // namespace net

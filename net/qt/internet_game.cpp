@@ -265,6 +265,8 @@ void InternetGame::Carry(const net::Action& a) {
         if (board) board->SetMessage(l->index, l->text);
     } else if (const auto* s = std::get_if<net::act::Status>(&a)) {
         ShowStatus(s->text, s->visible);
+    } else if (const auto* panel = std::get_if<StatusPanel>(&a)) {
+        if (e.sv.status) e.sv.status->SetPanelText(panel->panel, panel->text);
     } else if (const auto* b = std::get_if<Box>(&a)) {
         e.sv.dialogs->MsgBox(b->text, b->style, b->title);
     } else if (std::holds_alternative<Beep>(a)) {

@@ -283,6 +283,22 @@ TEST_F(NetTest, ARemoteTakesTheHostsHelloNameAndLayout) {
     EXPECT_EQ(g.NetCode, TR);
 }
 
+TEST_F(NetTest, ARemoteStopsNamingTheDealerBeforeSayingTheGameIsOver) {
+    Remote();
+    Line(0, "IP ^ 8. 4. 0^ 2");
+    Line(0, "NM Hana");
+    Line(0, "GO");
+    std::vector<std::string> got;
+    for (const auto& a : last) {
+        if (auto* p = std::get_if<act::StatusPanel>(&a))
+            got.push_back("panel " + std::to_string(p->panel) + " '" + p->text + "'");
+        if (auto* b = std::get_if<act::Box>(&a)) got.push_back("box " + b->text);
+        if (std::holds_alternative<act::EndInternetGame>(a)) got.push_back("end");
+    }
+    EXPECT_EQ(got,
+              (std::vector<std::string>{"panel 5 ''", "box Dealer has terminated game.", "end"}));
+}
+
 TEST_F(NetTest, TheLayoutNamesFollowTheSeatMapForEveryTable) {
     const std::vector<std::string> hostOpps = {"A", "B", "C"};
     for (int n = 3; n <= 4; ++n)
