@@ -45,10 +45,6 @@ std::string NameLine(std::string_view utf8Name) {
     return "NM " + ToCp1252(utf8Name);
 }
 
-std::string TurnLine(int player) {
-    return "TR " + Str(player);
-}
-
 std::string MoveLine(int from, int to) {
     return "PC " + Str(from) + "#" + Str(to);
 }

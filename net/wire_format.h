@@ -32,8 +32,6 @@ constexpr const char* kNoVersion = "40";
 std::string HostHelloLine(Version v, int socket);
 std::string RemoteHelloLine(Version v);
 std::string NameLine(std::string_view utf8Name);
-// "TR" with the first player in the receiver's numbering.
-std::string TurnLine(int player);
 // A card moved from slot `from` to destination `to`.
 std::string MoveLine(int from, int to);
 // A chat or system line with the sender's running number.

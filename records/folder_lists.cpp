@@ -70,10 +70,6 @@ int DefaultBackgroundIndex(const std::vector<std::string>& backgrounds) {
     return 0;
 }
 
-int KeepBackgroundIndex(int index, int count) {
-    return index < 0 || index > count + 1 ? 1 : index;
-}
-
 std::vector<PersonalityEntry> ListPersonalities(const std::string& appFolder) {
     const std::string folder = JoinPath(appFolder, "Data/PMS");
     const std::vector<std::string> files = ListFolder(folder, {"PMS"}, false);

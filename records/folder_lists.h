@@ -30,9 +30,6 @@ inline int ListCount(const std::vector<std::string>& list) {
 
 // The place of the default table picture "GameBoard.gif" in the background list, 0 when absent.
 int DefaultBackgroundIndex(const std::vector<std::string>& backgrounds);
-// A background index kept in range after the list changed: 1..count a picture, count + 1 the
-// plain mat; anything else becomes 1 (the first picture, or the plain mat when there is none).
-int KeepBackgroundIndex(int index, int count);
 
 // The personalities of "Data/PMS/": "Brivo" first (whether or not its file is there), the
 // others in alphabetical order, "Pellor" last when its file is there; each with its

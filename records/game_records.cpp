@@ -169,18 +169,6 @@ bool GameRecords::SaveGameToSlot(int slot, const std::string& title) {
     return false;
 }
 
-std::vector<std::string> GameRecords::SavedGameTitles() const {
-    std::vector<std::string> titles(11);
-    for (int slot = 1; slot <= 10; ++slot) {
-        GameStateRecord rec;
-        if (!ReadRecordAt(SnapshotFile::SavedGames, slot, rec) || rec.Pturn == 0) continue;
-        const std::string& t = rec.Title;
-        titles[slot] = t.rfind("^^", 0) == 0 ? Trim(t.substr(2)) : t;
-        if (titles[slot].empty()) titles[slot] = "Saved game";
-    }
-    return titles;
-}
-
 // --- Restoring ----------------------------------------------------------------------------
 
 bool GameRecords::Refuse(const std::string& text, int style, const std::string& title) {

@@ -73,9 +73,6 @@ class GameRecords : public RecordsPort {
 
     // Writes the position to record `slot` of the saved-game store with `title`.
     bool SaveGameToSlot(int slot, const std::string& title);
-    // The titles of the player's slots 1-10 as the Save and Restore lists show them: empty for a
-    // slot without a game, the "^^" of a saved Internet game left off.
-    std::vector<std::string> SavedGameTitles() const;
     // Reads record `slot` of a file (a missing file or record reads as an empty slot).
     bool ReadRecordAt(SnapshotFile file, int slot, GameStateRecord& out) const;
 

@@ -60,14 +60,6 @@ TEST(FolderLists, AnEmptyOrMissingFolderGivesOnlyTheEmptyEntry) {
     EXPECT_EQ(ListAvatars(f.path()), (std::vector<std::string>{""}));
 }
 
-TEST(FolderLists, ABackgroundIndexIsKeptInRange) {
-    EXPECT_EQ(KeepBackgroundIndex(3, 4), 3);
-    EXPECT_EQ(KeepBackgroundIndex(5, 4), 5);  // the plain mat
-    EXPECT_EQ(KeepBackgroundIndex(6, 4), 1);
-    EXPECT_EQ(KeepBackgroundIndex(-1, 4), 1);
-    EXPECT_EQ(KeepBackgroundIndex(7, 0), 1);  // with no pictures, 1 is the plain mat
-}
-
 TEST(FolderLists, PersonalitiesPutTheDefaultFirstAndPellorLast) {
     TempProgramFolder f;
     Personality(f, "Brivo.pms", "The host");

@@ -8,7 +8,6 @@
 #include "net/chat_lines.h"
 #include "net/dispatch.h"
 #include "net/line_framer.h"
-#include "net/net_math.h"
 #include "net/number_cards.h"
 
 using namespace net;
@@ -443,30 +442,6 @@ TEST_F(NetTest, TheHostRelaysChatUnderItsOwnNumberAndPeekNoticesOncePerOtherRemo
     EXPECT_EQ(All<act::PeekLabel>(last).at(0).text, "Opponent is PEEKING!");
     Line(3, "PK False");
     EXPECT_EQ(Sent(last), std::vector<std::string>{"all-3:PK False"});
-}
-
-TEST(NetMath, TheTalliesStopAtTheirLimits) {
-    struct Case {
-        i16 played, won, margin, cardsLeft;
-        bool won_;
-        i16 wantPlayed, wantWon, wantMargin;
-    } cases[] = {
-        {3, 1, 10, 7, true, 4, 2, 17},
-        {3, 1, 10, 7, false, 4, 1, 3},
-        {32767, 32767, 32760, 20, true, 32767, 32767, 32767},
-        {0, 0, -32760, 20, false, 1, 0, -32768},
-    };
-    for (const auto& c : cases) {
-        Game g;
-        g.GamesPlayedTally = c.played;
-        g.GamesWonTally = c.won;
-        g.MarginTally = c.margin;
-        net::DoTheNETMath(g, c.cardsLeft, c.won_);
-        EXPECT_EQ(g.GamesPlayedTally, c.wantPlayed);
-        EXPECT_EQ(g.GamesWonTally, c.wantWon);
-        EXPECT_EQ(g.MarginTally, c.wantMargin);
-        EXPECT_EQ(g.LastMargin, c.cardsLeft);
-    }
 }
 
 #include "net/session.h"

@@ -98,7 +98,6 @@ TEST(WireFormat, EveryLineIsWrittenAsThePeersExpectIt) {
         {net::HostHelloLine(v, 2), "IP ^ 8. 4. 0^ 2"},
         {net::RemoteHelloLine(v), "IP ^ 8. 4. 0"},
         {net::NameLine("Zo\xC3\xAB"), "NM Zo\xEB"},  // one byte per character on the wire
-        {net::TurnLine(2), "TR  2"},
         {net::MoveLine(3, 2), "PC  3# 2"},
         {net::MoveLine(5, 12), "PC  5# 12"},
         {net::ChatLine(7, "Ann: hi"), "SY  7#Ann: hi"},

@@ -93,7 +93,7 @@ TEST(WireParse, EveryMessageReadsBackAndEachMalformedVariantIsRefused) {
         {"NM " + std::string(21, 'n'), "refused: a name that cannot be a player's name"},
         {"NM " + std::string(20, 'n'), "name " + std::string(20, 'n')},
         // The first player.
-        {TurnLine(2), "turn 2"},
+        {"TR  2", "turn 2"},
         {"TR 0", "refused: a first player who is not at the table"},
         {"TR 9", "refused: a first player who is not at the table"},
         {"TR", "refused: a first player who is not at the table"},

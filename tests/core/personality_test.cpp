@@ -9,7 +9,6 @@
 #include <filesystem>
 #include <fstream>
 
-#include "engine/opp_combos.h"
 #include "engine/opp_swap.h"
 #include "platform/file_util.h"
 #include "platform/record_file.h"
@@ -213,29 +212,6 @@ TEST(Personality, AMissingPersonalityFolderPlaysQuietlyAndSaysSo) {
     EXPECT_NE(warning.find("without remarks or sounds"), std::string::npos);
     EXPECT_EQ(s.g.CompComments[1], "");
     EXPECT_EQ(s.g.CompSounds[1], s.folder.File("Data/empty.wav"));
-}
-
-TEST(OppCombos, ListsAndSelectionsKeepTheirIndexesInRange) {
-    i16 index = 2;  // equal to the number of personalities: past the last entry
-    OppCombos c = FillOppCombos({"Mine"}, {"Brivo", "Tessik"}, index, true, "");
-    EXPECT_EQ(index, 0);
-    EXPECT_EQ(c.CboComment,
-              (std::vector<std::string>{"Default Personality", "Mine", "No Comments"}));
-    index = 1;
-    EXPECT_EQ(FillOppCombos({}, {"Brivo", "Tessik"}, index, true, "").OpponentIndex, 1);
-    EXPECT_EQ(FillOppCombos({}, {"Brivo"}, index, false, "Theirs").OpponentText, "Theirs");
-
-    Seats s;
-    WriteCommentFile(s.folder, "Mine");
-    s.h.services.records = &s.h.records;
-    s.Seat(1).Comments = "Mine";
-    EXPECT_EQ(SyncSeatComment(s.g, s.Seat(1), c, &s.h.records).index, -1);
-    s.Seat(1).Comments = "No Comments";
-    EXPECT_EQ(SyncSeatComment(s.g, s.Seat(1), c, &s.h.records).index, 2);
-    s.Seat(1).Comments = "Deleted";
-    EXPECT_EQ(SyncSeatComment(s.g, s.Seat(1), c, &s.h.records).index, 0);
-    EXPECT_EQ(s.Seat(1).Comments, "Default Personality");
-    EXPECT_TRUE(s.h.log.Contains("SaveProfile"));
 }
 
 TEST(OppSwap, OnlineTheLevelIsTheSeatsSocketAndTheAvatarFollowsTheTurn) {

@@ -400,13 +400,3 @@ TEST(Snapshot, AMoveFileThatCannotBeWrittenIsReported) {
     EXPECT_EQ(t.g.TempMovesOpen, VbFalse);
     EXPECT_EQ(t.h.dialogs.lastTitle, "AutoSave");
 }
-
-TEST(Snapshot, SlotTitlesShowOnlySlotsHoldingAGame) {
-    Table t;
-    ASSERT_TRUE(t.records.SaveGameToSlot(2, "Before lunch"));
-    ASSERT_TRUE(t.records.SaveGameToSlot(4, "^^Net game"));
-    const auto titles = t.records.SavedGameTitles();
-    EXPECT_EQ(titles[1], "");
-    EXPECT_EQ(titles[2], "Before lunch");
-    EXPECT_EQ(titles[4], "Net game");
-}
