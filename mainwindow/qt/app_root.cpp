@@ -221,6 +221,10 @@ KeyCommandCalls AppRoot::MenuKeyCalls() {
     return calls;
 }
 
+const TableLayout& AppRoot::tableLayout() const {
+    return board_->layout;
+}
+
 // The window goes first: nothing it shows may outlive the parts it shows.
 AppRoot::~AppRoot() {
     windowPort_.ConnectShows(nullptr);

@@ -44,6 +44,7 @@ class MainWindowDrag;
 class Profiles;
 class RecordsWindows;
 class SettingsWindows;
+class TableLayout;
 class WindowProfileTarget;
 class WindowShows;
 
@@ -72,6 +73,10 @@ class AppRoot {
     // The state the player's input acts on, for the same tests.
     Game& CurrentGame() { return game_; }
     MainWindowState& WindowState() { return state_; }
+
+    // What the player sees, read by a driver of the running program that chooses where to click.
+    const Game& game() const { return game_; }
+    const TableLayout& tableLayout() const;
 
   private:
     void ConnectMenus();

@@ -13,3 +13,8 @@
 int HostNumberOf(const Game& g, int local, bool remote);
 std::string PositionText(const Game& g, bool remote);
 std::uint64_t PositionDigest(const Game& g, bool remote);
+// The position as the turn of the player on turn begins, the same on every machine however far
+// that player's hand has been refilled: the hand's cards are counted with the stock and the used
+// pile, as one sorted list.
+std::string TurnStartText(const Game& g, bool remote);
+std::uint64_t TextDigest(const std::string& text);

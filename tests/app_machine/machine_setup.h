@@ -1,0 +1,29 @@
+#pragma once
+// What one copy of the program run by a test is told to do as a player: host or join, its name,
+// the port, and the Internet menu commands its player chooses after so many turn ends. The table
+// hands it to the machine as "key=value" arguments. Not part of the program.
+#include <optional>
+#include <string>
+#include <vector>
+
+struct MachineSetup {
+    bool host = false;
+    int players = 2;  // host: the players it waits for before it deals
+    int port = 0;     // the port the host listens on and the remotes join
+    std::string name = "Player";
+    std::string folder;  // the machine's home: its settings, its program folder, its logs
+    // Host: Save This Game, then Send Saved Internet Game and Restart Current Game, each after
+    // this many turn ends of its game (0 never).
+    int saveAt = 0;
+    int sendAt = 0;
+    int restartAt = 0;
+    // Host: END Internet Game after this many turn ends (0: the game is played to its end).
+    int endAt = 0;
+    // Internet games played one after the other by the same copies (the host's choice).
+    int games = 1;
+    // The window's close box after this many turn ends, while another player is on turn.
+    int closeAt = 0;
+};
+
+std::vector<std::string> MachineArgs(const MachineSetup& setup);
+std::optional<MachineSetup> MachineFromArgs(const std::vector<std::string>& args);

@@ -1,0 +1,381 @@
+#include "tests/app_machine/qt/app_machine.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QDateTime>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+#include <cstdio>
+#include <fstream>
+
+#include "board/qt/table_view.h"
+#include "board/table_layout.h"
+#include "engine/engine.h"
+#include "mainwindow/menu_bar.h"
+#include "mainwindow/qt/app_root.h"
+#include "mainwindow/qt/frm_menu.h"
+#include "mainwindow/qt/menu_bar_panel.h"
+#include "platform/file_util.h"
+#include "tests/support/position_digest.h"
+
+namespace {
+
+constexpr int kTickMs = 15;
+constexpr int kPollMs = 2;
+constexpr int kInternetMenu = 3;
+// A player's pace: a move some time after the last, as the table has shown it.
+constexpr int kMoveGapMs = 150;
+constexpr int kTurnLookMs = 1000;
+
+std::string Hex(std::uint64_t v) {
+    char buf[17];
+    std::snprintf(buf, sizeof buf, "%016llx", static_cast<unsigned long long>(v));
+    return buf;
+}
+
+qint64 Now() {
+    return QDateTime::currentMSecsSinceEpoch();
+}
+
+QWidget* MainWindowOf() {
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (w->findChild<TableView*>() && w->isVisible()) return w;
+    return nullptr;
+}
+
+template <typename T>
+T* Shown(const char* name = nullptr) {
+    for (QWidget* top : QApplication::topLevelWidgets()) {
+        for (T* w : top->findChildren<T*>())
+            if (w->isVisible() && (!name || w->objectName() == name)) return w;
+        if (auto* self = qobject_cast<T*>(top);
+            self && self->isVisible() && (!name || self->objectName() == name))
+            return self;
+    }
+    return nullptr;
+}
+
+// The host has sent the game to resume and waits for the remotes: its table says so.
+bool HostSentGame() {
+    QWidget* main = MainWindowOf();
+    if (!main) return false;
+    for (QLabel* l : main->findChildren<QLabel*>())
+        if (l->isVisible() && l->text().contains("WAITING for Opponent")) return true;
+    return false;
+}
+
+}  // namespace
+
+AppMachine::AppMachine(MachineSetup setup, AppRoot& root) : s_(std::move(setup)), root_(root) {
+    poll_.setInterval(kPollMs);
+    connect(&poll_, &QTimer::timeout, this, [this] { Poll(); });
+}
+
+const Game& AppMachine::g() const {
+    return root_.game();
+}
+
+void AppMachine::Note(const char* file, const std::string& text) const {
+    std::ofstream(JoinPath(s_.folder, file), std::ios::app) << text << "\n";
+}
+
+void AppMachine::Begin() {
+    poll_.start();
+    QTimer::singleShot(kTickMs, this, [this] { Tick(); });
+}
+
+// Each tick is a timer of its own, so that ticks go on inside the waits the program runs from a
+// press made by an earlier tick, as a person's clicks go on while the program waits: a message
+// box raised there is answered, and the player's next turn is played.
+void AppMachine::Tick() {
+    if (step_ == Step::Done) return;
+    QTimer::singleShot(kTickMs, this, [this] { Tick(); });
+    if (QWidget* modal = QApplication::activeModalWidget())
+        AnswerModal(modal);
+    else if (started_)
+        Act();
+}
+
+// --- What the player reads ---------------------------------------------------------------------
+
+void AppMachine::Poll() {
+    const Game& G = g();
+    const bool remote = G.IsHost == 0;
+    if (G.NetResume == 1 && !resumeLogged_ && G.Pturn >= 1 && !QApplication::activeModalWidget() &&
+        (remote || HostSentGame())) {
+        // The game given to resume is on the table: the host's restored one, a remote's taken.
+        Note("digests", "resumed " + Hex(TextDigest(TurnStartText(G, remote))));
+        Note("positions", "resumed " + TurnStartText(G, remote));
+        resumeLogged_ = true;
+        lastTurn_ = G.Pturn;
+    }
+    if (G.NetResume == 0) resumeLogged_ = false;
+    if (step_ == Step::Playing && G.NetResume == 0 && !G.Dealing && G.Pturn >= 1 &&
+        G.Pturn <= G.NumPlayers && G.Pturn != lastTurn_)
+        TurnChanged();
+    // The game's end: nobody on turn, the winner's side pile empty (both empty is a table
+    // cleared for the next deal or a game given to resume).
+    if (step_ == Step::Playing && lastTurn_ != 0 && G.Pturn == 0 && G.NetConnected != 0 &&
+        G.NetResume == 0 && (G.HumanSideCount == 0) != (G.CurSideCount == 0))
+        GameEnded();
+    if (Now() >= nextTableNote_) {
+        nextTableNote_ = Now() + 500;
+        std::string text;
+        if (QWidget* main = MainWindowOf())
+            for (QLabel* l : main->findChildren<QLabel*>())
+                if (l->isVisible() && !l->text().isEmpty())
+                    text += l->objectName().toStdString() + ": " + l->text().toStdString() + "\n";
+        WriteFileAtomically(JoinPath(s_.folder, "table"), text, nullptr);
+    }
+}
+
+void AppMachine::TurnChanged() {
+    lastTurn_ = g().Pturn;
+    // The player looks at the new turn's table before the first move.
+    nextMove_ = Now() + kTurnLookMs;
+    ++turnEnds_;
+    const std::string text = TurnStartText(g(), g().IsHost == 0);
+    Note("digests", std::to_string(turnEnds_) + " " + Hex(TextDigest(text)));
+    Note("positions", std::to_string(turnEnds_) + " " + text);
+}
+
+void AppMachine::GameEnded() {
+    const Game& G = g();
+    int winner = 0, margin = 0;
+    for (int local = 1; local <= G.NumPlayers; ++local) {
+        const int side =
+            local == 1 ? G.HumanSideCount
+                       : (G.WorkingOpp == local - 1 ? G.CurSideCount : G.Opp[local - 1].SideCount);
+        if (side == 0)
+            winner = HostNumberOf(G, local, G.IsHost == 0);
+        else
+            margin += side;
+    }
+    Note("outcome", "won " + std::to_string(winner) + " margin " + std::to_string(margin));
+    ++games_;
+    lastTurn_ = 0;
+    step_ = Step::GameOver;
+}
+
+bool AppMachine::Idle() const {
+    const Game& G = g();
+    return G.NetConnected != 0 && !G.ComputerBusy && !G.PlayRunning && !G.Dealing &&
+           G.Dragging == 0 && G.NetResume == 0 && !G.FlipInProgress;
+}
+
+// --- Message boxes and dialogs, answered as a player does -----------------------------------
+
+bool AppMachine::AnswerModal(QWidget* modal) {
+    if (auto* box = qobject_cast<QMessageBox*>(modal)) {
+        AnswerBox(*box);
+    } else if (modal->objectName() == "frmWelcome") {
+        if (auto* combo = modal->findChild<QComboBox*>("Combo1"))
+            combo->setEditText(QString::fromStdString(s_.name));
+        Press(modal->findChild<QAbstractButton*>("Command1"));
+    } else if (modal->objectName() == "frmPlayers") {
+        FillConnection(*modal);
+    } else if (modal->objectName() == "frmSave") {
+        ChooseSlot(*modal);
+    } else {
+        Note("boxes", "[window " + modal->objectName().toStdString() + "]");
+        return false;
+    }
+    return true;
+}
+
+// Yes and OK go on with what was asked (a joiner accepted, the game ended, the game restarted);
+// an ended game is not saved.
+void AppMachine::AnswerBox(QMessageBox& box) {
+    const std::string text = box.text().toStdString();
+    Note("boxes", "[" + box.windowTitle().toStdString() + "] " + text);
+    QAbstractButton* button = box.button(QMessageBox::Yes);
+    if (text.find("save") != std::string::npos && box.button(QMessageBox::No))
+        button = box.button(QMessageBox::No);
+    if (!button) button = box.button(QMessageBox::Ok);
+    if (!button) button = box.defaultButton();
+    if (!button && !box.buttons().isEmpty()) button = box.buttons().front();
+    Press(button);
+}
+
+void AppMachine::FillConnection(QWidget& dialog) {
+    Press(dialog.findChild<QRadioButton*>(s_.host ? "Option1" : "Option2"));
+    if (auto* name = dialog.findChild<QLineEdit*>("txtPlayerName"))
+        name->setText(QString::fromStdString(s_.name));
+    if (auto* port = dialog.findChild<QLineEdit*>("Text3")) port->setText(QString::number(s_.port));
+    if (auto* address = dialog.findChild<QLineEdit*>("Text2"); address && !s_.host)
+        address->setText("127.0.0.1");
+    Press(dialog.findChild<QAbstractButton*>("cmdConnect"));
+}
+
+// The first slot: the game is saved there, and restored from there.
+void AppMachine::ChooseSlot(QWidget& dialog) {
+    auto* slot = dialog.findChild<QLineEdit*>("Text1_1");
+    if (slot) QTest::mouseClick(slot, Qt::LeftButton);
+    Press(dialog.findChild<QAbstractButton*>("cmdSave"));
+}
+
+void AppMachine::Press(QAbstractButton* button) {
+    if (button && button->isVisible() && button->isEnabled())
+        QTest::mouseClick(button, Qt::LeftButton);
+}
+
+// --- The player's steps ------------------------------------------------------------------------
+
+// The drawn menu as a person opens it: the pointer to the window's top edge shows the bar, a
+// press on the title opens the list, a press on the row chooses it.
+bool AppMachine::MenuCommand(int menu, int row) {
+    QWidget* main = MainWindowOf();
+    auto* view = main ? main->findChild<TableView*>() : nullptr;
+    if (!view) return false;
+    const menu_bar::Band title = menu_bar::kTitles[menu - 1];
+    const int x = (title.left + title.right) / 2;
+    // From the table up to the top edge: the bar shows on the way in.
+    QTest::mouseMove(view, QPoint(x, 200));
+    QTest::mouseMove(view, QPoint(x, 1));
+    auto* bar = main->findChild<MenuBarPanel*>();
+    if (!bar || !bar->isVisible()) return false;
+    QTest::mouseClick(bar, Qt::LeftButton, {},
+                      QPoint(x, (menu_bar::kBandTop + menu_bar::kBandBottom) / 2));
+    auto* list = Shown<FrmMenu>();
+    if (!list || list->MenuNumber() != menu) return false;
+    QListWidget* rows = list->List1();
+    QListWidgetItem* item = rows->item(row);
+    if (!item) return false;
+    QTest::mouseClick(rows->viewport(), Qt::LeftButton, {}, rows->visualItemRect(item).center());
+    return true;
+}
+
+void AppMachine::Drag(int slot, const char* toRow, int toIndex) {
+    QWidget* main = MainWindowOf();
+    auto* view = main ? main->findChild<TableView*>() : nullptr;
+    if (!view) return;
+    auto middle = [this](const char* row, int i) {
+        const ControlGeom& c = root_.tableLayout().Ctl(row, i);
+        return QPoint(int(c.Left + c.Width / 2), int(c.Top + c.Height / 2));
+    };
+    const QPoint from = middle("Picture7", slot), to = middle(toRow, toIndex);
+    Note("moves",
+         std::to_string(turnEnds_) + " " + std::to_string(slot) + " r" +
+             std::to_string(g().HumanCards[kRank][slot]) + " -> " + toRow +
+             std::to_string(toIndex) + " busy " + std::to_string(g().PlayRunning) +
+             std::to_string(g().ComputerBusy) + " centers " + std::to_string(g().CenterCount[1]) +
+             "," + std::to_string(g().CenterCount[2]) + "," + std::to_string(g().CenterCount[3]) +
+             "," + std::to_string(g().CenterCount[4]));
+    // The program's answer to this drag may run on (the card's glide, the other players' turns)
+    // while the ticks go on: the next move waits until it is over or the turn has come round.
+    const int before = dragTurn_;
+    dragTurn_ = turnEnds_;
+    QTest::mousePress(view, Qt::LeftButton, {}, from);
+    for (int i = 1; i <= 4; ++i) QTest::mouseMove(view, from + (to - from) * i / 4);
+    QTest::mouseRelease(view, Qt::LeftButton, {}, to);
+    dragTurn_ = before;
+}
+
+// One move of the human's turn: a card that fits a center (side, hold tops, hand), else the
+// first hand card onto the hold pile with the fewest cards beneath.
+void AppMachine::PlayTurn() {
+    const Game& G = g();
+    if (dragTurn_ == turnEnds_ || Now() < nextMove_) return;
+    nextMove_ = Now() + kMoveGapMs;
+    for (int s : {1, 7, 8, 9, 10, 2, 3, 4, 5, 6})
+        for (int k = 1; k <= G.NumCenters; ++k)
+            if (G.HumanCards[kRank][s] != 0 && CenterAccepts(G, G.HumanCards[kRank][s], k))
+                return Drag(s, "PicCenter", k);
+    int hand = 0;
+    for (int s = kFirstHandSlot; s <= kLastHandSlot && hand == 0; ++s)
+        if (G.HumanCards[kRank][s] != 0) hand = s;
+    if (hand == 0) return;
+    int hold = kFirstHoldSlot;
+    for (int s = kFirstHoldSlot; s <= kLastHoldSlot; ++s)
+        if (G.HumanHoldCount[s - 6] < G.HumanHoldCount[hold - 6]) hold = s;
+    Drag(hand, "Picture7", hold);
+}
+
+void AppMachine::Act() {
+    const Game& G = g();
+    if (G.NetConnected != 0 && G.NetConnected != 99) everConnected_ = true;
+    // A new player's tutorial: this player leaves it at once.
+    if (QWidget* tutorial = Shown<QWidget>("frmTutorial"))
+        return Press(tutorial->findChild<QAbstractButton*>("cmdOK"));
+    auto* deal = Shown<QPushButton>("cmdDeal");
+    switch (step_) {
+        case Step::Connect:
+            if (Now() < connectAfter_) return;
+            everConnected_ = false;
+            if (MenuCommand(kInternetMenu, 0)) step_ = Step::Joining;
+            return;
+        case Step::Joining: {
+            if (G.NetConnected == 0) {
+                // Not let in (yet): the player tries again a little later.
+                connectAfter_ = Now() + 300;
+                step_ = Step::Connect;
+                return;
+            }
+            int seated = 0;
+            for (int i = 1; i <= 4; ++i) seated += G.NetSeats[i].Kind != 0;
+            if (s_.host ? seated == s_.players - 1 : everConnected_) step_ = Step::Seated;
+            return;
+        }
+        case Step::Seated:
+        case Step::GameOver:
+            if (G.NetConnected == 0) return ActHost();
+            if (s_.host && step_ == Step::GameOver && games_ >= s_.games) return ActHost();
+            // The host deals a new game from the Internet menu; a remote answers with Deal.
+            if (s_.host ? MenuCommand(kInternetMenu, 10) : deal && G.NetCode != 0) {
+                turnEnds_ = 0;
+                lastTurn_ = 0;
+                saved_ = sent_ = restarted_ = ended_ = false;
+                step_ = Step::Playing;
+                if (!s_.host) Press(deal);
+            }
+            return;
+        case Step::Playing:
+            if (G.NetConnected == 0) {
+                ++games_;
+                step_ = Step::GameOver;
+                return;
+            }
+            if (deal && !s_.host) return Press(deal);  // the host's game to resume, or a new one
+            if (s_.host && G.Pturn == 1 && Idle()) return ActHost();
+            if (G.Pturn == 1 && Idle()) PlayTurn();
+            return;
+        default:
+            return ActHost();
+    }
+}
+
+// The host's menu commands at its own turn, and every machine's way out.
+void AppMachine::ActHost() {
+    const Game& G = g();
+    if (step_ == Step::Playing) {
+        if (s_.saveAt && !saved_ && turnEnds_ >= s_.saveAt) {
+            saved_ = MenuCommand(kInternetMenu, 4);
+        } else if (s_.sendAt && saved_ && !sent_ && turnEnds_ >= s_.sendAt) {
+            sent_ = MenuCommand(kInternetMenu, 5);
+        } else if (s_.restartAt && !restarted_ && turnEnds_ >= s_.restartAt) {
+            restarted_ = MenuCommand(kInternetMenu, 9);
+        } else if (s_.endAt && !ended_ && turnEnds_ >= s_.endAt) {
+            ended_ = MenuCommand(kInternetMenu, 0);
+        } else {
+            PlayTurn();
+        }
+        return;
+    }
+    // The game is over, or the Internet game ended.
+    if (G.NetConnected != 0) {
+        if (s_.host) MenuCommand(kInternetMenu, 0);  // END Internet Game
+        return;
+    }
+    if (games_ < s_.games) {
+        connectAfter_ = Now() + (s_.host ? 0 : 500);
+        step_ = Step::Connect;
+        return;
+    }
+    step_ = Step::Done;
+    if (QWidget* main = MainWindowOf()) main->close();
+}

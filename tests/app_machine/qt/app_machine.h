@@ -1,0 +1,67 @@
+#pragma once
+// One copy of the running program (the AppRoot that main() builds) played by a test as a person
+// plays it: every step goes through the program's own inputs - the drawn Internet menu's rows,
+// the connection dialog's fields and button, the Deal button, the table's card boxes dragged
+// with the mouse, the window's close box - and every message box the program raises is answered
+// by pressing one of its buttons. It only reads the game's state, to choose its moves and to log
+// the position: after every change of the player on turn the whole position's digest is written
+// to "<folder>/digests" (so that the machines of one game can be compared), each game's end to
+// "<folder>/outcome", each message box's text to "<folder>/boxes" and the table's message lines
+// to "<folder>/table" once a second. Not part of the program.
+#include <QObject>
+#include <QTimer>
+#include <string>
+
+#include "tests/app_machine/machine_setup.h"
+
+class AppRoot;
+class QAbstractButton;
+class QMessageBox;
+class QWidget;
+struct Game;
+
+class AppMachine : public QObject {
+  public:
+    AppMachine(MachineSetup setup, AppRoot& root);
+    // Starts the player's hand on the program: before start-up, whose sign-in it answers.
+    void Begin();
+    // Start-up has returned: the player goes on to the Internet game.
+    void Started() { started_ = true; }
+
+  private:
+    enum class Step { Connect, Joining, Seated, Playing, Resuming, GameOver, Leaving, Done };
+
+    const Game& g() const;
+    void Tick();
+    void Poll();
+    bool AnswerModal(QWidget* modal);
+    void AnswerBox(QMessageBox& box);
+    void FillConnection(QWidget& dialog);
+    void ChooseSlot(QWidget& dialog);
+    void Act();
+    void ActHost();
+    void PlayTurn();
+    bool MenuCommand(int menu, int row);
+    void Press(QAbstractButton* button);
+    void Drag(int slot, const char* toRow, int toIndex);
+    bool Idle() const;
+    void TurnChanged();
+    void GameEnded();
+    void Note(const char* file, const std::string& text) const;
+
+    MachineSetup s_;
+    AppRoot& root_;
+    QTimer poll_;
+    bool started_ = false;
+    Step step_ = Step::Connect;
+    int lastTurn_ = 0;
+    int turnEnds_ = 0;   // of the game being played
+    int dragTurn_ = -1;  // the turn a drag still being answered was made in
+    int games_ = 0;      // games played to their end or ended
+    bool saved_ = false, sent_ = false, restarted_ = false, ended_ = false, closed_ = false;
+    bool resumeLogged_ = false;
+    bool everConnected_ = false;
+    qint64 nextTableNote_ = 0;
+    qint64 connectAfter_ = 0;
+    qint64 nextMove_ = 0;
+};
