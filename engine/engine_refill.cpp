@@ -19,6 +19,11 @@ bool Engine::ToUsed(i16 id, i16 rank) {
 void Engine::Deal_Players(PileRow row, PorC& cards) {
     const bool wholeHand = g.HandCount == 0;
     const bool human = &cards == &g.HumanCards;
+    // Online the other machines deal this hand whole before they replay the turn's first play,
+    // so here too the hand takes no play until it is whole: a card played from it meanwhile
+    // would be dealt again here and not there.
+    const bool wholeFirst = human && g.Pturn == 1 && g.NetConnected != 0;
+    if (wholeFirst) EnableHuman(false, kFirstHandSlot, kLastHandSlot);
     for (int s = kFirstHandSlot; s <= kLastHandSlot; ++s) {
         if (g.StockCount == 0) RESHUFFLE();
         if (cards[kRank][s] != 0) continue;
@@ -26,13 +31,15 @@ void Engine::Deal_Players(PileRow row, PorC& cards) {
             STALEMATE();
             // A recovery dealt new hands: the count follows what this hand now holds.
             if (g.AbortTurn == 2) g.HandCount = CountHand(cards);
+            if (wholeFirst && g.Pturn == 1) EnableHuman(true, kFirstHandSlot, kLastHandSlot);
             return;
         }
         DealCard(row, cards, s);
-        if (g.Pturn == 1 && human) EnableHuman(true, s, s);
+        if (g.Pturn == 1 && human && !wholeFirst) EnableHuman(true, s, s);
     }
     if (wholeHand) Message(1, human ? "\n\nYOU Picked Up" : g.CurName + " Picked Up");
     g.HandCount = 5;
+    if (wholeFirst && g.Pturn == 1) EnableHuman(true, kFirstHandSlot, kLastHandSlot);
 }
 
 void Engine::RESHUFFLE() {

@@ -68,6 +68,34 @@ TEST_F(RefillTest, OnlyEmptySlotsAreFilledInSlotOrder) {
     ExpectSound();
 }
 
+// The human's refilled hand takes plays card by card in a local game; online only once it is
+// whole, as the other machines deal it whole before they replay the turn's first play.
+TEST_F(RefillTest, OnlineTheHandTakesPlaysOnceItIsWhole) {
+    struct Case {
+        i16 netConnected;
+        std::vector<std::string> enables;
+    };
+    const Case cases[] = {
+        {0, {"EnableHumanPiles 1 3-3", "EnableHumanPiles 1 5-5"}},
+        {1, {"EnableHumanPiles 0 2-6", "EnableHumanPiles 1 2-6"}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.netConnected);
+        HumanSide({9});
+        OppSide(1, {9});
+        Hand({3, 0, 4, 0, 5});
+        RestToStock();
+        g.NetConnected = c.netConnected;
+        h.log.Clear();
+        e.Deal_Players(PileRow::Human, g.HumanCards);
+        std::vector<std::string> enables;
+        for (const std::string& line : h.log.lines)
+            if (line.rfind("EnableHumanPiles", 0) == 0) enables.push_back(line);
+        EXPECT_EQ(enables, c.enables);
+        EXPECT_EQ(CountHand(g.HumanCards), 5);
+    }
+}
+
 TEST_F(RefillTest, AnEmptyStockIsReshuffledFromTheUsedPile) {
     HumanSide({9});
     OppSide(1, {9});

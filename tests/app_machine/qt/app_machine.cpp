@@ -29,8 +29,8 @@ constexpr int kTickMs = 15;
 constexpr int kPollMs = 2;
 constexpr int kInternetMenu = 3;
 // A player's pace: a move some time after the last, as the table has shown it.
-constexpr int kMoveGapMs = 150;
-constexpr int kTurnLookMs = 1000;
+constexpr int kMoveGapMs = 60;
+constexpr int kTurnLookMs = 200;
 
 std::string Hex(std::uint64_t v) {
     char buf[17];
@@ -95,6 +95,9 @@ void AppMachine::Begin() {
 void AppMachine::Tick() {
     if (step_ == Step::Done) return;
     QTimer::singleShot(kTickMs, this, [this] { Tick(); });
+    // The position is read before the player acts on it: a turn that has just begun is logged
+    // before its first move.
+    Poll();
     if (QWidget* modal = QApplication::activeModalWidget())
         AnswerModal(modal);
     else if (started_)
@@ -142,6 +145,7 @@ void AppMachine::TurnChanged() {
     const std::string text = TurnStartText(g(), g().IsHost == 0);
     Note("digests", std::to_string(turnEnds_) + " " + Hex(TextDigest(text)));
     Note("positions", std::to_string(turnEnds_) + " " + text);
+    Note("positions", "full " + PositionText(g(), g().IsHost == 0));
 }
 
 void AppMachine::GameEnded() {
@@ -178,6 +182,7 @@ bool AppMachine::AnswerModal(QWidget* modal) {
             combo->setEditText(QString::fromStdString(s_.name));
         Press(modal->findChild<QAbstractButton*>("Command1"));
     } else if (modal->objectName() == "frmPlayers") {
+        Note("steps", "connection dialog");
         FillConnection(*modal);
     } else if (modal->objectName() == "frmSave") {
         ChooseSlot(*modal);
@@ -193,6 +198,7 @@ bool AppMachine::AnswerModal(QWidget* modal) {
 void AppMachine::AnswerBox(QMessageBox& box) {
     const std::string text = box.text().toStdString();
     Note("boxes", "[" + box.windowTitle().toStdString() + "] " + text);
+    Note("positions", "box " + PositionText(g(), g().IsHost == 0));
     QAbstractButton* button = box.button(QMessageBox::Yes);
     if (text.find("save") != std::string::npos && box.button(QMessageBox::No))
         button = box.button(QMessageBox::No);
@@ -247,6 +253,8 @@ bool AppMachine::MenuCommand(int menu, int row) {
     QListWidgetItem* item = rows->item(row);
     if (!item) return false;
     QTest::mouseClick(rows->viewport(), Qt::LeftButton, {}, rows->visualItemRect(item).center());
+    Note("steps", "menu " + std::to_string(menu) + " row " + std::to_string(row) + " at turn " +
+                      std::to_string(turnEnds_));
     return true;
 }
 
@@ -259,6 +267,7 @@ void AppMachine::Drag(int slot, const char* toRow, int toIndex) {
         return QPoint(int(c.Left + c.Width / 2), int(c.Top + c.Height / 2));
     };
     const QPoint from = middle("Picture7", slot), to = middle(toRow, toIndex);
+    Note("positions", "drag " + PositionText(g(), g().IsHost == 0));
     Note("moves",
          std::to_string(turnEnds_) + " " + std::to_string(slot) + " r" +
              std::to_string(g().HumanCards[kRank][slot]) + " -> " + toRow +
@@ -280,7 +289,7 @@ void AppMachine::Drag(int slot, const char* toRow, int toIndex) {
 // first hand card onto the hold pile with the fewest cards beneath.
 void AppMachine::PlayTurn() {
     const Game& G = g();
-    if (dragTurn_ == turnEnds_ || Now() < nextMove_) return;
+    if (dragTurn_ == turnEnds_ || G.Pturn != lastTurn_ || Now() < nextMove_) return;
     nextMove_ = Now() + kMoveGapMs;
     for (int s : {1, 7, 8, 9, 10, 2, 3, 4, 5, 6})
         for (int k = 1; k <= G.NumCenters; ++k)
