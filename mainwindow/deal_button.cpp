@@ -53,6 +53,8 @@ void ResumeNetGame(DealButtonParts& p) {
     g.NoMissCheck = 1;
     g.NewDeal = 0;
     if (sv.window) sv.window->ShowTurnMarker(1);
+    // The player on turn plays on from the cards the game was given with.
+    if (sv.board) sv.board->EnableHumanPiles(true, 1, 10);
 }
 
 void RemoteDeal(DealButtonParts& p) {

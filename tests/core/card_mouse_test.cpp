@@ -391,6 +391,27 @@ TEST_F(PanelTest, AResumeBrokenOffLeavesNothingToResume) {
     EXPECT_EQ(g.NetResume, 0);
 }
 
+// A remote's player takes up the game given to resume with Deal: once the host says go, the
+// player on turn may move its cards; another player's turn is awaited.
+TEST_F(PanelTest, AResumedGameGoesOnWithThePlayerOnTurn) {
+    for (const i16 pturn : {1, 2}) {
+        SCOPED_TRACE(pturn);
+        g.NetConnected = 1;
+        g.IsHost = 0;
+        g.PeerVersion = "84";
+        g.NetResume = 1;
+        g.NetCode = net::RC;
+        g.Pturn = pturn;
+        h.net.replies = {[this] { g.NetCode = net::RS; }};
+        h.log.Clear();
+        cmdDeal_Click(parts);
+        EXPECT_EQ(g.NetResume, 0);
+        EXPECT_EQ(h.log.Contains("EnableHumanPiles 1 1-10"), pturn == 1);
+        EXPECT_EQ(h.board.messages[1], pturn == 1 ? "     It's still your turn.\n"
+                                                  : "     It's NOT your turn.\n");
+    }
+}
+
 TEST_F(PanelTest, DealDuringTheAnimationOnlyAsksItToStop) {
     g.AnimationRunning = VbTrue;
     cmdDeal_Click(parts);

@@ -10,6 +10,8 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
+#include <QThread>
+#include <algorithm>
 #include <cstdio>
 #include <fstream>
 
@@ -31,6 +33,11 @@ constexpr int kInternetMenu = 3;
 // A player's pace: a move some time after the last, as the table has shown it.
 constexpr int kMoveGapMs = 60;
 constexpr int kTurnLookMs = 200;
+constexpr int kOfflineMs = 500;
+// A menu command waits until the turn that has come round has settled on every copy.
+constexpr int kCommandLookMs = 1000;
+// The game given again is played on for this many turns before the host ends it.
+constexpr int kTurnsAfterResume = 3;
 
 std::string Hex(std::uint64_t v) {
     char buf[17];
@@ -93,15 +100,20 @@ void AppMachine::Begin() {
 // press made by an earlier tick, as a person's clicks go on while the program waits: a message
 // box raised there is answered, and the player's next turn is played.
 void AppMachine::Tick() {
-    if (step_ == Step::Done) return;
     QTimer::singleShot(kTickMs, this, [this] { Tick(); });
     // The position is read before the player acts on it: a turn that has just begun is logged
     // before its first move.
     Poll();
     if (QWidget* modal = QApplication::activeModalWidget())
         AnswerModal(modal);
-    else if (started_)
+    else if (started_ && step_ != Step::Done)
         Act();
+    if (step_ != noted_) {
+        noted_ = step_;
+        Note("steps", "step " + std::to_string(static_cast<int>(step_)) + " games " +
+                          std::to_string(games_) + " connected " +
+                          std::to_string(g().NetConnected));
+    }
 }
 
 // --- What the player reads ---------------------------------------------------------------------
@@ -141,6 +153,7 @@ void AppMachine::TurnChanged() {
     lastTurn_ = g().Pturn;
     // The player looks at the new turn's table before the first move.
     nextMove_ = Now() + kTurnLookMs;
+    commandAfter_ = Now() + kCommandLookMs;
     ++turnEnds_;
     const std::string text = TurnStartText(g(), g().IsHost == 0);
     Note("digests", std::to_string(turnEnds_) + " " + Hex(TextDigest(text)));
@@ -166,6 +179,17 @@ void AppMachine::GameEnded() {
     step_ = Step::GameOver;
 }
 
+// The Internet game is over for this player once the table has stayed out of it for a while:
+// the program passes through it for a moment while a new game begins.
+bool AppMachine::Disconnected() {
+    if (g().NetConnected != 0) {
+        offSince_ = 0;
+        return false;
+    }
+    if (offSince_ == 0) offSince_ = Now();
+    return Now() - offSince_ >= kOfflineMs;
+}
+
 bool AppMachine::Idle() const {
     const Game& G = g();
     return G.NetConnected != 0 && !G.ComputerBusy && !G.PlayRunning && !G.Dealing &&
@@ -184,6 +208,11 @@ bool AppMachine::AnswerModal(QWidget* modal) {
     } else if (modal->objectName() == "frmPlayers") {
         Note("steps", "connection dialog");
         FillConnection(*modal);
+    } else if (modal->objectName() == "frmRulesNET") {
+        // The host's table for the number of players it waits for.
+        Press(modal->findChild<QRadioButton*>(
+            QString("Option1_%1").arg(std::clamp(s_.players - 2, 0, 2))));
+        Press(modal->findChild<QAbstractButton*>("cmdDone"));
     } else if (modal->objectName() == "frmSave") {
         ChooseSlot(*modal);
     } else {
@@ -244,7 +273,13 @@ bool AppMachine::MenuCommand(int menu, int row) {
     QTest::mouseMove(view, QPoint(x, 200));
     QTest::mouseMove(view, QPoint(x, 1));
     auto* bar = main->findChild<MenuBarPanel*>();
-    if (!bar || !bar->isVisible()) return false;
+    if (!bar || !bar->isVisible()) {
+        Note("steps", "no menu bar: locked " + std::to_string(g().MenusLocked) + " busy " +
+                          std::to_string(g().ComputerBusy) + " playing " +
+                          std::to_string(g().PlayRunning) + " connected " +
+                          std::to_string(g().NetConnected));
+        return false;
+    }
     QTest::mouseClick(bar, Qt::LeftButton, {},
                       QPoint(x, (menu_bar::kBandTop + menu_bar::kBandBottom) / 2));
     auto* list = Shown<FrmMenu>();
@@ -254,7 +289,8 @@ bool AppMachine::MenuCommand(int menu, int row) {
     if (!item) return false;
     QTest::mouseClick(rows->viewport(), Qt::LeftButton, {}, rows->visualItemRect(item).center());
     Note("steps", "menu " + std::to_string(menu) + " row " + std::to_string(row) + " at turn " +
-                      std::to_string(turnEnds_));
+                      std::to_string(turnEnds_) + " level " +
+                      std::to_string(QThread::currentThread()->loopLevel()));
     return true;
 }
 
@@ -316,6 +352,7 @@ void AppMachine::Act() {
         case Step::Connect:
             if (Now() < connectAfter_) return;
             everConnected_ = false;
+            tableSet_ = false;
             if (MenuCommand(kInternetMenu, 0)) step_ = Step::Joining;
             return;
         case Step::Joining: {
@@ -325,6 +362,10 @@ void AppMachine::Act() {
                 step_ = Step::Connect;
                 return;
             }
+            if (s_.host && s_.players > 2 && !tableSet_) {
+                tableSet_ = MenuCommand(kInternetMenu, 7);  // Host Setup and Rules
+                return;
+            }
             int seated = 0;
             for (int i = 1; i <= 4; ++i) seated += G.NetSeats[i].Kind != 0;
             if (s_.host ? seated == s_.players - 1 : everConnected_) step_ = Step::Seated;
@@ -332,7 +373,7 @@ void AppMachine::Act() {
         }
         case Step::Seated:
         case Step::GameOver:
-            if (G.NetConnected == 0) return ActHost();
+            if (Disconnected()) return ActHost();
             if (s_.host && step_ == Step::GameOver && games_ >= s_.games) return ActHost();
             // The host deals a new game from the Internet menu; a remote answers with Deal.
             if (s_.host ? MenuCommand(kInternetMenu, 10) : deal && G.NetCode != 0) {
@@ -344,7 +385,7 @@ void AppMachine::Act() {
             }
             return;
         case Step::Playing:
-            if (G.NetConnected == 0) {
+            if (Disconnected()) {
                 ++games_;
                 step_ = Step::GameOver;
                 return;
@@ -361,20 +402,30 @@ void AppMachine::Act() {
 // The host's menu commands at its own turn, and every machine's way out.
 void AppMachine::ActHost() {
     const Game& G = g();
-    if (step_ == Step::Playing) {
+    // The save, the resume and the restart belong to the first game of the copies.
+    if (step_ == Step::Playing && games_ > 0 && s_.endAt && turnEnds_ >= s_.endAt && !ended_ &&
+        Now() >= commandAfter_) {
+        ended_ = MenuCommand(kInternetMenu, 0);
+        return;
+    }
+    if (step_ == Step::Playing && games_ == 0 && Now() >= commandAfter_) {
         if (s_.saveAt && !saved_ && turnEnds_ >= s_.saveAt) {
             saved_ = MenuCommand(kInternetMenu, 4);
         } else if (s_.sendAt && saved_ && !sent_ && turnEnds_ >= s_.sendAt) {
             sent_ = MenuCommand(kInternetMenu, 5);
+            resumedAt_ = turnEnds_;
         } else if (s_.restartAt && !restarted_ && turnEnds_ >= s_.restartAt) {
             restarted_ = MenuCommand(kInternetMenu, 9);
-        } else if (s_.endAt && !ended_ && turnEnds_ >= s_.endAt) {
+            resumedAt_ = turnEnds_;
+        } else if (s_.endAt && !ended_ &&
+                   turnEnds_ >= std::max(s_.endAt, resumedAt_ + kTurnsAfterResume)) {
             ended_ = MenuCommand(kInternetMenu, 0);
         } else {
             PlayTurn();
         }
         return;
     }
+    if (step_ == Step::Playing) return PlayTurn();
     // The game is over, or the Internet game ended.
     if (G.NetConnected != 0) {
         if (s_.host) MenuCommand(kInternetMenu, 0);  // END Internet Game

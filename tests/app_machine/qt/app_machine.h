@@ -45,6 +45,7 @@ class AppMachine : public QObject {
     void Press(QAbstractButton* button);
     void Drag(int slot, const char* toRow, int toIndex);
     bool Idle() const;
+    bool Disconnected();
     void TurnChanged();
     void GameEnded();
     void Note(const char* file, const std::string& text) const;
@@ -54,14 +55,20 @@ class AppMachine : public QObject {
     QTimer poll_;
     bool started_ = false;
     Step step_ = Step::Connect;
+    Step noted_ = Step::Connect;
     int lastTurn_ = 0;
-    int turnEnds_ = 0;   // of the game being played
-    int dragTurn_ = -1;  // the turn a drag still being answered was made in
+    int turnEnds_ = 0;  // of the game being played
+    int dragTurn_ = -1;
+    int resumedAt_ = 0;  // the turn the game was given again at  // the turn a drag still being
+                         // answered was made in
     int games_ = 0;      // games played to their end or ended
     bool saved_ = false, sent_ = false, restarted_ = false, ended_ = false, closed_ = false;
     bool resumeLogged_ = false;
+    bool tableSet_ = false;  // host: the table laid out for the players it waits for
     bool everConnected_ = false;
     qint64 nextTableNote_ = 0;
     qint64 connectAfter_ = 0;
     qint64 nextMove_ = 0;
+    qint64 commandAfter_ = 0;
+    qint64 offSince_ = 0;  // since when the table has been out of an Internet game
 };
