@@ -407,8 +407,8 @@ TEST_F(PanelTest, AResumedGameGoesOnWithThePlayerOnTurn) {
         cmdDeal_Click(parts);
         EXPECT_EQ(g.NetResume, 0);
         EXPECT_EQ(h.log.Contains("EnableHumanPiles 1 1-10"), pturn == 1);
-        EXPECT_EQ(h.board.messages[1], pturn == 1 ? "     It's still your turn.\n"
-                                                  : "     It's NOT your turn.\n");
+        EXPECT_EQ(h.board.messages[1],
+                  pturn == 1 ? "     It's still your turn.\n" : "     It's NOT your turn.\n");
     }
 }
 
