@@ -1,5 +1,6 @@
 #include "mainwindow/qt/app_root.h"
 
+#include <QApplication>
 #include <QKeyEvent>
 #include <QPushButton>
 #include <filesystem>
@@ -36,6 +37,7 @@
 
 AppRoot::AppRoot(std::string appFolder) : appFolder_(std::move(appFolder)) {
     game_.AppFolder = appFolder_;
+    qApp->installEventFilter(&screenFit_);
     services_.dialogs = &dialogs_;
     services_.sounds = &sounds_;
     services_.status = &status_;

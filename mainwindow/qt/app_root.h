@@ -24,6 +24,7 @@
 #include "net/chat_seq.h"
 #include "net/net_play_port.h"
 #include "platform/pause.h"
+#include "platform/qt/dialog_screen_fit.h"
 #include "platform/qt/qt_dialogs.h"
 #include "platform/qt/qt_event_pump.h"
 #include "platform/qt/qt_settings_store.h"
@@ -119,6 +120,8 @@ class AppRoot {
     NoNetwork net_;
     MainWindowPort windowPort_{window_};
     Services services_;
+    // Every dialog the program opens stays within the screen.
+    DialogScreenFit screenFit_;
 
     GameRecords records_{game_, services_};
     Engine engine_{game_, services_};

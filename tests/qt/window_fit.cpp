@@ -8,6 +8,8 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
+#include <QScrollArea>
 #include <QStyle>
 #include <QStyleOptionButton>
 #include <QTableView>
@@ -230,6 +232,28 @@ bool OnPurpose(const std::string& a, const std::string& b) {
 }
 
 }  // namespace
+
+void CheckOnScreen(QWidget& window, const std::string& where, Findings& out) {
+    const std::string name = window.objectName().toStdString();
+    const QRect screen = window.screen()->availableGeometry();
+    const QRect at = window.geometry();
+    if (!screen.contains(at))
+        out.push_back(where + " " + name + ": " + std::to_string(at.width()) + "x" +
+                      std::to_string(at.height()) + " at " + std::to_string(at.x()) + "," +
+                      std::to_string(at.y()) + " does not fit the screen's " +
+                      std::to_string(screen.width()) + "x" + std::to_string(screen.height()));
+    // A button beyond the window's edge is out of reach unless a scroll bar brings it in.
+    for (QAbstractButton* b : window.findChildren<QAbstractButton*>()) {
+        if (!b->isVisibleTo(&window)) continue;
+        bool scrolled = false;
+        for (QWidget* p = b->parentWidget(); p && p != &window; p = p->parentWidget())
+            scrolled = scrolled || qobject_cast<QScrollArea*>(p);
+        const QRect box(b->mapTo(&window, QPoint(0, 0)), b->size());
+        if (!scrolled && !window.rect().contains(box))
+            out.push_back(where + " " + name + ": " + b->objectName().toStdString() +
+                          " lies beyond the window's edge");
+    }
+}
 
 void CheckTextsFit(QWidget& window, const std::string& where, Findings& out) {
     const std::string here = where + " " + Name(&window);

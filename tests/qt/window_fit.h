@@ -20,6 +20,10 @@ using Geometry = std::map<std::string, QRect>;
 // outside the window.
 void CheckTextsFit(QWidget& window, const std::string& where, Findings& out);
 
+// A window that does not lie whole within its screen's free area, or whose buttons the player
+// cannot reach there.
+void CheckOnScreen(QWidget& window, const std::string& where, Findings& out);
+
 // What the table shows, by control key: the piles, frames and pictures painted where the layout
 // has them, the labels' texts as aligned in their widgets and the buttons' widgets.
 Geometry TableItems(QWidget& table, const FormModel& form);

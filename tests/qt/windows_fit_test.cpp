@@ -114,12 +114,14 @@ class Modals {
     void CheckEveryPage(QWidget& w) {
         const QList<QTabWidget*> tabs = w.findChildren<QTabWidget*>();
         CheckTextsFit(w, where, findings_);
+        CheckOnScreen(w, where, findings_);
         for (QTabWidget* t : tabs)
             for (int i = 0; i < t->count(); ++i) {
                 if (i == t->currentIndex()) continue;
                 t->setCurrentIndex(i);
                 QApplication::processEvents();
                 CheckTextsFit(w, where + " page " + t->tabText(i).toStdString(), findings_);
+                CheckOnScreen(w, where + " page " + t->tabText(i).toStdString(), findings_);
             }
     }
 
@@ -162,6 +164,7 @@ void CheckOpenWindows(QWidget& main, const std::string& where, Findings& out) {
     for (QWidget* w : QApplication::topLevelWidgets())
         if (w != &main && w->isVisible() && !w->inherits("QMenu")) {
             CheckTextsFit(*w, where, out);
+            CheckOnScreen(*w, where, out);
             w->close();
         }
     QApplication::processEvents();
