@@ -27,16 +27,10 @@ class Dialogs {
         (void)prompt, (void)title, (void)defaultText;
         return std::nullopt;
     }
-    // A file to open or to save to, starting in `folder`. `filter` lists the choices as
+    // A file to open, starting in `folder`. `filter` lists the choices as
     // "Name (*.ext *.ext)" entries joined by ";;" ("Pictures (*.bmp *.jpg);;All files (*)").
     // The full path chosen; nothing when the player cancelled.
     virtual std::optional<std::string> ChooseOpenFile(const std::string& title,
-                                                      const std::string& folder,
-                                                      const std::string& filter) {
-        (void)title, (void)folder, (void)filter;
-        return std::nullopt;
-    }
-    virtual std::optional<std::string> ChooseSaveFile(const std::string& title,
                                                       const std::string& folder,
                                                       const std::string& filter) {
         (void)title, (void)folder, (void)filter;

@@ -8,7 +8,6 @@ class Sounds {
     virtual ~Sounds() = default;
     // Plays the file; `wait` true returns only when it has finished.
     virtual void PlaySound(const std::string& path, bool wait) = 0;
-    virtual void StopSounds() = 0;
     // The system's warning beep.
     virtual void Beep() = 0;
 };

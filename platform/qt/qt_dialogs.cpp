@@ -95,13 +95,6 @@ std::optional<std::string> QtDialogs::ChooseOpenFile(const std::string& title,
         parent_, Title(title), QString::fromStdString(folder), QString::fromStdString(filter)));
 }
 
-std::optional<std::string> QtDialogs::ChooseSaveFile(const std::string& title,
-                                                     const std::string& folder,
-                                                     const std::string& filter) {
-    return PathOf(QFileDialog::getSaveFileName(
-        parent_, Title(title), QString::fromStdString(folder), QString::fromStdString(filter)));
-}
-
 // The profile's colours are 0x00BBGGRR.
 std::optional<i32> QtDialogs::ChooseColor(i32 initial) {
     const QColor start(initial & 0xFF, (initial >> 8) & 0xFF, (initial >> 16) & 0xFF);

@@ -13,8 +13,6 @@ class QtDialogs : public Dialogs {
                                         const std::string& defaultText) override;
     std::optional<std::string> ChooseOpenFile(const std::string& title, const std::string& folder,
                                               const std::string& filter) override;
-    std::optional<std::string> ChooseSaveFile(const std::string& title, const std::string& folder,
-                                              const std::string& filter) override;
     std::optional<i32> ChooseColor(i32 initial) override;
 
   private:

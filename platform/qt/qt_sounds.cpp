@@ -41,8 +41,3 @@ void QtSounds::PlaySound(const std::string& path, bool wait) {
 void QtSounds::Beep() {
     QApplication::beep();
 }
-
-void QtSounds::StopSounds() {
-    for (auto& e : playing_) e->stop();
-    playing_.clear();
-}

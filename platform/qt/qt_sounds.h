@@ -14,7 +14,6 @@ class QtSounds : public QObject, public Sounds {
     QtSounds();
     ~QtSounds() override;
     void PlaySound(const std::string& path, bool wait) override;
-    void StopSounds() override;
     void Beep() override;
 
   private:

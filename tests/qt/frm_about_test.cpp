@@ -15,7 +15,6 @@ namespace {
 class CountingSounds : public Sounds {
   public:
     void PlaySound(const std::string& path, bool) override { played.push_back(path); }
-    void StopSounds() override {}
     void Beep() override {}
     std::vector<std::string> played;
 };

@@ -53,12 +53,6 @@ std::optional<std::string> ScriptedDialogs::ChooseOpenFile(const std::string& ti
     return Chosen("ChooseOpenFile", openFiles, title, folder, filter);
 }
 
-std::optional<std::string> ScriptedDialogs::ChooseSaveFile(const std::string& title,
-                                                           const std::string& folder,
-                                                           const std::string& filter) {
-    return Chosen("ChooseSaveFile", saveFiles, title, folder, filter);
-}
-
 std::optional<i32> ScriptedDialogs::ChooseColor(i32 initial) {
     std::optional<i32> answer = Next(colors);
     log_.Add("ChooseColor " + std::to_string(initial) + " -> " +

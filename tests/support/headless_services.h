@@ -19,8 +19,6 @@ class ScriptedDialogs : public Dialogs {
                                         const std::string& defaultText) override;
     std::optional<std::string> ChooseOpenFile(const std::string& title, const std::string& folder,
                                               const std::string& filter) override;
-    std::optional<std::string> ChooseSaveFile(const std::string& title, const std::string& folder,
-                                              const std::string& filter) override;
     std::optional<i32> ChooseColor(i32 initial) override;
 
     // Answers given in order; when they run out, `fallback` answers (default: Yes / OK).
@@ -30,7 +28,7 @@ class ScriptedDialogs : public Dialogs {
     std::string lastText, lastTitle;
     // The input box's, the choosers' and the colour chooser's answers in order; when they run
     // out, the player cancels.
-    std::deque<std::optional<std::string>> inputs, openFiles, saveFiles;
+    std::deque<std::optional<std::string>> inputs, openFiles;
     std::deque<std::optional<i32>> colors;
 
   private:
@@ -45,7 +43,6 @@ class RecordingSounds : public Sounds {
   public:
     explicit RecordingSounds(CallLog& log) : log_(log) {}
     void PlaySound(const std::string& path, bool wait) override;
-    void StopSounds() override {}
     void Beep() override { log_.Add("Beep"); }
     int played = 0;
 
