@@ -10,7 +10,8 @@ std::map<std::string, int MachineSetup::*> Numbers() {
     return {{"players", &MachineSetup::players},   {"port", &MachineSetup::port},
             {"save", &MachineSetup::saveAt},       {"send", &MachineSetup::sendAt},
             {"restart", &MachineSetup::restartAt}, {"end", &MachineSetup::endAt},
-            {"games", &MachineSetup::games},       {"close", &MachineSetup::closeAt}};
+            {"games", &MachineSetup::games},       {"close", &MachineSetup::closeAt},
+            {"endwait", &MachineSetup::endOnWait}};
 }
 
 }  // namespace

@@ -23,6 +23,8 @@ struct MachineSetup {
     int games = 1;
     // The window's close box after this many turn ends, while another player is on turn.
     int closeAt = 0;
+    // END Internet Game as soon as the table says which player a long wait is held up by.
+    int endOnWait = 0;
 };
 
 std::vector<std::string> MachineArgs(const MachineSetup& setup);

@@ -22,6 +22,7 @@
 #include <vector>
 
 #include "tests/app_machine/machine_setup.h"
+#include "tests/support/raw_peer.h"
 
 #ifndef QUORVANE_APP_MACHINE
 #error "The test needs the machine program's path as QUORVANE_APP_MACHINE."
@@ -75,6 +76,7 @@ class Copies {
         pids_.push_back(pid);
         return home;
     }
+    pid_t Pid(size_t copy) const { return pids_.at(copy); }
     // Waits for every copy to end, for up to `seconds`; false when one had to be killed.
     bool WaitAll(double seconds) {
         const auto until =
@@ -181,4 +183,163 @@ TEST(AppMachine, DISABLED_ARestartedGameGoesOnTheSameOnEveryCopy) {
             s.endAt = 7;
         },
         "menu 3 row 9");
+}
+
+namespace {
+
+// Waits up to `seconds` for `done`; the seconds it took, or -1.
+template <typename Done>
+double SecondsUntil(Done done, double seconds) {
+    const auto start = std::chrono::steady_clock::now();
+    for (;;) {
+        const double took =
+            std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+        if (done()) return took;
+        if (took > seconds) return -1;
+        std::this_thread::sleep_for(std::chrono::milliseconds(50));
+    }
+}
+
+bool Says(const fs::path& file, const std::string& text) {
+    return ReadFile(file).find(text) != std::string::npos;
+}
+
+MachineSetup TwoPlayerHost() {
+    MachineSetup host;
+    host.host = true;
+    host.players = 2;
+    host.port = FreePort();
+    return host;
+}
+
+// A remote played by the test over a raw socket, once the host copy on `port` listens.
+RawPeer JoinWhenListening(int port) {
+    for (int tries = 0; tries < 200; ++tries) {
+        RawPeer peer = RawPeer::Connect(port);
+        if (peer.connected()) return peer;
+        std::this_thread::sleep_for(std::chrono::milliseconds(50));
+    }
+    return RawPeer::Connect(port);
+}
+
+// The raw remote greeted, seated and answering as a remote program answers up to the first
+// turn. True when the host goes first.
+bool JoinAndDeal(RawPeer& peer) {
+    EXPECT_TRUE(peer.Hear("IP ^", 10));
+    peer.Send("IP ^ 8. 4. 0\nNM Mallory\n");
+    EXPECT_TRUE(peer.Hear("LO ", 10)) << peer.heard();
+    peer.Send("LO\n");
+    for (const char* code : {"GS", "DK", "TR"}) {
+        EXPECT_TRUE(peer.Hear(std::string("\n") + code, 20)) << peer.heard();
+        peer.Send(std::string(code) + "\n");
+    }
+    EXPECT_TRUE(peer.Hear("\n", 1));
+    // "TR  2": the host's own player (the remote's second) begins.
+    return peer.heard().find("\nTR  2") != std::string::npos;
+}
+
+}  // namespace
+
+// A remote whose program stops answering, after the host's play or after its own discard, holds
+// the host up: within 25 s the host's table names it and END Internet Game, which the host's
+// player then chooses and which ends the game cleanly. A remote answering with the wrong code
+// instead is cut off at once with the message of a broken line.
+TEST(AppMachine, AQuietRemoteIsNamedWithinTwentyFiveSecondsAndAWrongAnswerIsCutOff) {
+    for (const bool quiet : {true, false}) {
+        SCOPED_TRACE(quiet ? "quiet" : "wrong code");
+        Copies copies(quiet ? "quiet" : "wrongcode");
+        MachineSetup host = TwoPlayerHost();
+        host.endOnWait = 1;
+        const fs::path h = copies.Start(host);
+        RawPeer mallory = JoinWhenListening(host.port);
+        const bool hostFirst = JoinAndDeal(mallory);
+        if (hostFirst) {
+            ASSERT_TRUE(mallory.Hear("\nPC  ", 20)) << mallory.heard();  // the host's play
+        } else {
+            mallory.Send("PC  2# 7\n");  // a discard, whose "OK" the host then waits for
+            ASSERT_TRUE(mallory.Hear("\nPC\n", 10)) << mallory.heard();
+        }
+        if (quiet) {
+            const double named = SecondsUntil([&] { return fs::exists(h / "waits"); }, 25);
+            EXPECT_GE(named, 19.0);
+            EXPECT_LT(named, 25.0);
+            EXPECT_EQ(ReadFile(h / "waits"),
+                      "Waiting for Mallory...\nEND Internet Game (F11) ends this game.\n");
+            EXPECT_TRUE(mallory.HearClosed(15));
+            EXPECT_GE(SecondsUntil(
+                          [&] {
+                              return Says(h / "boxes",
+                                          "Do you want to end this Quorvane Online Game?");
+                          },
+                          5),
+                      0);
+        } else {
+            mallory.Send("WT\n");
+            EXPECT_TRUE(mallory.HearClosed(4));
+            const std::string why = hostFirst ? "an answer of the wrong kind"
+                                              : "\"WT\" closing a play that ends the turn";
+            const std::string told =
+                "[Quorvane] Mallory's program sent something this game "
+                "cannot use (" +
+                why + "). The Internet game with Mallory has been ended.";
+            EXPECT_GE(SecondsUntil([&] { return Says(h / "boxes", told); }, 5), 0)
+                << ReadFile(h / "boxes");
+            EXPECT_FALSE(fs::exists(h / "waits"));
+        }
+        EXPECT_TRUE(copies.WaitAll(30));
+    }
+}
+
+namespace {
+
+// The turn the copy's last logged turn start gave to the player it names by the host's numbers.
+int LastTurnStart(const fs::path& home) {
+    const std::string positions = ReadFile(home / "positions");
+    const size_t at = positions.rfind("turn:");
+    return at == std::string::npos ? 0 : std::atoi(positions.c_str() + at + 5);
+}
+
+std::vector<std::string> Lines(const std::string& text) {
+    std::vector<std::string> lines;
+    std::istringstream in(text);
+    for (std::string l; std::getline(in, l);) lines.push_back(l);
+    return lines;
+}
+
+}  // namespace
+
+// A real remote copy stopped (SIGSTOP) as the host's player's turn begins: the host's first play
+// waits on it, and within 25 s the host's table names it. Continued (SIGCONT), it answers and
+// both copies play on the same game until the host's player ends it from the Internet menu.
+TEST(AppMachine, AStoppedRemoteIsNamedAndPlaysOnWhenContinued) {
+    Copies copies("stopped");
+    MachineSetup host = TwoPlayerHost();
+    host.endAt = 8;
+    const fs::path h = copies.Start(host);
+    std::this_thread::sleep_for(std::chrono::milliseconds(1500));
+    MachineSetup remote;
+    remote.port = host.port;
+    const fs::path r = copies.Start(remote);
+    // The second turn of the host's player at the latest: the first may be the game's first.
+    ASSERT_GE(
+        SecondsUntil(
+            [&] { return Lines(ReadFile(h / "positions")).size() >= 2 && LastTurnStart(h) == 1; },
+            60),
+        0);
+    kill(copies.Pid(1), SIGSTOP);
+    const double named = SecondsUntil([&] { return Says(h / "table", "Waiting for P1..."); }, 25);
+    kill(copies.Pid(1), SIGCONT);
+    EXPECT_GE(named, 19.0);
+    EXPECT_LT(named, 25.0);
+    EXPECT_GE(SecondsUntil([&] { return !Says(h / "table", "Waiting for P1..."); }, 5), 0);
+    ASSERT_TRUE(copies.WaitAll(90));
+    const auto hostTurns = Lines(ReadFile(h / "digests")),
+               remoteTurns = Lines(ReadFile(r / "digests"));
+    ASSERT_GE(hostTurns.size(), 8u);
+    ASSERT_GE(remoteTurns.size(), 7u);
+    for (size_t i = 0; i < std::min(hostTurns.size(), remoteTurns.size()); ++i)
+        EXPECT_EQ(remoteTurns[i], hostTurns[i]) << i;
+    for (const fs::path& copy : {h, r})
+        EXPECT_EQ(ReadFile(copy / "boxes").find("cannot use"), std::string::npos)
+            << ReadFile(copy / "boxes");
 }

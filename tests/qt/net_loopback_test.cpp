@@ -20,6 +20,7 @@
 
 #include "engine/engine.h"
 #include "tests/support/net_table.h"
+#include "tests/support/raw_peer.h"
 
 using namespace net_table;
 
@@ -124,83 +125,6 @@ TEST(NetLoopback, AGameSavedAndResumedAfterReconnectingGoesOnTheSameEverywhere) 
         EXPECT_FALSE(after.empty());
     }
 }
-
-namespace {
-
-// A machine played by the test over a raw socket: a remote connected to the host's port, or a
-// host that took the remote's connection.
-class RawPeer {
-  public:
-    static RawPeer Connect(int port) {
-        RawPeer peer(socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0));
-        sockaddr_in a{};
-        a.sin_family = AF_INET;
-        a.sin_port = htons(static_cast<uint16_t>(port));
-        a.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-        if (connect(peer.fd_, reinterpret_cast<sockaddr*>(&a), sizeof a) != 0) peer.closed_ = true;
-        return peer;
-    }
-    static RawPeer Accept(int listenFd) {
-        pollfd p{listenFd, POLLIN, 0};
-        if (poll(&p, 1, 10000) <= 0) return RawPeer(-1);
-        return RawPeer(accept(listenFd, nullptr, nullptr));
-    }
-    RawPeer(RawPeer&& other) noexcept
-        : fd_(std::exchange(other.fd_, -1)), closed_(other.closed_), heard_(other.heard_) {}
-    ~RawPeer() {
-        if (fd_ >= 0) close(fd_);
-    }
-    bool connected() const { return fd_ >= 0 && !closed_; }
-
-    void Send(const std::string& text) {
-        for (size_t at = 0; at < text.size();) {
-            const ssize_t n = ::send(fd_, text.data() + at, text.size() - at, MSG_NOSIGNAL);
-            if (n <= 0) return;  // the other end has cut this connection already
-            at += static_cast<size_t>(n);
-        }
-    }
-    // Reads until `text` has been heard (true) or the other end closes or `seconds` pass.
-    bool Hear(const std::string& text, double seconds) {
-        const auto until = Until(seconds);
-        while (heard_.find(text) == std::string::npos)
-            if (!ReadSome(until)) return false;
-        return true;
-    }
-    // Reads until the other end closes the connection (true) or `seconds` pass (false).
-    bool HearClosed(double seconds) {
-        const auto until = Until(seconds);
-        while (!closed_)
-            if (!ReadSome(until)) return closed_;
-        return true;
-    }
-    const std::string& heard() const { return heard_; }
-
-  private:
-    explicit RawPeer(int fd) : fd_(fd), closed_(fd < 0) {}
-    using Clock = std::chrono::steady_clock;
-    static Clock::time_point Until(double seconds) {
-        return Clock::now() + std::chrono::milliseconds(static_cast<int>(seconds * 1000));
-    }
-    bool ReadSome(Clock::time_point until) {
-        const auto left =
-            std::chrono::duration_cast<std::chrono::milliseconds>(until - Clock::now()).count();
-        pollfd p{fd_, POLLIN, 0};
-        if (closed_ || left <= 0 || poll(&p, 1, static_cast<int>(left)) <= 0) return false;
-        char buf[4096];
-        const ssize_t n = recv(fd_, buf, sizeof buf, 0);
-        if (n <= 0) {
-            closed_ = true;
-            return false;
-        }
-        heard_.append(buf, static_cast<size_t>(n));
-        return true;
-    }
-    int fd_;
-    bool closed_ = false;
-    std::string heard_;
-};
-
-}  // namespace
 
 namespace {
 

@@ -76,6 +76,16 @@ bool HostSentGame() {
     return false;
 }
 
+// The status notice that names the player a long wait is held up by and the key that ends the
+// game; empty while there is none.
+std::string WaitNotice() {
+    QWidget* main = MainWindowOf();
+    auto* notice = main ? main->findChild<QLabel*>("StatusMsg") : nullptr;
+    if (!notice || !notice->isVisible() || !notice->text().contains("END Internet Game ("))
+        return "";
+    return notice->text().toStdString();
+}
+
 }  // namespace
 
 AppMachine::AppMachine(MachineSetup setup, AppRoot& root) : s_(std::move(setup)), root_(root) {
@@ -385,6 +395,12 @@ void AppMachine::Act() {
             }
             return;
         case Step::Playing:
+            if (const std::string notice = s_.endOnWait && !ended_ ? WaitNotice() : "";
+                !notice.empty()) {
+                Note("waits", notice);
+                ended_ = MenuCommand(kInternetMenu, 0);
+                return;
+            }
             if (Disconnected()) {
                 ++games_;
                 step_ = Step::GameOver;
