@@ -141,7 +141,3 @@ bool IsCommandRow(int menu, int row) {
 int RowCount(int menu, const MenuView& view) {
     return static_cast<int>(MenuRows(menu, view).size());
 }
-
-std::string RowText(const MenuRow& row) {
-    return row.key.empty() ? row.caption : row.caption + "\t" + row.key;
-}

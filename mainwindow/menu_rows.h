@@ -31,8 +31,5 @@ bool IsCommandRow(int menu, int row);
 // The number of rows `menu` lists in this situation.
 int RowCount(int menu, const MenuView& view);
 
-// A row as the list box holds it: the caption, and after one tab the key name.
-std::string RowText(const MenuRow& row);
-
 // 21 em dashes.
 extern const char* const kSeparatorText;

@@ -6,6 +6,10 @@
 #include <vector>
 
 namespace {
+// A row read as one text: the caption, and after one tab the key name.
+std::string RowText(const MenuRow& row) {
+    return row.key.empty() ? row.caption : row.caption + "\t" + row.key;
+}
 std::vector<std::string> Texts(int menu, const MenuView& v) {
     std::vector<std::string> out;
     for (const MenuRow& r : MenuRows(menu, v)) out.push_back(r.separator ? "--" : RowText(r));
