@@ -91,10 +91,13 @@ bool ReportAsked() {
 }
 }  // namespace
 
-// The window keeps the table's narrowest width, but never asks for more than the screen has.
+// The window keeps the table's narrowest width, but never asks for more than the screen has
+// room for inside the window's frame: a maximised window stays as the screen makes it.
 void FrmBrivo::KeepTableWidth() {
     int width = table_->property(kMinimumTableWidthProperty).toInt();
-    if (const QScreen* s = screen()) width = std::min(width, s->availableGeometry().width());
+    const int frame = frameGeometry().width() - geometry().width();
+    if (const QScreen* s = screen())
+        width = std::min(width, s->availableGeometry().width() - frame);
     if (host_->minimumWidth() != width) host_->setMinimumWidth(width);
 }
 

@@ -216,9 +216,9 @@ void AtDeal(Program& p, int players, const std::function<void()>& command,
 }
 
 // Opponents Setup with `opponents` computer seats, closed with Done: the table as the new
-// game's deal begins.
+// game's deal begins, and the window, which stays within the screen (into `window`).
 Geometry ChangeOpponents(Program& p, Modals& modals, int opponents, const std::string& where,
-                         Findings& out) {
+                         Findings& out, Findings& window) {
     Geometry changed;
     modals.Answer("frmMulti", [&](QWidget* w) {
         Button(w, ("Option1_" + std::to_string(opponents - 1)).c_str())->click();
@@ -226,7 +226,10 @@ Geometry ChangeOpponents(Program& p, Modals& modals, int opponents, const std::s
     });
     AtDeal(
         p, opponents + 1, [&] { p.root->Menus().Commands().Run(2, 5); },
-        [&] { changed = CheckTable(p, where, out); });
+        [&] {
+            changed = CheckTable(p, where, out);
+            CheckOnScreen(p.root->Window(), where, window);
+        });
     modals.Answer("frmMulti", [](QWidget* w) { static_cast<QDialog*>(w)->reject(); });
     return changed;
 }
@@ -321,9 +324,15 @@ void CheckCounter(Program& p, const std::string& where, Findings& out) {
 
 }  // namespace
 
-// The screens the program is tried on. Below 800 pixels the three- and four-player rows, laid
-// out for 800 and up, run past the window's right edge: there the windows are read, the table
-// only at its first start.
+// The screens the program is tried on. Below 800 pixels the table is still laid out for 800
+// and up: there the windows, their place on the screen and the table's first start are read,
+// not the rest of the table, which still shows these faults at 640 x 480:
+// - three and four players: the opponents' rows run past the right edge and into each other
+//   (2-8 px), the avatar covers the rules and level labels, the welcome text runs off the edge;
+// - two players: the end text runs over the Deal button and the won/lost summary needs 48 px of
+//   a 45 px box;
+// - the table after the first tutorial and after a change of player count stands 4 px wider
+//   than on a fresh start (the avatar and the status notice with it).
 struct ScreenCase {
     QSize size;
     bool wholeTable;
@@ -369,13 +378,13 @@ TEST(WindowsFit, EveryWindowAtEveryScreenSizeAndPlayerCount) {
         CheckDialogs(p, modals, found);
         CheckHosting(p, modals, found);
         CheckCounter(p, modals.where, found);
-        const Geometry to3 = ChangeOpponents(p, modals, 2, at + "2 -> 3 players", table);
+        const Geometry to3 = ChangeOpponents(p, modals, 2, at + "2 -> 3 players", table, found);
 
         // Three players, fresh and changed back to two.
         ASSERT_TRUE(p.Start(folder));
         CompareTables(to3, CheckTable(p, at + "3 players", table), at + "2 -> 3 players", table);
         CheckCounter(p, at + "3 players", found);
-        const Geometry to2 = ChangeOpponents(p, modals, 1, at + "3 -> 2 players", table);
+        const Geometry to2 = ChangeOpponents(p, modals, 1, at + "3 -> 2 players", table, found);
 
         // Two players, fresh; a window of 900 x 700 where the screen has room; a game's end.
         ASSERT_TRUE(p.Start(folder));
@@ -397,7 +406,7 @@ TEST(WindowsFit, EveryWindowAtEveryScreenSizeAndPlayerCount) {
         if (resize)
             CompareTables(resized, CheckTable(p, at + "started at 900x700", found),
                           at + "window 900x700", found);
-        const Geometry to4 = ChangeOpponents(p, modals, 3, at + "2 -> 4 players", table);
+        const Geometry to4 = ChangeOpponents(p, modals, 3, at + "2 -> 4 players", table, found);
 
         // Four players, fresh, in the developer's mode for its view of the stock.
         ASSERT_TRUE(p.Start(folder, {"/KRAMB"}));
