@@ -13,6 +13,7 @@
 #include <QThread>
 #include <algorithm>
 #include <cstdio>
+#include <filesystem>
 #include <fstream>
 
 #include "board/qt/table_view.h"
@@ -34,6 +35,7 @@ constexpr int kInternetMenu = 3;
 constexpr int kMoveGapMs = 60;
 constexpr int kTurnLookMs = 200;
 constexpr int kOfflineMs = 500;
+constexpr int kTurnSettleMs = 100;
 // A menu command waits until the turn that has come round has settled on every copy.
 constexpr int kCommandLookMs = 1000;
 // The game given again is played on for this many turns before the host ends it.
@@ -97,6 +99,13 @@ const Game& AppMachine::g() const {
     return root_.game();
 }
 
+// The main window as the player sees it, saved once under `name` in the machine's folder.
+void AppMachine::Shot(const char* name) const {
+    const std::string path = JoinPath(s_.folder, std::string(name) + ".png");
+    if (QWidget* main = MainWindowOf(); main && !std::filesystem::exists(path))
+        main->grab().save(QString::fromStdString(path));
+}
+
 void AppMachine::Note(const char* file, const std::string& text) const {
     std::ofstream(JoinPath(s_.folder, file), std::ios::app) << text << "\n";
 }
@@ -135,13 +144,23 @@ void AppMachine::Poll() {
         (remote || HostSentGame())) {
         // The game given to resume is on the table: the host's restored one, a remote's taken.
         Note("digests", "resumed " + Hex(TextDigest(TurnStartText(G, remote))));
+        Shot("resumed");
         Note("positions", "resumed " + TurnStartText(G, remote));
         resumeLogged_ = true;
-        lastTurn_ = G.Pturn;
+        resumeShots_ = 3;
+        lastTurn_ = seenTurn_ = G.Pturn;
     }
     if (G.NetResume == 0) resumeLogged_ = false;
     if (step_ == Step::Playing && G.NetResume == 0 && !G.Dealing && G.Pturn >= 1 &&
-        G.Pturn <= G.NumPlayers && G.Pturn != lastTurn_)
+        G.Pturn <= G.NumPlayers && G.Pturn != seenTurn_) {
+        // The table as the turn came round; it counts once the turn has stayed a moment (a
+        // remote's deal names a first player of its own before the host's word arrives).
+        seenTurn_ = G.Pturn;
+        seenAt_ = Now();
+        seenText_ = TurnStartText(G, remote);
+    }
+    if (seenTurn_ != 0 && seenTurn_ != lastTurn_ && G.Pturn == seenTurn_ &&
+        Now() - seenAt_ >= kTurnSettleMs)
         TurnChanged();
     // The game's end: nobody on turn, the winner's side pile empty (both empty is a table
     // cleared for the next deal or a game given to resume).
@@ -160,15 +179,14 @@ void AppMachine::Poll() {
 }
 
 void AppMachine::TurnChanged() {
-    lastTurn_ = g().Pturn;
+    lastTurn_ = seenTurn_;
+    if (resumeShots_ > 0 && --resumeShots_ == 0) Shot("after_resume");
     // The player looks at the new turn's table before the first move.
     nextMove_ = Now() + kTurnLookMs;
     commandAfter_ = Now() + kCommandLookMs;
     ++turnEnds_;
-    const std::string text = TurnStartText(g(), g().IsHost == 0);
-    Note("digests", std::to_string(turnEnds_) + " " + Hex(TextDigest(text)));
-    Note("positions", std::to_string(turnEnds_) + " " + text);
-    Note("positions", "full " + PositionText(g(), g().IsHost == 0));
+    Note("digests", std::to_string(turnEnds_) + " " + Hex(TextDigest(seenText_)));
+    Note("positions", std::to_string(turnEnds_) + " " + seenText_);
 }
 
 void AppMachine::GameEnded() {
@@ -185,7 +203,7 @@ void AppMachine::GameEnded() {
     }
     Note("outcome", "won " + std::to_string(winner) + " margin " + std::to_string(margin));
     ++games_;
-    lastTurn_ = 0;
+    lastTurn_ = seenTurn_ = 0;
     step_ = Step::GameOver;
 }
 
@@ -283,13 +301,7 @@ bool AppMachine::MenuCommand(int menu, int row) {
     QTest::mouseMove(view, QPoint(x, 200));
     QTest::mouseMove(view, QPoint(x, 1));
     auto* bar = main->findChild<MenuBarPanel*>();
-    if (!bar || !bar->isVisible()) {
-        Note("steps", "no menu bar: locked " + std::to_string(g().MenusLocked) + " busy " +
-                          std::to_string(g().ComputerBusy) + " playing " +
-                          std::to_string(g().PlayRunning) + " connected " +
-                          std::to_string(g().NetConnected));
-        return false;
-    }
+    if (!bar || !bar->isVisible()) return false;
     QTest::mouseClick(bar, Qt::LeftButton, {},
                       QPoint(x, (menu_bar::kBandTop + menu_bar::kBandBottom) / 2));
     auto* list = Shown<FrmMenu>();
@@ -388,7 +400,7 @@ void AppMachine::Act() {
             // The host deals a new game from the Internet menu; a remote answers with Deal.
             if (s_.host ? MenuCommand(kInternetMenu, 10) : deal && G.NetCode != 0) {
                 turnEnds_ = 0;
-                lastTurn_ = 0;
+                lastTurn_ = seenTurn_ = 0;
                 saved_ = sent_ = restarted_ = ended_ = false;
                 step_ = Step::Playing;
                 if (!s_.host) Press(deal);
@@ -406,7 +418,10 @@ void AppMachine::Act() {
                 step_ = Step::GameOver;
                 return;
             }
-            if (deal && !s_.host) return Press(deal);  // the host's game to resume, or a new one
+            if (deal && !s_.host) {
+                if (G.NetResume == 1) Shot("resume_prompt");
+                return Press(deal);  // the host's game to resume, or a new one
+            }
             if (s_.host && G.Pturn == 1 && Idle()) return ActHost();
             if (G.Pturn == 1 && Idle()) PlayTurn();
             return;

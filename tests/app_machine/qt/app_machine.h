@@ -50,6 +50,7 @@ class AppMachine : public QObject {
     void TurnChanged();
     void GameEnded();
     void Note(const char* file, const std::string& text) const;
+    void Shot(const char* name) const;
 
     MachineSetup s_;
     AppRoot& root_;
@@ -57,7 +58,10 @@ class AppMachine : public QObject {
     bool started_ = false;
     Step step_ = Step::Connect;
     Step noted_ = Step::Connect;
-    int lastTurn_ = 0;
+    int lastTurn_ = 0;  // the turn logged last
+    int seenTurn_ = 0;  // the turn the table shows, logged once it has stayed a moment
+    qint64 seenAt_ = 0;
+    std::string seenText_;
     int turnEnds_ = 0;  // of the game being played
     int dragTurn_ = -1;
     int resumedAt_ = 0;  // the turn the game was given again at  // the turn a drag still being
@@ -65,6 +69,7 @@ class AppMachine : public QObject {
     int games_ = 0;      // games played to their end or ended
     bool saved_ = false, sent_ = false, restarted_ = false, ended_ = false, closed_ = false;
     bool resumeLogged_ = false;
+    int resumeShots_ = 0;    // turns until the table after a resume is saved as a picture
     bool tableSet_ = false;  // host: the table laid out for the players it waits for
     bool everConnected_ = false;
     qint64 nextTableNote_ = 0;
