@@ -153,6 +153,12 @@ void TableLayout::PlaceLabelsThreeCenters() {
     Ctl("LabelPeek").Top = HandRowTop;
     ControlGeom& deal = Ctl("cmdDeal");
     deal.Left = Ctl("PicCenter", 3).Left;
+    if (ScreenWidth < kMoveUpTwips && DisplayMode >= 2) {
+        // The end-of-game text under the centers needs their whole width on a screen this
+        // narrow: the button stands right of the human's hold frame, under the stock.
+        const ControlGeom& frame = Ctl("Label3", 0);
+        deal.Left = frame.Left + frame.Width + 4;
+    }
     deal.Top = HandRowTop - 2 * deal.Height;
     ControlGeom& icon = Ctl("imgIcon");
     icon.Top = Wide() ? Ctl("PicCenter", 1).Top : remark.Top - icon.Height;

@@ -25,8 +25,9 @@ void TableLayout::Set_PileCoords() {
             CenterTop = 153;
             CenterLeft = Wide() ? 225 : 166;
         } else {
-            // One row of centers between the players' rows.
-            CenterTop = 273 - cw;
+            // One row of centers between the players' rows. On a screen too narrow for normal
+            // cards it stands a little lower, leaving the player's tally above it three lines.
+            CenterTop = 273 - cw + (ScreenWidth < kMoveUpTwips ? 5 : 0);
             CenterLeft = rowCenterLeft;
         }
         Ctl("Picture1", 1).Left = OppSideLeft;
