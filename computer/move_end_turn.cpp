@@ -33,7 +33,11 @@ void ComputerPlayer::Move_End_Turn(PileRow row) {
     engine.GoUpdateOpponents();
     AdvanceTurn(g);
     g.HandCount = 5;
-    if (sv.board) sv.board->EnableHumanPiles(false, kFirstHoldSlot, kLastHoldSlot);
+    // On the human's turn the side pile too stays still until the hand is refilled: online that
+    // refill may wait on the host's reshuffle or stalemate answer, and a play sent meanwhile
+    // would wait for an answer the other machines never give while they wait on this one.
+    const int firstHeld = g.Pturn == 1 ? kSideSlot : kFirstHoldSlot;
+    if (sv.board) sv.board->EnableHumanPiles(false, firstHeld, kLastHoldSlot);
     if (g.SoundMode != 2) {
         if (sv.sounds && !g.CompSounds[2].empty()) sv.sounds->PlaySound(g.CompSounds[2], false);
         sv.Pause(0.2);

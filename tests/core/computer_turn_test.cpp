@@ -4,6 +4,7 @@
 // guards against a second turn or a new game started from inside one.
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <string_view>
 
 #include "computer/turn_watcher.h"
@@ -209,6 +210,45 @@ TEST(ComputerTurn, OnlineTheEndOfTurnWaitsForTheMachinesToAgree) {
         EXPECT_EQ(t.g.Pturn, c.nextPturn);
         EXPECT_TRUE(t.h.log.Contains("Label9(1) Brivo's turn is over..."));
     }
+}
+
+// Online the human's refill at the start of the turn may wait on the host (here for its
+// reshuffled stock): meanwhile no pile of the human's can be picked up, the side pile neither,
+// for a play sent then would wait on machines that wait on this one.
+TEST(ComputerTurn, OnlineTheHumansPilesStayStillWhileTheTurnsRefillWaits) {
+    TurnTable t;
+    t.g.NetConnected = 1;
+    t.g.IsHost = 0;
+    t.g.NoMissCheck = 0;
+    t.Hand({9, 7});
+    t.RecordDiscard(2, 1);
+    t.g.HumanCards[kRank][1] = 1;  // an ace on the side pile would fit an empty center
+    t.g.StockCount = 0;
+    t.g.UsedCount = 1;
+    t.g.UsedPile[kId][1] = IdOf(5);
+    t.g.UsedPile[kRank][1] = 5;
+    // The last switch of the piles' state that took in the side pile (slot 1).
+    auto sideEnabled = [&t] {
+        for (auto l = t.h.log.lines.rbegin(); l != t.h.log.lines.rend(); ++l) {
+            int on = 0, from = 0, to = 0;
+            if (std::sscanf(l->c_str(), "EnableHumanPiles %d %d-%d", &on, &from, &to) == 3 &&
+                from <= 1 && to >= 1)
+                return on == 1;
+        }
+        return true;
+    };
+    bool freeWhileWaiting = true;
+    int waits = 0;
+    t.h.net.replies.push_back([&t] { t.g.NetCode = net::OK; });
+    t.h.net.replies.push_back([&] {
+        ++waits;
+        freeWhileWaiting = sideEnabled();
+        t.g.NetCode = net::GO;
+    });
+    t.cp.Move_End_Turn(PileRow::Opp1);
+    EXPECT_EQ(t.g.Pturn, 1);
+    EXPECT_EQ(waits, 1);
+    EXPECT_FALSE(freeWhileWaiting);
 }
 
 // A plan that empties the hand refills it at once and gives the turn a new pass; a plan that
