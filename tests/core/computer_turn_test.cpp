@@ -251,6 +251,48 @@ TEST(ComputerTurn, OnlineTheHumansPilesStayStillWhileTheTurnsRefillWaits) {
     EXPECT_FALSE(freeWhileWaiting);
 }
 
+namespace {
+// Ends the Internet game from inside the `endAt`-th pause, as a menu command chosen then does.
+class EndingPump : public EventPump {
+  public:
+    EndingPump(ManualClock& clock, Game& g, int endAt) : clock_(clock), g_(g), endAt_(endAt) {}
+    void Pump(bool, double wait) override {
+        clock_.Advance(wait);
+        if (++calls_ == endAt_) g_.NetConnected = 0;
+    }
+
+  private:
+    ManualClock& clock_;
+    Game& g_;
+    int endAt_;
+    int calls_ = 0;
+};
+}  // namespace
+
+// Online the Internet game ended during the hand-over's pauses (after the machines agreed the
+// turn was over) begins no turn of the human's: no refill, no freed piles.
+TEST(ComputerTurn, OnlineAGameEndedDuringTheHandOverBeginsNoTurnOfTheHumans) {
+    TurnTable t;
+    t.g.NetConnected = 1;
+    t.g.IsHost = 0;
+    t.g.NoMissCheck = 0;
+    t.g.MovePause = 0.5;
+    t.Hand({9, 7});
+    t.RecordDiscard(2, 1);
+    t.Stock({1, 2, 3, 4, 5, 6, 7, 8});
+    ManualClock clock;
+    EndingPump pump(clock, t.g, 2);  // the first pause comes before the machines agree
+    const i16 flip = VbFalse;
+    Pauser pauser(clock, pump, t.g.StopFlag, flip);
+    t.h.services.pauser = &pauser;
+    t.h.net.replies.push_back([&t] { t.g.NetCode = net::OK; });
+    t.cp.Move_End_Turn(PileRow::Opp1);
+    EXPECT_EQ(t.g.Pturn, 1);
+    EXPECT_EQ(t.g.StockCount, 8);
+    EXPECT_FALSE(t.h.log.Contains("It's your turn"));
+    EXPECT_FALSE(t.h.log.Contains("EnableHumanPiles 1"));
+}
+
 // A plan that empties the hand refills it at once and gives the turn a new pass; a plan that
 // ends with the wild payoff card plays every step before it and leaves that card to the turn.
 TEST(ComputerTurn, PlayingAPlanRefillsAnEmptiedHandAndLeavesThePayoffCardToTheTurn) {
