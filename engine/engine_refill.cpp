@@ -1,5 +1,6 @@
 #include "engine/cards.h"
 #include "engine/engine.h"
+#include "engine/net_wait.h"
 #include "engine/opp_swap.h"
 
 namespace {
@@ -24,7 +25,11 @@ void Engine::Deal_Players(PileRow row, PorC& cards) {
     // would be dealt again here and not there.
     const bool wholeFirst = human && g.Pturn == 1 && g.NetConnected != 0;
     if (wholeFirst) EnableHuman(false, kFirstHandSlot, kLastHandSlot);
+    // A command chosen during a card's glide may end the Internet game or deal another: the
+    // refill then stops rather than reshuffle or stalemate the table that replaced this one.
+    const bool brokenBefore = g.NetConnected == 0 || NetTurnBroken(g);
     for (int s = kFirstHandSlot; s <= kLastHandSlot; ++s) {
+        if (!brokenBefore && NetTurnBroken(g)) return;
         if (g.StockCount == 0) RESHUFFLE();
         if (cards[kRank][s] != 0) continue;
         if (g.StockCount == 0 || g.Deck[kRank][g.StockCount] == 0) {

@@ -46,6 +46,35 @@ struct RefillTest : EngineFixture {
 
 }  // namespace
 
+// Online, the Internet game ended during the glide of the refill's first card: no further card
+// is dealt onto the table that is gone.
+TEST_F(RefillTest, OnlineARefillStopsWhenTheGameEndsDuringIt) {
+    struct EndingPump : EventPump {
+        ManualClock& clock;
+        Game& game;
+        EndingPump(ManualClock& c, Game& g) : clock(c), game(g) {}
+        void Pump(bool, double wait) override {
+            clock.Advance(wait);
+            game.NetConnected = 0;
+        }
+    };
+    HumanSide({9});
+    OppSide(1, {9});
+    Hand({3, 0, 4, 0, 0});
+    RestToStock();
+    g.NetConnected = 1;
+    g.MovePause = 0.5;
+    const i16 stock = g.StockCount;
+    ManualClock clock;
+    EndingPump pump(clock, g);
+    const i16 flip = VbFalse;
+    Pauser pauser(clock, pump, g.StopFlag, flip);
+    h.services.pauser = &pauser;
+    e.Deal_Players(PileRow::Human, g.HumanCards);
+    EXPECT_EQ(g.StockCount, stock - 1);
+    EXPECT_EQ(CountHand(g.HumanCards), 3);
+}
+
 TEST_F(RefillTest, OnlyEmptySlotsAreFilledInSlotOrder) {
     HumanSide({9});
     OppSide(1, {9});
