@@ -103,6 +103,7 @@ class ComputerPlayer : public TurnPort {
 
   private:
     bool inTurn_ = false;
+    bool again_ = false;  // a turn loop was asked for while this one ran
     // The comment line now in the remark label (0 none or another text).
     int shownRemark_ = 0;
 

@@ -1,5 +1,7 @@
 // The computer players' turn: the seats after the human play one after the other until the
 // human is on turn again, the game ends or the window asks the loop to stop.
+#include <utility>
+
 #include "computer/computer_player.h"
 #include "computer/turn_watcher.h"
 #include "engine/engine.h"
@@ -12,7 +14,14 @@ void ComputerPlayer::ComputerTurn() {
         return;
     }
     // An event handled during one of this turn's pauses must not start the seats over inside it.
-    if (inTurn_) return;
+    // Online that event may have laid a table whose turn is due (a game given again during the
+    // hand-over, the human's discard made then): the running loop takes it up once its own seat
+    // has unwound, or nobody would replay the remote's moves.
+    if (inTurn_) {
+        again_ = g.NetConnected > 0;
+        return;
+    }
+    again_ = false;
     auto running = RaiseWhile(inTurn_);
     const bool online = g.NetConnected > 0;
     // Online the seats are other people: the window stays free while their turns arrive.
@@ -34,7 +43,7 @@ void ComputerPlayer::ComputerTurn() {
             if (watcher) watcher->SeatTurnEnded(player);
         }
         // A turn that did not hand on was stopped, given up or ended the game.
-        if (g.Pturn == player) break;
+        if (g.Pturn == player && !std::exchange(again_, false)) break;
     }
     g.ComputerBusy = VbFalse;
     AfterSeatLoop();

@@ -106,3 +106,34 @@ TEST(ComputerTurnGuard, NewGameChosenWhileTheSeatsMoveRunsAfterTheyStop) {
     EXPECT_EQ(newGames, 1);
     EXPECT_FALSE(t.g.NewGamePending);
 }
+
+// Online, a turn loop asked for while one runs (a game given again during the hand-over, whose
+// remote is on turn) is not lost: the running loop takes that turn up once its own has unwound.
+TEST(ComputerTurnGuard, OnlineATurnAskedForDuringARunningOneIsTakenUpAfterIt) {
+    struct Remote : RecordingNet {
+        using RecordingNet::RecordingNet;
+        std::function<void()> onOpponent;
+        void Opponent() override { onOpponent(); }
+    };
+    Game g;
+    HeadlessServices h{g};
+    Remote net{h.log};
+    h.services.net = &net;
+    Engine e{g, h.services};
+    ComputerPlayer cp{e};
+    g.NumPlayers = 2;
+    g.NetConnected = 1;
+    g.Pturn = 2;
+    int turns = 0;
+    net.onOpponent = [&] {
+        // The first replay is cut short by the new table, which leaves the remote on turn.
+        if (++turns == 1)
+            cp.ComputerTurn();
+        else
+            g.Pturn = 1;
+    };
+    cp.ComputerTurn();
+    EXPECT_EQ(turns, 2);
+    EXPECT_EQ(g.Pturn, 1);
+    EXPECT_FALSE(cp.TurnInProgress());
+}
