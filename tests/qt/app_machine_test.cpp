@@ -2,8 +2,10 @@
 // address and played through their own menus, dialogs, Deal button and card boxes: a game the
 // host gives again from its Internet menu is taken up by every copy and goes on the same
 // everywhere, and the same copies then play a new Internet game. Off in the suite until every
-// game they play reaches its end: now and then the second game stops at a stalemate's reshuffle,
-// or the send waits for an answer that a turn still being handed over never gives.
+// game they play reaches its end: under load a deal chosen while the host still waits on the
+// joiner now and then leaves the host waiting for its opponent and the remote for the dealer,
+// and a command run inside a turn being replayed can leave that replay waiting for an answer of
+// the game it replaced.
 #include <arpa/inet.h>
 #include <gtest/gtest.h>
 #include <netinet/in.h>
