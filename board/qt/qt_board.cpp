@@ -4,7 +4,6 @@
 #include <QLabel>
 #include <algorithm>
 #include <cmath>
-#include <stdexcept>
 
 #include "board/anim_steps.h"
 #include "board/avatar_fit.h"
@@ -17,7 +16,6 @@
 #include "platform/vb_strings.h"
 
 QtBoard::QtBoard(QtBoardParts parts, ModelCanvas& canvas) : parts_(parts), canvas_(canvas) {
-    if (!parts_.showWidgets) throw std::invalid_argument("QtBoard needs showWidgets");
     canvas_.playSound = [this](const std::string& file) {
         if (parts_.sounds)
             parts_.sounds->PlaySound(JoinPath(parts_.appFolder, "Data/" + file), false);

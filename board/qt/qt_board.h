@@ -55,7 +55,10 @@ struct QtBoardParts {
 class QtBoard : public BoardPort {
   public:
     // The hooks the program must set; an unset one is named in `check`.
-    void NeedHooks(HookCheck& check) const { followers_.NeedHooks(check); }
+    void NeedHooks(HookCheck& check) const {
+        followers_.NeedHooks(check);
+        check.In("QtBoardParts").Need("showWidgets", parts_.showWidgets);
+    }
     QtBoard(QtBoardParts parts, ModelCanvas& canvas);
 
     void ShowCard(PileRow row, int index, i16 cardId, int kind) override;
