@@ -37,6 +37,17 @@ QLabel* MakePicture(QWidget* parent, const char* name, int index, int top, int h
     return image;
 }
 
+// The height one line of the grid takes as a label lays it out. A font's line spacing can be a
+// pixel less where hinting rounds its ascent and descent up, and the bands behind the grid must
+// follow the lines as drawn.
+int GridLineHeight(const QFont& font) {
+    const QFontMetrics fm(font);
+    const QRect room(0, 0, 1000, 1000);
+    const int flags = Qt::AlignLeft | Qt::AlignTop;
+    return fm.boundingRect(room, flags, "0\n0").height() -
+           fm.boundingRect(room, flags, "0").height();
+}
+
 int KeyCode(const QKeyEvent* e) {
     switch (e->key()) {
         case Qt::Key_F8:
@@ -59,7 +70,7 @@ FrmCounter::FrmCounter(int numPlayers, bool largeFonts, QWidget* mainWindow)
     mono.setPixelSize(largeFonts ? 12 : 13);
     // The grid's lines are the font's lines, so the pictures behind them line up.
     CounterDesign d;
-    d.LineHeight = QFontMetrics(mono).lineSpacing();
+    d.LineHeight = GridLineHeight(mono);
     d.Height = d.GridTop + d.GridLines * d.LineHeight + d.GridTop;
     const CounterLayout l = LayOutCounter(numPlayers, d);
     setFixedSize(d.Width, l.WindowHeight);
