@@ -6,119 +6,24 @@
 // joiner now and then leaves the host waiting for its opponent and the remote for the dealer,
 // and a command run inside a turn being replayed can leave that replay waiting for an answer of
 // the game it replaced.
-#include <arpa/inet.h>
 #include <gtest/gtest.h>
-#include <netinet/in.h>
 #include <signal.h>
-#include <sys/socket.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
 #include <chrono>
 #include <cstdlib>
 #include <filesystem>
-#include <fstream>
 #include <functional>
 #include <sstream>
 #include <thread>
 #include <vector>
 
+#include "tests/app_machine/copies.h"
 #include "tests/app_machine/machine_setup.h"
-#include "tests/support/raw_peer.h"
+#include "tests/app_machine/raw_joins.h"
 
-#ifndef QUORVANE_APP_MACHINE
-#error "The test needs the machine program's path as QUORVANE_APP_MACHINE."
-#endif
+using namespace app_copies;
 
 namespace {
-
-namespace fs = std::filesystem;
-
-std::string ReadFile(const fs::path& p) {
-    std::ifstream in(p);
-    std::stringstream ss;
-    ss << in.rdbuf();
-    return ss.str();
-}
-
-// The copies of one game, each started afresh with a home of its own under one root.
-class Copies {
-  public:
-    explicit Copies(const std::string& name)
-        : root_(fs::temp_directory_path() /
-                ("quorvane_app_" + name + "_" + std::to_string(getpid()))) {
-        fs::remove_all(root_);
-        fs::create_directories(root_);
-    }
-    ~Copies() {
-        for (pid_t pid : pids_) kill(pid, SIGKILL), waitpid(pid, nullptr, 0);
-        if (!std::getenv("QUORVANE_NET_KEEP")) fs::remove_all(root_);
-    }
-    fs::path Start(MachineSetup s) {
-        const fs::path home = root_ / ("m" + std::to_string(pids_.size()));
-        fs::create_directories(home);
-        s.folder = home.string();
-        s.name = "P" + std::to_string(pids_.size());
-        const std::vector<std::string> args = MachineArgs(s);
-        std::vector<std::string> env{"HOME=" + s.folder, "XDG_DATA_HOME=" + s.folder + "/data",
-                                     "XDG_CONFIG_HOME=" + s.folder + "/config",
-                                     "XDG_CACHE_HOME=" + s.folder + "/cache",
-                                     "QT_QPA_PLATFORM=offscreen"};
-        std::vector<char*> argv{const_cast<char*>(QUORVANE_APP_MACHINE)}, envp;
-        for (const std::string& a : args) argv.push_back(const_cast<char*>(a.c_str()));
-        for (const std::string& e : env) envp.push_back(const_cast<char*>(e.c_str()));
-        argv.push_back(nullptr);
-        envp.push_back(nullptr);
-        const pid_t pid = fork();
-        if (pid == 0) {
-            if (chdir(s.folder.c_str()) != 0) _exit(3);
-            execve(argv[0], argv.data(), envp.data());
-            _exit(3);
-        }
-        pids_.push_back(pid);
-        return home;
-    }
-    pid_t Pid(size_t copy) const { return pids_.at(copy); }
-    // Waits for every copy to end, for up to `seconds`; false when one had to be killed.
-    bool WaitAll(double seconds) {
-        const auto until =
-            std::chrono::steady_clock::now() + std::chrono::duration<double>(seconds);
-        bool all = true;
-        for (pid_t& pid : pids_) {
-            while (pid != 0) {
-                if (waitpid(pid, nullptr, WNOHANG) == pid) {
-                    pid = 0;
-                } else if (std::chrono::steady_clock::now() > until) {
-                    kill(pid, SIGKILL), waitpid(pid, nullptr, 0), pid = 0;
-                    all = false;
-                } else {
-                    std::this_thread::sleep_for(std::chrono::milliseconds(20));
-                }
-            }
-        }
-        pids_.clear();
-        return all;
-    }
-
-  private:
-    fs::path root_;
-    std::vector<pid_t> pids_;
-};
-
-// A port of the loopback address that nothing listens on now.
-int FreePort() {
-    const int fd = socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
-    sockaddr_in a{};
-    a.sin_family = AF_INET;
-    a.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-    socklen_t len = sizeof a;
-    int port = 0;
-    if (bind(fd, reinterpret_cast<sockaddr*>(&a), sizeof a) == 0 &&
-        getsockname(fd, reinterpret_cast<sockaddr*>(&a), &len) == 0)
-        port = ntohs(a.sin_port);
-    close(fd);
-    return port;
-}
 
 int Count(const std::string& text, const std::string& what) {
     int n = 0;
@@ -189,55 +94,12 @@ TEST(AppMachine, DISABLED_ARestartedGameGoesOnTheSameOnEveryCopy) {
 
 namespace {
 
-// Waits up to `seconds` for `done`; the seconds it took, or -1.
-template <typename Done>
-double SecondsUntil(Done done, double seconds) {
-    const auto start = std::chrono::steady_clock::now();
-    for (;;) {
-        const double took =
-            std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-        if (done()) return took;
-        if (took > seconds) return -1;
-        std::this_thread::sleep_for(std::chrono::milliseconds(50));
-    }
-}
-
-bool Says(const fs::path& file, const std::string& text) {
-    return ReadFile(file).find(text) != std::string::npos;
-}
-
 MachineSetup TwoPlayerHost() {
     MachineSetup host;
     host.host = true;
     host.players = 2;
     host.port = FreePort();
     return host;
-}
-
-// A remote played by the test over a raw socket, once the host copy on `port` listens.
-RawPeer JoinWhenListening(int port) {
-    for (int tries = 0; tries < 200; ++tries) {
-        RawPeer peer = RawPeer::Connect(port);
-        if (peer.connected()) return peer;
-        std::this_thread::sleep_for(std::chrono::milliseconds(50));
-    }
-    return RawPeer::Connect(port);
-}
-
-// The raw remote greeted, seated and answering as a remote program answers up to the first
-// turn. True when the host goes first.
-bool JoinAndDeal(RawPeer& peer) {
-    EXPECT_TRUE(peer.Hear("IP ^", 10));
-    peer.Send("IP ^ 8. 4. 0\nNM Mallory\n");
-    EXPECT_TRUE(peer.Hear("LO ", 10)) << peer.heard();
-    peer.Send("LO\n");
-    for (const char* code : {"GS", "DK", "TR"}) {
-        EXPECT_TRUE(peer.Hear(std::string("\n") + code, 20)) << peer.heard();
-        peer.Send(std::string(code) + "\n");
-    }
-    EXPECT_TRUE(peer.Hear("\n", 1));
-    // "TR  2": the host's own player (the remote's second) begins.
-    return peer.heard().find("\nTR  2") != std::string::npos;
 }
 
 }  // namespace
