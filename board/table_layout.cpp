@@ -216,6 +216,9 @@ void TableLayout::Layout_Center() {
         pile.ToolTip.clear();
         pile.Width = table_design::kNormalCard.Width;
         pile.Height = table_design::kNormalCard.Height;
+        // It shows its empty place like the other three: a table laid out again between deals
+        // (an Internet game's new layout, the host's setup) is not reset before it is seen.
+        pile.Visible = true;
         CenterLoaded = true;
     }
     Place_CenterPiles();

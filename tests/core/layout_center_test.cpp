@@ -142,6 +142,17 @@ TEST(PlayerRows, ComeAndGoWithThePlayers) {
     EXPECT_FALSE(t.Form().IsLoaded("PicCenter", 4));
 }
 
+TEST(PlayerRows, AFourthCenterShowsAsSoonAsItIsLaidOut) {
+    // No reset follows these layouts: the table is seen as it was laid out.
+    const std::tuple<int, int> cases[] = {{3, 4}, {4, 4}, {2, 4}};
+    for (const auto& [players, centers] : cases) {
+        TableLayout t = FreshTable(2, 3, 0, kScreen1024);
+        t.Setup_Layout(TableGame(players, centers), 2, 3);
+        for (int k = 1; k <= 4; ++k)
+            EXPECT_TRUE(t.Ctl("PicCenter", k).Visible) << players << "x" << centers << " " << k;
+    }
+}
+
 TEST(PlayerRows, CountsOutsideTheGameAreBroughtInside) {
     // Three players need four centers; a damaged count of players lays out the nearest table.
     const std::tuple<int, int, int, int> cases[] = {
