@@ -227,6 +227,9 @@ void Engine::GoDeal() {
         return;
     }
     g.ComputerBusy = VbTrue;
+    // A remote's deal comes from the host's deck, not from a new game of its own: the game it
+    // deals is on the table all the same, and a redraw shows its side piles face up.
+    g.GameStarted = VbTrue;
     Message(1, " ");
     if (g.NetConnected == 0) Message(2, " ");
     PlayDataSound(121);

@@ -55,6 +55,8 @@ struct Applier {
         g.PrevPlayers = g.NumPlayers;
         g.PrevCenters = g.NumCenters;
         RecordToState(a.position, g);
+        // A restored game is on the table: its side piles are drawn face up from now on.
+        g.GameStarted = VbTrue;
         g.WorkingOpp = 0;
         g.NetResume = 1;
         return false;

@@ -73,6 +73,19 @@ TEST_F(RemoteTest, EachHostPlayersCardsGoToTheSeatItIsHere) {
     }
 }
 
+// A remote never starts a game of its own; the one it is dealt is on its table all the same,
+// so that a redraw (a resumed game, changed preferences) shows the side piles face up.
+TEST_F(RemoteTest, TheGameARemoteIsDealtIsStarted) {
+    Remote(3, 1);
+    g.GameStarted = VbFalse;
+    PeerSends(net::DK, DeckIds(156));
+    PeerSends(net::TR, "", 1);
+    e.SetUp();
+    e.GoDeal();
+    ASSERT_FALSE(h.net.ended);
+    EXPECT_EQ(g.GameStarted, VbTrue);
+}
+
 TEST_F(RemoteTest, PturnCalculateTranslatesTheHostsNumbering) {
     struct Case {
         int players, seat, host, local;

@@ -9,6 +9,7 @@
 #include "net/dispatch.h"
 #include "net/line_framer.h"
 #include "net/number_cards.h"
+#include "net/recover.h"
 
 using namespace net;
 
@@ -280,6 +281,26 @@ TEST_F(NetTest, ARemoteTakesTheHostsHelloNameAndLayout) {
     Line(0, "TR  3");
     EXPECT_EQ(g.Pturn, 3);
     EXPECT_EQ(g.NetCode, TR);
+}
+
+// The game the host gives to resume is on the remote's table before its player takes it up:
+// a remote that never dealt one draws its side piles face up from then on.
+TEST_F(NetTest, AGameGivenToResumeIsAStartedGame) {
+    Fresh();
+    Players(2, 3);
+    e.SetUp();
+    e.Deal_All();
+    g.Pturn = 1;
+    const std::string given = RecoverText(g, "84");
+    Remote();
+    Line(0, "IP ^ 8. 4. 0^ 1");
+    Line(0, "NM Hana");
+    Line(0, LayoutLine(2, 3, 1, {}));
+    ASSERT_EQ(g.GameStarted, VbFalse);
+    Line(0, "RC " + given);
+    EXPECT_EQ(g.NetResume, 1);
+    EXPECT_EQ(g.HumanSideCount, 20);
+    EXPECT_EQ(g.GameStarted, VbTrue);
 }
 
 TEST_F(NetTest, ARemoteStopsNamingTheDealerBeforeSayingTheGameIsOver) {
