@@ -85,6 +85,18 @@ void SendHello(SessionState& s, int peer, Out& out) {
     out.push_back(act::Send{peer, HostHelloLine(s.config.version, peer)});
 }
 
+// The host player's notice of a joiner turned away for want of a place.
+act::Box JoinDenied(const Game& g, bool olderPeer) {
+    return act::Box{
+        "A new opponent tried to join this game.\n" +
+            std::string(olderPeer ? "Your current opponent does not have Quorvane Multiplayer so "
+                                    "new players cannot join this game."
+                                  : "Your game is setup for " + std::to_string(g.NumPlayers) +
+                                        " players. Change the Player Setup if you want to add a "
+                                        "player. Then ask the new opponent to connect."),
+        mb::Information, "Connection Request Denied"};
+}
+
 // Turns a joiner away with the busy line and "GO".
 void Refuse(SessionState& s, int peer, Out& out) {
     out.push_back(act::Send{peer, ChatLine(s.chatSeq.value(), kBusyLine)});
@@ -333,7 +345,15 @@ Outcome HostLine(SessionState s, const Game& g, int peer, std::string_view line,
         if (p.phase != Phase::Greeted) return bad("a name before the hello");
         auto name = ParseName(line, fault);
         if (!name) return bad(fault.text);
-        if (g.NetConnected >= g.NumPlayers) return done();  // no place left: ignored
+        if (g.NetConnected >= g.NumPlayers) {
+            // Greeted while an earlier joiner's hello was still out, it finds every place
+            // taken now: turned away as a joiner is at its connection, not left waiting for a
+            // seat that never comes.
+            Refuse(s, peer, out);
+            out.push_back(act::Connected{static_cast<i16>(g.NetConnected - 1)});
+            out.push_back(JoinDenied(g, false));
+            return done();
+        }
         p.name = *name;
         p.phase = Phase::Named;
         out.push_back(act::Code{NM});
@@ -666,14 +686,7 @@ Outcome Accepted(SessionState s, const Game& g, int peer) {
         s.pendingHello = 0;
         Refuse(s, peer, out);
         if (older) out.push_back(act::Connected{1});
-        out.push_back(act::Box{
-            "A new opponent tried to join this game.\n" +
-                std::string(older ? "Your current opponent does not have Quorvane Multiplayer so "
-                                    "new players cannot join this game."
-                                  : "Your game is setup for " + std::to_string(g.NumPlayers) +
-                                        " players. Change the Player Setup if you want to add a "
-                                        "player. Then ask the new opponent to connect."),
-            mb::Information, "Connection Request Denied"});
+        out.push_back(JoinDenied(g, older));
         out.push_back(act::Code{0});
     } else if (!s.helloBusy) {
         SendHello(s, peer, out);

@@ -104,6 +104,43 @@ TEST_F(NetTest, AJoinerIsGreetedNamedAndSeatedInThatOrder) {
     EXPECT_EQ(All<act::Label>(last)[0].text, "Ann has joined the game.");
 }
 
+// Two joiners at about the same moment: the second waits for the first's hello to be answered
+// and is greeted then. When the first took the last place, the second's name turns it away
+// (busy line, farewell, the host told why) instead of leaving it connected without a seat; with
+// a place left it is asked about as usual.
+TEST_F(NetTest, AJoinerGreetedAfterAnotherIsTurnedAwayByItsNameWhenNoPlaceIsLeft) {
+    for (const int players : {2, 3}) {
+        SCOPED_TRACE(std::to_string(players) + " players");
+        Host(players);
+        Take(Accepted(s, g, 1));
+        Take(Accepted(s, g, 2));
+        EXPECT_TRUE(Sent(last).empty());
+        Line(1, "IP ^ 8. 4. 0");
+        EXPECT_EQ(Sent(last), (std::vector<std::string>{"1:NM Hana", "2:IP ^ 8. 4. 0^ 2"}));
+        Line(1, "NM Ann");
+        Line(2, "IP ^ 8. 4. 0");
+        EXPECT_EQ(g.NetConnected, 2);
+        Line(2, "NM Bob");
+        if (players == 3) {
+            EXPECT_TRUE(Has<act::AskJoin>(last));
+            EXPECT_TRUE(Sent(last).empty());
+            continue;
+        }
+        EXPECT_EQ(Sent(last),
+                  (std::vector<std::string>{"2:SY  0#" + std::string(kBusyLine), "2:GO"}));
+        EXPECT_EQ(All<act::Close>(last).at(0).peer, 2);
+        EXPECT_EQ(g.NetConnected, 1);
+        EXPECT_EQ(g.NetSeats[2].Kind, 0);
+        EXPECT_EQ(g.NetSeats[1].Kind, 7);
+        ASSERT_EQ(All<act::Box>(last).size(), 1u);
+        EXPECT_EQ(All<act::Box>(last)[0].text,
+                  "A new opponent tried to join this game.\nYour game is setup for 2 players. "
+                  "Change the Player Setup if you want to add a player. Then ask the new opponent "
+                  "to connect.");
+        EXPECT_EQ(All<act::Box>(last)[0].title, "Connection Request Denied");
+    }
+}
+
 TEST_F(NetTest, AStrangerGetsNothingBeforeItsTurnInTheJoin) {
     struct Case {
         std::vector<std::string> lines;  // after the host's hello
