@@ -1,6 +1,7 @@
 #include "tests/app_machine/qt/app_machine.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QDateTime>
 #include <QLabel>
@@ -9,6 +10,8 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStyle>
+#include <QStyleOptionButton>
 #include <QTest>
 #include <QThread>
 #include <algorithm>
@@ -86,6 +89,19 @@ std::string WaitNotice() {
     if (!notice || !notice->isVisible() || !notice->text().contains("END Internet Game ("))
         return "";
     return notice->text().toStdString();
+}
+
+// Where a person presses a button: an option button or a check box on its mark, as its caption
+// fills only part of a wide one and a press beside the caption misses it.
+QPoint PressPoint(const QAbstractButton& button) {
+    const bool radio = qobject_cast<const QRadioButton*>(&button) != nullptr;
+    if (!radio && !qobject_cast<const QCheckBox*>(&button)) return button.rect().center();
+    QStyleOptionButton option;
+    option.initFrom(&button);
+    return button.style()
+        ->subElementRect(radio ? QStyle::SE_RadioButtonIndicator : QStyle::SE_CheckBoxIndicator,
+                         &option, &button)
+        .center();
 }
 
 }  // namespace
@@ -284,7 +300,7 @@ void AppMachine::ChooseSlot(QWidget& dialog) {
 
 void AppMachine::Press(QAbstractButton* button) {
     if (button && button->isVisible() && button->isEnabled())
-        QTest::mouseClick(button, Qt::LeftButton);
+        QTest::mouseClick(button, Qt::LeftButton, {}, PressPoint(*button));
 }
 
 // --- The player's steps ------------------------------------------------------------------------
@@ -388,8 +404,10 @@ void AppMachine::Act() {
                 tableSet_ = MenuCommand(kInternetMenu, 7);  // Host Setup and Rules
                 return;
             }
+            // A joiner greeted but not (yet) given a seat does not count.
             int seated = 0;
-            for (int i = 1; i <= 4; ++i) seated += G.NetSeats[i].Kind != 0;
+            for (int i = 1; i <= 4; ++i)
+                seated += G.NetSeats[i].Kind != 0 && G.NetSeats[i].Seat != 0;
             if (s_.host ? seated == s_.players - 1 : everConnected_) step_ = Step::Seated;
             return;
         }
