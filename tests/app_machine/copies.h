@@ -78,17 +78,17 @@ class Copies {
         fs::create_directories(root_);
     }
     ~Copies() {
-        for (pid_t pid : pids_) kill(pid, SIGKILL), waitpid(pid, nullptr, 0);
+        for (size_t i = 0; i < copies_.size(); ++i) Kill(i);
         if (!std::getenv("QUORVANE_NET_KEEP")) fs::remove_all(root_);
     }
     Copies(const Copies&) = delete;
     Copies& operator=(const Copies&) = delete;
 
     fs::path Start(MachineSetup s) {
-        const fs::path home = root_ / ("m" + std::to_string(pids_.size()));
+        const fs::path home = root_ / ("m" + std::to_string(copies_.size()));
         fs::create_directories(home);
         s.folder = home.string();
-        s.name = "P" + std::to_string(pids_.size());
+        s.name = "P" + std::to_string(copies_.size());
         const std::vector<std::string> args = MachineArgs(s);
         std::vector<std::string> env{"HOME=" + s.folder, "XDG_DATA_HOME=" + s.folder + "/data",
                                      "XDG_CONFIG_HOME=" + s.folder + "/config",
@@ -105,34 +105,61 @@ class Copies {
             execve(argv[0], argv.data(), envp.data());
             _exit(3);
         }
-        pids_.push_back(pid);
+        copies_.push_back({pid});
         return home;
     }
-    pid_t Pid(size_t copy) const { return pids_.at(copy); }
+    pid_t Pid(size_t copy) const { return copies_.at(copy).pid; }
+    const fs::path& root() const { return root_; }
+
+    // Waits up to `seconds` for the copy to end by itself; the seconds it took, or -1.
+    double UntilEnded(size_t copy, double seconds) {
+        return SecondsUntil([&] { return Reaped(copies_.at(copy)); }, seconds);
+    }
+    // The copy ended by itself with exit code 0.
+    bool EndedCleanly(size_t copy) {
+        const Copy& c = copies_.at(copy);
+        return Reaped(copies_.at(copy)) && !c.killed && WIFEXITED(c.status) &&
+               WEXITSTATUS(c.status) == 0;
+    }
+    // Ends the copy outright, as a machine that fails or is switched off.
+    void Kill(size_t copy) {
+        Copy& c = copies_.at(copy);
+        if (Reaped(c)) return;
+        kill(c.pid, SIGKILL);
+        waitpid(c.pid, &c.status, 0);
+        c.ended = c.killed = true;
+    }
     // Waits for every copy to end, for up to `seconds`; false when one had to be killed.
     bool WaitAll(double seconds) {
         const auto until =
             std::chrono::steady_clock::now() + std::chrono::duration<double>(seconds);
         bool all = true;
-        for (pid_t& pid : pids_) {
-            while (pid != 0) {
-                if (waitpid(pid, nullptr, WNOHANG) == pid) {
-                    pid = 0;
-                } else if (std::chrono::steady_clock::now() > until) {
-                    kill(pid, SIGKILL), waitpid(pid, nullptr, 0), pid = 0;
+        for (size_t i = 0; i < copies_.size(); ++i) {
+            while (!Reaped(copies_[i])) {
+                if (std::chrono::steady_clock::now() > until) {
+                    Kill(i);
                     all = false;
                 } else {
                     std::this_thread::sleep_for(std::chrono::milliseconds(20));
                 }
             }
         }
-        pids_.clear();
         return all;
     }
 
   private:
+    struct Copy {
+        pid_t pid = 0;
+        bool ended = false, killed = false;
+        int status = 0;  // waitpid's, once ended
+    };
+    static bool Reaped(Copy& c) {
+        if (!c.ended && waitpid(c.pid, &c.status, WNOHANG) == c.pid) c.ended = true;
+        return c.ended;
+    }
+
     fs::path root_;
-    std::vector<pid_t> pids_;
+    std::vector<Copy> copies_;
 };
 
 }  // namespace app_copies

@@ -11,7 +11,7 @@ std::map<std::string, int MachineSetup::*> Numbers() {
             {"save", &MachineSetup::saveAt},       {"send", &MachineSetup::sendAt},
             {"restart", &MachineSetup::restartAt}, {"end", &MachineSetup::endAt},
             {"games", &MachineSetup::games},       {"close", &MachineSetup::closeAt},
-            {"endwait", &MachineSetup::endOnWait}};
+            {"endwait", &MachineSetup::endOnWait}, {"leave", &MachineSetup::leaveIfCut}};
 }
 
 }  // namespace

@@ -25,6 +25,9 @@ struct MachineSetup {
     int closeAt = 0;
     // END Internet Game as soon as the table says which player a long wait is held up by.
     int endOnWait = 0;
+    // Leaves the program when its Internet game ends before a deal, as one cut off by the host,
+    // instead of joining again (0: joins again, as one the host could not seat yet).
+    int leaveIfCut = 0;
 };
 
 std::vector<std::string> MachineArgs(const MachineSetup& setup);

@@ -3,6 +3,8 @@
 // the copy listens and answers as a remote program answers up to the first turn. Not part of
 // the program.
 #include <gtest/gtest.h>
+#include <poll.h>
+#include <sys/socket.h>
 
 #include <chrono>
 #include <string>
@@ -36,6 +38,29 @@ inline bool JoinAndDeal(RawPeer& peer) {
     EXPECT_TRUE(peer.Hear("\n", 1));
     // "TR  2": the host's own player (the remote's second) begins.
     return peer.heard().find("\nTR  2") != std::string::npos;
+}
+
+// A listening socket on a free port of the loopback address, for a test that plays the host;
+// -1 when none could be had.
+inline int ListenOnLoopback(int& port) {
+    const int fd = socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
+    sockaddr_in a{};
+    a.sin_family = AF_INET;
+    a.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    if (fd < 0 || bind(fd, reinterpret_cast<sockaddr*>(&a), sizeof a) != 0 || listen(fd, 8) != 0)
+        return -1;
+    socklen_t len = sizeof a;
+    getsockname(fd, reinterpret_cast<sockaddr*>(&a), &len);
+    port = ntohs(a.sin_port);
+    return fd;
+}
+
+// The raw host takes the connection of a copy that joins within `seconds` (a copy starts up,
+// signs in and fills its connection dialog first).
+inline RawPeer AcceptWithin(int listenFd, double seconds) {
+    pollfd p{listenFd, POLLIN, 0};
+    poll(&p, 1, static_cast<int>(seconds * 1000));
+    return RawPeer::Accept(listenFd);
 }
 
 }  // namespace app_copies

@@ -183,13 +183,13 @@ void AppMachine::Poll() {
     if (step_ == Step::Playing && lastTurn_ != 0 && G.Pturn == 0 && G.NetConnected != 0 &&
         G.NetResume == 0 && (G.HumanSideCount == 0) != (G.CurSideCount == 0))
         GameEnded();
-    if (Now() >= nextTableNote_) {
+    // The table as it was last shown stays noted while the window closes.
+    if (QWidget* main = MainWindowOf(); main && Now() >= nextTableNote_) {
         nextTableNote_ = Now() + 500;
         std::string text;
-        if (QWidget* main = MainWindowOf())
-            for (QLabel* l : main->findChildren<QLabel*>())
-                if (l->isVisible() && !l->text().isEmpty())
-                    text += l->objectName().toStdString() + ": " + l->text().toStdString() + "\n";
+        for (QLabel* l : main->findChildren<QLabel*>())
+            if (l->isVisible() && !l->text().isEmpty())
+                text += l->objectName().toStdString() + ": " + l->text().toStdString() + "\n";
         WriteFileAtomically(JoinPath(s_.folder, "table"), text, nullptr);
     }
 }
@@ -413,7 +413,10 @@ void AppMachine::Act() {
         }
         case Step::Seated:
         case Step::GameOver:
-            if (Disconnected()) return ActHost();
+            if (Disconnected()) {
+                if (step_ == Step::Seated && s_.leaveIfCut) games_ = s_.games;
+                return ActHost();
+            }
             if (s_.host && step_ == Step::GameOver && games_ >= s_.games) return ActHost();
             // The host deals a new game from the Internet menu; a remote answers with Deal.
             if (s_.host ? MenuCommand(kInternetMenu, 10) : deal && G.NetCode != 0) {
