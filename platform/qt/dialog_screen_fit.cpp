@@ -3,6 +3,7 @@
 #include <QDialog>
 #include <QEvent>
 #include <QLayout>
+#include <QMessageBox>
 #include <QScreen>
 #include <QScrollArea>
 #include <QScrollBar>
@@ -68,7 +69,10 @@ bool DialogScreenFit::Fit(QWidget& dialog) {
 bool DialogScreenFit::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::Show && watched->isWidgetType()) {
         auto* w = static_cast<QWidget*>(watched);
-        if (w->isWindow() && qobject_cast<QDialog*>(w)) Fit(*w);
+        // A message box wraps its text and takes its size only after this event, as it shows,
+        // and keeps within the screen by itself: measured here, unwrapped, a long text looked
+        // too wide and the box was scrolled down to a sliver.
+        if (w->isWindow() && qobject_cast<QDialog*>(w) && !qobject_cast<QMessageBox*>(w)) Fit(*w);
     }
     return false;
 }
