@@ -454,13 +454,16 @@ void AppMachine::Act() {
 // The host's menu commands at its own turn, and every machine's way out.
 void AppMachine::ActHost() {
     const Game& G = g();
+    // A command waits until the player's turn has been logged: every copy then logs the same
+    // turn starts before the game is given again or ended.
+    const bool settled = G.Pturn == lastTurn_ && Now() >= commandAfter_;
     // The save, the resume and the restart belong to the first game of the copies.
     if (step_ == Step::Playing && games_ > 0 && s_.endAt && turnEnds_ >= s_.endAt && !ended_ &&
-        Now() >= commandAfter_) {
+        settled) {
         ended_ = MenuCommand(kInternetMenu, 0);
         return;
     }
-    if (step_ == Step::Playing && games_ == 0 && Now() >= commandAfter_) {
+    if (step_ == Step::Playing && games_ == 0 && settled) {
         if (s_.saveAt && !saved_ && turnEnds_ >= s_.saveAt) {
             saved_ = MenuCommand(kInternetMenu, 4);
         } else if (s_.sendAt && saved_ && !sent_ && turnEnds_ >= s_.sendAt) {
