@@ -21,6 +21,17 @@ bool Engine::ConfirmNewGame() {
 }
 
 bool Engine::GatherNetPlayers() {
+    // A joiner who has said hello but has no seat yet would not be told of the new game, and
+    // the host would wait for that player's Deal for good: the game starts once all are seated.
+    for (const NetSeat& seat : g.NetSeats)
+        if (seat.Kind != 0 && seat.Seat == 0) {
+            if (sv.dialogs)
+                sv.dialogs->MsgBox(
+                    "A player is still joining this game.\nStart the new game once every player "
+                    "has joined.",
+                    mb::Information, "Quorvane");
+            return false;
+        }
     Reset_Table();
     if (g.NumPlayers != g.NetConnected + 1) {
         if (sv.dialogs)

@@ -97,6 +97,26 @@ TEST_F(NewGameTest, AHostWithoutEnoughPlayersIsToldAndDealsNothing) {
     EXPECT_TRUE(h.net.sent.empty());
 }
 
+// A joiner whose hello is in but whose name is not has no seat yet: the new game it would miss
+// is not started, and the table stays as it was.
+TEST_F(NewGameTest, AHostWithAPlayerStillJoiningIsToldAndDealsNothing) {
+    g.NetConnected = 1;
+    g.IsHost = 1;
+    g.HumanSideCount = 7;
+    g.NetSeats[1] = NetSeat{"", 1, 7, 0};
+    e.Game_New();
+    EXPECT_EQ(h.dialogs.lastText,
+              "A player is still joining this game.\nStart the new game once every player has "
+              "joined.");
+    EXPECT_EQ(g.HumanSideCount, 7);
+    EXPECT_TRUE(h.net.sent.empty());
+    // Seated, the same player is asked for the new game.
+    g.NetSeats[1].Seat = 1;
+    e.Game_New();
+    ASSERT_FALSE(h.net.sent.empty());
+    EXPECT_EQ(h.net.sent.front().second, "GS");
+}
+
 // The host asks the remotes for a new game: the set-up hints make way for the wait's own notice,
 // which goes when every remote has answered, or when the wait ends without them.
 TEST_F(NewGameTest, TheHostsWaitForTheRemotesShowsItsNoticeOnlyWhileItWaits) {
