@@ -1,7 +1,9 @@
-// Copies of the whole program against a peer that breaks the protocol, played by the test over a
-// raw socket: the copy cuts that peer off at once, ends its Internet game cleanly - its box says
-// why, its table is a local one again, the program closes normally after - and writes nothing
-// outside its own folder, whatever names the peer's lines carry.
+// Copies of the whole program losing a peer. Against a peer that breaks the protocol, played by
+// the test over a raw socket: the copy cuts that peer off at once, ends its Internet game cleanly
+// - its box says why, its table is a local one again, the program closes normally after - and
+// writes nothing outside its own folder, whatever names the peer's lines carry. In a game of
+// three copies: one killed outright or closed by its player ends the game for the others within
+// seconds, and they say so.
 #include <gtest/gtest.h>
 #include <unistd.h>
 
@@ -215,4 +217,115 @@ TEST(NetLoopback, AHostileHostEndsTheGameCleanlyOverARealSocket) {
         EndsCleanly(copies, r, sent, cut ? c.told : "[Quorvane] Dealer has terminated game.", 4);
         NothingOutside(copies, 1);
     });
+}
+
+namespace {
+
+// The host, waiting for two joiners, and the joiners: started once the host listens, one after
+// the other, so that the first joiner takes the first seat.
+std::vector<fs::path> StartThree(Copies& copies,
+                                 const std::function<void(int, MachineSetup&)>& tweak) {
+    MachineSetup host;
+    host.host = true;
+    host.players = 3;
+    host.port = FreePort();
+    tweak(0, host);
+    std::vector<fs::path> homes{copies.Start(host)};
+    std::this_thread::sleep_for(std::chrono::milliseconds(1500));
+    for (int i = 1; i < 3; ++i) {
+        MachineSetup remote;
+        remote.port = host.port;
+        tweak(i, remote);
+        homes.push_back(copies.Start(remote));
+        std::this_thread::sleep_for(std::chrono::milliseconds(300));
+    }
+    return homes;
+}
+
+size_t TurnsLogged(const fs::path& home) {
+    const std::string digests = ReadFile(home / "digests");
+    return static_cast<size_t>(std::count(digests.begin(), digests.end(), '\n'));
+}
+
+std::string LogsOf(const std::vector<fs::path>& homes) {
+    std::string logs;
+    for (const fs::path& home : homes)
+        logs += home.filename().string() + ":\n" + ReadFile(home / "steps") +
+                ReadFile(home / "boxes") + ReadFile(home / "table") + "--\n";
+    return logs;
+}
+
+// The remote's line once the host has ended the game for the others.
+constexpr const char* kHostEnded = "Host has ended this game. Wait for the start of a new game.";
+
+}  // namespace
+
+// A copy killed outright, a remote or the host, in a game of three: the others notice the lost
+// connection and end the game within 5 s, saying so, instead of waiting for a move that will not
+// come. A lost remote ends the game on the host, which tells the other remote; a lost host ends
+// the Internet game on both remotes, which go back to a local table and close cleanly.
+TEST(NetLoopback, AKilledMachineEndsTheGameForTheOthersWithinSeconds) {
+    for (const size_t victim : {1u, 0u}) {
+        SCOPED_TRACE(victim == 0 ? "host killed" : "remote killed");
+        Copies copies("kill" + std::to_string(victim));
+        const std::vector<fs::path> homes = StartThree(copies, [](int, MachineSetup&) {});
+        ASSERT_GE(SecondsUntil([&] { return TurnsLogged(homes[victim]) >= 4; }, 60), 0)
+            << LogsOf(homes);
+        copies.Kill(victim);
+        const auto killed = Clock::now();
+        if (victim == 1) {
+            EXPECT_GE(
+                SecondsUntil([&] { return Says(homes[0] / "table", "P1 quit the game."); }, 5), 0)
+                << LogsOf(homes);
+            EXPECT_GE(SecondsUntil([&] { return Says(homes[2] / "table", kHostEnded); },
+                                   5 - SecondsSince(killed)),
+                      0)
+                << LogsOf(homes);
+        } else {
+            for (const size_t copy : {1u, 2u}) {
+                EXPECT_GE(SecondsUntil(
+                              [&] {
+                                  return Says(homes[copy] / "boxes",
+                                              "[Quorvane] Dealer has terminated game.");
+                              },
+                              5 - SecondsSince(killed)),
+                          0)
+                    << copy << "\n"
+                    << LogsOf(homes);
+            }
+            for (const size_t copy : {1u, 2u}) {
+                EXPECT_GE(copies.UntilEnded(copy, 10), 0) << copy << "\n" << LogsOf(homes);
+                EXPECT_TRUE(copies.EndedCleanly(copy)) << copy;
+                EXPECT_TRUE(Says(homes[copy] / "table", kLocalTable)) << copy;
+            }
+        }
+    }
+}
+
+// The second remote's player closes the window while another player is on turn: the program
+// closes once the turn being replayed has unwound, says goodbye to the host on the way, and the
+// host ends the game for the third copy too, within 5 s of the close.
+TEST(NetLoopback, AWindowClosedDuringAnothersTurnEndsTheGameForAll) {
+    Copies copies("close");
+    const std::vector<fs::path> homes = StartThree(copies, [](int copy, MachineSetup& s) {
+        if (copy == 2) s.closeAt = 4;
+    });
+    ASSERT_GE(SecondsUntil([&] { return Says(homes[2] / "steps", "close box"); }, 60), 0)
+        << LogsOf(homes);
+    const auto closed = Clock::now();
+    EXPECT_GE(copies.UntilEnded(2, 5), 0) << LogsOf(homes);
+    EXPECT_TRUE(copies.EndedCleanly(2));
+    // The host shows the farewell ("P2 Quit!" in the chat line), not only a lost connection.
+    EXPECT_GE(SecondsUntil(
+                  [&] {
+                      return Says(homes[0] / "table", "P2 quit the game.") &&
+                             Says(homes[0] / "table", "P2 Quit!");
+                  },
+                  5 - SecondsSince(closed)),
+              0)
+        << LogsOf(homes);
+    EXPECT_GE(SecondsUntil([&] { return Says(homes[1] / "table", kHostEnded); },
+                           5 - SecondsSince(closed)),
+              0)
+        << LogsOf(homes);
 }

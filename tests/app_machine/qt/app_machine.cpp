@@ -439,6 +439,14 @@ void AppMachine::Act() {
                 step_ = Step::GameOver;
                 return;
             }
+            if (s_.closeAt && !closed_ && turnEnds_ >= s_.closeAt && G.Pturn >= 2 &&
+                G.Pturn == lastTurn_) {
+                // The window's close box while another player is on turn.
+                closed_ = true;
+                Note("steps", "close box at turn " + std::to_string(turnEnds_));
+                if (QWidget* main = MainWindowOf()) main->close();
+                return;
+            }
             if (deal && !s_.host) {
                 if (G.NetResume == 1) Shot("resume_prompt");
                 return Press(deal);  // the host's game to resume, or a new one
