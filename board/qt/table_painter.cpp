@@ -1,6 +1,9 @@
 #include "board/qt/table_painter.h"
 
 #include <QFont>
+#include <algorithm>
+#include <charconv>
+#include <string>
 #include <vector>
 
 #include "board/qt/board_art.h"
@@ -163,6 +166,28 @@ void PaintShape(QPainter& p, const TableScene& s, const ControlGeom& c) {
     p.setBrush(ToQColor(s.boxes.depthColour));
     p.drawRect(RectOf(c).adjusted(0.5, 0.5, -0.5, -0.5));
 }
+
+// The element number of a control array's key ("Stack_12" is 12); 0 without one.
+int IndexOfKey(const std::string& key) {
+    const size_t at = key.rfind('_');
+    int index = 0;
+    if (at != std::string::npos)
+        std::from_chars(key.data() + at + 1, key.data() + key.size(), index);
+    return index;
+}
+
+// The depth shapes by their numbers, each drawn in front of the one before (to its left). The
+// form keeps its controls by key, where "Stack_9" follows "Stack_25": drawn in that order, shape
+// 9 covered the human's band from its place to the top card.
+void PaintDepthShapes(QPainter& p, const TableScene& s) {
+    std::vector<std::pair<int, const ControlGeom*>> shapes;
+    for (const Control& ctl : s.form.Controls)
+        if (ctl.second.Visible && ctl.second.Kind == ControlKind::Shape)
+            shapes.emplace_back(IndexOfKey(ctl.first), &ctl.second);
+    std::sort(shapes.begin(), shapes.end(),
+              [](const auto& a, const auto& b) { return a.first < b.first; });
+    for (const auto& shape : shapes) PaintShape(p, s, *shape.second);
+}
 }  // namespace
 
 Qt::Alignment LabelTextAlignment(const std::string& key) {
@@ -199,10 +224,14 @@ void PaintTable(QPainter& p, const TableScene& s) {
         // where widgets show the other texts.
         if (StartsWith(ctl.first, "Label3_")) PaintLabel(p, c, true);
     }
+    bool shapesDrawn = false;
     for (const Control& ctl : s.form.Controls) {
         const ControlGeom& c = ctl.second;
         if (!c.Visible) continue;
-        if (c.Kind == ControlKind::Shape) PaintShape(p, s, c);
+        if (c.Kind == ControlKind::Shape && !shapesDrawn) {
+            PaintDepthShapes(p, s);
+            shapesDrawn = true;
+        }
         if (ctl.first == "ImgHold" || ctl.first == "ImgTurn1" || ctl.first == "ImgTurn2" ||
             ctl.first == "ImgAvatar" || ctl.first == "imgIcon" || ctl.first == "imgSlap")
             PaintImage(p, s, ctl.first, c);

@@ -186,3 +186,28 @@ TEST(TableRender, EveryDeckStyleDrawsTheHumansHand) {
         previous = c;
     }
 }
+
+// A full side pile shows a line for every card beneath its top, each shape of the band in front
+// of the one to its left, whatever the shapes' numbers: shapes 1 to 9 among 10 to 25 too.
+TEST(TableRender, AFullSidePileShowsALineForEveryCardBeneath) {
+    TestApp();
+    for (int count : {26, 20, 12}) {
+        Game g = MidGame(2, 3, 1);
+        g.HumanSideCount = static_cast<i16>(count);
+        g.HumanSideShape = static_cast<i16>(26 - count);
+        TableLayout layout(15360, false);
+        const QImage img = Render(g, 0, {}, 1.0, &layout);
+        const ControlGeom& side = layout.Ctl("Picture7", 1);
+        const int y = static_cast<int>(side.Top + side.Height / 2);
+        // The shapes' left edges: dark columns over the deck colour, up to the top card.
+        int lines = 0;
+        bool inLine = false;
+        for (int x = static_cast<int>(layout.Ctl("Stack", g.HumanSideShape + 1).Left) - 1;
+             x < side.Left; ++x) {
+            const bool dark = img.pixelColor(x, y).lightness() < 60;
+            if (dark && !inLine) ++lines;
+            inLine = dark;
+        }
+        EXPECT_GE(lines, count - 3) << count << " cards";
+    }
+}
