@@ -116,6 +116,8 @@ TEST(NetLoopback, AHostileRemoteIsCutOffAndTheHostEndsCleanly) {
     const Case cases[] = {
         {"a hello with a damaged version", false, "IP ^ 8.x. 0\n", ""},
         {"garbage, then a name before the hello", false, "\x01\xfe garbage\nNM Mallory\n", ""},
+        // The name would name the host's score file of this opponent.
+        {"a name that climbs out of the folder", false, "IP ^ 8. 4. 0\nNM ../../outside\n", ""},
         {"a second hello", true, "IP ^ 8. 4. 0\n", Told("Mallory", "a second hello")},
         {"a card play without numbers", true, "PC  x# y\n", Told("Mallory", kNoPlace)},
         {"a card from a place out of range", true, "PC  99# 1\n", Told("Mallory", kNoPlace)},
