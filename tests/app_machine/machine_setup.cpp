@@ -11,7 +11,8 @@ std::map<std::string, int MachineSetup::*> Numbers() {
             {"save", &MachineSetup::saveAt},       {"send", &MachineSetup::sendAt},
             {"restart", &MachineSetup::restartAt}, {"end", &MachineSetup::endAt},
             {"games", &MachineSetup::games},       {"close", &MachineSetup::closeAt},
-            {"endwait", &MachineSetup::endOnWait}, {"leave", &MachineSetup::leaveIfCut}};
+            {"endwait", &MachineSetup::endOnWait}, {"leave", &MachineSetup::leaveIfCut},
+            {"side", &MachineSetup::side},         {"seed", &MachineSetup::seed}};
 }
 
 }  // namespace

@@ -28,6 +28,12 @@ struct MachineSetup {
     // Leaves the program when its Internet game ends before a deal, as one cut off by the host,
     // instead of joining again (0: joins again, as one the host could not seat yet).
     int leaveIfCut = 0;
+    // Host: the side piles' size (10, 15, 20 or 26 cards) chosen in Host Setup and Rules' rules;
+    // 0 keeps the rules as they are.
+    int side = 0;
+    // Host: the seed its random generator is set to as its player chooses New Game, so that the
+    // test knows the deal (and so who begins); 0 leaves the program's own seed. Test control.
+    int seed = 0;
 };
 
 std::vector<std::string> MachineArgs(const MachineSetup& setup);

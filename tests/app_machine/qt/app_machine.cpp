@@ -253,10 +253,19 @@ bool AppMachine::AnswerModal(QWidget* modal) {
         Note("steps", "connection dialog");
         FillConnection(*modal);
     } else if (modal->objectName() == "frmRulesNET") {
-        // The host's table for the number of players it waits for.
+        // The host's rules first (their window is answered by the ticks that run inside it),
+        // then its table for the number of players it waits for.
+        if (s_.side != 0 && !rulesSet_) {
+            rulesSet_ = true;
+            Press(modal->findChild<QAbstractButton*>("cmdRules"));
+        }
         Press(modal->findChild<QRadioButton*>(
             QString("Option1_%1").arg(std::clamp(s_.players - 2, 0, 2))));
         Press(modal->findChild<QAbstractButton*>("cmdDone"));
+    } else if (modal->objectName() == "frmRules") {
+        const int option = s_.side == 26 ? 1 : s_.side == 15 ? 2 : s_.side == 10 ? 3 : 0;
+        Press(modal->findChild<QRadioButton*>(QString("optSide_%1").arg(option)));
+        Press(modal->findChild<QAbstractButton*>("cmdSave"));
     } else if (modal->objectName() == "frmSave") {
         ChooseSlot(*modal);
     } else {
@@ -390,7 +399,7 @@ void AppMachine::Act() {
         case Step::Connect:
             if (Now() < connectAfter_) return;
             everConnected_ = false;
-            tableSet_ = false;
+            tableSet_ = rulesSet_ = false;
             if (MenuCommand(kInternetMenu, 0)) step_ = Step::Joining;
             return;
         case Step::Joining: {
@@ -400,7 +409,7 @@ void AppMachine::Act() {
                 step_ = Step::Connect;
                 return;
             }
-            if (s_.host && s_.players > 2 && !tableSet_) {
+            if (s_.host && (s_.players > 2 || s_.side != 0) && !tableSet_) {
                 tableSet_ = MenuCommand(kInternetMenu, 7);  // Host Setup and Rules
                 return;
             }
@@ -418,7 +427,12 @@ void AppMachine::Act() {
                 return ActHost();
             }
             if (s_.host && step_ == Step::GameOver && games_ >= s_.games) return ActHost();
-            // The host deals a new game from the Internet menu; a remote answers with Deal.
+            // The host deals a new game from the Internet menu (from the test's seed, when it
+            // gives one); a remote answers with Deal.
+            if (s_.host && s_.seed != 0) {
+                root_.CurrentGame().Rng.Rnd(-1);
+                root_.CurrentGame().Rng.Randomize(s_.seed);
+            }
             if (s_.host ? MenuCommand(kInternetMenu, 10) : deal && G.NetCode != 0) {
                 turnEnds_ = 0;
                 lastTurn_ = seenTurn_ = 0;

@@ -71,6 +71,7 @@ class AppMachine : public QObject {
     bool resumeLogged_ = false;
     int resumeShots_ = 0;    // turns until the table after a resume is saved as a picture
     bool tableSet_ = false;  // host: the table laid out for the players it waits for
+    bool rulesSet_ = false;  // host: the rules it was told to play by chosen
     bool everConnected_ = false;
     qint64 nextTableNote_ = 0;
     qint64 connectAfter_ = 0;
