@@ -27,28 +27,43 @@ int Count(const std::string& text, const std::string& what) {
     return n;
 }
 
-// Two copies play a first Internet game with `first` (the host's menu commands), end it from
-// the host's menu, join again and play a second one; both must show the same position at the
-// start of every turn of both games, and neither may have refused the other's lines.
-void PlayTwoGames(const std::string& name, const std::function<void(MachineSetup&)>& first,
-                  const std::string& hostCommand) {
+std::vector<std::string> Lines(const std::string& text) {
+    std::vector<std::string> lines;
+    std::istringstream in(text);
+    for (std::string l; std::getline(in, l);) lines.push_back(l);
+    return lines;
+}
+
+std::string StepsOf(const std::vector<fs::path>& homes) {
+    std::string steps;
+    for (const fs::path& home : homes) steps += ReadFile(home / "steps") + "--\n";
+    return steps;
+}
+
+// The host and `players` - 1 remotes play a first Internet game with `first` (the host's menu
+// commands), end it from the host's menu, join again and play a second one; every copy must show
+// the host's position at the start of every turn of both games, and none may have refused
+// another's lines.
+void PlayTwoGames(const std::string& name, int players,
+                  const std::function<void(MachineSetup&)>& first, const std::string& hostCommand,
+                  bool fromTheDeal = false) {
     Copies copies(name);
     MachineSetup host;
     host.host = true;
-    host.players = 2;
+    host.players = players;
     host.port = FreePort();
     host.games = 2;
     first(host);
-    const fs::path h = copies.Start(host);
+    std::vector<fs::path> homes{copies.Start(host)};
     std::this_thread::sleep_for(std::chrono::milliseconds(1500));
     MachineSetup remote;
     remote.port = host.port;
     remote.games = 2;
-    const fs::path r = copies.Start(remote);
-    ASSERT_TRUE(copies.WaitAll(150)) << ReadFile(h / "steps") << ReadFile(r / "steps");
+    for (int i = 1; i < players; ++i) homes.push_back(copies.Start(remote));
+    ASSERT_TRUE(copies.WaitAll(150)) << StepsOf(homes);
+    const fs::path& h = homes[0];
     EXPECT_NE(ReadFile(h / "steps").find(hostCommand), std::string::npos) << ReadFile(h / "steps");
     const std::string digests = ReadFile(h / "digests");
-    EXPECT_EQ(ReadFile(r / "digests"), digests);
     EXPECT_EQ(Count(digests, "resumed "), 1) << digests;
     // The second game's first turn, after the first game's turns on from the resume.
     const size_t resumed = digests.find("resumed ");
@@ -56,9 +71,22 @@ void PlayTwoGames(const std::string& name, const std::function<void(MachineSetup
     ASSERT_NE(second, std::string::npos) << digests;
     EXPECT_GE(Count(digests.substr(resumed, second - resumed), "\n"), 2) << digests;
     EXPECT_GE(Count(digests.substr(second), "\n"), 4) << digests;
-    for (const fs::path& copy : {h, r})
-        EXPECT_EQ(ReadFile(copy / "boxes").find("cannot use"), std::string::npos)
-            << ReadFile(copy / "boxes");
+    if (fromTheDeal) {
+        // The game given again from its deal passes the positions of its first turns again.
+        const std::vector<std::string> turns = Lines(digests);
+        auto position = [&](size_t i) { return turns.at(i).substr(turns.at(i).find(' ')); };
+        size_t at = 0;
+        while (at < turns.size() && turns[at].rfind("resumed ", 0) != 0) ++at;
+        ASSERT_LT(at + 2, turns.size()) << digests;
+        EXPECT_EQ(position(at + 1), position(1)) << digests;
+        EXPECT_EQ(position(at + 2), position(2)) << digests;
+    }
+    for (size_t copy = 0; copy < homes.size(); ++copy) {
+        SCOPED_TRACE("copy " + std::to_string(copy));
+        EXPECT_EQ(ReadFile(homes[copy] / "digests"), digests);
+        const std::string boxes = ReadFile(homes[copy] / "boxes");
+        EXPECT_EQ(boxes.find("cannot use"), std::string::npos) << boxes;
+    }
 }
 
 }  // namespace
@@ -67,27 +95,27 @@ void PlayTwoGames(const std::string& name, const std::function<void(MachineSetup
 // same menu; the remote takes it with Deal and the game goes on from the saved position.
 TEST(AppMachine, ASavedGameSentFromTheMenuGoesOnTheSameOnEveryCopy) {
     PlayTwoGames(
-        "send",
+        "send", 3,
         [](MachineSetup& s) {
             s.saveAt = 3;
-            s.sendAt = 5;
-            s.endAt = 8;
+            s.sendAt = 4;
+            s.endAt = 4;
         },
         "menu 3 row 5");
 }
 
 // The host restarts the running game from the Internet menu and answers its question; the
-// remote takes the game's start with Deal.
+// remotes take the game's start with Deal. Played by the same players from the same deal, the
+// game goes through the same positions again.
 TEST(AppMachine, ARestartedGameGoesOnTheSameOnEveryCopy) {
     PlayTwoGames(
-        "restart",
+        "restart", 3,
         [](MachineSetup& s) {
-            s.restartAt = 4;
-            s.endAt = 7;
+            s.restartAt = 3;
+            s.endAt = 4;
         },
-        "menu 3 row 9");
+        "menu 3 row 9", true);
 }
-
 namespace {
 
 MachineSetup TwoPlayerHost() {
@@ -157,13 +185,6 @@ int LastTurnStart(const fs::path& home) {
     const std::string positions = ReadFile(home / "positions");
     const size_t at = positions.rfind("turn:");
     return at == std::string::npos ? 0 : std::atoi(positions.c_str() + at + 5);
-}
-
-std::vector<std::string> Lines(const std::string& text) {
-    std::vector<std::string> lines;
-    std::istringstream in(text);
-    for (std::string l; std::getline(in, l);) lines.push_back(l);
-    return lines;
 }
 
 }  // namespace
