@@ -62,7 +62,9 @@ BoxRect TableLayout::RemarkBox() const {
 void TableLayout::PlaceLabelsFourCentersMulti() {
     const ControlGeom& center = Ctl("imgCenter");
     ControlGeom& notice = Ctl("Label9", 0);
-    notice.Left = CenterLeft + center.Width;
+    // Right of the second center's King value, which stands just right of the block at the same
+    // height: a notice there ran into it ("2ALERTED").
+    notice.Left = CenterLeft + center.Width + Ctl("LblWild", 2).Width;
     notice.Top = center.Top;
     ControlGeom& info = Ctl("Label9", 1);
     if (Narrow()) {

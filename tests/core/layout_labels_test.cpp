@@ -47,7 +47,9 @@ INSTANTIATE_TEST_SUITE_P(
                   4,
                   0,
                   kScreen1024,
-                  {{"Label9", 0, 308, 197, -1},
+                  // The notice stands clear of the second center's King value (293 to 318).
+                  {{"Label9", 0, 308 + 25, 197, -1},
+                   {"LblWild", 2, 293, 213, -1},
                    {"Label9", 1, 3, 424, 318.5},
                    {"Label9", 2, 428, 193, 374},
                    {"imgIcon", -1, 396, 193, -1},
