@@ -65,6 +65,12 @@ void PlayTwoGames(const std::string& name, int players,
     EXPECT_NE(ReadFile(h / "steps").find(hostCommand), std::string::npos) << ReadFile(h / "steps");
     const std::string digests = ReadFile(h / "digests");
     EXPECT_EQ(Count(digests, "resumed "), 1) << digests;
+    // A saved game is taken up in the very position it was saved in.
+    if (host.saveAt) {
+        const std::string saved = ReadFile(h / "saved");
+        EXPECT_EQ(Count(saved, "\n"), 1) << saved;
+        EXPECT_NE(digests.find("resumed " + saved), std::string::npos) << saved << digests;
+    }
     // The second game's first turn, after the first game's turns on from the resume.
     const size_t resumed = digests.find("resumed ");
     const size_t second = digests.find("\n1 ", resumed);
@@ -92,7 +98,7 @@ void PlayTwoGames(const std::string& name, int players,
 }  // namespace
 
 // The host saves its game from the Internet menu, plays on, then sends the saved game from the
-// same menu; the remote takes it with Deal and the game goes on from the saved position.
+// same menu; the remotes take it with Deal and the game goes on from the saved position.
 TEST(AppMachine, ASavedGameSentFromTheMenuGoesOnTheSameOnEveryCopy) {
     PlayTwoGames(
         "send", 3,

@@ -304,7 +304,11 @@ void AppMachine::FillConnection(QWidget& dialog) {
 void AppMachine::ChooseSlot(QWidget& dialog) {
     auto* slot = dialog.findChild<QLineEdit*>("Text1_1");
     if (slot) QTest::mouseClick(slot, Qt::LeftButton);
-    Press(dialog.findChild<QAbstractButton*>("cmdSave"));
+    auto* button = dialog.findChild<QAbstractButton*>("cmdSave");
+    // The position saved, to be compared with the one the game is given again with.
+    if (button && button->text() != "Restore")
+        Note("saved", Hex(TextDigest(TurnStartText(g(), g().IsHost == 0))));
+    Press(button);
 }
 
 void AppMachine::Press(QAbstractButton* button) {

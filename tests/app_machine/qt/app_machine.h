@@ -6,7 +6,8 @@
 // by pressing one of its buttons. It only reads the game's state, to choose its moves and to log
 // the position: after every change of the player on turn the whole position's digest is written
 // to "<folder>/digests" (so that the machines of one game can be compared), each game's end to
-// "<folder>/outcome", each message box's text to "<folder>/boxes", the table's message lines
+// "<folder>/outcome", the position a game was saved in to "<folder>/saved", each message box's
+// text to "<folder>/boxes", the table's message lines
 // to "<folder>/table" once a second, and a long wait's notice that made the player end the game
 // to "<folder>/waits". Not part of the program.
 #include <QObject>
