@@ -55,12 +55,12 @@ void ForEachCase(size_t n, const std::function<void(size_t)>& run) {
     for (std::thread& t : workers) t.join();
 }
 
-// Nothing of the copies under their root but their homes, no file the peer named anywhere in
-// them, nothing beside the root.
-void NothingOutside(const Copies& copies, size_t homes) {
+// Nothing of the copy under its root but its home, no file the peer named anywhere in it,
+// nothing beside the root.
+void NothingOutside(const Copies& copies, const fs::path& home) {
     std::error_code e;
     for (const auto& entry : fs::directory_iterator(copies.root(), e))
-        EXPECT_LT(std::stoul(entry.path().filename().string().substr(1)), homes) << entry.path();
+        EXPECT_EQ(entry.path(), home);
     for (const auto& entry : fs::recursive_directory_iterator(copies.root(), e))
         EXPECT_NE(entry.path().filename(), "outside.wav") << entry.path();
     EXPECT_FALSE(e) << copies.root() << ": " << e.message();
@@ -162,7 +162,7 @@ TEST(NetLoopback, AHostileRemoteIsCutOffAndTheHostEndsCleanly) {
             EXPECT_TRUE(next.Hear("IP ^", 4)) << next.heard();
             EXPECT_FALSE(Says(h / "boxes", "cannot use")) << ReadFile(h / "boxes");
         }
-        NothingOutside(copies, 1);
+        NothingOutside(copies, h);
     });
 }
 
@@ -217,7 +217,7 @@ TEST(NetLoopback, AHostileHostEndsTheGameCleanlyOverARealSocket) {
         EXPECT_EQ(hana.HearClosed(1), cut) << hana.heard();
         if (!cut) hana.Send("GO\n");
         EndsCleanly(copies, r, sent, cut ? c.told : "[Quorvane] Dealer has terminated game.", 4);
-        NothingOutside(copies, 1);
+        NothingOutside(copies, r);
     });
 }
 
