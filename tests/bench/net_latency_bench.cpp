@@ -33,7 +33,7 @@ void BM_HostPlayToReplayOnThreeRemotes(benchmark::State& state) {
     int seed = 1;
     for (auto _ : state) {
         Table t("bench" + std::to_string(seed));
-        t.StartGame(4, seed++, [](int, NetPeerSetup& s) { s.handMoves = false; });
+        t.StartGame(4, seed++);
         if (!t.WaitAll(120)) {
             state.SkipWithError("a machine did not finish its game");
             return;

@@ -9,10 +9,7 @@ std::vector<std::string> SetupArgs(const NetPeerSetup& s) {
             "folder=" + s.folder,
             "name=" + s.name,
             "port=" + std::to_string(s.port),
-            "quiet=" + std::to_string(s.quietLimit),
-            "close=" + std::to_string(s.closeWindowAfter),
-            "save=" + std::to_string(s.saveAfter),
-            "handmoves=" + std::to_string(s.handMoves ? 1 : 0)};
+            "quiet=" + std::to_string(s.quietLimit)};
 }
 
 std::optional<NetPeerSetup> SetupFromArgs(const std::vector<std::string>& args) {
@@ -36,12 +33,6 @@ std::optional<NetPeerSetup> SetupFromArgs(const std::vector<std::string>& args) 
             s.port = n;
         else if (key == "quiet")
             s.quietLimit = std::atof(value.c_str());
-        else if (key == "close")
-            s.closeWindowAfter = n;
-        else if (key == "save")
-            s.saveAfter = n;
-        else if (key == "handmoves")
-            s.handMoves = n != 0;
         else
             return std::nullopt;
     }

@@ -1,7 +1,7 @@
 #pragma once
 // The machines of one Internet game as child processes on this computer, each with its own
-// program folder under one temporary root, over TCP on the loopback address: started, watched,
-// killed and read afterwards. For the tests and the benchmark between processes. Each machine is
+// program folder under one temporary root, over TCP on the loopback address: started, watched
+// and read afterwards. For the latency benchmark between processes. Each machine is
 // the machine program started afresh (fork and exec), so the process that runs the table may
 // hold a Qt application of its own: nothing of it reaches the machines.
 #include <signal.h>
@@ -18,7 +18,6 @@
 #include <thread>
 #include <vector>
 
-#include "engine/engine.h"
 #include "tests/support/net_peer_setup.h"
 
 #ifndef QUORVANE_NET_MACHINE
@@ -36,38 +35,10 @@ inline std::string ReadFile(const fs::path& p) {
     return ss.str();
 }
 
-inline int LineCount(const fs::path& p) {
-    std::ifstream in(p);
-    int n = 0;
-    for (std::string l; std::getline(in, l);) ++n;
-    return n;
-}
-
-// The first player the host's deal of `seed` gives, as the host numbers the players.
-inline int FirstPlayerOfSeed(int players, int seed) {
-    Game g;
-    Services sv;
-    g.NumPlayers = static_cast<i16>(players);
-    g.NumCenters = 4;
-    g.Rng.Rnd(-1);
-    g.Rng.Randomize(seed);
-    Engine e(g, sv);
-    e.SetUp();
-    return g.Pturn;
-}
-
-// A seed whose deal lets player `first` begin.
-inline int SeedWhereFirstIs(int players, int first) {
-    for (int seed = 1; seed < 500; ++seed)
-        if (FirstPlayerOfSeed(players, seed) == first) return seed;
-    return 0;
-}
-
 struct Machine {
     pid_t pid = 0;
     fs::path folder;
     int status = -1;  // waitpid's status once it has ended
-    double endedAt = 0;
 };
 
 // The machines of one game, each a child process with a folder of its own under one root.
@@ -97,7 +68,6 @@ class Table {
         setup.name = "P" + std::to_string(machines_.size());
         if (setup.host) setup.port = 0;
         if (!setup.host && setup.port == 0) setup.port = port_;
-        if (setup.host) start_ = std::chrono::steady_clock::now();
         // Everything the child needs is made before the fork: it only changes folder and execs.
         const std::vector<std::string> args = SetupArgs(setup);
         std::vector<char*> argv{const_cast<char*>(QUORVANE_NET_MACHINE)};
@@ -139,9 +109,6 @@ class Table {
                 int status = 0;
                 if (waitpid(m.pid, &status, WNOHANG) == m.pid) {
                     m.status = status;
-                    m.endedAt =
-                        std::chrono::duration<double>(std::chrono::steady_clock::now() - start_)
-                            .count();
                 } else if (std::chrono::steady_clock::now() > until) {
                     kill(m.pid, SIGKILL);
                     waitpid(m.pid, &m.status, 0);
@@ -154,33 +121,11 @@ class Table {
         return allEnded;
     }
 
-    // Waits until machine `i` has logged `n` turn ends.
-    bool WaitForTurns(int i, int n, double seconds = 30) {
-        const auto until =
-            std::chrono::steady_clock::now() + std::chrono::duration<double>(seconds);
-        while (std::chrono::steady_clock::now() < until) {
-            if (LineCount(machines_[i].folder / "digests") >= n) return true;
-            std::this_thread::sleep_for(std::chrono::milliseconds(2));
-        }
-        return false;
-    }
-
     // The port the host listens on (0 when it could not listen).
     int port() const { return port_; }
 
-    void Kill(int i) {
-        kill(machines_[i].pid, SIGKILL);
-        waitpid(machines_[i].pid, &machines_[i].status, 0);
-        killedAt_ =
-            std::chrono::duration<double>(std::chrono::steady_clock::now() - start_).count();
-    }
-
-    std::string Digests(int i) const { return ReadFile(machines_[i].folder / "digests"); }
-    std::string Outcome(int i) const { return ReadFile(machines_[i].folder / "outcome"); }
     const Machine& machine(int i) const { return machines_[i]; }
     size_t size() const { return machines_.size(); }
-    double killedAt() const { return killedAt_; }
-    const fs::path& root() const { return root_; }
 
   private:
     static int WaitForPort(const Machine& host) {
@@ -203,8 +148,6 @@ class Table {
     fs::path root_;
     int port_ = 0;
     std::vector<Machine> machines_;
-    std::chrono::steady_clock::time_point start_ = std::chrono::steady_clock::now();
-    double killedAt_ = 0;
 };
 
 }  // namespace net_table

@@ -1,5 +1,5 @@
-// One machine of an Internet game between test processes, started by the table with its setup
-// as arguments: a process of its own, with its own application object and event loop.
+// One machine of the latency benchmark's games between processes, started by the table with its
+// setup as arguments: a process of its own, with its own application object and event loop.
 #include <QCoreApplication>
 #include <cstdio>
 

@@ -7,9 +7,7 @@
 #include <fstream>
 
 #include "engine/net_wait.h"
-#include "engine/snapshot_codec.h"
 #include "mainwindow/deal_button.h"
-#include "net/net_resume.h"
 #include "net/wire_format.h"
 #include "platform/file_util.h"
 #include "tests/support/position_digest.h"
@@ -70,10 +68,6 @@ NetPeer::NetPeer(NetPeerSetup setup)
         g.StopFlag = VbTrue;
         sockets_.Wake();
     });
-    closeWindow_.setSingleShot(true);
-    QObject::connect(&closeWindow_, &QTimer::timeout, [this] {
-        if (g.Pturn >= 2) CloseWindow();
-    });
 
     g.AppFolder = setup_.folder;
     g.PlayerName = setup_.name;
@@ -113,9 +107,6 @@ void NetPeer::SendNetAll(int exceptSocket, const std::string& line) {
 }
 
 bool NetPeer::WaitNet(int index) {
-    // The player's click on the window's close box, taken by the event loop of this wait.
-    if (setup_.closeWindowAfter != 0 && turnEnds_ >= setup_.closeWindowAfter && g.Pturn >= 2)
-        closeWindow_.start(0);
     quiet_.start();
     const bool line = link_.WaitNet(index);
     quiet_.stop();
@@ -146,8 +137,6 @@ void NetPeer::Carry(const net::Action& a) {
     if (std::holds_alternative<net::act::Layout>(a)) {
         // Seated: the test starting the machines one after the other may start the next.
         std::ofstream(JoinPath(setup_.folder, "joined")) << "seat " << g.NetValue2 << "\n";
-    } else if (std::holds_alternative<net::act::Restore>(a)) {
-        Note("digests", "resumed " + Hex(PositionDigest(g, !setup_.host)));
     } else if (std::holds_alternative<net::act::TableReset>(a)) {
         engine_.Reset_Table();
     } else if (const auto* ask = std::get_if<net::act::AskJoin>(&a)) {
@@ -163,14 +152,6 @@ void NetPeer::Carry(const net::Action& a) {
 
 void NetPeer::Failed(net::SocketFault, const std::string& what) {
     Note("faults", "socket: " + what);
-}
-
-// The player closes the window while another is on turn: the farewell goes out and every wait
-// ends.
-void NetPeer::CloseWindow() {
-    SignOff();
-    g.StopFlag = VbTrue;
-    sockets_.Wake();
 }
 
 void NetPeer::SignOff() {
@@ -247,7 +228,6 @@ bool NetPeer::Gather() {
         return false;
     }
     if (setup_.port == 0) {
-        // The remotes reconnect to the same port after a resume.
         setup_.port = sockets_.ListeningPort();
         WriteFileAtomically(JoinPath(setup_.folder, "port"), std::to_string(setup_.port) + "\n",
                             nullptr);
@@ -261,9 +241,8 @@ bool NetPeer::Connect() {
     return WaitForOpponent() && Pump();
 }
 
-// Joins the host; a host that did not greet this machine (it is not listening yet, or its
-// listening socket was closing as it gathers its players again after a save) is tried again
-// until the quiet limit.
+// Joins the host; a host that did not greet this machine (it is not listening yet) is tried
+// again until the quiet limit.
 bool NetPeer::Join() {
     const auto until = std::chrono::steady_clock::now() +
                        std::chrono::milliseconds(static_cast<int>(setup_.quietLimit * 1000));
@@ -284,25 +263,10 @@ void NetPeer::RemoteDeal() {
     cmdDeal_Click(parts);
 }
 
-// The scripted player moves a card within its hand now and then, as a person tidying up.
-void NetPeer::HandMove() {
-    if (!setup_.handMoves || turnEnds_ % 3 != 0 || g.NumberCards) return;
-    const i16 from = 2, to = 5;
-    if (g.HumanCards[kRank][from] == 0 || g.HumanCards[kRank][to] == 0) return;
-    engine_.Hand_Sort(g.HumanCards, PileRow::Human, from, to);
-    play_->turns.Move_Transmit(from, to + 10);
-}
-
 void NetPeer::PlayOn() {
     while (g.NetConnected != 0 && !g.StopFlag && !NetTurnBroken(g)) {
         if (g.Pturn == 1) {
-            if (setup_.host && setup_.saveAfter != 0 && !saved_ && turnEnds_ >= setup_.saveAfter) {
-                if (!Resume()) return;
-                continue;
-            }
             const int before = turnEnds_;
-            HandMove();
-            if (NetTurnBroken(g)) return;
             human_->PlayTurn();
             if (g.Pturn == 1 && turnEnds_ == before && !NetTurnBroken(g)) return;  // stuck
         } else if (g.Pturn >= 2) {
@@ -313,20 +277,6 @@ void NetPeer::PlayOn() {
             return;  // the game is over
         }
     }
-}
-
-// The host saves the game, leaves, gathers the remotes again and gives them the saved game.
-bool NetPeer::Resume() {
-    GameStateRecord record;
-    GameToRecord(g, record);
-    saved_ = record;
-    Note("digests", "saved " + Hex(PositionDigest(g, !setup_.host)));
-    SignOff();
-    if (!Gather()) return false;
-    RecordToState(*saved_, g);
-    g.WorkingOpp = 0;
-    Note("digests", "resumed " + Hex(PositionDigest(g, !setup_.host)));
-    return SendRecover(g, sv_, chatSeq_, ResumeNote{});
 }
 
 std::string NetPeer::Outcome() const {
@@ -361,12 +311,6 @@ std::string NetPeer::Play() {
         RemoteDeal();
     }
     PlayOn();
-    if (!setup_.host && setup_.saveAfter != 0 && g.NetConnected == 0 && !g.StopFlag) {
-        // The host left to resume the game: join again and take it.
-        if (!Join()) return "ended: could not join again";
-        RemoteDeal();
-        PlayOn();
-    }
     const std::string outcome = result_.empty() ? "ended" : result_;
     if (setup_.host) SignOff();
     // A remote stays until the host signs off, so that the host's last lines are all read.

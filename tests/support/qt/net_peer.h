@@ -1,5 +1,5 @@
 #pragma once
-// One machine of an Internet game run by calls, for the tests between processes: the game, the
+// One machine of an Internet game run by calls, for the latency benchmark: the game, the
 // engine, the turn replay and the program's own connection (its link over its sockets, on the
 // loopback address), with the scripted player in the human's seat. What the program's window
 // does with the link's actions is done headless: the game's state is applied by the link, the
@@ -8,7 +8,6 @@
 // program.
 #include <QTimer>
 #include <memory>
-#include <optional>
 #include <string>
 
 #include "computer/computer_player.h"
@@ -55,11 +54,8 @@ class NetPeer : public NetPort {
     std::unique_ptr<ScriptedPlayer> human_;
     // Runs while a wait runs: when it fires the machine gives up, as a hang.
     QTimer quiet_;
-    // The window's close box clicked during a wait while another player is on turn.
-    QTimer closeWindow_;
     int turnEnds_ = 0;
     bool dealShown_ = false;
-    std::optional<GameStateRecord> saved_;
     std::string digestLog_;
     std::string result_;  // the winner and margin, once the game has ended
 
@@ -78,12 +74,9 @@ class NetPeer : public NetPort {
     void Failed(net::SocketFault fault, const std::string& what);
     bool Pump();
     void TurnEnded();
-    void CloseWindow();
     void SignOff();
     void LetGo();
-    bool Resume();
     std::string Outcome() const;
-    void HandMove();
     void Note(const char* file, const std::string& text);
     // Appends the steady clock's reading (shared by the processes of one machine) to `file`.
     void Stamp(const char* file);
