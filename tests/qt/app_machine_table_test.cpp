@@ -85,7 +85,7 @@ TEST_P(EveryCopyPlaysTheSameGame, ToTheSameEnd) {
 INSTANTIATE_TEST_SUITE_P(AppMachineTable, EveryCopyPlaysTheSameGame,
                          testing::Values(Table{2, 1, 1}, Table{2, 2, 5}, Table{3, 1, 1},
                                          Table{3, 2, 7}, Table{3, 3, 11}, Table{4, 1, 2},
-                                         Table{4, 2, 15}, Table{4, 3, 8}, Table{4, 4, 4}),
+                                         Table{4, 2, 15}, Table{4, 3, 34}, Table{4, 4, 11}),
                          [](const testing::TestParamInfo<Table>& info) {
                              return "Players" + std::to_string(info.param.players) + "First" +
                                     std::to_string(info.param.first);
