@@ -26,6 +26,7 @@
 #include <cmath>
 #include <functional>
 #include <map>
+#include <memory>
 
 #include "board/qt/board_shell.h"
 #include "board/qt/table_view.h"
@@ -78,16 +79,23 @@ class Modals {
   public:
     using Reply = std::function<void(QWidget*)>;
 
-    Modals(Findings& findings) : findings_(findings) {
-        QObject::connect(&timer_, &QTimer::timeout, [this] { Tick(); });
-        timer_.start(5);
-    }
+    Modals(Findings& findings) : findings_(findings) { Next(); }
+    ~Modals() { *alive_ = false; }
     void Answer(const QString& name, Reply answer) { answers_[name] = std::move(answer); }
     std::string where;
     std::vector<std::string> seen;
 
   private:
+    // Each tick is a timer of its own, armed before it reads its window: a command that a
+    // window's events run opens its own modal loop, and the window that loop shows must still be
+    // answered (a repeating timer does not fire again while its handler runs).
+    void Next() {
+        QTimer::singleShot(5, [this, alive = alive_] {
+            if (*alive) Tick();
+        });
+    }
     void Tick() {
+        Next();
         QWidget* modal = QApplication::activeModalWidget();
         if (!modal || modal == busy_) return;
         busy_ = modal;
@@ -126,7 +134,7 @@ class Modals {
     }
 
     Findings& findings_;
-    QTimer timer_;
+    std::shared_ptr<bool> alive_ = std::make_shared<bool>(true);
     QWidget* busy_ = nullptr;
     std::map<QString, Reply> answers_;
 };
@@ -294,14 +302,22 @@ void CheckHosting(Program& p, Modals& modals, Findings& out) {
         auto* box = static_cast<QMessageBox*>(w);
         box->button(QMessageBox::Yes)->click();
     });
+    // Read once the connection window has closed on a listening host, however long its answer
+    // took: the Internet menu's first row ends that game (before, it would open the window anew).
     bool waited = false;
-    QTimer::singleShot(50, [&] {
+    QTimer hosting;
+    QObject::connect(&hosting, &QTimer::timeout, [&] {
+        if (QApplication::activeModalWidget() || p.root->game().NetConnected == 0) return;
+        hosting.stop();
         waited = true;
         CheckOpenWindows(p.root->Window(), modals.where + " hosting", out);
         CheckTable(p, modals.where + " hosting", out);
         p.root->Menus().Commands().Run(3, 0);
     });
+    hosting.start(10);
     p.root->DialogWindows().Show(DialogForm::Players);
+    for (int i = 0; i < 500 && !waited; ++i) QTest::qWait(10);
+    hosting.stop();
     EXPECT_TRUE(waited);
     modals.Answer("frmPlayers", [](QWidget* w) { static_cast<QDialog*>(w)->reject(); });
 }
