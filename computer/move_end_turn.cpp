@@ -18,6 +18,7 @@ std::string TurnOverCaption(const Game& g) {
 
 void ComputerPlayer::Move_End_Turn(PileRow row) {
     const bool online = g.NetConnected != 0;
+    const NetTableWatch table(g);
     Say(1, TurnOverCaption(g));
     sv.Pause(g.NetConnected != 0 ? 0.1 : g.MovePause / 2);
     // No pile at all means all four are full: the seat keeps its card this time.
@@ -45,10 +46,10 @@ void ComputerPlayer::Move_End_Turn(PileRow row) {
     }
     sv.Pause(g.MovePause);
     if (discard) Show(row, hold, g.CurCards[kId][hold], card_kind::kSilent);
-    // A command chosen during these pauses may have ended the Internet game or dealt another:
-    // the turn handed over belongs to a game that is gone, and its refill would play on the new
-    // table while the new game's turns wait behind this one.
-    if (online && NetTurnBroken(g)) return;
+    // A command chosen during these pauses may have ended the Internet game or dealt or given
+    // another: the turn handed over belongs to a game that is gone, and its refill would play on
+    // the new table while the new game's turns wait behind this one.
+    if (online && table.Broken()) return;
 
     if (g.Pturn == 1) HumanTurnStarts();
     if (g.AbortTurn == 1) return;

@@ -53,6 +53,7 @@ void Engine::ResetTableState() {
 }
 
 void Engine::Reset_Table() {
+    ++g.NetTable;
     // A remark about a turn that is gone would come in the middle of the new deal.
     if (sv.window) sv.window->StopIdleTimer();
     ResetTableState();

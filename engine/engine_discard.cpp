@@ -83,9 +83,10 @@ void Engine::Player_EndTurn() {
         g.HumanCards[r][from] = 0;
     }
     if (g.NetConnected != 0) {
+        const NetTableWatch table(g);
         NetMoveSent(from, to, true);
-        // The game went away or was ended by the host meanwhile: no turn to hand on.
-        if (NetTurnBroken(g)) {
+        // The game went away, was ended by the host or given anew meanwhile: no turn to hand on.
+        if (table.Broken()) {
             g.PlayRunning = VbFalse;
             return;
         }

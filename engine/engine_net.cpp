@@ -2,11 +2,16 @@
 // stock as the deck message carries it. A remote takes the host's deck through the network port,
 // which checks every card before anything changes.
 #include "engine/engine.h"
+#include "engine/net_wait.h"
 #include "platform/vb_strings.h"
 
 bool Engine::WaitFor(int index, const std::function<bool()>& done,
                      std::initializer_list<i16> giveUpCodes) {
-    while (!done()) {
+    const NetTableWatch table(g);
+    for (;;) {
+        // The lines now queued belong to the table laid during this wait.
+        if (table.Gone()) return false;
+        if (done()) return true;
         if (g.NetConnected == 0 || g.StopFlag) {
             if (g.NetConnected == 0) g.NetCode = net::GO;
             return false;
@@ -15,11 +20,11 @@ bool Engine::WaitFor(int index, const std::function<bool()>& done,
         for (i16 code : giveUpCodes)
             if (g.NetCode == code) return false;
         if (!sv.net || !sv.net->WaitNet(index)) {
+            if (table.Gone()) return false;
             g.NetCode = net::GO;
             return false;
         }
     }
-    return true;
 }
 
 void Engine::PeerSentBadData(const std::string& what) {

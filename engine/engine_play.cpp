@@ -87,6 +87,7 @@ void Engine::Player_Move() {
     if (!CenterAccepts(g, g.HumanCards[kRank][slot], g.PileSel)) return;
     // No second play or discard starts while this one runs.
     ScopedFlag<i16> running(g.PlayRunning, VbTrue, VbFalse);
+    const NetTableWatch table(g);
     const int pile = g.PileSel;
     EnableHuman(false, 1, 10);
     if (!g.DroppedByDrag && sv.board)
@@ -105,7 +106,7 @@ void Engine::Player_Move() {
         HideCard(PileRow::Human, kSideSlot);
         if (g.NetConnected != 0) {
             NetMoveSent(slot, pile, true);
-            if (NetTurnBroken(g)) return;  // the others never saw the game end
+            if (table.Broken()) return;  // the others never saw the game end
         }
         Game_End();
         return;
@@ -140,7 +141,7 @@ void Engine::Player_Move() {
 
     if (g.NetConnected != 0) {
         NetMoveSent(slot, pile, false);
-        if (NetTurnBroken(g)) return;
+        if (table.Broken()) return;
     }
     g.PileSel = static_cast<i16>(pile);
     if (g.CenterCount[pile] == kQueen) {

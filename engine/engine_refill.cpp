@@ -28,8 +28,9 @@ void Engine::Deal_Players(PileRow row, PorC& cards) {
     // A command chosen during a card's glide may end the Internet game or deal another: the
     // refill then stops rather than reshuffle or stalemate the table that replaced this one.
     const bool brokenBefore = g.NetConnected == 0 || NetTurnBroken(g);
+    const NetTableWatch table(g);
     for (int s = kFirstHandSlot; s <= kLastHandSlot; ++s) {
-        if (!brokenBefore && NetTurnBroken(g)) return;
+        if (!brokenBefore && table.Broken()) return;
         if (g.StockCount == 0) RESHUFFLE();
         if (cards[kRank][s] != 0) continue;
         if (g.StockCount == 0 || g.Deck[kRank][g.StockCount] == 0) {

@@ -24,4 +24,8 @@ struct NetState {
     // play of that player's taken from the connection, however early it arrived.
     i16 AwaitingMoveOf = 0;
     float SavedPause = 0;  // the computer's pause kept while an Internet game plays faster
+    // Counts the tables laid: a new deal asked for or announced, a game given again, a new
+    // layout, an end. A turn or wait begun on one table is over once another has been laid,
+    // whatever lines of the new one a command run meanwhile has handled.
+    int NetTable = 0;
 };

@@ -8,8 +8,11 @@ bool NetTurnBroken(const Game& g) {
 }
 
 bool WaitNetUntil(Game& g, NetPort* net, const std::function<bool()>& done) {
+    const NetTableWatch table(g);
     for (;;) {
-        if (!net || !net->WaitNet(0)) {
+        const bool heard = net && net->WaitNet(0);
+        if (table.Gone()) return false;
+        if (!heard) {
             if (g.NetCode != net::EG) g.NetCode = net::GO;
             return false;
         }

@@ -59,6 +59,7 @@ struct Applier {
         g.GameStarted = VbTrue;
         g.WorkingOpp = 0;
         g.NetResume = 1;
+        ++g.NetTable;
         return false;
     }
     bool operator()(const act::EndInternetGame&) {

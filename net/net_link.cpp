@@ -190,6 +190,7 @@ void NetLink::SendNetAll(int exceptSocket, const std::string& line) {
 bool NetLink::WaitNet(int index) {
     (void)index;  // every peer's lines come through the one queue, in order
     Counted waiting(waits_);
+    const int table = g_.NetTable;
     for (;;) {
         if (g_.StopFlag) return false;
         if (Over()) {
@@ -198,6 +199,9 @@ bool NetLink::WaitNet(int index) {
         }
         // A wait inside a line's handling would take the next line before this one is done.
         if (pumping_) return false;
+        // A command run during the sleep laid another table: the lines queued now are that
+        // table's, for its own waits. The caller looks again at what it waits for.
+        if (g_.NetTable != table) return true;
         if (Step()) {
             // What came with the line is handled once the caller stops waiting, if no wait
             // takes it first.

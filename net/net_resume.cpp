@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "engine/engine.h"
+#include "engine/net_wait.h"
 #include "net/recover.h"
 #include "net/wire_format.h"
 
@@ -11,10 +12,14 @@ namespace {
 // The host's waits for the remotes' answers: they end when every remote has answered `code`, or
 // when the remotes or the window went away (false).
 bool WaitForAnswers(Game& g, const Services& sv, i16 code) {
+    const NetTableWatch table(g);
     while (!(g.NetCode == code && g.NetAnswers >= g.NumPlayers)) {
         if (g.NetConnected == 0 || g.StopFlag || g.NetCode == net::GO || g.NetCode == net::EG)
             return false;
-        if (!sv.net->WaitNet(0)) {
+        const bool heard = sv.net->WaitNet(0);
+        // A command run during the wait gave another game or ended this one.
+        if (table.Gone()) return false;
+        if (!heard) {
             g.NetCode = net::GO;
             return false;
         }
@@ -74,6 +79,7 @@ std::string ResumeNoteText(const ResumeNote& note, const std::string& peerVersio
 
 bool SendRecover(Game& g, const Services& sv, ChatSeq& seq, const ResumeNote& note) {
     if (!sv.net || g.NetConnected == 0) return false;
+    ++g.NetTable;  // the game on the table is given anew
     sv.net->SendNetAll(0, net::ChatLine(seq.Next(), ResumeNoteText(note, g.PeerVersion)));
     if (g.PeerVersion > "74") {
         SendLayoutToSeats(g, sv);

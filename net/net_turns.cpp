@@ -83,9 +83,12 @@ bool NetTurns::RefillHand(PileRow row) {
 
 void NetTurns::Opponent() {
     if (g.Pturn < 2 || g.Pturn > g.NumPlayers || NetTurnBroken(g)) return;
+    // A command chosen during a card's glide or a wait may give another game: this replay then
+    // goes no further, and the new game's turn is replayed from its own start.
+    const NetTableWatch table(g);
     const PileRow row = RowOfPlayer(g.Pturn);
     if (g.NewDeal == 0) {
-        if (!RefillHand(row)) return;
+        if (!RefillHand(row) || table.Gone()) return;
     } else {
         g.NewDeal = 0;
         g.HandCount = CountHand(g.CurCards);
@@ -105,13 +108,16 @@ void NetTurns::Opponent() {
             return Discard(row, from, static_cast<i16>(to - kLastHandSlot));
         } else {
             g.PileSel = to;
-            if (!PlayToCenter(row, from)) return WinningPlay(row, from);
+            if (!PlayToCenter(row, from)) return WinningPlay(row, from, table);
         }
+        if (table.Gone()) return;
         if (replayed) replayed();
         if (!WaitUntil([this] { return g.NetCode == net::WT; })) return;
         if (!Relay("WT")) return;
         Answer("WT");
-        if (from != kNoCenterPlay && CountHand(g.CurCards) == 0 && !RefillHand(row)) return;
+        if (from != kNoCenterPlay && CountHand(g.CurCards) == 0 &&
+            (!RefillHand(row) || table.Gone()))
+            return;
     }
 }
 
@@ -146,9 +152,10 @@ bool NetTurns::PlayToCenter(PileRow row, i16 slot) {
     return true;
 }
 
-void NetTurns::WinningPlay(PileRow row, i16 slot) {
+void NetTurns::WinningPlay(PileRow row, i16 slot, const NetTableWatch& table) {
     const i16 pile = g.PileSel;
     computer_.Comp_Flip(row, slot, pile);
+    if (table.Gone()) return;
     g.PileSel = pile;
     if (replayed) replayed();
     if (!WaitUntil([this] { return g.NetCode == net::OK; })) return;

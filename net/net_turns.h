@@ -14,6 +14,7 @@
 
 #include "computer/computer_player.h"
 #include "engine/game.h"
+#include "engine/net_wait.h"
 #include "engine/services.h"
 #include "platform/hook_check.h"
 
@@ -63,6 +64,6 @@ class NetTurns {
     // The received play of the card in `slot` onto center PileSel; false when the side pile has
     // just been emptied (the game is won).
     bool PlayToCenter(PileRow row, i16 slot);
-    void WinningPlay(PileRow row, i16 slot);
+    void WinningPlay(PileRow row, i16 slot, const NetTableWatch& table);
     void Discard(PileRow row, i16 handSlot, i16 pile);
 };

@@ -14,7 +14,8 @@ class NetPort {
     // Sends from the host to every peer but the one on `exceptSocket` (0: all).
     virtual void SendNetAll(int exceptSocket, const std::string& line) = 0;
     // Waits, keeping the window alive, until a line from peer `index` has arrived and been
-    // handled (the handler sets the game's NetCode, NetAnswers, RecoverText). False when nothing
+    // handled (the handler sets the game's NetCode, NetAnswers, RecoverText), or until a command
+    // run meanwhile has laid another table (NetTable; no line is then taken). False when nothing
     // more can arrive: the connection is gone.
     virtual bool WaitNet(int index) = 0;
     // Ends the Internet game after a peer sent what cannot be played; the player has been told.

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include <functional>
 #include <string_view>
 
 #include "computer/turn_watcher.h"
@@ -252,45 +253,62 @@ TEST(ComputerTurn, OnlineTheHumansPilesStayStillWhileTheTurnsRefillWaits) {
 }
 
 namespace {
-// Ends the Internet game from inside the `endAt`-th pause, as a menu command chosen then does.
-class EndingPump : public EventPump {
+// Runs `command` from inside the `at`-th pause, as a menu command chosen then does.
+class CommandPump : public EventPump {
   public:
-    EndingPump(ManualClock& clock, Game& g, int endAt) : clock_(clock), g_(g), endAt_(endAt) {}
+    CommandPump(ManualClock& clock, int at, std::function<void()> command)
+        : clock_(clock), at_(at), command_(std::move(command)) {}
     void Pump(bool, double wait) override {
         clock_.Advance(wait);
-        if (++calls_ == endAt_) g_.NetConnected = 0;
+        if (++calls_ == at_) command_();
     }
 
   private:
     ManualClock& clock_;
-    Game& g_;
-    int endAt_;
+    int at_;
+    std::function<void()> command_;
     int calls_ = 0;
 };
 }  // namespace
 
-// Online the Internet game ended during the hand-over's pauses (after the machines agreed the
-// turn was over) begins no turn of the human's: no refill, no freed piles.
-TEST(ComputerTurn, OnlineAGameEndedDuringTheHandOverBeginsNoTurnOfTheHumans) {
-    TurnTable t;
-    t.g.NetConnected = 1;
-    t.g.IsHost = 0;
-    t.g.NoMissCheck = 0;
-    t.g.MovePause = 0.5;
-    t.Hand({9, 7});
-    t.RecordDiscard(2, 1);
-    t.Stock({1, 2, 3, 4, 5, 6, 7, 8});
-    ManualClock clock;
-    EndingPump pump(clock, t.g, 2);  // the first pause comes before the machines agree
-    const i16 flip = VbFalse;
-    Pauser pauser(clock, pump, t.g.StopFlag, flip);
-    t.h.services.pauser = &pauser;
-    t.h.net.replies.push_back([&t] { t.g.NetCode = net::OK; });
-    t.cp.Move_End_Turn(PileRow::Opp1);
-    EXPECT_EQ(t.g.Pturn, 1);
-    EXPECT_EQ(t.g.StockCount, 8);
-    EXPECT_FALSE(t.h.log.Contains("It's your turn"));
-    EXPECT_FALSE(t.h.log.Contains("EnableHumanPiles 1"));
+// Online the Internet game ended, or given anew (its new table's lines handled since, so that
+// no break code is left), during the hand-over's pauses (after the machines agreed the turn was
+// over) begins no turn of the human's: no refill, no freed piles.
+TEST(ComputerTurn, OnlineAGameEndedOrGivenAnewDuringTheHandOverBeginsNoTurnOfTheHumans) {
+    struct Case {
+        const char* what;
+        std::function<void(Game&)> command;
+    } cases[] = {
+        {"ended", [](Game& g) { g.NetConnected = 0; }},
+        {"given anew",
+         [](Game& g) {
+             ++g.NetTable;
+             g.NetCode = net::RC;
+         }},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        TurnTable t;
+        t.g.NetConnected = 1;
+        t.g.IsHost = 0;
+        t.g.NoMissCheck = 0;
+        t.g.MovePause = 0.5;
+        t.Hand({9, 7});
+        t.RecordDiscard(2, 1);
+        t.Stock({1, 2, 3, 4, 5, 6, 7, 8});
+        ManualClock clock;
+        // The first pause comes before the machines agree.
+        CommandPump pump(clock, 2, [&] { c.command(t.g); });
+        const i16 flip = VbFalse;
+        Pauser pauser(clock, pump, t.g.StopFlag, flip);
+        t.h.services.pauser = &pauser;
+        t.h.net.replies.push_back([&t] { t.g.NetCode = net::OK; });
+        t.cp.Move_End_Turn(PileRow::Opp1);
+        EXPECT_EQ(t.g.Pturn, 1);
+        EXPECT_EQ(t.g.StockCount, 8);
+        EXPECT_FALSE(t.h.log.Contains("It's your turn"));
+        EXPECT_FALSE(t.h.log.Contains("EnableHumanPiles 1"));
+    }
 }
 
 // A plan that empties the hand refills it at once and gives the turn a new pass; a plan that

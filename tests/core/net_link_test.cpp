@@ -189,6 +189,37 @@ TEST(NetLink, AWaitInsideALinesHandlingTakesNoLine) {
     EXPECT_EQ(seen, 2);
 }
 
+// A command run during a wait's sleep (a restart chosen while a remote's turn is replayed) gave
+// another game and handled that game's lines up to its own end: the wait it interrupted takes
+// none of the new game's lines, which stay for the new game's own waits, and the game is not
+// taken for lost.
+TEST(NetLink, AWaitWhoseTableWasReplacedDuringItsSleepTakesNoLineOfTheNewOne) {
+    HostRig rig;
+    rig.g.NumPlayers = 2;
+    rig.Join(1, "Ann");
+    rig.labels.clear();
+    int sleeps = 0;
+    rig.wire.onSleep = [&] {
+        if (++sleeps == 1) {
+            ++rig.g.NetTable;
+            rig.g.NetCode = net::RC;
+            rig.Bytes(1, "SY  1#Ann: the new game's line\n");
+        } else if (sleeps > 50) {
+            rig.g.StopFlag = VbTrue;  // a wait that never ends
+        }
+    };
+    EXPECT_FALSE(WaitNetUntil(rig.g, &rig.link, [&] { return rig.g.NetCode == net::PC; }));
+    EXPECT_EQ(sleeps, 1);
+    ASSERT_TRUE(rig.link.HasPending());
+    EXPECT_TRUE(rig.labels.empty());
+    EXPECT_EQ(rig.g.NetCode, net::RC);
+    // The new game's wait takes the line.
+    rig.wire.onSleep = nullptr;
+    ASSERT_TRUE(rig.link.WaitNet(0));
+    ASSERT_FALSE(rig.labels.empty());
+    EXPECT_EQ(rig.labels.back(), "the new game's line");
+}
+
 TEST(NetLink, LinesLeftWhenAWaitEndsAreHandledOnceTheGameIsIdle) {
     HostRig rig;
     rig.Join(1, "Ann");
