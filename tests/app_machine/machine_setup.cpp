@@ -9,10 +9,11 @@ namespace {
 std::map<std::string, int MachineSetup::*> Numbers() {
     return {{"players", &MachineSetup::players},   {"port", &MachineSetup::port},
             {"save", &MachineSetup::saveAt},       {"send", &MachineSetup::sendAt},
-            {"restart", &MachineSetup::restartAt}, {"end", &MachineSetup::endAt},
-            {"games", &MachineSetup::games},       {"close", &MachineSetup::closeAt},
-            {"endwait", &MachineSetup::endOnWait}, {"leave", &MachineSetup::leaveIfCut},
-            {"side", &MachineSetup::side},         {"seed", &MachineSetup::seed}};
+            {"sendgame", &MachineSetup::sendGame}, {"restart", &MachineSetup::restartAt},
+            {"end", &MachineSetup::endAt},         {"games", &MachineSetup::games},
+            {"close", &MachineSetup::closeAt},     {"endwait", &MachineSetup::endOnWait},
+            {"leave", &MachineSetup::leaveIfCut},  {"side", &MachineSetup::side},
+            {"seed", &MachineSetup::seed}};
 }
 
 }  // namespace

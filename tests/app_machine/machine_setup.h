@@ -17,6 +17,8 @@ struct MachineSetup {
     int saveAt = 0;
     int sendAt = 0;
     int restartAt = 0;
+    // The game (1 the first) whose player sends the game saved in the first.
+    int sendGame = 1;
     // Host: END Internet Game after this many turn ends (0: the game is played to its end).
     int endAt = 0;
     // Internet games played one after the other by the same copies (the host's choice).

@@ -440,7 +440,9 @@ void AppMachine::Act() {
             if (s_.host ? MenuCommand(kInternetMenu, 10) : deal && G.NetCode != 0) {
                 turnEnds_ = 0;
                 lastTurn_ = seenTurn_ = 0;
-                saved_ = sent_ = restarted_ = ended_ = false;
+                // A game saved in one game may be sent in the next.
+                sent_ = restarted_ = ended_ = false;
+                resumedAt_ = 0;
                 step_ = Step::Playing;
                 if (!s_.host) Press(deal);
             }
@@ -483,19 +485,17 @@ void AppMachine::ActHost() {
     // A command waits until the player's turn has been logged: every copy then logs the same
     // turn starts before the game is given again or ended.
     const bool settled = G.Pturn == lastTurn_ && Now() >= commandAfter_;
-    // The save, the resume and the restart belong to the first game of the copies.
-    if (step_ == Step::Playing && games_ > 0 && s_.endAt && turnEnds_ >= s_.endAt && !ended_ &&
-        settled) {
-        ended_ = MenuCommand(kInternetMenu, 0);
-        return;
-    }
-    if (step_ == Step::Playing && games_ == 0 && settled) {
-        if (s_.saveAt && !saved_ && turnEnds_ >= s_.saveAt) {
+    // The save and the restart belong to the first game of the copies, the send to the game
+    // the setup names.
+    const bool first = games_ == 0;
+    if (step_ == Step::Playing && settled) {
+        if (first && s_.saveAt && !saved_ && turnEnds_ >= s_.saveAt) {
             saved_ = MenuCommand(kInternetMenu, 4);
-        } else if (s_.sendAt && saved_ && !sent_ && turnEnds_ >= s_.sendAt) {
+        } else if (games_ + 1 == s_.sendGame && s_.sendAt && saved_ && !sent_ &&
+                   turnEnds_ >= s_.sendAt) {
             sent_ = MenuCommand(kInternetMenu, 5);
             resumedAt_ = turnEnds_;
-        } else if (s_.restartAt && !restarted_ && turnEnds_ >= s_.restartAt) {
+        } else if (first && s_.restartAt && !restarted_ && turnEnds_ >= s_.restartAt) {
             restarted_ = MenuCommand(kInternetMenu, 9);
             resumedAt_ = turnEnds_;
         } else if (s_.endAt && !ended_ &&
