@@ -13,12 +13,11 @@
 #include <chrono>
 #include <cstdlib>
 #include <filesystem>
-#include <fstream>
-#include <sstream>
 #include <string>
 #include <thread>
 #include <vector>
 
+#include "platform/file_util.h"
 #include "tests/app_machine/machine_setup.h"
 
 #ifndef QUORVANE_APP_MACHINE
@@ -29,11 +28,9 @@ namespace app_copies {
 
 namespace fs = std::filesystem;
 
+// A log the copies write; empty while it does not exist yet.
 inline std::string ReadFile(const fs::path& p) {
-    std::ifstream in(p);
-    std::stringstream ss;
-    ss << in.rdbuf();
-    return ss.str();
+    return ReadWholeFile(p.string()).value_or("");
 }
 
 inline bool Says(const fs::path& file, const std::string& text) {

@@ -6,6 +6,7 @@
 #include <benchmark/benchmark.h>
 
 #include <algorithm>
+#include <fstream>
 
 #include "tests/support/net_table.h"
 

@@ -11,13 +11,12 @@
 #include <chrono>
 #include <cstdlib>
 #include <filesystem>
-#include <fstream>
 #include <functional>
-#include <sstream>
 #include <string>
 #include <thread>
 #include <vector>
 
+#include "platform/file_util.h"
 #include "tests/support/net_peer_setup.h"
 
 #ifndef QUORVANE_NET_MACHINE
@@ -28,11 +27,9 @@ namespace net_table {
 
 namespace fs = std::filesystem;
 
+// A log the copies write; empty while it does not exist yet.
 inline std::string ReadFile(const fs::path& p) {
-    std::ifstream in(p);
-    std::stringstream ss;
-    ss << in.rdbuf();
-    return ss.str();
+    return ReadWholeFile(p.string()).value_or("");
 }
 
 struct Machine {
