@@ -116,6 +116,9 @@ class Engine {
     bool WaitFor(int index, const std::function<bool()>& done,
                  std::initializer_list<i16> giveUpCodes = {});
     void PeerSentBadData(const std::string& what);
+    // SetUp's deck, deal of the side piles and first player; false when a wait for the peers
+    // ended it early.
+    bool SetUpTable();
     std::string DeckPayload() const;
     std::string StockPayload() const;
 

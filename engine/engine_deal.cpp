@@ -72,6 +72,13 @@ void Engine::SetUp() {
     if (g.SidePileSize < 0 || g.SidePileSize >= kMaxSidePile) g.SidePileSize = 19;
     g.NumCards = static_cast<i16>(52 * g.NumPlayers);
     g.ComputerBusy = VbTrue;
+    // A set-up that one of its waits for the peers ended (the Internet game was ended or given
+    // anew meanwhile) deals nothing, and its caller shows no deal: the table is the player's
+    // again, or every menu and key would wait for a deal that never comes.
+    if (!SetUpTable()) g.ComputerBusy = VbFalse;
+}
+
+bool Engine::SetUpTable() {
     if (g.NetConnected == 0) {
         if (g.SavedPause != 0) g.MovePause = g.SavedPause;
         g.IsHost = 0;
@@ -94,14 +101,17 @@ void Engine::SetUp() {
     g.RecoverText.clear();
 
     if (IsHost(g)) {
-        if (!WaitFor(0, [this] { return g.NetCode == net::GS; })) return;
+        if (!WaitFor(0, [this] { return g.NetCode == net::GS; })) return false;
         sv.net->SendNetAll(0, "DK " + DeckPayload());
         g.NetAnswers = 1;
         if (!WaitFor(0, [this] { return g.NetCode == net::DK && g.NetAnswers >= g.NumPlayers; }))
-            return;
+            return false;
     } else if (IsRemote(g)) {
-        if (!WaitFor(0, [this] { return g.NetCode == net::DK; }, {net::LO})) return;
-        if (!sv.net->TakeDeal(g)) return PeerSentBadData("deck");
+        if (!WaitFor(0, [this] { return g.NetCode == net::DK; }, {net::LO})) return false;
+        if (!sv.net->TakeDeal(g)) {
+            PeerSentBadData("deck");
+            return false;
+        }
         sv.net->SendNet(1, "DK");
     }
     g.RecoverText.clear();
@@ -117,11 +127,14 @@ void Engine::SetUp() {
     ChooseFirstPlayer();
 
     if (IsRemote(g)) {
-        if (!WaitFor(0, [this] { return g.NetCode == net::TR; }, {net::GS, net::LO}))
-            return ResetTableState();
+        if (!WaitFor(0, [this] { return g.NetCode == net::TR; }, {net::GS, net::LO})) {
+            ResetTableState();
+            return false;
+        }
         if (g.Pturn < 1 || g.Pturn > g.NumPlayers) {
             PeerSentBadData("first player");
-            return ResetTableState();
+            ResetTableState();
+            return false;
         }
         sv.net->SendNet(1, "TR");
         if (g.PeerVersion > "74" && g.NumPlayers >= 3) PturnCalculate();
@@ -136,6 +149,7 @@ void Engine::SetUp() {
     }
     g.NewDeal = 1;
     g.NoMissCheck = 2;
+    return true;
 }
 
 void Engine::DealSidePiles() {

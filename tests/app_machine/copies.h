@@ -13,6 +13,8 @@
 #include <chrono>
 #include <cstdlib>
 #include <filesystem>
+#include <functional>
+#include <mutex>
 #include <string>
 #include <thread>
 #include <vector>
@@ -63,6 +65,27 @@ double SecondsUntil(Done done, double seconds) {
         if (took > seconds) return -1;
         std::this_thread::sleep_for(std::chrono::milliseconds(50));
     }
+}
+
+// Runs `run` for cases 0 to `n` - 1, at most four at a time: each case is a copy of the
+// program of its own, and four at once keep the machine's cores for the copies.
+inline void ForEachCase(size_t n, const std::function<void(size_t)>& run) {
+    std::mutex m;
+    size_t next = 0;
+    std::vector<std::thread> workers;
+    for (int w = 0; w < 4; ++w)
+        workers.emplace_back([&] {
+            for (;;) {
+                size_t i;
+                {
+                    std::lock_guard<std::mutex> lock(m);
+                    if (next == n) return;
+                    i = next++;
+                }
+                run(i);
+            }
+        });
+    for (std::thread& t : workers) t.join();
 }
 
 // The copies of one game, each started afresh with a home of its own under one root.

@@ -13,7 +13,8 @@ std::map<std::string, int MachineSetup::*> Numbers() {
             {"end", &MachineSetup::endAt},         {"games", &MachineSetup::games},
             {"close", &MachineSetup::closeAt},     {"endwait", &MachineSetup::endOnWait},
             {"leave", &MachineSetup::leaveIfCut},  {"side", &MachineSetup::side},
-            {"seed", &MachineSetup::seed}};
+            {"seed", &MachineSetup::seed},         {"local", &MachineSetup::localAfter},
+            {"think", &MachineSetup::think}};
 }
 
 }  // namespace

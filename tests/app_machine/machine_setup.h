@@ -30,6 +30,12 @@ struct MachineSetup {
     // Leaves the program when its Internet game ends before a deal, as one cut off by the host,
     // instead of joining again (0: joins again, as one the host could not seat yet).
     int leaveIfCut = 0;
+    // Once its Internet game is over the player checks that the table is a local one again:
+    // F11 opens the connection dialog (which it cancels), and New Game of the Game menu deals a
+    // local game; then it closes the window.
+    int localAfter = 0;
+    // Seconds the player looks at each of its turns before its first move.
+    int think = 0;
     // Host: the side piles' size (10, 15, 20 or 26 cards) chosen in Host Setup and Rules' rules;
     // 0 keeps the rules as they are.
     int side = 0;

@@ -12,7 +12,6 @@
 #include <filesystem>
 #include <functional>
 #include <iterator>
-#include <mutex>
 #include <string>
 #include <thread>
 #include <vector>
@@ -32,27 +31,6 @@ constexpr const char* kLocalTable = "Select NEW from the Game Menu to start a ne
 
 double SecondsSince(Clock::time_point t) {
     return std::chrono::duration<double>(Clock::now() - t).count();
-}
-
-// Runs `run` for cases 0 to `n` - 1, at most four at a time: each case is a copy of the
-// program of its own, and four at once keep the machine's cores for the copies.
-void ForEachCase(size_t n, const std::function<void(size_t)>& run) {
-    std::mutex m;
-    size_t next = 0;
-    std::vector<std::thread> workers;
-    for (int w = 0; w < 4; ++w)
-        workers.emplace_back([&] {
-            for (;;) {
-                size_t i;
-                {
-                    std::lock_guard<std::mutex> lock(m);
-                    if (next == n) return;
-                    i = next++;
-                }
-                run(i);
-            }
-        });
-    for (std::thread& t : workers) t.join();
 }
 
 // Nothing of the copy under its root but its home, no file the peer named anywhere in it,

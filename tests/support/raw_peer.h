@@ -58,6 +58,18 @@ class RawPeer {
         return true;
     }
     const std::string& heard() const { return heard_; }
+    // Hangs up, as a program that closes its connection.
+    void Close() {
+        if (fd_ >= 0) close(std::exchange(fd_, -1));
+        closed_ = true;
+    }
+    // Cuts the connection off, as a machine switched off or a program killed in the middle of
+    // a game: the other end hears a reset, not a farewell.
+    void Cut() {
+        const linger now{1, 0};
+        if (fd_ >= 0) setsockopt(fd_, SOL_SOCKET, SO_LINGER, &now, sizeof now);
+        Close();
+    }
 
   private:
     explicit RawPeer(int fd) : fd_(fd), closed_(fd < 0) {}

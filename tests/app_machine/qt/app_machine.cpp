@@ -198,7 +198,7 @@ void AppMachine::TurnChanged() {
     lastTurn_ = seenTurn_;
     if (resumeShots_ > 0 && --resumeShots_ == 0) Shot("after_resume");
     // The player looks at the new turn's table before the first move.
-    nextMove_ = Now() + kTurnLookMs;
+    nextMove_ = Now() + kTurnLookMs + qint64{1000} * s_.think;
     commandAfter_ = Now() + kCommandLookMs;
     ++turnEnds_;
     Note("digests", std::to_string(turnEnds_) + " " + Hex(TextDigest(seenText_)));
@@ -251,7 +251,12 @@ bool AppMachine::AnswerModal(QWidget* modal) {
         Press(modal->findChild<QAbstractButton*>("Command1"));
     } else if (modal->objectName() == "frmPlayers") {
         Note("steps", "connection dialog");
-        FillConnection(*modal);
+        if (step_ == Step::LocalConnect) {
+            step_ = Step::LocalDeal;
+            Press(modal->findChild<QAbstractButton*>("CmdCancel"));
+        } else {
+            FillConnection(*modal);
+        }
     } else if (modal->objectName() == "frmRulesNET") {
         // The host's rules first (their window is answered by the ticks that run inside it),
         // then its table for the number of players it waits for.
@@ -407,6 +412,10 @@ void AppMachine::Act() {
             if (MenuCommand(kInternetMenu, 0)) step_ = Step::Joining;
             return;
         case Step::Joining: {
+            if (G.NetConnected == 0 && s_.leaveIfCut) {
+                games_ = s_.games;
+                return ActHost();
+            }
             if (G.NetConnected == 0) {
                 // Not let in (yet): the player tries again a little later.
                 connectAfter_ = Now() + 300;
@@ -474,6 +483,9 @@ void AppMachine::Act() {
             if (s_.host && G.Pturn == 1 && Idle()) return ActHost();
             if (G.Pturn == 1 && Idle()) PlayTurn();
             return;
+        case Step::LocalConnect:
+        case Step::LocalDeal:
+            return ActLocal();
         default:
             return ActHost();
     }
@@ -517,6 +529,35 @@ void AppMachine::ActHost() {
         step_ = Step::Connect;
         return;
     }
+    if (s_.localAfter) {
+        step_ = Step::LocalConnect;
+        return;
+    }
     step_ = Step::Done;
     if (QWidget* main = MainWindowOf()) main->close();
+}
+
+// The table after the Internet game, as a player finds it: F11 is pressed (again each second)
+// until the connection dialog opens, then New Game of the Game menu is chosen (again each
+// second) until a local game lies dealt; a box that refuses either is noted and answered.
+void AppMachine::ActLocal() {
+    const Game& G = g();
+    QWidget* main = MainWindowOf();
+    if (step_ == Step::LocalDeal && localTable_ >= 0 && G.NetTable != localTable_ &&
+        G.NetConnected == 0 && G.HumanSideCount > 0 && G.Pturn >= 1 && !G.Dealing) {
+        Note("steps", "local game dealt");
+        step_ = Step::Done;
+        if (main) main->close();
+        return;
+    }
+    if (Now() < localTry_ || !main) return;
+    localTry_ = Now() + 1000;
+    if (step_ == Step::LocalConnect) {
+        Note("steps", "F11");
+        QTest::keyClick(main, Qt::Key_F11);
+        return;
+    }
+    // The deal runs inside the menu's command, while the ticks go on.
+    localTable_ = G.NetTable;
+    MenuCommand(1, 0);  // the Game menu's New Game
 }

@@ -31,7 +31,18 @@ class AppMachine : public QObject {
     void Started() { started_ = true; }
 
   private:
-    enum class Step { Connect, Joining, Seated, Playing, Resuming, GameOver, Leaving, Done };
+    enum class Step {
+        Connect,
+        Joining,
+        Seated,
+        Playing,
+        Resuming,
+        GameOver,
+        Leaving,
+        LocalConnect,  // after the Internet game: F11 until the connection dialog opens
+        LocalDeal,     // then New Game of the Game menu until a local game is dealt
+        Done
+    };
 
     const Game& g() const;
     void Tick();
@@ -42,6 +53,7 @@ class AppMachine : public QObject {
     void ChooseSlot(QWidget& dialog);
     void Act();
     void ActHost();
+    void ActLocal();
     void PlayTurn();
     bool MenuCommand(int menu, int row);
     void Press(QAbstractButton* button);
@@ -79,4 +91,6 @@ class AppMachine : public QObject {
     qint64 nextMove_ = 0;
     qint64 commandAfter_ = 0;
     qint64 offSince_ = 0;  // since when the table has been out of an Internet game
+    qint64 localTry_ = 0;  // when the player tries the local table's key or menu again
+    int localTable_ = -1;  // the table New Game was chosen on (-1 not yet)
 };
