@@ -13,9 +13,20 @@ inline void FillTurnOrder(Game& g) {
     g.Pturn = g.TurnOrder[1];
 }
 
-// Passes the turn to the next place of TurnOrder, round from the last place to the first (and
+// The place of TurnOrder after the one on turn, round from the last place to the first (and
 // back to the first from a place out of range).
+inline i16 NextTurnPos(const Game& g) {
+    const int pos = g.TurnPos + 1;
+    return static_cast<i16>(pos > g.NumPlayers || pos < 1 || pos >= kMaxPlayers + 1 ? 1 : pos);
+}
+
+// The player whose turn comes after this one's.
+inline i16 NextInTurn(const Game& g) {
+    return g.TurnOrder[static_cast<size_t>(NextTurnPos(g))];
+}
+
+// Passes the turn to the next place of TurnOrder.
 inline void AdvanceTurn(Game& g) {
-    if (++g.TurnPos > g.NumPlayers || g.TurnPos < 1 || g.TurnPos >= kMaxPlayers + 1) g.TurnPos = 1;
+    g.TurnPos = NextTurnPos(g);
     g.Pturn = g.TurnOrder[static_cast<size_t>(g.TurnPos)];
 }

@@ -39,11 +39,16 @@ bool AwaitsPlayAnswer(const PeerState& p) {
     return p.awaiting == PC || p.awaiting == WT || p.awaiting == OK;
 }
 
+// A card onto a hold pile: the discard that ends the turn.
+bool IsDiscard(const Move& m) {
+    return m.to >= kFirstHoldSlot && m.to <= kLastHoldSlot;
+}
+
 // The close a received card play owes: "OK" after a discard, which ends the turn; "WT" after a
 // card moved within the hand or played from the hand or a hold pile, as the turn goes on. A
 // card from the side pile may end the game, so either close can follow it.
 i16 OwedClose(const Move& m) {
-    if (m.to >= kFirstHoldSlot && m.to <= kLastHoldSlot) return OK;
+    if (IsDiscard(m)) return OK;
     return m.from == kSideSlot ? 0 : WT;
 }
 
@@ -380,6 +385,7 @@ Outcome HostLine(SessionState s, const Game& g, int peer, std::string_view line,
             return bad(why);
         p.moved = true;
         p.owedClose = OwedClose(*move);
+        s.turnClosing = IsDiscard(*move) ? g.Pturn : 0;
         s.netReceived = true;
         out.push_back(act::MoveIn{static_cast<i16>(move->from), static_cast<i16>(move->to)});
         out.push_back(act::Code{PC});
@@ -766,9 +772,17 @@ void NoteSent(SessionState& s, bool toAll, int peer, std::string_view line) {
             s.ownPlay = false;
         }
     }
+    // The host's own card play: after its discard the next player may play at once.
+    if (s.config.host && toAll && peer == 0 && code == PC && !bare) {
+        Fault fault;
+        const auto move = ParseMove(line, kMaxCenters, fault);
+        s.turnClosing = move && IsDiscard(*move) ? 1 : 0;
+    }
     // A new game, layout or resumed game leaves no card play of the last one to close.
-    if (code == GS || code == LO || code == RC || code == EG)
+    if (code == GS || code == LO || code == RC || code == EG) {
         for (PeerState& p : s.peers) p.moved = false;
+        s.turnClosing = 0;
+    }
     if (!starts) return;
     s.answered = 0;
     for (int i = 0; i <= 4; ++i) {

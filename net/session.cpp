@@ -1,8 +1,20 @@
 #include "net/session.h"
 
+#include "engine/turn_order.h"
 #include "net/wire_parse.h"
 
 namespace net {
+
+namespace {
+
+// Host: `player` may be playing on its own machine already: it is on turn here, or the turn
+// before it has been closed by its discard and is still being handed on here.
+bool MayBePlaying(const SessionState& s, const Game& g, int player) {
+    return g.Pturn == player ||
+           (s.turnClosing != 0 && s.turnClosing == g.Pturn && NextInTurn(g) == player);
+}
+
+}  // namespace
 
 std::vector<Action> NetSession::Take(Outcome o) {
     state_ = std::move(o.state);
@@ -15,11 +27,13 @@ std::optional<std::vector<Action>> NetSession::Next(const Game& g) {
         if (!s.config.host || CodeOf(l.text) != PC || IsBare(l.text)) return true;
         const PeerState& p = s.peers[static_cast<size_t>(l.peer)];
         if (p.phase != Phase::Seated || g.AwaitingMoveOf == p.seat + 1) return true;
-        // Held, a play broken in itself or sent before its player answered what this machine
-        // asked of it would keep that player's answers behind it for good: it is out of turn
-        // for sure, and handled now to be refused.
+        // Held, a play broken in itself, sent before its player answered what this machine
+        // asked of it, or sent when its player is neither on turn nor next after a discard
+        // would keep that player's answers behind it for good: it is out of turn for sure, and
+        // handled now to be refused.
         Fault fault;
-        return p.awaiting != 0 || !ParseMove(l.text, g.NumCenters, fault);
+        return p.awaiting != 0 || !ParseMove(l.text, g.NumCenters, fault) ||
+               !MayBePlaying(s, g, p.seat + 1);
     };
     auto passes = [](const InLine& l) {
         const i16 code = CodeOf(l.text);

@@ -3,11 +3,12 @@
 // out one at a time to be handled, and what is sent is noted. The socket layer feeds arrivals to
 // Received and asks Next for one line per pass of a wait, so that every line that wakes a wait
 // is seen by it before the next line is handled. A card play that reaches the host before the
-// host waits for that player's play (the turn before is still being closed, or the deal is still
-// being laid out here) waits, with every later line of that peer but chat, peeks and its
-// farewell, until the host's replay of that player's turn asks for it. A play that cannot be
-// held so (it names a place outside the table, or its player still owes an answer) is out of
-// turn for sure: it is handled at once and ends the game with that player.
+// host waits for that player's play (the turn before is still being closed after its discard,
+// or the deal is still being laid out here) waits, with every later line of that peer but chat,
+// peeks and its farewell, until the host's replay of that player's turn asks for it. A play
+// that cannot be held so (its player is not on turn nor next after a discard, it names a place
+// outside the table, or its player still owes an answer) is out of turn for sure: it is handled
+// at once and ends the game with that player.
 #include <optional>
 #include <string_view>
 #include <vector>

@@ -55,6 +55,9 @@ struct SessionState {
     bool sessionUp = false;            // the first connection has been made
     bool netReceived = false;          // a line was handled (the first connection's wait)
     bool oppPeeking = false;
+    // Host: the player whose discard has been announced (0 none): until the next play, the
+    // player after it may already be playing on its own machine.
+    int turnClosing = 0;
     bool ownPlay = false;  // remote: its own card play's close ("WT" or "OK") is still to be sent
 };
 

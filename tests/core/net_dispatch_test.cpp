@@ -502,6 +502,7 @@ TEST_F(NetTest, TheHostRelaysChatUnderItsOwnNumberAndPeekNoticesOncePerOtherRemo
     EXPECT_EQ(Sent(last), std::vector<std::string>{"all-3:PK False"});
 }
 
+#include "engine/turn_order.h"
 #include "net/session.h"
 
 namespace {
@@ -540,6 +541,18 @@ struct SeatedHost {
     void apply(const std::vector<Action>& actions) {
         for (const auto& a : actions) ApplyToGame(g, a);
     }
+    // Ann on turn discards her hand slot 2 onto her first hold pile: her turn is being closed,
+    // and Bob's comes next.
+    void AnnDiscards() {
+        g.Pturn = 2;
+        FillTurnOrder(g);
+        g.Opp[1].Cards[kId][2] = 2;
+        g.Opp[1].Cards[kRank][2] = 2;
+        g.AwaitingMoveOf = 2;
+        net.Received(1, "PC  2# 7\n");
+        while (auto a = net.Next(g)) apply(*a);
+        g.AwaitingMoveOf = 0;
+    }
 };
 
 }  // namespace
@@ -550,7 +563,7 @@ TEST(NetSession, AnEarlyCardPlayWaitsForItsPlayersTurnAndChatPassesIt) {
     NetSession& net = host.net;
     auto apply = [&](const std::vector<Action>& actions) { host.apply(actions); };
     ASSERT_EQ(g.NetSeats[2].Seat, 2);
-    g.Pturn = 2;  // Ann's turn is being closed; Bob plays at once
+    host.AnnDiscards();  // Ann's turn is being closed; Bob plays at once
     net.Sent(true, 2, "OK");
     ASSERT_TRUE(net.Received(2, "PC  3# 1\nSY  3#Bob: quick!\nWT\n"));
     ASSERT_TRUE(net.Received(1, "OK\n"));
@@ -577,24 +590,29 @@ TEST(NetSession, AnEarlyCardPlayWaitsForItsPlayersTurnAndChatPassesIt) {
 }
 
 // Bob (socket 2, player 3) sends a play while Ann (player 2) is on turn. A play that cannot wait
-// for his turn ends the game with him at once, and nothing behind it is left waiting; one that
-// can is checked when his turn comes.
+// for his turn (Ann is still playing, he owes an answer, it names no place) ends the game with
+// him at once, and nothing behind it is left waiting; one sent as Ann's discard is being closed
+// is checked when his turn comes.
 TEST(NetSession, APlayThatCannotBeBobsNextIsRefusedAtOnceAndAHeldOneWhenHisTurnComes) {
     struct Case {
         const char* bytes;
         const char* owed;   // what the host asked of Bob and he has not answered ("" nothing)
+        bool annDiscarded;  // Ann's turn is being closed
         bool heldToTurn;    // waits for his turn before it is refused
         const char* fault;  // why the game with Bob ended
     } cases[] = {
-        {"PC  99# 1\nPC\n", "", false, "a card move from or to a place that does not exist"},
-        {"PC  3# 1\nPC\n", "PC  5# 2", false, "a card play out of turn"},
-        {"PC  2# 1\nPC\n", "", true, "a card played from an empty place"},
+        {"PC  99# 1\nPC\n", "", true, false, "a card move from or to a place that does not exist"},
+        {"PC  3# 1\nPC\n", "PC  5# 2", false, false, "a card play out of turn"},
+        {"PC  3# 1\nPC\n", "", false, false, "a card play out of turn"},
+        {"PC  2# 1\nPC\n", "", true, true, "a card played from an empty place"},
     };
     for (const auto& c : cases) {
         SeatedHost host;
         Game& g = host.g;
         NetSession& net = host.net;
         g.Pturn = 2;
+        FillTurnOrder(g);
+        if (c.annDiscarded) host.AnnDiscards();
         if (*c.owed) net.Sent(true, 1, c.owed);  // Ann's play passed on to Bob
         ASSERT_TRUE(net.Received(2, c.bytes));
         auto refused = net.Next(g);

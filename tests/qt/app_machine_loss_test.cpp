@@ -144,6 +144,27 @@ TEST(NetLoopback, AHostileRemoteIsCutOffAndTheHostEndsCleanly) {
     });
 }
 
+// A remote's card play sent while the host's player is on turn, looking at its cards, is broken
+// on arrival: the host cuts that remote off before its own player moves, with the message of a
+// broken line, instead of holding the play until its own play asks the remote for an answer.
+TEST(NetLoopback, ACardPlayOutOfTurnIsCutOffOnArrival) {
+    Copies copies("outofturn");
+    MachineSetup host;
+    host.host = true;
+    host.port = FreePort();
+    host.seed = 2;  // the host's player begins
+    host.think = 30;
+    const fs::path h = copies.Start(host);
+    RawPeer mallory = JoinWhenListening(host.port);
+    ASSERT_TRUE(JoinAndDeal(mallory)) << mallory.heard();
+    const size_t dealt = mallory.heard().size();
+    const auto sent = Clock::now();
+    mallory.Send("PC  2# 7\n");  // a discard, while it is the host's player's turn
+    EXPECT_TRUE(mallory.HearClosed(15)) << mallory.heard();
+    EXPECT_EQ(mallory.heard().find("PC  ", dealt), std::string::npos) << mallory.heard();
+    EndsCleanly(copies, h, sent, Told("Mallory", "a card play out of turn"), 20);
+}
+
 // A host that breaks the protocol against a real remote copy, joined through its connection
 // dialog and seated by the host's layout: the remote cuts the host off within 1 s and ends its
 // game cleanly within 4 s with a box that names the fault; a line it may pass over leaves the
