@@ -4,6 +4,7 @@
 #include <cctype>
 
 #include "engine/shared_helpers.h"
+#include "net/quiet_peer.h"
 #include "platform/dialogs.h"
 
 namespace net {
@@ -120,6 +121,11 @@ void ShowChat(SessionState& s, const Game& g, int peer, const std::string& speak
 
 void HandleChat(SessionState& s, const Game& g, int peer, const ChatText& chat,
                 std::vector<Action>& out) {
+    // The host's word on whom its game waits for is the table's notice, not chat.
+    if (auto named = QuietNamed(s, g, chat.text)) {
+        s.hostWaitsFor = *named;
+        return;
+    }
     // Every chat line first takes away the emoticon the one before it showed.
     out.push_back(act::Emoticon{""});
     std::string text = chat.text;

@@ -670,6 +670,8 @@ Outcome Dispatch(SessionState s, const Game& g, int peer, std::string_view line)
         return {std::move(s), std::move(out)};
     }
     if (code == 0) return {std::move(s), {}};  // no message of the protocol: ignored
+    // Any other line of the host's ends the wait its word was about.
+    if (!s.config.host) s.hostWaitsFor.clear();
     return s.config.host ? HostLine(std::move(s), g, peer, line, code)
                          : RemoteLine(std::move(s), g, line, code);
 }

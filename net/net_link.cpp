@@ -85,7 +85,10 @@ bool NetLink::Step() {
     Raised pumping(pumping_);
     for (;;) {
         if (auto actions = session_->Next(g_)) {
-            if (session_->LastPeer() == quiet_.peer) QuietFrom(quiet_.peer);
+            // A line from the peer awaited times its wait afresh; its chat asks nothing of it.
+            const i16 code = session_->LastCode();
+            if (session_->LastPeer() == quiet_.peer && code != SY && code != PK)
+                QuietFrom(quiet_.peer);
             Carry(std::move(*actions));
             return true;
         }
@@ -214,11 +217,16 @@ bool NetLink::WaitNet(int index) {
 }
 
 void NetLink::WatchQuiet() {
-    const int peer = AwaitedPeer(session_->state(), g_);
+    const SessionState& s = session_->state();
+    const int peer = AwaitedPeer(s, g_);
     if (peer != quiet_.peer) return QuietFrom(peer);
-    if (peer < 0 || quiet_.told || clock_.Now() - quiet_.since < kQuietSeconds) return;
-    quiet_.told = true;
-    window_.carry(act::Status{QuietNotice(session_->state(), g_, peer, window_.endGameKey), true});
+    if (peer < 0 || clock_.Now() - quiet_.since < QuietSeconds(s, g_)) return;
+    const std::string notice = QuietNotice(s, g_, peer, window_.endGameKey);
+    if (notice == quiet_.shown) return;
+    // The other players' machines wait as well, but see only the host.
+    if (quiet_.shown.empty()) Carry(session_->TellQuiet(g_, peer));
+    quiet_.shown = notice;
+    window_.carry(act::Status{notice, true});
 }
 
 void NetLink::Spoke(const std::string& line) {
@@ -228,8 +236,8 @@ void NetLink::Spoke(const std::string& line) {
 }
 
 void NetLink::QuietFrom(int peer) {
-    if (quiet_.told) window_.carry(act::Status{"", false});
-    quiet_ = {peer, clock_.Now(), false};
+    if (!quiet_.shown.empty()) window_.carry(act::Status{"", false});
+    quiet_ = {peer, clock_.Now(), ""};
 }
 
 bool NetLink::WaitNetAll() {

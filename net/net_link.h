@@ -162,7 +162,7 @@ class NetLink : public NetPort {
     struct QuietWatch {
         int peer = -1;  // the peer owing the line awaited (-1 none)
         double since = 0;
-        bool told = false;
+        std::string shown;  // the notice the player was given ("" none yet)
     } quiet_;
 };
 

@@ -1,6 +1,7 @@
 #include "net/session.h"
 
 #include "engine/turn_order.h"
+#include "net/quiet_peer.h"
 #include "net/wire_parse.h"
 
 namespace net {
@@ -42,12 +43,22 @@ std::optional<std::vector<Action>> NetSession::Next(const Game& g) {
     auto line = inbox_.TakeReady(ready, passes);
     if (!line) return std::nullopt;
     lastPeer_ = line->peer;
+    lastCode_ = CodeOf(line->text);
     auto actions = Take(Dispatch(state_, g, line->peer, line->text));
     for (const auto& a : actions)
         if (const auto* f = std::get_if<act::PeerFault>(&a)) inbox_.Drop(f->peer);
     for (const auto& a : actions)
         if (const auto* c = std::get_if<act::Close>(&a)) inbox_.Drop(c->peer);
     return actions;
+}
+
+std::vector<Action> NetSession::TellQuiet(const Game& g, int peer) {
+    bool others = false;
+    for (int i = 1; i <= 4; ++i)
+        others =
+            others || (i != peer && state_.peers[static_cast<size_t>(i)].phase == Phase::Seated);
+    if (!state_.config.host || !others) return {};
+    return {act::SendAll{peer, QuietLine(state_.chatSeq.Next(), QuietName(state_, g, peer))}};
 }
 
 std::vector<Action> NetSession::Lost(const Game& g, int peer) {

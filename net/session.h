@@ -44,14 +44,18 @@ class NetSession {
     void ResetReceived() { state_.netReceived = false; }
     void SetSessionUp() { state_.sessionUp = true; }
     bool HasLines() const { return !inbox_.Empty(); }
-    // The peer of the line Next handled last (-1 before the first).
+    // The peer of the line Next handled last (-1 before the first), and its code.
     int LastPeer() const { return lastPeer_; }
+    i16 LastCode() const { return lastCode_; }
+    // Host: the other players told that the game waits for the player behind `peer`.
+    std::vector<Action> TellQuiet(const Game& g, int peer);
 
   private:
     std::vector<Action> Take(Outcome o);
     SessionState state_;
     Inbox inbox_;
     int lastPeer_ = -1;
+    i16 lastCode_ = 0;
 };
 
 }  // namespace net

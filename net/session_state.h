@@ -58,6 +58,8 @@ struct SessionState {
     // Host: the player whose discard has been announced (0 none): until the next play, the
     // player after it may already be playing on its own machine.
     int turnClosing = 0;
+    // Remote: the player the host said its game waits for, until the host's next line.
+    std::string hostWaitsFor;
     bool ownPlay = false;  // remote: its own card play's close ("WT" or "OK") is still to be sent
 };
 

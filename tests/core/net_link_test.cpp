@@ -300,6 +300,10 @@ TEST(NetLink, AWaitHeldUpByAQuietPeerNamesItAfterTwentySeconds) {
             EXPECT_EQ(rig.g.NetCode, net::GO);
         }
         ASSERT_EQ(rig.notices.size(), c.notices.size()) << c.annAt;
+        // Bob's machine, waiting through the host, is told whom for.
+        EXPECT_EQ(rig.wire.written[2].find("#$-BRIVO: Waiting for Ann...\n") != std::string::npos,
+                  !c.notices.empty())
+            << rig.wire.written[2];
         for (size_t i = 0; i < c.notices.size(); ++i) {
             EXPECT_NEAR(rig.notices[i].first - sentAt, c.notices[i].first,
                         net::NetLink::kWaitSlice);

@@ -237,3 +237,42 @@ TEST(AppMachine, AStoppedRemoteIsNamedAndPlaysOnWhenContinued) {
         EXPECT_EQ(ReadFile(copy / "boxes").find("cannot use"), std::string::npos)
             << ReadFile(copy / "boxes");
 }
+
+// In a game of three copies, the first remote stopped (SIGSTOP) while the host's player looks at
+// its turn: the host's first play waits for it, and so, through the host, does the other remote.
+// Within 30 s both tables name the stopped player, and the other remote never names the host.
+// Continued, the stopped copy answers and the game goes on until the host's player ends it.
+TEST(AppMachine, AStoppedRemoteIsNamedOnEveryOtherCopy) {
+    Copies copies("stopped3");
+    MachineSetup host = TwoPlayerHost();
+    host.players = 3;
+    host.endAt = 6;
+    host.think = 3;
+    const fs::path h = copies.Start(host);
+    std::this_thread::sleep_for(std::chrono::milliseconds(1500));
+    MachineSetup remote;
+    remote.port = host.port;
+    const fs::path bob = copies.Start(remote);
+    std::this_thread::sleep_for(std::chrono::milliseconds(300));
+    const fs::path carol = copies.Start(remote);
+    ASSERT_GE(SecondsUntil([&] { return LastTurnStart(h) == 1; }, 90), 0) << ReadFile(h / "steps");
+    kill(copies.Pid(1), SIGSTOP);
+    bool hostNamed = false, carolNamedTheHost = false;
+    const double named = SecondsUntil(
+        [&] {
+            carolNamedTheHost = carolNamedTheHost || Says(carol / "table", "Waiting for P0...");
+            hostNamed = hostNamed || Says(h / "table", "Waiting for P1...");
+            return hostNamed && Says(carol / "table", "Waiting for P1...");
+        },
+        30);
+    kill(copies.Pid(1), SIGCONT);
+    EXPECT_GE(named, 19.0);
+    EXPECT_TRUE(hostNamed) << ReadFile(h / "table");
+    EXPECT_FALSE(carolNamedTheHost);
+    EXPECT_TRUE(Says(carol / "table", "Waiting for P1...")) << ReadFile(carol / "table");
+    EXPECT_GE(SecondsUntil([&] { return !Says(carol / "table", "Waiting for P1..."); }, 5), 0);
+    ASSERT_TRUE(copies.WaitAll(120));
+    for (const fs::path& copy : {h, bob, carol})
+        EXPECT_EQ(ReadFile(copy / "boxes").find("cannot use"), std::string::npos)
+            << ReadFile(copy / "boxes");
+}
