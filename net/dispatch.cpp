@@ -380,6 +380,9 @@ Outcome HostLine(SessionState s, const Game& g, int peer, std::string_view line,
     if (code == PC && !IsBare(line)) {
         auto move = ParseMove(line, g.NumCenters, fault);
         if (!move) return bad(fault.text);
+        // The game ended here (a player left, the host began another) before the peer heard
+        // of it: its play belongs to that game.
+        if (g.Pturn == 0) return done();
         if (g.Pturn != p.seat + 1) return bad("a card play out of turn");
         if (std::string why = MoveFault(g, g.Pturn, move->from, move->to); !why.empty())
             return bad(why);

@@ -8,7 +8,8 @@
 // peeks and its farewell, until the host's replay of that player's turn asks for it. A play
 // that cannot be held so (its player is not on turn nor next after a discard, it names a place
 // outside the table, or its player still owes an answer) is out of turn for sure: it is handled
-// at once and ends the game with that player.
+// at once and ends the game with that player, unless no game is on the table here: it was then
+// sent before its player heard that the game had ended, and is dropped.
 #include <optional>
 #include <string_view>
 #include <vector>

@@ -631,6 +631,23 @@ TEST(NetSession, APlayThatCannotBeBobsNextIsRefusedAtOnceAndAHeldOneWhenHisTurnC
     }
 }
 
+// Bob plays as soon as Ann's discard reaches him, but Ann leaves and the host's table is reset
+// before his play is taken: it belongs to the game that ended, and goes without a word.
+TEST(NetSession, AHeldPlayOfAGameThatEndedHereIsDropped) {
+    SeatedHost host;
+    Game& g = host.g;
+    NetSession& net = host.net;
+    host.AnnDiscards();
+    ASSERT_TRUE(net.Received(2, "PC  3# 1\n"));
+    EXPECT_FALSE(net.Next(g));
+    g.Pturn = 0;
+    auto dropped = net.Next(g);
+    ASSERT_TRUE(dropped);
+    EXPECT_TRUE(All<act::PeerFault>(*dropped).empty());
+    EXPECT_FALSE(Has<act::Code>(*dropped));
+    EXPECT_FALSE(net.HasLines());
+}
+
 TEST_F(NetTest, OlderPeersGetTheTwoPlayerGameWithoutALayout) {
     // A joiner of 7.4 on the host: the game becomes two players and three centers, and "GS"
     // follows its name at once.
