@@ -46,6 +46,7 @@ void NetLink::Begin(SessionConfig config) {
 void NetLink::End() {
     transport_.CloseAll();
     events_.clear();
+    quiet_.othersTold = false;
     QuietFrom(-1);
     // The session may be in the middle of handing out a line's actions: it goes once they are
     // carried out, with the next Begin.
@@ -84,10 +85,13 @@ bool NetLink::Step() {
     if (!session_ || pumping_) return false;
     Raised pumping(pumping_);
     for (;;) {
+        const bool heldUp = !session_->state().hostWaitsFor.empty();
         if (auto actions = session_->Next(g_)) {
-            // A line from the peer awaited times its wait afresh; its chat asks nothing of it.
+            // A line from the peer awaited times its wait afresh; its chat asks nothing of it,
+            // unless it is the host's word that the wait it named is over.
             const i16 code = session_->LastCode();
-            if (session_->LastPeer() == quiet_.peer && code != SY && code != PK)
+            const bool released = heldUp && session_->state().hostWaitsFor.empty();
+            if (session_->LastPeer() == quiet_.peer && ((code != SY && code != PK) || released))
                 QuietFrom(quiet_.peer);
             Carry(std::move(*actions));
             return true;
@@ -224,7 +228,11 @@ void NetLink::WatchQuiet() {
     const std::string notice = QuietNotice(s, g_, peer, window_.endGameKey);
     if (notice == quiet_.shown) return;
     // The other players' machines wait as well, but see only the host.
-    if (quiet_.shown.empty()) Carry(session_->TellQuiet(g_, peer));
+    if (quiet_.shown.empty()) {
+        std::vector<Action> tell = session_->TellQuiet(g_, peer);
+        quiet_.othersTold = !tell.empty();
+        Carry(std::move(tell));
+    }
     quiet_.shown = notice;
     window_.carry(act::Status{notice, true});
 }
@@ -237,7 +245,13 @@ void NetLink::Spoke(const std::string& line) {
 
 void NetLink::QuietFrom(int peer) {
     if (!quiet_.shown.empty()) window_.carry(act::Status{"", false});
-    quiet_ = {peer, clock_.Now(), ""};
+    // The others would otherwise name the player until the host's next move, which may be a
+    // person's and long in coming.
+    const bool tellOver = quiet_.othersTold && session_;
+    const int was = quiet_.peer;
+    quiet_ = {peer, clock_.Now(), "", false};
+    if (!tellOver) return;
+    Carry(session_->TellQuietOver(was));
 }
 
 bool NetLink::WaitNetAll() {

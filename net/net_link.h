@@ -162,7 +162,8 @@ class NetLink : public NetPort {
     struct QuietWatch {
         int peer = -1;  // the peer owing the line awaited (-1 none)
         double since = 0;
-        std::string shown;  // the notice the player was given ("" none yet)
+        std::string shown;        // the notice the player was given ("" none yet)
+        bool othersTold = false;  // host: the other players were told whom it waits for
     } quiet_;
 };
 

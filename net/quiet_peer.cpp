@@ -64,6 +64,7 @@ std::optional<std::string> QuietNamed(const SessionState& s, const Game& g, std:
         return std::nullopt;
     const std::string name(
         text.substr(kQuietMark.size(), text.size() - kQuietMark.size() - kQuietEnd.size()));
+    if (name.empty()) return name;
     for (int k = 1; k < g.NumPlayers && k < kMaxPlayers; ++k)
         if (!name.empty() && name == g.Opp[static_cast<size_t>(k)].Name && name != s.peers[0].name)
             return name;

@@ -4,7 +4,8 @@
 // program that hangs or is stopped, not a person thinking. The waits go on as they are; the
 // player is told whom the game waits for and how to end it. With three or four players a remote
 // sees only the host, which waits in turn for the other remotes: the host tells the others whom
-// it waits for, and a remote names the host itself only when no such word comes.
+// it waits for and when that wait is over, and a remote names the host itself only when no such
+// word comes.
 #include <optional>
 #include <string>
 #include <string_view>
@@ -32,10 +33,11 @@ std::string QuietName(const SessionState& s, const Game& g, int peer);
 // The notice naming the player the game waits for and the key of END Internet Game.
 std::string QuietNotice(const SessionState& s, const Game& g, int peer, const std::string& endKey);
 
-// Host: the system line that tells the other players whom the game waits for.
+// Host: the system line that tells the other players whom the game waits for; with no name, that
+// the wait it told of is over.
 std::string QuietLine(int seq, const std::string& name);
-// Remote: the player a chat text from the host names as the one the game waits for, when it is
-// that line and names another player at this table.
+// Remote: the player a chat text from the host names as the one the game waits for ("" when it
+// says the wait is over), when it is that line and names another player at this table or none.
 std::optional<std::string> QuietNamed(const SessionState& s, const Game& g, std::string_view text);
 
 }  // namespace net

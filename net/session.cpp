@@ -61,6 +61,11 @@ std::vector<Action> NetSession::TellQuiet(const Game& g, int peer) {
     return {act::SendAll{peer, QuietLine(state_.chatSeq.Next(), QuietName(state_, g, peer))}};
 }
 
+std::vector<Action> NetSession::TellQuietOver(int peer) {
+    if (!state_.config.host) return {};
+    return {act::SendAll{peer, QuietLine(state_.chatSeq.Next(), "")}};
+}
+
 std::vector<Action> NetSession::Lost(const Game& g, int peer) {
     inbox_.Drop(peer);
     return Take(PeerLost(state_, g, peer));

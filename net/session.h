@@ -50,6 +50,8 @@ class NetSession {
     i16 LastCode() const { return lastCode_; }
     // Host: the other players told that the game waits for the player behind `peer`.
     std::vector<Action> TellQuiet(const Game& g, int peer);
+    // Host: the players told of that wait told it is over.
+    std::vector<Action> TellQuietOver(int peer);
 
   private:
     std::vector<Action> Take(Outcome o);

@@ -9,6 +9,7 @@
 #include "net/dispatch.h"
 #include "net/line_framer.h"
 #include "net/number_cards.h"
+#include "net/quiet_peer.h"
 #include "net/recover.h"
 
 using namespace net;
@@ -745,4 +746,23 @@ TEST_F(NetTest, ARemotesOwnPlayIsClosedAfterTheHostsAnswer) {
     NoteSent(s, false, 0, "WT");
     Line(0, "WT");
     EXPECT_EQ(g.NetAnswers, 1);
+}
+
+// With three players a remote is told by the host whom its game waits for, and that the wait is
+// over; neither word is chat, and a word naming nobody at the table is.
+TEST_F(NetTest, TheHostsWordOnWhomItWaitsForIsNoChatAndEndsWithItsWait) {
+    Remote();
+    Line(0, "IP ^ 8. 4. 0^ 1");
+    Line(0, "NM Hana");
+    Line(0, "LO  3  1|Remy|Bob|");
+    ASSERT_EQ(g.NumPlayers, 3);
+    Line(0, QuietLine(1, "Bob"));
+    EXPECT_EQ(s.hostWaitsFor, "Bob");
+    EXPECT_FALSE(Has<act::Label>(last));
+    Line(0, QuietLine(2, ""));
+    EXPECT_EQ(s.hostWaitsFor, "");
+    EXPECT_FALSE(Has<act::Label>(last));
+    Line(0, QuietLine(3, "Zed"));
+    EXPECT_EQ(s.hostWaitsFor, "");
+    EXPECT_TRUE(Has<act::Label>(last));
 }

@@ -253,6 +253,7 @@ TEST(NetLink, IdleLinesWaitWhileTheGamesFlowIsBusy) {
 // The host's play went to Ann and Bob; Bob answers at once, Ann `annAt` seconds after it was
 // sent (never when negative). A wait that goes 20 s without her answer names her and the key that
 // ends the game; an answer puts the notice away, and the player ending the game ends the wait.
+// Bob's machine is told whom the host waits for, and when the wait is over.
 TEST(NetLink, AWaitHeldUpByAQuietPeerNamesItAfterTwentySeconds) {
     const std::string told = "Waiting for Ann...\nEND Internet Game (F11) ends this game.";
     struct Case {
@@ -303,6 +304,11 @@ TEST(NetLink, AWaitHeldUpByAQuietPeerNamesItAfterTwentySeconds) {
         // Bob's machine, waiting through the host, is told whom for.
         EXPECT_EQ(rig.wire.written[2].find("#$-BRIVO: Waiting for Ann...\n") != std::string::npos,
                   !c.notices.empty())
+            << rig.wire.written[2];
+        // ...and, once Ann answers, that the wait is over: its table would name her until the
+        // host's next move.
+        EXPECT_EQ(rig.wire.written[2].find("#$-BRIVO: Waiting for ...\n") != std::string::npos,
+                  c.annAt >= 0 && !c.notices.empty())
             << rig.wire.written[2];
         for (size_t i = 0; i < c.notices.size(); ++i) {
             EXPECT_NEAR(rig.notices[i].first - sentAt, c.notices[i].first,
