@@ -80,7 +80,7 @@ AppRoot::AppRoot(std::string appFolder) : appFolder_(std::move(appFolder)) {
     MainWindowCalls calls = ConnectMainWindowCalls(
         MainWindowCallParts{game_, state_, services_, window_, *board_, looks_, *profiles_,
                             records_.Profile(), *profileTarget_, *recordsWindows_});
-    RegisterSignIn(dialogHost_, calls.signIn);
+    RegisterSignIn(dialogHost_, [this] { return main_->ChangePlayer(); });
     calls.signOffNet = [this] {
         if (internet_) internet_->SignOff();
     };

@@ -107,6 +107,11 @@ class MainWindow : public QObject {
     // The session's choices as shutdown stores them.
     SessionRecord CollectSession() const;
 
+    // Game > Change/New Player. Another player's table is then the one a start gives that
+    // player: no game under way, the Deal button waiting, nothing of the last game in the status
+    // bar. True when somebody signed in.
+    bool ChangePlayer();
+
     void Form_Resize();
     void Get_Avatars();
     void DisplayStats();
@@ -124,6 +129,8 @@ class MainWindow : public QObject {
     void SetUpSounds();
     void ChangePerson();
     void ApplySmallScreenRules();
+    // The status bar between games, as the window starts with it.
+    void ShowRestingStatus();
     void PlaceWindow();
     void Greet();
     // The program folder holds no signed-in player yet: sign-in and the tutorial follow.

@@ -4,6 +4,7 @@
 #include "engine/engine.h"
 #include "mainwindow/qt/frm_brivo.h"
 #include "mainwindow/qt/window_profile_target.h"
+#include "mainwindow/startup_texts.h"
 #include "platform/cpu_speed.h"
 #include "platform/file_util.h"
 #include "records/folder_lists.h"
@@ -46,6 +47,9 @@ bool SignIn(const MainWindowCallParts& p) {
         if (p.state.CpuMHz > 0)
             p.game.AnimationSpeed = static_cast<i16>(AnimationSpeedForMhz(p.state.CpuMHz));
         Engine(p.game, p.services).MenuNotNowMsg(2);
+    } else if (welcome.outcome() == SignInResult::Loaded) {
+        // A known player is welcomed back as a start welcomes them.
+        p.board.board->SetMessage(2, WelcomeLine(p.game.PlayerName));
     }
     p.board.ApplyWidgets();
     return true;

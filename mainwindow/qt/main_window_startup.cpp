@@ -169,7 +169,15 @@ void MainWindow::ApplySmallScreenRules() {
     layout.Display[1].Enabled = false;
     const int minWidth = Px(kSmallScreenPanelMinTwips);
     for (int panel : kSmallScreenPanels) p_.window.Panel(panel)->setMinimumWidth(minWidth);
-    p_.window.Panel(5)->setText(kSmallScreenOpponentPanel);
+    ShowRestingStatus();
+}
+
+void MainWindow::ShowRestingStatus() {
+    for (int panel = 1; panel <= FrmBrivo::kPanels; ++panel) {
+        p_.window.Panel(panel)->clear();
+        p_.window.Panel(panel)->setToolTip({});
+    }
+    if (plan_.SmallCardsForced) p_.window.Panel(5)->setText(kSmallScreenOpponentPanel);
 }
 
 i32 MainWindow::MinWindowHeightTw() const {
@@ -254,4 +262,16 @@ void MainWindow::SignInAndWelcome() {
     }
     p_.board.ApplyWidgets();
     if (!tutorial && p_.state.ShowTipsAtStartup == 1) calls_.showTips();
+}
+
+bool MainWindow::ChangePlayer() {
+    const int before = calls_.playerRecNum();
+    if (!calls_.signIn()) return false;
+    // The same player keeps the table as it is, a game under way too.
+    if (calls_.playerRecNum() == before) return true;
+    // The new profile has laid the table out afresh, with no game on it.
+    ShowRestingStatus();
+    p_.board.layout.Ctl("cmdDeal").Visible = true;
+    p_.board.ApplyWidgets();
+    return true;
 }

@@ -3,6 +3,7 @@
 #include <QAbstractButton>
 #include <QAbstractScrollArea>
 #include <QCheckBox>
+#include <QCryptographicHash>
 #include <QFontMetrics>
 #include <QHeaderView>
 #include <QLabel>
@@ -10,6 +11,7 @@
 #include <QRadioButton>
 #include <QScreen>
 #include <QScrollArea>
+#include <QStatusBar>
 #include <QStyle>
 #include <QStyleOptionButton>
 #include <QTableView>
@@ -335,4 +337,42 @@ void CompareTables(const Geometry& got, const Geometry& fresh, const std::string
         // stood; only one shown where a fresh start shows none is wrong.
         if (!got.count(key) && key.rfind("shown ", 0) != 0)
             out.push_back(where + ": " + key + " missing, on a fresh start at " + text(r));
+}
+
+Sayings TableSayings(QWidget& window, QWidget& table, const FormModel& form) {
+    Sayings s;
+    for (const auto& [key, c] : form.Controls)
+        if (key.rfind("Label3_", 0) == 0 && c.Visible && !c.Caption.empty())
+            s[key] = QString::fromStdString(c.Caption);
+    for (QWidget* w : table.findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        if (!IsTableControl(w)) continue;
+        if (auto* l = qobject_cast<QLabel*>(w); l && !l->text().trimmed().isEmpty())
+            s[Name(w)] = l->text();
+        else if (auto* b = qobject_cast<QAbstractButton*>(w))
+            s[Name(w)] = "shown: " + b->text();
+    }
+    if (auto* bar = window.findChild<QStatusBar*>(); bar && bar->isVisible())
+        for (QLabel* panel : bar->findChildren<QLabel*>()) s[Name(panel)] = panel->text();
+    if (auto a = form.Controls.find("ImgAvatar"); a != form.Controls.end() && a->second.Visible) {
+        const QImage seen = table.grab(Rect(a->second)).toImage();
+        const QByteArray pixels(reinterpret_cast<const char*>(seen.constBits()),
+                                static_cast<qsizetype>(seen.sizeInBytes()));
+        s["ImgAvatar"] = QCryptographicHash::hash(pixels, QCryptographicHash::Md5).toHex();
+    }
+    return s;
+}
+
+void CompareSayings(const Sayings& got, const Sayings& fresh, const std::string& where,
+                    Findings& out) {
+    for (const auto& [key, text] : got) {
+        const auto f = fresh.find(key);
+        if (f == fresh.end())
+            out.push_back(where + ": " + key + " shows " + Text(text) + ", not on a fresh start");
+        else if (f->second != text)
+            out.push_back(where + ": " + key + " shows " + Text(text) + ", on a fresh start " +
+                          Text(f->second));
+    }
+    for (const auto& [key, text] : fresh)
+        if (!got.count(key))
+            out.push_back(where + ": " + key + " does not show, on a fresh start " + Text(text));
 }

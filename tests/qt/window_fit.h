@@ -39,3 +39,12 @@ Geometry TableSnapshot(QWidget& table, const FormModel& form);
 // Each control that stands elsewhere in `got` than in `fresh`, or is in only one of them.
 void CompareTables(const Geometry& got, const Geometry& fresh, const std::string& where,
                    Findings& out);
+
+// What the table tells the player, by key: the texts of the labels it shows, the buttons it
+// shows, the status bar's panels (when the bar shows) and the avatar's picture.
+using Sayings = std::map<std::string, QString>;
+Sayings TableSayings(QWidget& window, QWidget& table, const FormModel& form);
+
+// Each saying of `got` that differs from `fresh`'s, or is in only one of them.
+void CompareSayings(const Sayings& got, const Sayings& fresh, const std::string& where,
+                    Findings& out);

@@ -1,8 +1,8 @@
 // The whole program on screens of three sizes, with two, three and four players: every window
 // it opens shows its texts whole, the table's labels and piles stand clear of each other, and
-// a table changed to other counts or another window size stands as a fresh start would lay it
-// out. The program is started the way main() starts it; its windows open through its menus,
-// its keys and its dialog table, and every box it shows is read before it is answered.
+// a table changed to other counts, another window size or another player stands as a fresh
+// start would lay it out. The program is started the way main() starts it; its windows open through
+// its menus, its keys and its dialog table, and every box it shows is read before it is answered.
 #include <QtGui/qpa/qplatformnativeinterface.h>
 #include <gtest/gtest.h>
 
@@ -145,16 +145,28 @@ QAbstractButton* Button(QWidget* w, const char* name) {
     return b;
 }
 
+// The sign-in window, answered with `name`.
+void AnswerSignIn(Modals& modals, const std::string& name) {
+    modals.Answer("frmWelcome", [name](QWidget* w) {
+        w->findChild<QComboBox*>("Combo1")->setEditText(QString::fromStdString(name));
+        Button(w, "Command1")->click();
+    });
+}
+
 // One run of the program on a folder that outlives it.
 struct Program {
     std::unique_ptr<AppRoot> root;
 
-    bool Start(const std::string& folder, const std::vector<std::string>& args = {}) {
+    std::string folder;
+
+    bool Start(const std::string& in, const std::vector<std::string>& args = {}) {
+        folder = in;
         root = std::make_unique<AppRoot>(folder);
         const bool started = root->Start(args, StagedProgramFolder());
         QApplication::processEvents();
         return started;
     }
+    const std::string& Folder() const { return folder; }
     QWidget& Table() { return *root->Board().view; }
     TableLayout& Layout() { return root->Board().layout; }
     // Closed as the player closes it; a close during a deal completes once the deal has stopped.
@@ -333,6 +345,32 @@ void CheckHoldCards(Program& p, const std::string& where, Findings& out) {
     if (hold) CheckTextsFit(*hold, where + " hold cards", out);
 }
 
+// Game > Change/New Player over the table a game left, on which `name` signs in: the table is
+// then the one that player's own start shows, in its places and in its words.
+void ChangePlayer(Program& p, Modals& modals, const std::string& name, bool newPlayer,
+                  const std::string& where, Findings& table, Findings& out) {
+    StatusPort& status = p.root->Status();
+    status.StatusBar_Clear();
+    status.ShowOppStatus(p.Layout().NumPlayers - 1);
+    p.root->Board().board->SetMessage(1, "That was the last card, YOU WON with a margin of  3 !");
+    AnswerSignIn(modals, name);
+    p.root->Menus().Commands().Run(1, 1);
+    const Geometry signedIn = CheckTable(p, where, table);
+    Sayings said = TableSayings(p.root->Window(), p.Table(), p.Layout().Form());
+    p.Close();
+    ASSERT_TRUE(p.Start(p.Folder()));
+    const Geometry fresh = CheckTable(p, where + ", started again", table);
+    Sayings freshSaid = TableSayings(p.root->Window(), p.Table(), p.Layout().Form());
+    // A new player is told how to start a game where a start welcomes the player.
+    if (newPlayer) {
+        said.erase("Label9_2");
+        freshSaid.erase("Label9_2");
+    }
+    CompareTables(signedIn, fresh, where, table);
+    CompareSayings(said, freshSaid, where, out);
+    p.Close();
+}
+
 void CheckCounter(Program& p, const std::string& where, Findings& out) {
     p.root->Menus().Commands().Run(4, 4);
     CheckOpenWindows(p.root->Window(), where + " counter", out);
@@ -360,10 +398,7 @@ TEST(WindowsFit, EveryWindowAtEveryScreenSizeAndPlayerCount) {
     const QJsonObject screenBefore = ScreenConfig();
     Findings found, beyondDesign;
     Modals modals(found);
-    modals.Answer("frmWelcome", [](QWidget* w) {
-        w->findChild<QComboBox*>("Combo1")->setEditText("Ada");
-        Button(w, "Command1")->click();
-    });
+    AnswerSignIn(modals, "Ada");
     // The credits show after a click on the icon.
     modals.Answer("frmAbout", [&](QWidget* w) {
         QTest::mouseClick(w->findChild<QWidget*>("picIcon"), Qt::LeftButton);
@@ -428,6 +463,12 @@ TEST(WindowsFit, EveryWindowAtEveryScreenSizeAndPlayerCount) {
         CompareTables(to4, CheckTable(p, at + "4 players", table), at + "2 -> 4 players", table);
         CheckCounter(p, at + "4 players", found);
         CheckGameEnd(p, at + "4 players", table, [&] { CheckHoldCards(p, at, found); });
+
+        // A new player after a four-player game, and back to the first player.
+        ASSERT_TRUE(p.Start(folder));
+        ChangePlayer(p, modals, "Bea", true, at + "4 players -> new player", table, found);
+        ASSERT_TRUE(p.Start(folder));
+        ChangePlayer(p, modals, "Ada", false, at + "new player -> known player", table, found);
     }
     SetScreenConfig(screenBefore);
     for (const std::string& f : found) ADD_FAILURE() << f;
