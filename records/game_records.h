@@ -42,8 +42,9 @@ class GameRecords : public RecordsPort {
     // LastMargin and the session's margin.
     void Scores_Net(const std::string& winner) override;
 
-    // The competition chosen for the Internet game ("" for none): its games also go into
-    // "users/<player>_<n>_<competition>.rcm".
+    // The competition chosen in Internet Players Setup ("" for none): while it is set, an
+    // Internet game's result goes into "users/<player>_<n>_<competition>.rcm" in place of the
+    // player's default score file.
     std::string CompetitionFile;
     // The turn boundary: the autosave records, then a fresh move history for the human's turn.
     void AutoSave() override;

@@ -64,7 +64,7 @@ void AppRoot::ComposeDialogWindows() {
     settingsWindows_ = std::make_unique<SettingsWindows>(std::move(s));
     RegisterSettingsWindows(dialogHost_, *settingsWindows_);
 
-    NetWindowsParts n{engine_, records_.Profile(), looks_, chatSeq_};
+    NetWindowsParts n{engine_, records_.Profile(), looks_, chatSeq_, records_.CompetitionFile};
     n.window = &window_;
     n.saveProfile = [this] { return profiles_->OpenPlayerPrefs(false); };
     n.showAvatar = [this](bool on) { ShowAvatar(on); };

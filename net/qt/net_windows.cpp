@@ -54,7 +54,7 @@ bool NetWindows::ShowHostRules() {
 
 bool NetWindows::ShowPlayersSetup() {
     Game& g = G(p_);
-    NetPlayersParts parts(g, p_.profile.PlayerPrefs.Seats[0], competitionFile_, netCommentFile_,
+    NetPlayersParts parts(g, p_.profile.PlayerPrefs.Seats[0], p_.competitionFile, netCommentFile_,
                           *p_.engine.sv.dialogs);
     parts.avatarShown = p_.avatarShown();
     for (const PersonalityEntry& e : ListPersonalities(g.AppFolder))

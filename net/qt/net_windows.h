@@ -2,8 +2,9 @@
 // The windows of Internet play that the main window's menus, keys and the network session open:
 // the chat window, the host's setup, the Internet players setup with the chat sound sets, and
 // the Internet score tables. One object, made once by the composition root, keeps what these
-// windows share for the whole run (the chat sound sets, the competition score file, the
-// personality of the chat's remarks) and the windows that stay open (chat, scores) to one each.
+// windows share for the whole run (the chat sound sets, the personality of the chat's remarks)
+// and the windows that stay open (chat, scores) to one each. The competition score file chosen
+// here belongs to the records, which write the game's result into it.
 #include <QPointer>
 #include <functional>
 #include <optional>
@@ -25,7 +26,10 @@ struct NetWindowsParts {
     Engine& engine;
     ProfileState& profile;
     const BoardLooks& looks;
-    ChatSeq& chatSeq;           // the session's running number of chat and system lines
+    ChatSeq& chatSeq;  // the session's running number of chat and system lines
+    // The competition whose score file the records write an Internet game's result into ("" the
+    // player's default file): the Internet players setup chooses it.
+    std::string& competitionFile;
     QWidget* window = nullptr;  // the main window, parent of every dialog
     // Writes the signed-in player's profile; false when it could not be written.
     std::function<bool()> saveProfile{};
@@ -87,7 +91,6 @@ class NetWindows : private ChatEffectsTarget {
     void ApplyChat(const std::vector<net::Action>& actions);
 
     ChatSoundSet& soundSets() { return soundSets_; }
-    std::string& competitionFile() { return competitionFile_; }
     std::string& netCommentFile() { return netCommentFile_; }
 
   private:
@@ -102,7 +105,6 @@ class NetWindows : private ChatEffectsTarget {
 
     NetWindowsParts p_;
     ChatSoundSet soundSets_{};
-    std::string competitionFile_;
     std::string netCommentFile_;
     QPointer<FrmChat> chat_;
     QPointer<FrmScoresNet> scores_;

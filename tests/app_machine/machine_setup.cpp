@@ -21,7 +21,7 @@ std::map<std::string, int MachineSetup::*> Numbers() {
 
 std::vector<std::string> MachineArgs(const MachineSetup& s) {
     std::vector<std::string> args{"host=" + std::to_string(s.host ? 1 : 0), "name=" + s.name,
-                                  "folder=" + s.folder};
+                                  "folder=" + s.folder, "competition=" + s.competition};
     for (const auto& [key, field] : Numbers()) args.push_back(key + "=" + std::to_string(s.*field));
     return args;
 }
@@ -39,6 +39,8 @@ std::optional<MachineSetup> MachineFromArgs(const std::vector<std::string>& args
             s.name = value;
         else if (key == "folder")
             s.folder = value;
+        else if (key == "competition")
+            s.competition = value;
         else if (auto it = numbers.find(key); it != numbers.end())
             s.*(it->second) = std::atoi(value.c_str());
         else

@@ -42,6 +42,9 @@ struct MachineSetup {
     // Host: the seed its random generator is set to as its player chooses New Game, so that the
     // test knows the deal (and so who begins); 0 leaves the program's own seed. Test control.
     int seed = 0;
+    // The competition whose score file the player chooses in Internet Players Setup once seated
+    // ("" keeps the player's default score file).
+    std::string competition;
 };
 
 std::vector<std::string> MachineArgs(const MachineSetup& setup);

@@ -77,9 +77,10 @@ TEST(NetGallery, DISABLED_Show) {
     profile.PlayerPrefs.Seats[0].Comments = kDefaultComments;
     BoardLooks looks;
     ChatSeq seq;
+    std::string competition;
     QWidget main;
     main.resize(900, 640);
-    NetWindows windows(NetWindowsParts{e, profile, looks, seq, &main});
+    NetWindows windows(NetWindowsParts{e, profile, looks, seq, competition, &main});
     FakeChatLink link;
 
     const std::string which = qEnvironmentVariable("QUORVANE_GALLERY", "chat").toStdString();

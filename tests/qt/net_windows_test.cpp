@@ -26,6 +26,7 @@ struct NetWindowsTest : ::testing::Test {
     ProfileState profile;
     BoardLooks looks;
     ChatSeq seq;
+    std::string competition;
     QWidget main;
     std::vector<std::string> slaps, emoticons, peeks;
     std::unique_ptr<NetWindows> windows;
@@ -34,7 +35,7 @@ struct NetWindowsTest : ::testing::Test {
         g.AppFolder = dir.path();
         g.PlayerName = "Ann";
         g.Opp[1].Name = "Bob";
-        NetWindowsParts parts{e, profile, looks, seq, &main};
+        NetWindowsParts parts{e, profile, looks, seq, competition, &main};
         parts.avatarSlap = [this] { slaps.push_back("slap"); };
         parts.showEmoticon = [this](const std::string& path) { emoticons.push_back(path); };
         parts.showPeek = [this](const std::string& text) { peeks.push_back(text); };

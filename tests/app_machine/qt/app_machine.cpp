@@ -271,6 +271,8 @@ bool AppMachine::AnswerModal(QWidget* modal) {
         const int option = s_.side == 26 ? 1 : s_.side == 15 ? 2 : s_.side == 10 ? 3 : 0;
         Press(modal->findChild<QRadioButton*>(QString("optSide_%1").arg(option)));
         Press(modal->findChild<QAbstractButton*>("cmdSave"));
+    } else if (modal->objectName() == "frmMultiNET") {
+        ChooseCompetition(*modal);
     } else if (modal->objectName() == "frmSave") {
         ChooseSlot(*modal);
     } else {
@@ -303,6 +305,19 @@ void AppMachine::FillConnection(QWidget& dialog) {
     if (auto* address = dialog.findChild<QLineEdit*>("Text2"); address && !s_.host)
         address->setText("127.0.0.1");
     Press(dialog.findChild<QAbstractButton*>("cmdConnect"));
+}
+
+// Internet Players Setup: the competition's option, its name typed in, and Done.
+void AppMachine::ChooseCompetition(QWidget& dialog) {
+    Press(dialog.findChild<QRadioButton*>("optNetScore_1"));
+    auto* combo = dialog.findChild<QComboBox*>("Combo1");
+    if (combo && combo->lineEdit()) {
+        combo->lineEdit()->clear();
+        QTest::keyClicks(combo->lineEdit(), QString::fromStdString(s_.competition));
+    }
+    if (auto* label = dialog.findChild<QLabel*>("lblScoreFile"))
+        Note("scorefile", label->text().toStdString());
+    Press(dialog.findChild<QAbstractButton*>("cmdDone"));
 }
 
 // The first slot: the game is saved there, and restored from there.
@@ -440,6 +455,13 @@ void AppMachine::Act() {
                 return ActHost();
             }
             if (s_.host && step_ == Step::GameOver && games_ >= s_.games) return ActHost();
+            // The competition is chosen once the other players are known: by the host with
+            // every seat taken, by a remote as the game is offered to it.
+            if (!s_.competition.empty() && !competitionChosen_ &&
+                (s_.host || (deal && G.NetCode != 0))) {
+                competitionChosen_ = MenuCommand(kInternetMenu, 3);  // Internet Players Setup
+                return;
+            }
             // The host deals a new game from the Internet menu (from the test's seed, when it
             // gives one); a remote answers with Deal.
             if (s_.host && s_.seed != 0) {

@@ -7,9 +7,9 @@
 // the position: after every change of the player on turn the whole position's digest is written
 // to "<folder>/digests" (so that the machines of one game can be compared), each game's end to
 // "<folder>/outcome", the position a game was saved in to "<folder>/saved", each message box's
-// text to "<folder>/boxes", the table's message lines
-// to "<folder>/table" once a second, and a long wait's notice that made the player end the game
-// to "<folder>/waits". Not part of the program.
+// text to "<folder>/boxes", the table's message lines to "<folder>/table" once a second, a long
+// wait's notice that made the player end the game to "<folder>/waits", and the score file the
+// player chose to "<folder>/scorefile". Not part of the program.
 #include <QObject>
 #include <QTimer>
 #include <string>
@@ -51,6 +51,7 @@ class AppMachine : public QObject {
     void AnswerBox(QMessageBox& box);
     void FillConnection(QWidget& dialog);
     void ChooseSlot(QWidget& dialog);
+    void ChooseCompetition(QWidget& dialog);
     void Act();
     void ActHost();
     void ActLocal();
@@ -82,9 +83,10 @@ class AppMachine : public QObject {
     int games_ = 0;      // games played to their end or ended
     bool saved_ = false, sent_ = false, restarted_ = false, ended_ = false, closed_ = false;
     bool resumeLogged_ = false;
-    int resumeShots_ = 0;    // turns until the table after a resume is saved as a picture
-    bool tableSet_ = false;  // host: the table laid out for the players it waits for
-    bool rulesSet_ = false;  // host: the rules it was told to play by chosen
+    int resumeShots_ = 0;             // turns until the table after a resume is saved as a picture
+    bool tableSet_ = false;           // host: the table laid out for the players it waits for
+    bool rulesSet_ = false;           // host: the rules it was told to play by chosen
+    bool competitionChosen_ = false;  // Internet Players Setup opened for the score file
     bool everConnected_ = false;
     qint64 nextTableNote_ = 0;
     qint64 connectAfter_ = 0;
