@@ -230,15 +230,17 @@ void HostPeerGone(SessionState& s, const Game& g, int peer, const std::string& n
     out.push_back(act::Close{peer});
     p = InPhase(Phase::Gone);
     out.push_back(act::Seats{SeatsOf(s)});
+    // Counted before the player is told: a friend who connects while the notice is open finds
+    // the place free.
+    const int remaining = SeatedCount(s);
+    if (remaining > 0) out.push_back(act::Connected{static_cast<i16>(remaining)});
     out.push_back(act::Beep{});
     const std::string text = notice.empty() ? name + " quit the game." : notice;
     out.push_back(act::Label{1, text});
     if (g.Pturn == 0 || !notice.empty()) out.push_back(act::Box{text, mb::Critical, "Quorvane"});
     out.push_back(act::AskSaveEndedGame{});
     out.push_back(act::Code{EG});
-    const int remaining = SeatedCount(s);
     if (remaining > 0) {
-        out.push_back(act::Connected{static_cast<i16>(remaining)});
         out.push_back(act::TableReset{});
         out.push_back(act::SendAll{peer, BareLine(EG)});
     } else {
@@ -297,9 +299,33 @@ std::string DigitsOf(const Hello& h) {
     return h.hasVersion ? VersionDigits(h.version) : kNoVersion;
 }
 
+// A named joiner finds every place taken (greeted while an earlier joiner's hello was still
+// out, or the table made smaller while it waited for its seat): turned away as a joiner is at
+// its connection, not left waiting for a seat that never comes.
+bool TurnedAwayForWantOfPlace(SessionState& s, const Game& g, int peer, Out& out) {
+    if (g.NetConnected < g.NumPlayers) return false;
+    Refuse(s, peer, out);
+    out.push_back(act::Connected{static_cast<i16>(g.NetConnected - 1)});
+    out.push_back(JoinDenied(g, false));
+    return true;
+}
+
+// A named joiner takes its seat, or the host player is asked first.
+void Seat(SessionState& s, const Game& g, int peer, Out& out) {
+    PeerState& p = PeerAt(s, peer);
+    p.seatDue = false;
+    if (p.askSeat) {
+        out.push_back(act::AskJoin{peer, p.name});
+        return;
+    }
+    out.push_back(act::DataSound{108});
+    AcceptJoiner(s, g, peer, out);
+}
+
 // --- The host ------------------------------------------------------------------------------
 
-Outcome HostLine(SessionState s, const Game& g, int peer, std::string_view line, i16 code) {
+Outcome HostLine(SessionState s, const Game& g, int peer, std::string_view line, i16 code,
+                 bool holdSeat) {
     Out out;
     PeerState& p = PeerAt(s, peer);
     Fault fault;
@@ -350,24 +376,17 @@ Outcome HostLine(SessionState s, const Game& g, int peer, std::string_view line,
         if (p.phase != Phase::Greeted) return bad("a name before the hello");
         auto name = ParseName(line, fault);
         if (!name) return bad(fault.text);
-        if (g.NetConnected >= g.NumPlayers) {
-            // Greeted while an earlier joiner's hello was still out, it finds every place
-            // taken now: turned away as a joiner is at its connection, not left waiting for a
-            // seat that never comes.
-            Refuse(s, peer, out);
-            out.push_back(act::Connected{static_cast<i16>(g.NetConnected - 1)});
-            out.push_back(JoinDenied(g, false));
-            return done();
-        }
+        if (TurnedAwayForWantOfPlace(s, g, peer, out)) return done();
         p.name = *name;
         p.phase = Phase::Named;
+        // The first to join is taken at once; a later one only on the host player's word.
+        p.askSeat = g.NetConnected >= 2;
         out.push_back(act::Code{NM});
-        if (g.NetConnected < 2) {
-            out.push_back(act::DataSound{108});
-            AcceptJoiner(s, g, peer, out);
-        } else {
-            out.push_back(act::AskJoin{peer, *name});
+        if (holdSeat) {
+            p.seatDue = true;
+            return done();
         }
+        Seat(s, g, peer, out);
         return done();
     }
     if (code == GO) {
@@ -675,8 +694,31 @@ Outcome Dispatch(SessionState s, const Game& g, int peer, std::string_view line)
     if (code == 0) return {std::move(s), {}};  // no message of the protocol: ignored
     // Any other line of the host's ends the wait its word was about.
     if (!s.config.host) s.hostWaitsFor.clear();
-    return s.config.host ? HostLine(std::move(s), g, peer, line, code)
+    return s.config.host ? HostLine(std::move(s), g, peer, line, code, false)
                          : RemoteLine(std::move(s), g, line, code);
+}
+
+Outcome DispatchJoiner(SessionState s, const Game& g, int peer, std::string_view line) {
+    if (!s.config.host || peer < 1 || peer > 4 || !Joining(s.peers[static_cast<size_t>(peer)]))
+        return {std::move(s), {}};
+    const i16 code = CodeOf(line);
+    // Chat and anything outside the protocol mean nothing before the seat.
+    if (code == SY || code == PK || code == 0) return {std::move(s), {}};
+    return HostLine(std::move(s), g, peer, line, code, true);
+}
+
+Outcome SeatJoiner(SessionState s, const Game& g, int peer) {
+    if (!s.config.host || peer < 1 || peer > 4) return {std::move(s), {}};
+    PeerState& p = PeerAt(s, peer);
+    if (p.phase != Phase::Named || !p.seatDue) return {std::move(s), {}};
+    Out out;
+    p.seatDue = false;
+    if (!TurnedAwayForWantOfPlace(s, g, peer, out)) Seat(s, g, peer, out);
+    return {std::move(s), std::move(out)};
+}
+
+bool Joining(const PeerState& p) {
+    return p.phase == Phase::Accepted || p.phase == Phase::Greeted || p.phase == Phase::Named;
 }
 
 Outcome Accepted(SessionState s, const Game& g, int peer) {

@@ -21,6 +21,17 @@ struct Outcome {
 // The line `line` (without its line feed) from `peer` (host: its socket 1-4; remote: 0).
 Outcome Dispatch(SessionState s, const Game& g, int peer, std::string_view line);
 
+// Host: the line `line` from `peer`, a joiner not yet seated, handled whatever the game's flow
+// is doing: its hello and name are answered at once, but its seat waits for SeatJoiner (taking
+// the seat lays the table out again, or asks the host player). Lines that mean nothing before
+// the seat change nothing.
+Outcome DispatchJoiner(SessionState s, const Game& g, int peer, std::string_view line);
+// Host: the joiner on `peer`, named while the game's flow could not have the table laid out
+// again, takes its seat now (or is turned away when the table has no place left for it).
+Outcome SeatJoiner(SessionState s, const Game& g, int peer);
+// Host: the peer is connected but not seated yet (greeted or waiting for its hello, or named).
+bool Joining(const PeerState& p);
+
 // Host: a new connection on socket `peer` (the socket chosen by the connection request): greets
 // it, or turns it away when the table has no place for it.
 Outcome Accepted(SessionState s, const Game& g, int peer);

@@ -1,5 +1,7 @@
 #include "net/net_link.h"
 
+#include <utility>
+
 #include "net/apply_to_game.h"
 #include "net/peer_deck.h"
 #include "net/quiet_peer.h"
@@ -39,6 +41,7 @@ NetLink::NetLink(Game& g, Transport& transport, Sleeper& sleeper, Clock& clock, 
 
 void NetLink::Begin(SessionConfig config) {
     events_.clear();
+    held_.clear();
     quiet_ = {};
     session_ = std::make_unique<NetSession>(std::move(config));
 }
@@ -47,6 +50,7 @@ void NetLink::End() {
     transport_.CloseAll();
     events_.clear();
     quiet_.othersTold = false;
+    held_.clear();
     QuietFrom(-1);
     // The session may be in the middle of handing out a line's actions: it goes once they are
     // carried out, with the next Begin.
@@ -58,6 +62,83 @@ void NetLink::Post(LinkEvent e) {
     events_.push_back(std::move(e));
     sleeper_.Wake();
     if (waits_ == 0) sleeper_.Soon([this] { DrainIdle(); }, 0);
+    // A friend who connects is answered whatever the host's window shows meanwhile.
+    if (session_->state().config.host) sleeper_.Soon([this] { Greet(); }, 0);
+}
+
+void NetLink::Greet() {
+    if (!session_ || greeting_) return;
+    bool any = false;
+    {
+        Raised greeting(greeting_);
+        while (session_ && GreetOne()) any = true;
+    }
+    if (!any || !HasPending()) return;
+    // The seat or a notice the joiners left waits for the flow: its wait, or the idle pump.
+    sleeper_.Wake();
+    if (waits_ == 0) sleeper_.Soon([this] { DrainIdle(); }, 0);
+}
+
+bool NetLink::JoinerEvent(const LinkEvent& e) const {
+    if (e.kind == LinkEvent::Accept) return true;
+    return e.kind != LinkEvent::Connected && session_->Joiner(e.peer);
+}
+
+bool NetLink::GreetOne() {
+    // While a line's actions are being carried (a box they raised is open) the players are not
+    // all counted yet: only the hello goes out then, and the joiner's answer waits.
+    if (!pumping_) {
+        if (auto actions = session_->NextJoiner(g_)) {
+            CarryGreeting(std::move(*actions));
+            return true;
+        }
+    }
+    for (auto it = events_.begin(); it != events_.end(); ++it) {
+        if (!session_->state().config.host || !JoinerEvent(*it)) continue;
+        if (pumping_ && (it->kind != LinkEvent::Accept || !session_->WouldGreet(g_, it->peer)))
+            continue;
+        LinkEvent e = std::move(*it);
+        events_.erase(it);
+        greetedMeanwhile_ = greetedMeanwhile_ || pumping_;
+        switch (e.kind) {
+            case LinkEvent::Bytes:
+                if (!session_->Received(e.peer, e.bytes)) {
+                    CarryGreeting(session_->Broke(g_, e.peer));
+                    transport_.Close(e.peer);
+                }
+                break;
+            case LinkEvent::Accept:
+                CarryGreeting(session_->Accept(g_, e.peer));
+                break;
+            case LinkEvent::Failed:
+                window_.failed(e.peer, e.fault, e.bytes, false);
+                [[fallthrough]];
+            case LinkEvent::Lost:
+                CarryGreeting(session_->Lost(g_, e.peer));
+                transport_.Close(e.peer);
+                break;
+            case LinkEvent::Connected:
+                break;
+        }
+        return true;
+    }
+    return false;
+}
+
+void NetLink::CarryGreeting(std::vector<Action> actions) {
+    for (Action& a : actions) {
+        // A joiner's word is no code the game's flow waits for, and must not hide one.
+        if (std::holds_alternative<act::Code>(a)) continue;
+        const bool now =
+            std::holds_alternative<act::Send>(a) || std::holds_alternative<act::Close>(a) ||
+            std::holds_alternative<act::Seats>(a) || std::holds_alternative<act::Connected>(a) ||
+            std::holds_alternative<act::PeerVersionIs>(a) ||
+            std::holds_alternative<act::Label>(a) || std::holds_alternative<act::PeerFault>(a);
+        if (now)
+            CarryOne(a);
+        else
+            held_.push_back(std::move(a));
+    }
 }
 
 void NetLink::DrainIdle() {
@@ -83,7 +164,29 @@ bool NetLink::Over() const {
 
 bool NetLink::Step() {
     if (!session_ || pumping_) return false;
-    Raised pumping(pumping_);
+    bool handled = false;
+    {
+        Raised pumping(pumping_);
+        handled = StepOnce();
+    }
+    if (std::exchange(greetedMeanwhile_, false) && session_) {
+        CarryOne(act::Seats{SeatsOf(session_->state())});
+        // The greeted joiner's answer was left for after those actions.
+        sleeper_.Soon([this] { Greet(); }, 0);
+    }
+    return handled;
+}
+
+bool NetLink::StepOnce() {
+    // What answering the joiners left for the flow comes first, in the order it was left.
+    if (!held_.empty()) {
+        Carry(std::exchange(held_, {}));
+        return true;
+    }
+    if (auto seat = session_->SeatWaiting(g_)) {
+        Carry(std::move(*seat));
+        return true;
+    }
     for (;;) {
         const bool heldUp = !session_->state().hostWaitsFor.empty();
         if (auto actions = session_->Next(g_)) {

@@ -105,7 +105,10 @@ class NetLink : public NetPort {
     // Handles what the sockets reported while no wait runs: every line when the game's flow is
     // idle, nothing while a handler runs (its waits take the lines one by one).
     void DrainIdle();
-    bool HasPending() const { return !events_.empty() || (session_ && session_->HasLines()); }
+    bool HasPending() const {
+        return !events_.empty() || !held_.empty() ||
+               (session_ && (session_->HasLines() || session_->SeatsWaiting()));
+    }
     // True once the peer's hello has been handled (or it has gone further, or away).
     bool Greeted(int peer) const;
 
@@ -134,6 +137,15 @@ class NetLink : public NetPort {
 
   private:
     bool Step();
+    bool StepOnce();
+    // Host: answers the joiners (their connections, hellos, names and departures) whatever the
+    // game's flow is doing, from the event loop, never inside a socket's event. What would lay
+    // the table out again or ask the player (the seat, a notice, the question whether a later
+    // joiner may play) is held for the flow's next step.
+    void Greet();
+    bool GreetOne();
+    bool JoinerEvent(const LinkEvent& e) const;
+    void CarryGreeting(std::vector<Action> actions);
     void Carry(std::vector<Action> actions);
     void CarryOne(const Action& a);
     void Broadcast(int except, const std::string& line, bool note);
@@ -157,8 +169,13 @@ class NetLink : public NetPort {
     std::unique_ptr<NetSession> session_;
     std::unique_ptr<NetSession> retired_;  // the ended game's session, until the next begins
     std::deque<LinkEvent> events_;
-    bool pumping_ = false;  // a line or event is being handled
-    int waits_ = 0;         // waits now running
+    bool pumping_ = false;   // a line or event is being handled
+    bool greeting_ = false;  // joiners are being answered
+    // A joiner was greeted while a line's actions were being carried: the table of seats those
+    // actions copied may leave it out.
+    bool greetedMeanwhile_ = false;
+    std::vector<Action> held_;  // what answering the joiners left for the game's flow
+    int waits_ = 0;             // waits now running
     struct QuietWatch {
         int peer = -1;  // the peer owing the line awaited (-1 none)
         double since = 0;

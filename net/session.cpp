@@ -42,14 +42,55 @@ std::optional<std::vector<Action>> NetSession::Next(const Game& g) {
     };
     auto line = inbox_.TakeReady(ready, passes);
     if (!line) return std::nullopt;
-    lastPeer_ = line->peer;
-    lastCode_ = CodeOf(line->text);
-    auto actions = Take(Dispatch(state_, g, line->peer, line->text));
+    return Handled(*line, Dispatch(state_, g, line->peer, line->text));
+}
+
+std::vector<Action> NetSession::Handled(const InLine& line, Outcome o) {
+    lastPeer_ = line.peer;
+    lastCode_ = CodeOf(line.text);
+    return TakeClosing(std::move(o));
+}
+
+std::vector<Action> NetSession::TakeClosing(Outcome o) {
+    auto actions = Take(std::move(o));
     for (const auto& a : actions)
         if (const auto* f = std::get_if<act::PeerFault>(&a)) inbox_.Drop(f->peer);
     for (const auto& a : actions)
         if (const auto* c = std::get_if<act::Close>(&a)) inbox_.Drop(c->peer);
     return actions;
+}
+
+std::optional<std::vector<Action>> NetSession::NextJoiner(const Game& g) {
+    if (!state_.config.host) return std::nullopt;
+    auto line = inbox_.TakeReady([&](const InLine& l) { return Joiner(l.peer); },
+                                 [](const InLine&) { return false; });
+    if (!line) return std::nullopt;
+    return Handled(*line, DispatchJoiner(state_, g, line->peer, line->text));
+}
+
+std::optional<std::vector<Action>> NetSession::SeatWaiting(const Game& g) {
+    for (int peer = 1; peer <= 4; ++peer) {
+        const PeerState& p = state_.peers[static_cast<size_t>(peer)];
+        if (p.phase == Phase::Named && p.seatDue) return TakeClosing(SeatJoiner(state_, g, peer));
+    }
+    return std::nullopt;
+}
+
+bool NetSession::SeatsWaiting() const {
+    for (const PeerState& p : state_.peers)
+        if (p.phase == Phase::Named && p.seatDue) return true;
+    return false;
+}
+
+bool NetSession::Joiner(int peer) const {
+    return state_.config.host && peer >= 1 && peer <= 4 &&
+           Joining(state_.peers[static_cast<size_t>(peer)]);
+}
+
+bool NetSession::WouldGreet(const Game& g, int peer) const {
+    if (!state_.config.host || peer < 1 || peer > 4) return false;
+    return Accepted(state_, g, peer).state.peers[static_cast<size_t>(peer)].phase ==
+           Phase::Accepted;
 }
 
 std::vector<Action> NetSession::TellQuiet(const Game& g, int peer) {

@@ -28,6 +28,16 @@ class NetSession {
     bool Received(int peer, std::string_view bytes) { return inbox_.Feed(peer, bytes); }
     // The next line that may be handled now, handled; nothing when no line is ready.
     std::optional<std::vector<Action>> Next(const Game& g);
+    // Host: the oldest line of a joiner not yet seated, handled with its seat held back (see
+    // DispatchJoiner); nothing when no joiner has a line waiting.
+    std::optional<std::vector<Action>> NextJoiner(const Game& g);
+    // Host: the first joiner whose seat was held back takes it now; nothing when none waits.
+    std::optional<std::vector<Action>> SeatWaiting(const Game& g);
+    bool SeatsWaiting() const;
+    // Host: `peer` is connected but not seated yet.
+    bool Joiner(int peer) const;
+    // Host: a connection accepted on `peer` now would be greeted (not turned away).
+    bool WouldGreet(const Game& g, int peer) const;
     // A line this machine sends (to `peer`, or with `toAll` to every seated peer but `peer`).
     void Sent(bool toAll, int peer, std::string_view line) { NoteSent(state_, toAll, peer, line); }
 
@@ -55,6 +65,9 @@ class NetSession {
 
   private:
     std::vector<Action> Take(Outcome o);
+    // The handled line's actions taken; nothing more is taken from a peer cut off by them.
+    std::vector<Action> Handled(const InLine& line, Outcome o);
+    std::vector<Action> TakeClosing(Outcome o);
     SessionState state_;
     Inbox inbox_;
     int lastPeer_ = -1;

@@ -29,6 +29,10 @@ struct PeerState {
     i16 awaiting = 0;    // the code of the exchange it has yet to answer (0 none)
     bool moved = false;  // it announced a card play whose close ("WT" or "OK") is to come
     i16 owedClose = 0;   // that close, when only one can be right (0: either)
+    // Host, a named joiner: its seat waits until the table may be laid out again (seatDue), and
+    // the host player is asked before it sits down (askSeat: others had joined before it).
+    bool seatDue = false;
+    bool askSeat = false;
 };
 
 // What the program is and has, fixed for the session.

@@ -14,14 +14,15 @@ std::map<std::string, int MachineSetup::*> Numbers() {
             {"close", &MachineSetup::closeAt},     {"endwait", &MachineSetup::endOnWait},
             {"leave", &MachineSetup::leaveIfCut},  {"side", &MachineSetup::side},
             {"seed", &MachineSetup::seed},         {"local", &MachineSetup::localAfter},
-            {"think", &MachineSetup::think}};
+            {"think", &MachineSetup::think},       {"early", &MachineSetup::early}};
 }
 
 }  // namespace
 
 std::vector<std::string> MachineArgs(const MachineSetup& s) {
     std::vector<std::string> args{"host=" + std::to_string(s.host ? 1 : 0), "name=" + s.name,
-                                  "folder=" + s.folder, "competition=" + s.competition};
+                                  "folder=" + s.folder, "competition=" + s.competition,
+                                  "hold=" + s.hold};
     for (const auto& [key, field] : Numbers()) args.push_back(key + "=" + std::to_string(s.*field));
     return args;
 }
@@ -41,6 +42,8 @@ std::optional<MachineSetup> MachineFromArgs(const std::vector<std::string>& args
             s.folder = value;
         else if (key == "competition")
             s.competition = value;
+        else if (key == "hold")
+            s.hold = value;
         else if (auto it = numbers.find(key); it != numbers.end())
             s.*(it->second) = std::atoi(value.c_str());
         else

@@ -39,6 +39,14 @@ struct MachineSetup {
     // Host: the side piles' size (10, 15, 20 or 26 cards) chosen in Host Setup and Rules' rules;
     // 0 keeps the rules as they are.
     int side = 0;
+    // Host: the window or message box (its object name, or words of its text) the player leaves
+    // open, once it is shown, until the test puts a file "release" in the machine's folder; the
+    // first one held is noted in "steps" as "held " and its name or text. Empty: none.
+    std::string hold;
+    // Host: once the table is set up and one player seated, before every player it waits for
+    // has joined, its player chooses 1 New Game or 2 Host Setup and Rules (again) of the
+    // Internet menu.
+    int early = 0;
     // Host: the seed its random generator is set to as its player chooses New Game, so that the
     // test knows the deal (and so who begins); 0 leaves the program's own seed. Test control.
     int seed = 0;

@@ -242,7 +242,30 @@ bool AppMachine::Idle() const {
 
 // --- Message boxes and dialogs, answered as a player does -----------------------------------
 
+// The window the setup names stays open, as a player reading it leaves it, until the test lets
+// it go; the first one only.
+bool AppMachine::Held(QWidget& modal) {
+    // With an early command, what that command opens.
+    if (s_.hold.empty() || released_ || (s_.early && !early_)) return false;
+    auto* box = qobject_cast<QMessageBox*>(&modal);
+    const std::string text = box ? box->text().toStdString() : modal.objectName().toStdString();
+    if (text.find(s_.hold) == std::string::npos) return false;
+    if (std::filesystem::exists(JoinPath(s_.folder, "release"))) {
+        released_ = true;
+        return false;
+    }
+    if (!held_) {
+        Note("steps", "held " + text);
+        // The table and the box as the player sees them, to be looked at.
+        Shot("held");
+        modal.grab().save(QString::fromStdString(JoinPath(s_.folder, "held_box.png")));
+    }
+    held_ = true;
+    return true;
+}
+
 bool AppMachine::AnswerModal(QWidget* modal) {
+    if (Held(*modal)) return true;
     if (auto* box = qobject_cast<QMessageBox*>(modal)) {
         AnswerBox(*box);
     } else if (modal->objectName() == "frmWelcome") {
@@ -251,6 +274,7 @@ bool AppMachine::AnswerModal(QWidget* modal) {
         Press(modal->findChild<QAbstractButton*>("Command1"));
     } else if (modal->objectName() == "frmPlayers") {
         Note("steps", "connection dialog");
+        dialogSeen_ = true;
         if (step_ == Step::LocalConnect) {
             step_ = Step::LocalDeal;
             Press(modal->findChild<QAbstractButton*>("CmdCancel"));
@@ -414,7 +438,10 @@ void AppMachine::PlayTurn() {
 
 void AppMachine::Act() {
     const Game& G = g();
-    if (G.NetConnected != 0 && G.NetConnected != 99) everConnected_ = true;
+    if (G.NetConnected != 0 && G.NetConnected != 99 && !everConnected_) {
+        everConnected_ = true;
+        if (!s_.host) Shot("greeted");
+    }
     // A new player's tutorial: this player leaves it at once.
     if (QWidget* tutorial = Shown<QWidget>("frmTutorial"))
         return Press(tutorial->findChild<QAbstractButton*>("cmdOK"));
@@ -424,9 +451,12 @@ void AppMachine::Act() {
             if (Now() < connectAfter_) return;
             everConnected_ = false;
             tableSet_ = rulesSet_ = false;
+            dialogSeen_ = false;
             if (MenuCommand(kInternetMenu, 0)) step_ = Step::Joining;
             return;
         case Step::Joining: {
+            // The command opens the connection dialog a moment after the menu's row.
+            if (G.NetConnected == 0 && !dialogSeen_) return;
             if (G.NetConnected == 0 && s_.leaveIfCut) {
                 games_ = s_.games;
                 return ActHost();
@@ -445,6 +475,10 @@ void AppMachine::Act() {
             int seated = 0;
             for (int i = 1; i <= 4; ++i)
                 seated += G.NetSeats[i].Kind != 0 && G.NetSeats[i].Seat != 0;
+            if (s_.host && s_.early && !early_ && tableSet_ && seated >= 1) {
+                early_ = MenuCommand(kInternetMenu, s_.early == 1 ? 10 : 7);
+                return;
+            }
             if (s_.host ? seated == s_.players - 1 : everConnected_) step_ = Step::Seated;
             return;
         }

@@ -48,6 +48,7 @@ class AppMachine : public QObject {
     void Tick();
     void Poll();
     bool AnswerModal(QWidget* modal);
+    bool Held(QWidget& modal);
     void AnswerBox(QMessageBox& box);
     void FillConnection(QWidget& dialog);
     void ChooseSlot(QWidget& dialog);
@@ -88,6 +89,10 @@ class AppMachine : public QObject {
     bool rulesSet_ = false;           // host: the rules it was told to play by chosen
     bool competitionChosen_ = false;  // Internet Players Setup opened for the score file
     bool everConnected_ = false;
+    bool dialogSeen_ = false;  // the connection dialog of the last connect command opened
+    bool held_ = false;        // the window the setup names has been held open
+    bool released_ = false;
+    bool early_ = false;  // host: its early command chosen
     qint64 nextTableNote_ = 0;
     qint64 connectAfter_ = 0;
     qint64 nextMove_ = 0;
