@@ -246,7 +246,9 @@ void GameRecords::ShowRestoredTable(SnapshotFile file) {
     }
     if (g.NetResume == 1)
         g.Msg = Trim(g.GameRecord.Title.size() > 2 ? g.GameRecord.Title.substr(2) : "");
-    if (g.NetConnected == 0 && sv.window) sv.window->ShowSideStack(true);
+    // The side piles' depth shapes go with the restored piles: an Internet game given again
+    // shows them as its table is laid, not only once play resumes.
+    if (sv.window) sv.window->ShowSideStack(true);
     g.GameStarted = VbTrue;
     if (sv.board) sv.board->DrawTable();
     if (sv.window) sv.window->ShowHoldImage(g.HumanSideCount != 1);

@@ -283,6 +283,9 @@ void InternetGame::Carry(const net::Action& a) {
                std::holds_alternative<Restore>(a)) {
         if (board && (g_.PrevPlayers != g_.NumPlayers || g_.PrevCenters != g_.NumCenters))
             board->SetupLayout(g_.PrevPlayers, g_.PrevCenters);
+        // The game the host gives again lies on the table with its side piles' depth shapes,
+        // before the player takes it with Deal.
+        if (std::holds_alternative<Restore>(a) && e.sv.window) e.sv.window->ShowSideStack(true);
         if (board) board->DrawTable();
     } else if (std::holds_alternative<EndInternetGame>(a)) {
         NetCleanUp();

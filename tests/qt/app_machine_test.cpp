@@ -1,10 +1,12 @@
 // Copies of the whole program, each a process with its own home, joined over the loopback
 // address and played through their own menus, dialogs, Deal button and card boxes: a game the
 // host gives again from its Internet menu is taken up by every copy and goes on the same
-// everywhere, and the same copies then play a new Internet game.
+// everywhere, its side piles drawn with their depth shapes as soon as it lies on each table, and
+// the same copies then play a new Internet game.
 #include <gtest/gtest.h>
 #include <signal.h>
 
+#include <algorithm>
 #include <chrono>
 #include <cstdlib>
 #include <filesystem>
@@ -32,6 +34,24 @@ std::vector<std::string> Lines(const std::string& text) {
     std::istringstream in(text);
     for (std::string l; std::getline(in, l);) lines.push_back(l);
     return lines;
+}
+
+// The side piles of the game given again, as each copy's table showed them once it was laid:
+// behind each top card one depth shape for every card under it.
+void ExpectDepthShapes(const std::string& sidepiles) {
+    const std::vector<std::string> lines = Lines(sidepiles);
+    EXPECT_EQ(lines.size(), 1u) << sidepiles;
+    for (const std::string& line : lines) {
+        std::istringstream in(line);
+        std::string resumed, sideWord, shapesWord;
+        in >> resumed;
+        int side = 0, shapes = 0, piles = 0;
+        while (in >> sideWord >> side >> shapesWord >> shapes) {
+            ++piles;
+            EXPECT_EQ(shapes, std::max(side - 1, 0)) << line;
+        }
+        EXPECT_GE(piles, 2) << line;
+    }
 }
 
 std::string StepsOf(const std::vector<fs::path>& homes) {
@@ -97,6 +117,7 @@ void PlayTwoGames(const std::string& name, int players,
         EXPECT_EQ(ReadFile(homes[copy] / "digests"), digests);
         const std::string boxes = ReadFile(homes[copy] / "boxes");
         EXPECT_EQ(boxes.find("cannot use"), std::string::npos) << boxes;
+        ExpectDepthShapes(ReadFile(homes[copy] / "sidepiles"));
     }
 }
 

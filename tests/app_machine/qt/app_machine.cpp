@@ -104,6 +104,22 @@ QPoint PressPoint(const QAbstractButton& button) {
         .center();
 }
 
+// Each player's side pile as the table shows it, by the copy's own seats: its cards, and the
+// depth shapes drawn behind its top card.
+std::string SidePilesText(const TableLayout& layout, const Game& G) {
+    std::string text;
+    for (int local = 1; local <= G.NumPlayers; ++local) {
+        const int side =
+            local == 1 ? G.HumanSideCount
+                       : (G.WorkingOpp == local - 1 ? G.CurSideCount : G.Opp[local - 1].SideCount);
+        int shapes = 0;
+        for (int s = 25 * local - 24; s <= 25 * local; ++s)
+            shapes += layout.Form().IsLoaded("Stack", s) && layout.Ctl("Stack", s).Visible;
+        text += " side " + std::to_string(side) + " shapes " + std::to_string(shapes);
+    }
+    return text;
+}
+
 }  // namespace
 
 AppMachine::AppMachine(MachineSetup setup, AppRoot& root) : s_(std::move(setup)), root_(root) {
@@ -162,6 +178,7 @@ void AppMachine::Poll() {
         Note("digests", "resumed " + Hex(TextDigest(TurnStartText(G, remote))));
         Shot("resumed");
         Note("positions", "resumed " + TurnStartText(G, remote));
+        Note("sidepiles", "resumed" + SidePilesText(root_.tableLayout(), G));
         resumeLogged_ = true;
         resumeShots_ = 3;
         lastTurn_ = seenTurn_ = G.Pturn;

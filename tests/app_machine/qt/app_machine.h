@@ -8,8 +8,9 @@
 // to "<folder>/digests" (so that the machines of one game can be compared), each game's end to
 // "<folder>/outcome", the position a game was saved in to "<folder>/saved", each message box's
 // text to "<folder>/boxes", the table's message lines to "<folder>/table" once a second, a long
-// wait's notice that made the player end the game to "<folder>/waits", and the score file the
-// player chose to "<folder>/scorefile". Not part of the program.
+// wait's notice that made the player end the game to "<folder>/waits", the side piles of a game
+// given again as its table shows them to "<folder>/sidepiles", and the score file the player
+// chose to "<folder>/scorefile". Not part of the program.
 #include <QObject>
 #include <QTimer>
 #include <string>
