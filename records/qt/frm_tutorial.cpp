@@ -104,6 +104,10 @@ bool FrmTutorial::Start() {
     }
     g.Peeking = VbFalse;
     Engine(g, parts_.sv).Reset_Table();
+    // A game left on the table may have shown another player: the tutorial's one opponent is
+    // the one shown and named now.
+    if (parts_.sv.board) parts_.sv.board->LoadAvatar(g.Opp[1].Avatar);
+    if (parts_.sv.status) parts_.sv.status->StatusBar_Clear();
     flow_.Start(std::move(*lines));
     return true;
 }

@@ -345,14 +345,31 @@ void CheckHoldCards(Program& p, const std::string& where, Findings& out) {
     if (hold) CheckTextsFit(*hold, where + " hold cards", out);
 }
 
-// Game > Change/New Player over the table a game left, on which `name` signs in: the table is
-// then the one that player's own start shows, in its places and in its words.
+// A game dealt from a fixed seed and played by the computer at its fastest until the player is
+// on turn: with four players the last opponent has just played, and the status bar and the
+// avatar show that opponent.
+void PlayToThePlayersTurn(Program& p, Modals& modals, const std::string& where) {
+    modals.Answer("frmSpeed", [](QWidget* w) {
+        w->findChild<QScrollBar*>("HScroll1")->setValue(5);
+        w->findChild<QScrollBar*>("VScroll1")->setValue(0);
+        Button(w, "Command1")->click();
+    });
+    p.root->Menus().Commands().Run(2, 0);
+    p.root->CurrentGame().Rng.Randomize(1);
+    p.root->Menus().Commands().Run(1, 0);
+    const Game& g = p.root->game();
+    for (int i = 0; i < 3000 && !(g.Pturn == 1 && !g.ComputerBusy && !g.Dealing); ++i)
+        QTest::qWait(10);
+    ASSERT_EQ(g.Pturn, 1) << where;
+    auto* panel5 = p.root->Window().findChild<QLabel*>("Panel5");
+    ASSERT_EQ(panel5->text().toStdString(), g.Opp[static_cast<size_t>(g.NumPlayers - 1)].Name)
+        << where;
+}
+
+// Game > Change/New Player, on which `name` signs in: the table is then the one that player's own
+// start shows, in its places and in its words.
 void ChangePlayer(Program& p, Modals& modals, const std::string& name, bool newPlayer,
                   const std::string& where, Findings& table, Findings& out) {
-    StatusPort& status = p.root->Status();
-    status.StatusBar_Clear();
-    status.ShowOppStatus(p.Layout().NumPlayers - 1);
-    p.root->Board().board->SetMessage(1, "That was the last card, YOU WON with a margin of  3 !");
     AnswerSignIn(modals, name);
     p.root->Menus().Commands().Run(1, 1);
     const Geometry signedIn = CheckTable(p, where, table);
@@ -368,6 +385,43 @@ void ChangePlayer(Program& p, Modals& modals, const std::string& name, bool newP
     }
     CompareTables(signedIn, fresh, where, table);
     CompareSayings(said, freshSaid, where, out);
+    p.Close();
+}
+
+// The names of the players who are not at the table that `said` shows.
+void NamesOfAbsentPlayers(const Program& p, const Sayings& said, const std::string& where,
+                          Findings& out) {
+    const Game& g = p.root->game();
+    for (int opp = g.NumPlayers; opp <= 3; ++opp) {
+        const QString name = QString::fromStdString(g.Opp[static_cast<size_t>(opp)].Name);
+        for (const auto& [key, text] : said)
+            if (!name.isEmpty() && text.contains(name))
+                out.push_back(where + ": " + key + " names " + name.toStdString() +
+                              ", who is not at the table");
+    }
+}
+
+// Help > Tutorial, and its exit: the tutorial's table and the one it leaves name nobody but
+// their players, and show their opponent's avatar as the next start does.
+void TutorialAndExit(Program& p, const std::string& where, Findings& table, Findings& out) {
+    p.root->Menus().Commands().Run(4, 1);
+    const Sayings step = TableSayings(p.root->Window(), p.Table(), p.Layout().Form());
+    NamesOfAbsentPlayers(p, step, where + " step 1", out);
+    auto* tutorial = p.root->Window().findChild<QWidget*>("frmTutorial");
+    ASSERT_TRUE(tutorial);
+    Button(tutorial, "cmdOK")->click();
+    QApplication::processEvents();
+    const Geometry left = CheckTable(p, where, table);
+    const Sayings said = TableSayings(p.root->Window(), p.Table(), p.Layout().Form());
+    NamesOfAbsentPlayers(p, said, where, out);
+    EXPECT_TRUE(said.count("cmdDeal")) << where;
+    p.Close();
+    ASSERT_TRUE(p.Start(p.Folder()));
+    CompareTables(left, CheckTable(p, where + ", started again", table), where, table);
+    const Sayings fresh = TableSayings(p.root->Window(), p.Table(), p.Layout().Form());
+    for (const auto& [when, saying] : {std::pair{" step 1", &step}, std::pair{"", &said}})
+        CompareSayings({{"ImgAvatar", saying->at("ImgAvatar")}},
+                       {{"ImgAvatar", fresh.at("ImgAvatar")}}, where + when, table);
     p.Close();
 }
 
@@ -464,11 +518,16 @@ TEST(WindowsFit, EveryWindowAtEveryScreenSizeAndPlayerCount) {
         CheckCounter(p, at + "4 players", found);
         CheckGameEnd(p, at + "4 players", table, [&] { CheckHoldCards(p, at, found); });
 
-        // A new player after a four-player game, and back to the first player.
+        // A new player during a four-player game, and back to the first player.
         ASSERT_TRUE(p.Start(folder));
+        PlayToThePlayersTurn(p, modals, at + "4 players");
         ChangePlayer(p, modals, "Bea", true, at + "4 players -> new player", table, found);
         ASSERT_TRUE(p.Start(folder));
         ChangePlayer(p, modals, "Ada", false, at + "new player -> known player", table, found);
+        // The tutorial during a four-player game.
+        ASSERT_TRUE(p.Start(folder));
+        PlayToThePlayersTurn(p, modals, at + "4 players");
+        TutorialAndExit(p, at + "4 players -> tutorial", table, found);
     }
     SetScreenConfig(screenBefore);
     for (const std::string& f : found) ADD_FAILURE() << f;
