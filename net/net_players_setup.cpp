@@ -194,7 +194,7 @@ bool NetPlayersSetup::SavePlayer() {
 bool NetPlayersSetup::SaveOpponent() {
     Game& g = parts_.game;
     const std::string typed = Trim(panel_.name);
-    if (!typed.empty() && BadFileChars(typed, parts_.dialogs)) return false;
+    if (!typed.empty() && RefusedName(typed)) return false;
     OpponentRecord& opp = g.Opp[static_cast<size_t>(panel_.setup + 1)];
     // An empty name keeps the name the opponent uses.
     const std::string name = typed.empty() ? opp.Name : StoredPlayerName(typed);
@@ -248,7 +248,10 @@ void NetPlayersSetup::CompetitionTyped(const std::string& text) {
 }
 
 bool NetPlayersSetup::RefusedName(const std::string& name) const {
-    return !Trim(name).empty() && BadFileChars(Trim(name), parts_.dialogs);
+    // Names stand in file names and, one byte a letter, in the score files and on the wire.
+    const std::string n = Trim(name);
+    return !n.empty() &&
+           (BadFileChars(n, parts_.dialogs) || BadLetters(n, kNameLetters, parts_.dialogs));
 }
 
 bool NetPlayersSetup::Done() {

@@ -96,3 +96,7 @@ std::string FieldText(std::span<const std::uint8_t> field) {
     auto end = std::find(field.begin(), field.end(), std::uint8_t{0});
     return Trim(GetFixedText(field.first(static_cast<size_t>(end - field.begin()))));
 }
+
+bool KeptInOneByte(std::string_view utf8) {
+    return FromCp1252(ToCp1252(utf8)) == utf8;
+}

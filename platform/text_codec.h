@@ -11,6 +11,9 @@
 std::string ToCp1252(std::string_view utf8);
 // Windows-1252 to UTF-8; the five unassigned bytes map to the code points of the same value.
 std::string FromCp1252(std::string_view bytes);
+// True when every character of `utf8` has a byte of its own, so that it reads back from a
+// one-byte field or file as it was typed (not as "?").
+bool KeptInOneByte(std::string_view utf8);
 
 // Writes `utf8` into a fixed-length field: encoded, cut at the field's length, blank padded.
 void PutFixedText(std::span<std::uint8_t> field, std::string_view utf8);

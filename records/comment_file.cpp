@@ -59,7 +59,7 @@ CommentSaveCheck CheckCommentSave(const CommentLines& lines, const std::string& 
         const std::string line = Trim(lines[i]);
         if (StoredLength(line) > kCommentLineLength)
             check.result = CommentSaveCheck::LineTooLong;
-        else if (FromCp1252(ToCp1252(line)) != line)
+        else if (!KeptInOneByte(line))
             check.result = CommentSaveCheck::LetterNotKept;
         if (check.result == CommentSaveCheck::Ok) continue;
         check.line = i;

@@ -8,6 +8,11 @@
 
 namespace {
 
+constexpr LetterRefusal kSignInLetters{
+    "Your name holds a letter that the score file cannot keep.\n\nPlease enter your name with "
+    "other letters.",
+    "Non-standard name character"};
+
 std::string Upper(std::string s) {
     std::transform(s.begin(), s.end(), s.begin(),
                    [](unsigned char c) { return static_cast<char>(std::toupper(c)); });
@@ -55,13 +60,7 @@ NameCheck CheckSignInName(const std::string& typed, const std::vector<std::strin
     if (name == Trim(lastPlayerName) || IsKnown(name, knownPlayers)) return NameCheck::Ok;
     if (BadFileChars(name, dialogs)) return NameCheck::Retry;
     // The profile keeps one byte a letter: a letter it has no byte for would turn into "?".
-    if (FromCp1252(ToCp1252(name)) != name) {
-        dialogs.MsgBox(
-            "Your name holds a letter that the score file cannot keep.\n\nPlease enter "
-            "your name with other letters.",
-            mb::Exclamation, "Non-standard name character");
-        return NameCheck::Retry;
-    }
+    if (BadLetters(name, kSignInLetters, dialogs)) return NameCheck::Retry;
     return NameCheck::Ok;
 }
 

@@ -126,7 +126,8 @@ void FrmPlayers::ChooseHost(bool host) {
 
 void FrmPlayers::Connect() {
     const std::string name = Trim(txtPlayerName_->text().toStdString());
-    if (!name.empty() && BadFileChars(name, dialogs_)) {
+    if (!name.empty() &&
+        (BadFileChars(name, dialogs_) || BadLetters(name, kNameLetters, dialogs_))) {
         txtPlayerName_->setFocus();
         return;
     }

@@ -19,6 +19,10 @@
 namespace {
 
 constexpr const char* kCustomFile = "Custom.cmt";
+constexpr LetterRefusal kCommentNameLetters{
+    "The file name holds a letter that the players' file cannot keep.\n\nPlease name the "
+    "comment file with other letters.",
+    "Custom Comments"};
 
 void SetBackground(QLineEdit* box, const QColor& colour) {
     QPalette pal = box->palette();
@@ -210,6 +214,11 @@ void FrmCustom::SaveFile() {
         case CommentSaveCheck::Ok:
             break;
     }
+    // The profile keeps the name of the comment file in use, one byte a letter.
+    if (BadLetters(check.name, kCommentNameLetters, *parts_.dialogs)) {
+        fileTxt_->setFocus();
+        return;
+    }
     const std::string folder = CommentFolder(parts_.g.AppFolder);
     std::string path = parts_.chooseSave(folder, check.name + ".cmt");
     if (path.empty()) return;
@@ -223,6 +232,7 @@ void FrmCustom::SaveFile() {
         fileName += ".cmt";
         path += ".cmt";
     }
+    if (BadLetters(fileName, kCommentNameLetters, *parts_.dialogs)) return;
     std::string error;
     if (!WriteCommentFile(path, lines, &error))
         return Problem("The comment file could not be written: " + error);

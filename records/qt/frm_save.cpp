@@ -10,11 +10,17 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "engine/shared_helpers.h"
 #include "records/qt/dialog_widgets.h"
 
 namespace {
 
 constexpr int kAuto = save_records::kAutoSlot;
+
+constexpr LetterRefusal kTitleLetters{
+    "The title holds a letter that the saved-game file cannot keep.\n\nPlease enter the title "
+    "with other letters.",
+    "Saved Games"};
 
 }  // namespace
 
@@ -142,6 +148,13 @@ void FrmSave::SlotPressed(int slot) {
 
 void FrmSave::cmdSave_Click() {
     if (st_.selSlot != 0) st_.boxes[st_.selSlot].text = text1_[st_.selSlot]->text().toStdString();
+    // The saved-game file keeps one byte a letter: a title it cannot keep stays for the player
+    // to change.
+    if (st_.mode != SaveMode::Restore && st_.selSlot != 0 &&
+        BadLetters(st_.boxes[st_.selSlot].text, kTitleLetters, *parts_.dialogs)) {
+        text1_[st_.selSlot]->setFocus();
+        return;
+    }
     const std::optional<SaveChoice> choice = Confirm(st_, ctx_);
     Refresh();
     if (!choice) {
