@@ -114,6 +114,14 @@ void ShowChat(SessionState& s, const Game& g, int peer, const std::string& speak
         out.push_back(act::Code{0});
         return;
     }
+    // Turned away for its name: the player is told why, and the connection attempt ends.
+    if (!s.config.host && s.peers[0].phase != Phase::Seated &&
+        text.find(kNameRefused) != std::string::npos) {
+        out.push_back(act::Box{text, mb::Critical, "Impossible"});
+        out.push_back(act::EndInternetGame{});
+        out.push_back(act::Code{0});
+        return;
+    }
     if (farewell && !s.config.host) out.push_back(act::AskSaveEndedGame{});
 }
 

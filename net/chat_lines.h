@@ -15,6 +15,9 @@ namespace net {
 
 // The busy line a host sends a joiner it turns away.
 constexpr const char* kBusyLine = "BRIVO: So you want to play with us? Sorry I'm busy!";
+// The start of the line (after "BRIVO: ") a host sends a joiner whose name it cannot take,
+// followed by why.
+constexpr const char* kNameRefused = "You cannot join this game under the name you gave: ";
 
 void HandleChat(SessionState& s, const Game& g, int peer, const ChatText& chat,
                 std::vector<Action>& out);

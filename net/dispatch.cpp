@@ -3,6 +3,7 @@
 #include "engine/engine.h"
 #include "engine/seat_map.h"
 #include "net/chat_lines.h"
+#include "net/name_compare.h"
 #include "net/recover.h"
 #include "net/wire_parse.h"
 #include "platform/dialogs.h"
@@ -198,7 +199,8 @@ void AcceptJoiner(SessionState& s, const Game& g, int peer, Out& out) {
 
 // Host: a joiner left, broke off or was dropped for saying nothing before it had a seat. Its
 // place is free again and the game goes on as it was: a stray connection never ends it.
-void JoinerGone(SessionState& s, const Game& g, int peer, Out& out) {
+void JoinerGone(SessionState& s, const Game& g, int peer, Out& out,
+                const std::string& notice = "A player who was joining left before taking a seat.") {
     PeerState& p = PeerAt(s, peer);
     const bool counted = p.phase == Phase::Greeted || p.phase == Phase::Named;
     const bool wasGreeted = p.phase == Phase::Accepted && s.helloBusy && s.pendingHello != peer;
@@ -216,7 +218,32 @@ void JoinerGone(SessionState& s, const Game& g, int peer, Out& out) {
         if (left <= 0) s.versionKnown = false;
     }
     out.push_back(act::Seats{SeatsOf(s)});
-    out.push_back(act::Label{1, "A player who was joining left before taking a seat."});
+    out.push_back(act::Label{1, notice});
+}
+
+// Host: a joiner whose name cannot be used is told why and turned away; the host player is told
+// who it was and why.
+void TurnAwayName(SessionState& s, const Game& g, int peer, const std::string& given,
+                  const std::string& why, Out& out) {
+    out.push_back(
+        act::Send{peer, ChatLine(s.chatSeq.value(), std::string("BRIVO: ") + kNameRefused + why +
+                                                        ". Choose another Player name "
+                                                        "and connect again.")});
+    out.push_back(act::Send{peer, BareLine(GO)});
+    const std::string who = given.empty() ? "without a name" : "as \"" + ShownName(given) + "\"";
+    JoinerGone(s, g, peer, out,
+               "A player who tried to join " + who + " was turned away: " + why + ".");
+}
+
+// Why a joiner may not take `name`: the host player's or another player's at this table, in
+// other capitals or not (their scores and pictures are kept under the name); "" when free.
+std::string NameTaken(const SessionState& s, int peer, const std::string& name) {
+    bool taken = SameName(name, s.config.playerName);
+    for (int i = 1; i <= 4; ++i) {
+        const PeerState& p = s.peers[static_cast<size_t>(i)];
+        taken = taken || (i != peer && Playing(p) && !p.name.empty() && SameName(name, p.name));
+    }
+    return taken ? "a player of that name is at this table already" : "";
 }
 
 // Host: `peer` has left (its "GO", a lost connection or a protocol error).
@@ -276,6 +303,13 @@ Outcome ProtocolFault(SessionState s, const Game& g, int peer, const std::string
                                " has been ended.";
     out.push_back(act::PeerFault{peer, what});
     out.push_back(act::Send{peer, BareLine(GO)});
+    if (s.config.host && PeerAt(s, peer).phase != Phase::Seated) {
+        JoinerGone(s, g, peer, out,
+                   "A player who was joining was turned away: its program sent something this "
+                   "game cannot use (" +
+                       what + ").");
+        return {std::move(s), std::move(out)};
+    }
     if (s.config.host)
         HostPeerGone(s, g, peer, notice, out);
     else
@@ -374,10 +408,15 @@ Outcome HostLine(SessionState s, const Game& g, int peer, std::string_view line,
     }
     if (code == NM) {
         if (p.phase != Phase::Greeted) return bad("a name before the hello");
-        auto name = ParseName(line, fault);
-        if (!name) return bad(fault.text);
+        const std::string name = GivenName(line);
+        std::string why = NameFault(name);
+        if (why.empty()) why = NameTaken(s, peer, name);
+        if (!why.empty()) {
+            TurnAwayName(s, g, peer, name, why, out);
+            return done();
+        }
         if (TurnedAwayForWantOfPlace(s, g, peer, out)) return done();
-        p.name = *name;
+        p.name = name;
         p.phase = Phase::Named;
         // The first to join is taken at once; a later one only on the host player's word.
         p.askSeat = g.NetConnected >= 2;

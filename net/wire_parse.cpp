@@ -108,17 +108,46 @@ std::optional<Hello> ParseHello(std::string_view line, bool fromHost, Fault& fau
 
 bool IsGoodPeerName(std::string_view name) {
     if (name.empty() || name.front() == ' ' || name.back() == ' ') return false;
+    return NameFault(name).empty();
+}
+
+std::string NameFault(std::string_view name) {
+    if (name.empty()) return "the name is empty";
     size_t count = 0;
     bool control = false;
     ForEachCodePoint(name, [&](char32_t c, std::string_view) {
         ++count;
         control = control || IsControl(c);
     });
-    return !control && count <= kMaxNameLength && !HasBadFileChars(std::string(name));
+    if (control) return "the name holds control characters";
+    if (count > kMaxNameLength)
+        return "the name is longer than " + std::to_string(kMaxNameLength) + " characters";
+    // The name names the player's files (scores, pictures, comments).
+    if (HasBadFileChars(std::string(name))) {
+        std::string list;
+        for (const char* c = kForbiddenFileChars; *c; ++c)
+            list += std::string(list.empty() ? "" : " ") + *c;
+        return "the name holds a character a player's name may not have (" + list + ")";
+    }
+    return "";
+}
+
+std::string ShownName(std::string_view name) {
+    std::string shown;
+    size_t count = 0;
+    ForEachCodePoint(name, [&](char32_t c, std::string_view bytes) {
+        if (++count > kMaxNameLength) return;
+        shown += IsControl(c) ? std::string_view("?") : bytes;
+    });
+    return count > kMaxNameLength ? shown + "..." : shown;
+}
+
+std::string GivenName(std::string_view line) {
+    return FromCp1252(TrimBlanks(PayloadOf(line)));
 }
 
 std::optional<std::string> ParseName(std::string_view line, Fault& fault) {
-    std::string name = FromCp1252(TrimBlanks(PayloadOf(line)));
+    std::string name = GivenName(line);
     if (name.empty()) {
         Fail(fault, "an empty name");
         return std::nullopt;

@@ -40,6 +40,14 @@ std::optional<Hello> ParseHello(std::string_view line, bool fromHost, Fault& fau
 std::optional<std::string> ParseName(std::string_view line, Fault& fault);
 // True when `name` (UTF-8) would pass ParseName.
 bool IsGoodPeerName(std::string_view name);
+// The name a "NM" line gives, trimmed, as UTF-8 (unchecked).
+std::string GivenName(std::string_view line);
+// Why `name` (UTF-8, trimmed) cannot be a player's name, as the players are told; "" when it
+// can be one.
+std::string NameFault(std::string_view name);
+// `name` as it may be shown to the player: control characters made "?", cut after
+// kMaxNameLength characters with "..." after it.
+std::string ShownName(std::string_view name);
 
 // "TR": the first player, 1 to `players`.
 std::optional<int> ParseTurn(std::string_view line, int players, Fault& fault);

@@ -108,7 +108,8 @@ class Copies {
         const fs::path home = root_ / ("m" + std::to_string(copies_.size()));
         fs::create_directories(home);
         s.folder = home.string();
-        s.name = "P" + std::to_string(copies_.size());
+        // Each copy's player is named after its place unless the test names it.
+        if (s.name == MachineSetup{}.name) s.name = "P" + std::to_string(copies_.size());
         const std::vector<std::string> args = MachineArgs(s);
         std::vector<std::string> env{"HOME=" + s.folder, "XDG_DATA_HOME=" + s.folder + "/data",
                                      "XDG_CONFIG_HOME=" + s.folder + "/config",

@@ -146,23 +146,28 @@ TEST_F(NetTest, AStrangerGetsNothingBeforeItsTurnInTheJoin) {
     struct Case {
         std::vector<std::string> lines;  // after the host's hello
         bool fault;
+        bool badName = false;  // turned away with the reason instead of cut off
     } cases[] = {
         {{"NM Ann"}, true},                        // a name before the hello
         {{"IP ^ 8. 4. 0", "IP ^ 8. 4. 0"}, true},  // the hello twice
         {{"IP ^ 8. 4. 0", "PC  3# 1"}, false},     // a move before it is seated: ignored
         {{"IP ^ 8. 4. 0", "SY  1#hi"}, false},     // chat before it is seated: ignored
         {{"IP ^ 8. 4. 0", "EG"}, false},
-        {{"IP ^ 8. 4. 0", "NM ../../x"}, true},
-        {{"IP ^ 8. 4. 0", "NM <script>"}, true},
-        {{"IP ^ 8. 4. 0", "NM a\x07"}, true},
+        {{"IP ^ 8. 4. 0", "NM ../../x"}, true, true},
+        {{"IP ^ 8. 4. 0", "NM <script>"}, true, true},
+        {{"IP ^ 8. 4. 0", "NM a\x07"}, true, true},
     };
     for (const auto& c : cases) {
         Host(2);
         Take(Accepted(s, g, 1));
         for (const auto& line : c.lines) Line(1, line);
-        EXPECT_EQ(Faulted(1), c.fault) << c.lines.back();
+        EXPECT_EQ(Faulted(1), c.fault && !c.badName) << c.lines.back();
         if (c.fault) {
-            EXPECT_EQ(Sent(last).front(), "1:GO");
+            EXPECT_EQ(Sent(last).back(), "1:GO");
+            EXPECT_EQ(Sent(last).front().rfind(
+                          c.badName ? "1:SY  0#BRIVO: " + std::string(kNameRefused) : "1:GO", 0),
+                      0u)
+                << c.lines.back();
             EXPECT_TRUE(Has<act::Close>(last));
             // A stranger never ends the host's game: the host waits on for a real player.
             EXPECT_FALSE(Has<act::EndInternetGame>(last));
