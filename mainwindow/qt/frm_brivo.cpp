@@ -126,10 +126,15 @@ bool FrmBrivo::eventFilter(QObject* watched, QEvent* e) {
     if (e->type() == QEvent::KeyPress && onKeyPreview) {
         auto* w = qobject_cast<QWidget*>(watched);
         // Only keys meant for this window, once each: the filter sees a key again at every
-        // parent it is passed on to, so only its first receiver counts.
-        QWidget* first = QApplication::focusWidget() ? QApplication::focusWidget() : this;
-        if (w == first && w->window() == this && onKeyPreview(static_cast<QKeyEvent*>(e)))
-            return true;
+        // parent it is passed on to, so only its first receiver counts. That is the window's
+        // own focus child, as the platform hands keys to it, also when the application's focus
+        // did not come back to it after another window closed: the Deal button hidden by a
+        // deal keeps that place, and then took the arrows of every later key press.
+        QWidget* first = focusWidget() ? focusWidget() : this;
+        if (w != first || w->window() != this) return QMainWindow::eventFilter(watched, e);
+        if (onKeyPreview(static_cast<QKeyEvent*>(e))) return true;
+        // A hidden control takes no key: Space on the hidden Deal button dealt anew mid-game.
+        if (!w->isVisible()) return true;
     }
     return QMainWindow::eventFilter(watched, e);
 }
