@@ -11,6 +11,7 @@
 #include <string_view>
 
 #include "board/clear_box.h"
+#include "board/label_names.h"
 #include "board/layout_control.h"
 #include "board/layout_twips.h"
 #include "board/table_design.h"
@@ -204,6 +205,7 @@ class TableLayout {
     int ScreenWidthPx() const { return TwipsToPixels(ScreenWidth); }
 
     FormModel form_;
+    LabelNames labelNames_;
     LayoutRequests requests_;
     bool laidOut_ = false;
 };

@@ -13,13 +13,5 @@ void TableLayout::Scale_Form(int Mode, int Step) {
 }
 
 void TableLayout::Toggle_LabelNames() {
-    for (auto& [key, c] : form_.Controls) {
-        if (c.Kind != ControlKind::Label) continue;
-        c.Visible = true;
-        if (!c.Caption.empty()) continue;
-        const std::string_view name = ControlBaseName(key);
-        c.Caption = std::string(name);
-        if (name.size() < key.size()) c.Caption += " " + key.substr(name.size() + 1);
-    }
-    Ctl("imgIcon").Visible = true;
+    labelNames_.Toggle(form_);
 }

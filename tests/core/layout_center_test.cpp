@@ -181,17 +181,25 @@ TEST(PlayerRows, HoldCountLabelsOnlyOverNormalRows) {
     EXPECT_DOUBLE_EQ(over.Height, 99);
 }
 
-TEST(LabelNames, DeveloperAidNamesEveryEmptyLabel) {
+TEST(LabelNames, DeveloperAidNamesEveryEmptyLabelAndTakesThemBackAgain) {
     TableLayout t = FreshTable(2, 3, 0, kScreen1024);
+    const FormModel before = t.Form();
+    ASSERT_FALSE(before.At("LabelPeek").Visible);
     t.Toggle_LabelNames();
     EXPECT_EQ(t.Ctl("LabelPeek").Caption, "LabelPeek");
     EXPECT_EQ(t.Ctl("Label9", 1).Caption, "Label9 1");
+    EXPECT_EQ(t.Ctl("Label9", 2).Caption, "Label9 2");
     EXPECT_EQ(t.Ctl("Label9", 4).Caption, "Brivo");
     EXPECT_TRUE(t.Ctl("LabelPeek").Visible);
     EXPECT_TRUE(t.Ctl("imgIcon").Visible);
-    const FormModel once = t.Form();
+    // What the game writes meanwhile stays; the rest stands as before the first press.
+    t.Ctl("Label9", 2).Caption = "It's your turn...";
     t.Toggle_LabelNames();
-    EXPECT_EQ(t.Form().Controls, once.Controls);
+    EXPECT_EQ(t.Ctl("Label9", 2).Caption, "It's your turn...");
+    t.Ctl("Label9", 2).Caption = before.At("Label9", 2).Caption;
+    EXPECT_EQ(t.Form().Controls, before.Controls);
+    t.Toggle_LabelNames();
+    EXPECT_EQ(t.Ctl("Label9", 1).Caption, "Label9 1");
 }
 
 TEST(LargeFonts, LongTextsLargerSideLabelsSmaller) {
