@@ -120,21 +120,27 @@ void FrmBrivo::changeEvent(QEvent* e) {
     if (e->type() == QEvent::WindowStateChange && onResize) onResize();
 }
 
+// Only keys meant for this window, once each: the filter sees a key again at every parent it is
+// passed on to, so only its first receiver counts. That is the control with the focus, or the
+// window itself; when the application's focus did not come back to this window after another
+// one closed, the platform hands its keys to the control that had the focus last (the Deal
+// button, hidden by the deal meanwhile, which then took the arrows of every later key press).
+bool FrmBrivo::KeyOfThisWindow(QWidget* receiver) const {
+    if (QWidget* focus = QApplication::focusWidget()) return receiver == focus;
+    return receiver == this || receiver == focusWidget();
+}
+
 bool FrmBrivo::eventFilter(QObject* watched, QEvent* e) {
     if (e->type() == QEvent::Paint && watched == table_) ReportShown();
     if (e->type() == QEvent::DynamicPropertyChange && watched == table_) KeepTableWidth();
     if (e->type() == QEvent::KeyPress && onKeyPreview) {
         auto* w = qobject_cast<QWidget*>(watched);
-        // Only keys meant for this window, once each: the filter sees a key again at every
-        // parent it is passed on to, so only its first receiver counts. That is the window's
-        // own focus child, as the platform hands keys to it, also when the application's focus
-        // did not come back to it after another window closed: the Deal button hidden by a
-        // deal keeps that place, and then took the arrows of every later key press.
-        QWidget* first = focusWidget() ? focusWidget() : this;
-        if (w != first || w->window() != this) return QMainWindow::eventFilter(watched, e);
-        if (onKeyPreview(static_cast<QKeyEvent*>(e))) return true;
-        // A hidden control takes no key: Space on the hidden Deal button dealt anew mid-game.
-        if (!w->isVisible()) return true;
+        if (w && w->window() == this && KeyOfThisWindow(w)) {
+            if (onKeyPreview(static_cast<QKeyEvent*>(e))) return true;
+            // A control that has lost the focus or is hidden takes no key: Space on the hidden
+            // Deal button dealt anew in the middle of a game.
+            if (w != this && (!QApplication::focusWidget() || !w->isVisible())) return true;
+        }
     }
     return QMainWindow::eventFilter(watched, e);
 }

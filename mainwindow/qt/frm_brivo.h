@@ -59,6 +59,7 @@ class FrmBrivo : public QMainWindow {
     bool eventFilter(QObject* watched, QEvent* e) override;
 
   private:
+    bool KeyOfThisWindow(QWidget* receiver) const;
     void PlaceStatusBar();
     void ReportShown();
     void KeepTableWidth();
