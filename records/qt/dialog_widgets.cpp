@@ -25,8 +25,23 @@ QString ElementName(const char* name, int index) {
     return QString("%1_%2").arg(name).arg(index);
 }
 
+namespace {
+
+// An option button that a click does not select by itself: the click only tells the dialog,
+// whose logic then selects. Selected on its own, a choice the dialog refuses with a box would
+// show selected beside the choice in force for as long as the box is up.
+class LogicOption : public QRadioButton {
+  public:
+    using QRadioButton::QRadioButton;
+
+  protected:
+    void nextCheckState() override {}
+};
+
+}  // namespace
+
 QRadioButton* NewOption(const char* name, int index, const QString& caption, QWidget* parent) {
-    auto* b = new QRadioButton(caption, parent);
+    auto* b = new LogicOption(caption, parent);
     b->setObjectName(ElementName(name, index));
     // The dialog's logic selects; Qt's own exclusivity would fight it over "none selected".
     b->setAutoExclusive(false);

@@ -36,7 +36,8 @@ QGroupBox* NewFrame(const QString& caption, std::span<QWidget* const> controls,
                     bool horizontal = false);
 
 // Selects option `selected` of a group (any other value selects none). Option buttons are
-// never in a Qt button group, so the dialog's logic alone decides what is selected.
+// never in a Qt button group, and a click does not select one by itself: the dialog's logic
+// alone decides what is selected.
 template <class Button>
 void SelectOption(std::span<Button* const> options, int selected) {
     for (int i = 0; i < static_cast<int>(options.size()); ++i)

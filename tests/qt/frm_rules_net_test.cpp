@@ -7,6 +7,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTimer>
+#include <functional>
 #include <string>
 
 #include "tests/qt/qt_test_app.h"
@@ -150,5 +151,88 @@ TEST_F(HostRulesWindow, EveryClickOrderEndsOnATableTheDealLaysOut) {
         e.SetUp();
         EXPECT_GT(g.HumanSideCount, 0) << where;
         e.Reset_Table();
+    }
+}
+
+namespace {
+
+// Message boxes answered as the script says, each first noting what the window behind it shows.
+struct WatchedBoxes : ScriptedDialogs {
+    using ScriptedDialogs::ScriptedDialogs;
+    std::function<void()> atBox;
+    int MsgBox(const std::string& text, int style, const std::string& title) override {
+        if (atBox) atBox();
+        return ScriptedDialogs::MsgBox(text, style, title);
+    }
+};
+
+// The option buttons of a group that show selected, by their element numbers ("1", "0 1").
+std::string Selected(QWidget& form, const char* group, int count) {
+    std::string shown;
+    for (int i = 0; i < count; ++i)
+        if (Find<QRadioButton>(form, QString("%1_%2").arg(group).arg(i))->isChecked())
+            shown += (shown.empty() ? "" : " ") + std::to_string(i);
+    return shown;
+}
+
+}  // namespace
+
+// A choice the window refuses with a box never shows selected, not even behind its box: the
+// rules window's three centers for a table of three players, and in Host Setup more players
+// than an old peer's program allows or fewer than the humans connected.
+TEST_F(HostRulesWindow, ARefusedChoiceNeverShowsSelectedBesideTheOneInForce) {
+    struct Case {
+        const char* what;
+        int players, connected;
+        const char* peer;
+        const char* window;  // the window clicked in: the host's or its rules window
+        const char* group;   // the options clicked in, and the one clicked
+        int count, clicked;
+        const char* inForce;  // what shows selected, behind the box and after it
+        const char* box;
+    };
+    const Case cases[] = {
+        {"three centers for three players", 3, 1, "84", "frmRules", "optCenter", 2, 0, "1",
+         "4 Center Piles are required for more than 2 players"},
+        {"more players than an old program", 2, 1, "74", "frmRulesNET", "Option1", 3, 1, "0",
+         "You cannot have multiple players while playing with this opponent. They are using an "
+         "old version of the game."},
+        {"fewer players than the humans", 4, 3, "84", "frmRulesNET", "Option1", 3, 0, "2",
+         "You have too many humans connected. Ask a player to leave if you want to change the "
+         "layout to use less players."},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        g.NumPlayers = static_cast<i16>(c.players);
+        g.NumCenters = 4;
+        g.NetConnected = static_cast<i16>(c.connected);
+        g.PeerVersion = c.peer;
+        CallLog log;
+        WatchedBoxes boxes(log);
+        Services sv = h.services;
+        sv.dialogs = &boxes;
+        Engine engine{g, sv};
+        FrmRulesNET form(engine, 1, nullptr);
+        form.show();
+        std::string behindBox, after;
+        auto click = [&](QWidget& window) {
+            boxes.atBox = [&] { behindBox = Selected(window, c.group, c.count); };
+            Find<QRadioButton>(window, QString("%1_%2").arg(c.group).arg(c.clicked))->click();
+            after = Selected(window, c.group, c.count);
+        };
+        if (std::string(c.window) == "frmRules") {
+            QTimer::singleShot(0, &form, [&] {
+                QWidget* rules = QApplication::activeModalWidget();
+                ASSERT_TRUE(rules && rules->objectName() == "frmRules");
+                click(*rules);
+                Find<QPushButton>(*rules, "cmdReturn")->click();
+            });
+            Find<QPushButton>(form, "cmdRules")->click();
+        } else {
+            click(form);
+        }
+        EXPECT_EQ(boxes.lastText, c.box);
+        EXPECT_EQ(behindBox, c.inForce);
+        EXPECT_EQ(after, c.inForce);
     }
 }
