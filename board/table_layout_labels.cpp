@@ -162,6 +162,11 @@ void TableLayout::PlaceLabelsThreeCenters() {
         deal.Left = frame.Left + frame.Width + 4;
     }
     deal.Top = HandRowTop - 2 * deal.Height;
+    // The raised hand row leaves less room under the center row: there the button stands midway
+    // between the center frame and the hand, touching neither.
+    const double centerBottom = center.Top + center.Height;
+    if (deal.Top < centerBottom)
+        deal.Top = centerBottom + (HandRowTop - centerBottom - deal.Height) / 2;
     ControlGeom& icon = Ctl("imgIcon");
     icon.Top = Wide() ? Ctl("PicCenter", 1).Top : remark.Top - icon.Height;
 }
