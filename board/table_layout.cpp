@@ -45,6 +45,8 @@ void TableLayout::StartUp(const Game& g, int savedMode) {
     SizeDeckAndTurn();
     PlaceStatusArea();
     PlaceAvatars();
+    // The window is placed after the first layout, and its table takes the size it gets then.
+    requests_.WindowSize = false;
     StartingUp = false;
 }
 

@@ -36,6 +36,9 @@ struct LayoutRequests {
     bool WildUpdate = false;
     bool StopIdleTimer = false;
     bool UnloadCounter = false;
+    // The table was laid out for the default window size: the window takes that size where it
+    // can, and the table then takes the size the window really has.
+    bool WindowSize = false;
 
     bool operator==(const LayoutRequests&) const = default;
 };

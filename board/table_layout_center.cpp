@@ -146,6 +146,7 @@ void TableLayout::PlaceStatusArea() {
     form_.Height = DefaultWindowHeight;
     DefaultWindowWidth = ScreenWidthPx();
     form_.Width = DefaultWindowWidth;
+    requests_.WindowSize = true;
     PlaceAvatars();
     PlaceStatusNotice();
 }

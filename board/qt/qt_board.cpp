@@ -144,6 +144,7 @@ void QtBoard::FollowOutside(const LayoutRequests& r) {
     follow(r.WildUpdate, followers_.wildUpdate);
     follow(r.StopIdleTimer, followers_.stopIdleTimer);
     follow(r.UnloadCounter, followers_.unloadCounter);
+    follow(r.WindowSize, followers_.takeWindowSize);
 }
 
 void QtBoard::ResetTable() {

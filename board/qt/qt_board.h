@@ -26,13 +26,18 @@ struct LayoutFollowers {
     std::function<void()> wildUpdate;        // the status bar's wild-card panel
     std::function<void()> stopIdleTimer;     // Timer1 off
     std::function<void()> unloadCounter;     // the card-counter window closes
+    // The table takes the window's inside size again after a layout for the default size: a
+    // window that keeps its own size (maximised, or sized by the player) would otherwise show a
+    // table laid out and painted shorter than itself, over whatever stood there before.
+    std::function<void()> takeWindowSize;
     // The hooks the program must set; an unset one is named in `check`.
     void NeedHooks(HookCheck& check) const {
         check.In("LayoutFollowers")
             .Need("showRulesCaption", showRulesCaption)
             .Need("wildUpdate", wildUpdate)
             .Need("stopIdleTimer", stopIdleTimer)
-            .Need("unloadCounter", unloadCounter);
+            .Need("unloadCounter", unloadCounter)
+            .Need("takeWindowSize", takeWindowSize);
     }
 };
 

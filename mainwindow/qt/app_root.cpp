@@ -55,7 +55,8 @@ AppRoot::AppRoot(std::string appFolder) : appFolder_(std::move(appFolder)) {
     services_.board = board_->board.get();
     board_->board->SetLayoutFollowers(
         {[this] { engine_.ShowRulesCaption(); }, [this] { services_.status->WildUpdate(); },
-         [this] { services_.window->StopIdleTimer(); }, [this] { CloseCounter(); }});
+         [this] { services_.window->StopIdleTimer(); }, [this] { CloseCounter(); },
+         [this] { main_->TakeWindowSize(); }});
     profileTarget_ = std::make_unique<WindowProfileTarget>(
         ProfileTargetParts{game_, engine_, records_, state_, window_, *board_, looks_, services_});
     profiles_ = std::make_unique<Profiles>(records_.Profile(), *profileTarget_, appFolder_);

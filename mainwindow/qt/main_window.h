@@ -113,6 +113,9 @@ class MainWindow : public QObject {
     bool ChangePlayer();
 
     void Form_Resize();
+    // The table takes the window's inside size, as after a change of the window's size; while
+    // the program starts, the window's placement does this once the window is shown.
+    void TakeWindowSize();
     void Get_Avatars();
     void DisplayStats();
 

@@ -51,6 +51,10 @@ void MainWindow::Form_Resize() {
     ApplyResize();
 }
 
+void MainWindow::TakeWindowSize() {
+    if (p_.game.StartingUp == VbFalse) ApplyResize();
+}
+
 // The board takes the window's inside size: the background covers it and the avatar stays at
 // its right edge.
 void MainWindow::ApplyResize() {

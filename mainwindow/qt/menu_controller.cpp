@@ -303,8 +303,11 @@ void MenuController::AfterLayoutChange() {
     if (r.LoadBackground || r.ClearBoard) p_.board.board->LoadBackground();
     if (r.ShowRulesCaption) p_.engine.ShowRulesCaption();
     const FormModel& f = t.Form();
-    if (f.Width > 0 && f.Height > 0 && !p_.window.isMaximized())
-        p_.window.resize(static_cast<int>(f.Width), static_cast<int>(f.Height));
+    if (r.WindowSize) {
+        if (f.Width > 0 && f.Height > 0 && !p_.window.isMaximized())
+            p_.window.resize(static_cast<int>(f.Width), static_cast<int>(f.Height));
+        p_.main.TakeWindowSize();
+    }
     p_.board.ApplyWidgets();
     Place();
     p_.board.view->update();

@@ -75,7 +75,7 @@ struct MainWindowFixture : ::testing::Test {
             BoardShellParts{g, looks, 15360, false, clock, pump, &sounds, &dialogs, folder},
             &window);
         // The layout's requests of the window (rules, wild panel, timer, counter) go unwatched.
-        shell->board->SetLayoutFollowers({[] {}, [] {}, [] {}, [] {}});
+        shell->board->SetLayoutFollowers({[] {}, [] {}, [] {}, [] {}, [] {}});
         MainWindowCalls calls;
         calls.playerRecNum = [this] { return recNum; };
         calls.lastPlayerName = [] { return std::string("Ada"); };
@@ -320,7 +320,7 @@ struct ProfiledWindow : MainWindowFixture {
         shell = std::make_unique<BoardShell>(
             BoardShellParts{g, looks, 15360, false, clock, pump, &sounds, &dialogs, folder},
             &window);
-        shell->board->SetLayoutFollowers({[] {}, [] {}, [] {}, [] {}});
+        shell->board->SetLayoutFollowers({[] {}, [] {}, [] {}, [] {}, [] {}});
         sv.board = shell->board.get();
         engine = std::make_unique<Engine>(g, sv);
         records = std::make_unique<GameRecords>(g, sv);

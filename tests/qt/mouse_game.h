@@ -74,7 +74,7 @@ struct MouseGame {
         port.onReturnDraggedCard = [this](int slot) { drag->Mouse().ReturnDraggedCard(slot); };
         port.onDealButtonClick = [this] { drag->DealClicked(); };
         // No status bar, idle timer or counter beside this table.
-        shell->board->SetLayoutFollowers({[] {}, [] {}, [] {}, [] {}});
+        shell->board->SetLayoutFollowers({[] {}, [] {}, [] {}, [] {}, [] {}});
         auto* deal = window.findChild<QPushButton*>("cmdDeal");
         QObject::connect(deal, &QPushButton::clicked, deal, [this] { drag->DealClicked(); });
         deal->show();

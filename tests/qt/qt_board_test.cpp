@@ -26,7 +26,7 @@ struct BoardFixture : TableFixture {
                          dir.path().toStdString(), [] {}},
             canvas);
         // No window around this board: the layout's requests of it go nowhere.
-        board->SetLayoutFollowers({[] {}, [] {}, [] {}, [] {}});
+        board->SetLayoutFollowers({[] {}, [] {}, [] {}, [] {}, [] {}});
     }
     QColor At(const char* name, int index, int dx, int dy) {
         const ControlGeom& c = layout.Ctl(name, index);
@@ -247,7 +247,8 @@ TEST_F(BoardFixture, TheBoardPassesOnWhatTheLayoutAsksOfTheWindow) {
     const auto note = [&asked](const char* what) {
         return [&asked, what] { asked.push_back(what); };
     };
-    board->SetLayoutFollowers({note("rules"), note("wild"), note("timer"), note("counter")});
+    board->SetLayoutFollowers(
+        {note("rules"), note("wild"), note("timer"), note("counter"), note("window")});
     board->ResetTable();
     EXPECT_EQ(asked, (std::vector<std::string>{"wild", "timer", "counter"}));
 

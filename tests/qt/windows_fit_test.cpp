@@ -31,6 +31,7 @@
 #include "board/qt/board_shell.h"
 #include "board/qt/table_view.h"
 #include "board/table_layout.h"
+#include "mainwindow/command_gate.h"
 #include "mainwindow/menu_commands.h"
 #include "mainwindow/qt/app_root.h"
 #include "mainwindow/qt/frm_brivo.h"
@@ -213,6 +214,43 @@ void CheckTutorialSteps(Program& p, const std::string& where, Findings& out) {
         if (!next || !next->isEnabled() || !next->isVisible()) return;
         next->click();
         QApplication::processEvents();
+    }
+}
+
+// The table fills the window it stands in: laid out for the window's inside size and painted
+// to its edges, where a stale picture would show through (an old status bar under the new).
+void CheckTableFillsWindow(Program& p, const std::string& where, Findings& out) {
+    QApplication::processEvents();
+    const FormModel& form = p.Layout().Form();
+    const QSize table = p.Table().size();
+    const QSize laidOut(static_cast<int>(std::lround(form.Width)),
+                        static_cast<int>(std::lround(form.Height)));
+    if (laidOut != table)
+        out.push_back(where + ": the table is laid out for " + SizeText(laidOut) + " in " +
+                      SizeText(table));
+    const QImage picture = static_cast<TableView&>(p.Table()).Grab();
+    const qreal dpr = picture.devicePixelRatio();
+    for (const QPoint at : {QPoint(0, table.height() - 1), QPoint(table.width() - 1, 0),
+                            QPoint(table.width() - 1, table.height() - 1)})
+        if (qAlpha(picture.pixel(QPoint(at.x() * dpr, at.y() * dpr))) != 255)
+            out.push_back(where + ": the table leaves " + std::to_string(at.x()) + "," +
+                          std::to_string(at.y()) + " unpainted");
+}
+
+// Each row of Options > Display Size the screen offers, and its way back: each table fills the
+// window, and the table back at the first size stands as it stood before.
+void CheckDisplaySizes(Program& p, const std::string& where, Findings& out) {
+    const Geometry before = CheckTable(p, where, out);
+    for (int row : {0, 1}) {
+        if (!p.Layout().Display[row].Enabled) continue;
+        const std::string there = where + " " + p.Layout().Display[row].Caption;
+        p.root->Menus().Commands().Run(menu::kOptions, 13, row);
+        CheckTable(p, there, out);
+        CheckTableFillsWindow(p, there, out);
+        const std::string back = where + " " + p.Layout().Display[row].Caption;
+        p.root->Menus().Commands().Run(menu::kOptions, 13, row);
+        CompareTables(CheckTable(p, back, out), before, back, out);
+        CheckTableFillsWindow(p, back, out);
     }
 }
 
@@ -478,6 +516,7 @@ TEST(WindowsFit, EveryWindowAtEveryScreenSizeAndPlayerCount) {
         if (screen.size.width() == 1024) CheckTutorialSteps(p, modals.where, table);
         CheckOpenWindows(p.root->Window(), modals.where, found);
         const Geometry afterTutorial = CheckTable(p, at + "after the first tutorial", found);
+        CheckDisplaySizes(p, at + "display size", table);
         modals.where = at + "2 players";
         CheckDialogs(p, modals, found);
         CheckHosting(p, modals, found);
