@@ -29,11 +29,35 @@ bool IsCommentFileName(const std::string& set) {
     return set != kNoComments && set != kDefaultComments;
 }
 
-// Loads the personality file of opp.Name, or the default one; false when neither is there.
-bool ReadOrDefault(const std::string& appFolder, OpponentRecord& opp, PmsRecord& pms) {
-    if (ReadPersonalityFile(appFolder, opp.Name, pms)) return true;
+bool PersonalityMissing(const std::string& appFolder, const std::string& name) {
+    return !HasBadFileChars(name) && IsPlainFileName(name + ".pms") &&
+           !FindNoCase(JoinPath(appFolder, "Data/PMS"), name + ".pms");
+}
+
+// Loads the personality file of opp.Name, or the default one. A missing file is noted in
+// `warning`; a damaged one was named to the player at start-up.
+void ReadOrDefault(const std::string& appFolder, OpponentRecord& opp, PmsRecord& pms,
+                   std::string& warning) {
+    if (ReadPersonalityFile(appFolder, opp.Name, pms)) return;
+    if (PersonalityMissing(appFolder, opp.Name) && opp.Name != kDefaultPersonality)
+        warning = "The personality file Data/PMS/" + opp.Name + ".pms is missing, so " +
+                  kDefaultPersonality + " plays in " + opp.Name + "'s place.";
     opp.Name = kDefaultPersonality;
-    return ReadPersonalityFile(appFolder, opp.Name, pms);
+    if (ReadPersonalityFile(appFolder, opp.Name, pms)) return;
+    if (PersonalityMissing(appFolder, opp.Name))
+        warning = "The personality files were not found in Data/PMS. " + opp.Name +
+                  " will play without remarks or sounds.";
+}
+
+// The seat's comment file can be spoken from: there and whole. A missing one is noted in
+// `warning` (a damaged one was named to the player at start-up).
+bool CommentFileUsable(const std::string& appFolder, const std::string& set, std::string& warning) {
+    const auto path = CommentFilePath(appFolder, set);
+    if (path) return ReadCommentLines(*path).has_value();
+    if (!HasBadFileChars(set))
+        warning = "The comment file users/" + set +
+                  ".cmt is missing, so the personality's own remarks are used.";
+    return false;
 }
 
 void LoadSounds(Game& g, OpponentRecord& opp, const PmsRecord& pms, int mode) {
@@ -71,8 +95,19 @@ void SeatToOpp(Game& g, int opp, SeatRecord& s) {
 bool ReadPersonalityFile(const std::string& appFolder, const std::string& name, PmsRecord& out) {
     if (HasBadFileChars(name)) return false;
     auto path = FindInFolder(appFolder, "Data/PMS", name + ".pms");
-    if (!path) return false;
-    return ReadRecord(RecordFile(*path, PmsRecord::kSize), 1, out);
+    return path && ReadPmsFile(*path, out);
+}
+
+bool ReadPmsFile(const std::string& path, PmsRecord& out) {
+    const auto bytes = ReadFileRange(path, 0, PmsRecord::kSize);
+    if (!bytes || bytes->size() != PmsRecord::kSize) return false;
+    RecordBuffer buf(PmsRecord::kSize);
+    std::copy(bytes->begin(), bytes->end(), buf.bytes().begin());
+    PmsRecord read;
+    read.Decode(buf);
+    if (!read.IsReadable()) return false;
+    out = read;
+    return true;
 }
 
 std::string SoundPath(const std::string& appFolder, const std::string& name) {
@@ -83,14 +118,14 @@ std::string SoundPath(const std::string& appFolder, const std::string& name) {
 std::string LoadPersonality(Game& g, int opp, int mode, BoardPort* board) {
     if (opp < 1 || opp > 3) return "";
     OpponentRecord& r = g.Opp[opp];
-    if (IsCommentFileName(r.CommentFile) && !CommentFilePath(g.AppFolder, r.CommentFile))
+    std::string warning;
+    if (IsCommentFileName(r.CommentFile) && !CommentFileUsable(g.AppFolder, r.CommentFile, warning))
         r.CommentFile = kDefaultComments;
 
     PmsRecord pms;  // an unreadable default personality plays with neutral, empty remarks
-    std::string warning;
-    if (!ReadOrDefault(g.AppFolder, r, pms))
-        warning = "The personality files were not found in Data/PMS. " + r.Name +
-                  " will play without remarks or sounds.";
+    std::string lost;
+    ReadOrDefault(g.AppFolder, r, pms, lost);
+    if (!lost.empty()) warning += (warning.empty() ? "" : "\n\n") + lost;
 
     LoadSounds(g, r, pms, mode);
     const std::string ownAvatar = Trim(pms.DefaultAvatar);
@@ -112,7 +147,8 @@ std::string ApplyOpponentSeats(Game& g, std::array<SeatRecord, 4>& seats, BoardP
     for (int seat = 1; seat <= 3; ++seat) {
         SeatToOpp(g, seat, seats[seat]);
         const std::string w = LoadPersonality(g, seat, seat, board);
-        if (warning.empty()) warning = w;
+        if (!w.empty() && warning.find(w) == std::string::npos)
+            warning += (warning.empty() ? "" : "\n\n") + w;
     }
     return warning;
 }
@@ -120,11 +156,9 @@ std::string ApplyOpponentSeats(Game& g, std::array<SeatRecord, 4>& seats, BoardP
 bool LoadCmtFile(Game& g, const std::string& name) {
     auto path = CommentFilePath(g.AppFolder, name);
     if (!path) return false;
-    RecordFile file(*path, CommentRecord::kSize);
-    std::array<CommentRecord, CommentRecord::kCommentFileLines + 1> lines{};
-    for (int i = 1; i <= CommentRecord::kCommentFileLines; ++i)
-        if (!ReadRecord(file, i, lines[i])) return false;  // all lines or none
-    for (int i = 1; i <= CommentRecord::kCommentFileLines; ++i) g.CompComments[i] = lines[i].Text;
+    const auto lines = ReadCommentLines(*path);
+    if (!lines) return false;  // all lines or none
+    for (int i = 1; i <= CommentRecord::kCommentFileLines; ++i) g.CompComments[i] = (*lines)[i];
     return true;
 }
 

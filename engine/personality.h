@@ -17,9 +17,11 @@
 void SeatToOpp(Game& g, int opp, SeatRecord& seat);
 
 // Loads Opp[opp]'s personality file: sounds, remarks, avatar. `mode` 1 is the first opponent,
-// whose remarks and sounds also become the current ones and whose avatar is shown. A missing or
-// unsafe personality name loads the default personality; a missing sound plays
-// "Data/empty.wav". Returns what the player loses (a message for them), or "" when all loaded.
+// whose remarks and sounds also become the current ones and whose avatar is shown. A missing,
+// damaged or unsafe personality loads the default personality, and a missing or damaged comment
+// file gives way to the personality's own remarks; a missing sound plays "Data/empty.wav".
+// Returns what the player loses (a message for them: a missing file by name), or "" when all
+// loaded.
 std::string LoadPersonality(Game& g, int opp, int mode, BoardPort* board);
 
 // The profile's seats 1-3 applied to the three opponents in order; returns LoadPersonality's
@@ -33,8 +35,11 @@ bool LoadCmtFile(Game& g, const std::string& name);
 bool LoadPmsComments(Game& g, const std::string& name);
 
 // Reads personality `name` of the program folder; false when the name is unsafe or the file is
-// missing or unreadable.
+// missing, unreadable or damaged.
 bool ReadPersonalityFile(const std::string& appFolder, const std::string& name, PmsRecord& out);
+// Reads the personality file at `path`: false when it cannot be read or is damaged (shorter
+// than its record, or a text that is not text), so that a damaged file is never played from.
+bool ReadPmsFile(const std::string& path, PmsRecord& out);
 
 // The full path of sound file `name` in the Sounds folder, or "Data/empty.wav" when the name is
 // unsafe or the file is missing.

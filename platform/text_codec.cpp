@@ -100,3 +100,14 @@ std::string FieldText(std::span<const std::uint8_t> field) {
 bool KeptInOneByte(std::string_view utf8) {
     return FromCp1252(ToCp1252(utf8)) == utf8;
 }
+
+bool IsReadableText(std::string_view utf8) {
+    for (size_t i = 0; i < utf8.size(); ++i) {
+        const auto c = static_cast<unsigned char>(utf8[i]);
+        if (c < 0x20 || c == 0x7F) return false;
+        // U+0080 to U+009F: the bytes the character set has no letter for, read back as such.
+        const auto next = i + 1 < utf8.size() ? static_cast<unsigned char>(utf8[i + 1]) : 0;
+        if (c == 0xC2 && next >= 0x80 && next <= 0x9F) return false;
+    }
+    return true;
+}

@@ -14,6 +14,9 @@ std::string FromCp1252(std::string_view bytes);
 // True when every character of `utf8` has a byte of its own, so that it reads back from a
 // one-byte field or file as it was typed (not as "?").
 bool KeptInOneByte(std::string_view utf8);
+// True when a field's text read back is text: no control character and no byte that the code
+// page leaves unassigned. Text that is not marks a damaged record.
+bool IsReadableText(std::string_view utf8);
 
 // Writes `utf8` into a fixed-length field: encoded, cut at the field's length, blank padded.
 void PutFixedText(std::span<std::uint8_t> field, std::string_view utf8);

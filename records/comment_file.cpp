@@ -38,12 +38,11 @@ CommentLines NewCommentLines() {
 }
 
 std::optional<CommentLines> ReadCommentFile(const std::string& path) {
-    auto records = ReadAllRecords<CommentRecord>(path);
-    if (!records) return std::nullopt;
-    CommentLines lines;
-    for (int i = 1; i <= kCommentLines && i <= static_cast<int>(records->size()); ++i)
-        lines[i] = Trim((*records)[static_cast<size_t>(i - 1)].Text);
-    return lines;
+    if (!FileExists(path)) return CommentLines{};
+    auto lines = ReadCommentLines(path);
+    if (!lines) return std::nullopt;
+    for (std::string& line : *lines) line = Trim(line);
+    return *lines;
 }
 
 bool WriteCommentFile(const std::string& path, const CommentLines& lines, std::string* error) {

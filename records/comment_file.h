@@ -15,8 +15,8 @@ using CommentLines = std::array<std::string, kCommentLines + 1>;
 // The lines a new comment file starts with: "custom 1" to "custom 20".
 CommentLines NewCommentLines();
 
-// Records 1-20 of a comment file, trimmed (missing records read empty). Nothing when the file
-// cannot be read.
+// Records 1-20 of a comment file, trimmed (a missing file reads empty). Nothing when the file
+// cannot be read or is damaged.
 std::optional<CommentLines> ReadCommentFile(const std::string& path);
 // Writes the trimmed lines as records 1-20 in one step, replacing the whole file.
 bool WriteCommentFile(const std::string& path, const CommentLines& lines, std::string* error);

@@ -2,7 +2,9 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <optional>
 
+#include "engine/personality.h"
 #include "platform/file_util.h"
 #include "platform/record_file.h"
 #include "platform/vb_strings.h"
@@ -15,12 +17,12 @@ namespace {
 constexpr const char* kLastPersonality = "Pellor";
 constexpr const char* kDefaultBackground = "GameBoard.gif";
 
-std::string DescriptionOf(const std::string& pmsFolder, const std::string& name) {
+// The personality's description; nothing when its file is missing, unreadable or damaged.
+std::optional<std::string> DescriptionOf(const std::string& pmsFolder, const std::string& name) {
     auto file = FindNoCase(pmsFolder, name + ".pms");
     PmsRecord pms;
     // Read only when the file is there: reading never makes a file.
-    if (!file || !ReadRecord(RecordFile(JoinPath(pmsFolder, *file), PmsRecord::kSize), 1, pms))
-        return "";
+    if (!file || !ReadPmsFile(JoinPath(pmsFolder, *file), pms)) return std::nullopt;
     return pms.Comments[0];
 }
 
@@ -85,6 +87,13 @@ std::vector<PersonalityEntry> ListPersonalities(const std::string& appFolder) {
         list.push_back({files[i], ""});
     }
     if (lastThere) list.push_back({kLastPersonality, ""});
-    for (PersonalityEntry& p : list) p.description = DescriptionOf(folder, p.name);
-    return list;
+    // A damaged personality is not offered (the player is told at start-up); the default one
+    // always is.
+    std::vector<PersonalityEntry> offered;
+    for (PersonalityEntry& p : list) {
+        const auto description = DescriptionOf(folder, p.name);
+        if (!description && !offered.empty()) continue;
+        offered.push_back({p.name, description.value_or("")});
+    }
+    return offered;
 }

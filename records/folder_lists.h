@@ -33,7 +33,8 @@ int DefaultBackgroundIndex(const std::vector<std::string>& backgrounds);
 
 // The personalities of "Data/PMS/": "Brivo" first (whether or not its file is there), the
 // others in alphabetical order, "Pellor" last when its file is there; each with its
-// description, the first line of its file (empty when the file cannot be read).
+// description, the first line of its file. A personality whose file is damaged is left out;
+// Brivo's description is empty when its file cannot be read.
 struct PersonalityEntry {
     std::string name;
     std::string description;

@@ -12,9 +12,16 @@
 namespace {
 
 constexpr const char* kProblemTitle = "Player Profile";
-constexpr const char* kDamagedNamesText =
-    "Part of the players' file is damaged: a player's name in it cannot be read, so that "
-    "player is not offered. Every other player is kept as before.";
+constexpr const char* kDamagedText =
+    "Part of the players' file is damaged: a player's profile in it cannot be read, so that "
+    "player is not offered.";
+constexpr const char* kCutText =
+    "The players' file is cut short: the last player's profile in it is incomplete, so that "
+    "player is not offered.";
+constexpr const char* kTemplateText =
+    "The settings that new players start with are damaged in the players' file: new players "
+    "start with the game's own.";
+constexpr const char* kKeptText = "Every other player is kept as before.";
 
 bool SameName(const std::string& a, const std::string& b) {
     return !Trim(a).empty() && UCase(Trim(a)) == UCase(Trim(b));
@@ -35,22 +42,24 @@ long RecordOfPlayer(const Profiles_& file, const std::string& name) {
     return 0;
 }
 
+// Every text of the record is text; a record with one that is not is damaged.
+bool IsReadable(const PrefsRecord& p) {
+    return std::ranges::all_of(p.Seats, [](const SeatRecord& s) {
+        return NameIsText(s.Name) && NameIsText(s.Avatar) && NameIsText(s.Comments);
+    });
+}
+
 // A damaged record's name is no name: it is neither offered nor matched.
-std::string ReadableName(const std::string& name) {
-    return NameIsText(name) ? name : std::string();
+std::string ReadableName(const PrefsRecord& p) {
+    return IsReadable(p) ? p.Seats[0].Name : std::string();
 }
 
 // Every record after the header is a player's, whatever the header says; a damaged one keeps
 // its place in the list with an empty name.
 std::vector<std::string> PlayerNames(const Profiles_& file) {
     std::vector<std::string> names;
-    for (size_t i = 1; i < file.size(); ++i) names.push_back(ReadableName(file[i].Seats[0].Name));
+    for (size_t i = 1; i < file.size(); ++i) names.push_back(ReadableName(file[i]));
     return names;
-}
-
-bool AnyDamagedName(const Profiles_& file) {
-    return std::ranges::any_of(file,
-                               [](const PrefsRecord& p) { return !NameIsText(p.Seats[0].Name); });
 }
 
 void KeepUnsavedStats(const PrefsRecord& memory, PrefsRecord& rec) {
@@ -76,18 +85,50 @@ int Profiles::FindKnownPlayer(const std::string& name) const {
     return -1;
 }
 
-bool Profiles::ReadPlayerNames() {
+PrefsRecord Profiles::FreshTemplate() const {
+    PrefsRecord fresh;
+    if (!shippedFolder_.empty()) {
+        const auto shipped = ReadAllRecords<PrefsRecord>(PrefsFilePath(shippedFolder_));
+        if (shipped && !shipped->empty() && IsReadable(shipped->front())) fresh = shipped->front();
+    }
+    fresh.Seats[0].Name.clear();
+    return fresh;
+}
+
+std::optional<std::vector<PrefsRecord>> Profiles::ReadPlayersFile() {
     auto file = ReadAllRecords<PrefsRecord>(PrefsPath());
+    if (!file) return std::nullopt;
+    // A record the file holds only part of loses its name: it keeps its place, and once the
+    // file is written whole it is still never taken for the player's profile.
+    const auto size = ReadableFileSize(PrefsPath());
+    const bool cut = size && *size % PrefsRecord::kSize != 0;
+    if (cut) file->back().Seats[0].Name.clear();
+    const bool damaged = std::any_of(file->begin() + (file->empty() ? 0 : 1), file->end(),
+                                     [](const PrefsRecord& p) { return !IsReadable(p); });
+    const bool badHeader =
+        file->empty() || !IsReadable(file->front()) || (cut && file->size() == 1);
+    if (file->empty()) file->emplace_back();
+    if (badHeader) file->front() = FreshTemplate();
+
+    std::string text;
+    for (const auto& [found, what] : {std::pair{damaged, kDamagedText}, std::pair{cut, kCutText},
+                                      std::pair{badHeader && size.value_or(0) > 0, kTemplateText}})
+        if (found) text += std::string(text.empty() ? "" : "\n\n") + what;
+    if (!text.empty() && !toldDamaged_) {
+        toldDamaged_ = true;
+        Report(text + "\n\n" + kKeptText, PrefsPath());
+    }
+    return file;
+}
+
+bool Profiles::ReadPlayerNames() {
+    auto file = ReadPlayersFile();
     if (!file) {
         Report("The list of players could not be read.", PrefsPath());
         return false;
     }
-    ps_.LastPlayerName = file->empty() ? std::string() : ReadableName(file->front().Seats[0].Name);
+    ps_.LastPlayerName = file->front().Seats[0].Name;
     ps_.KnownPlayers = PlayerNames(*file);
-    if (AnyDamagedName(*file) && !toldDamaged_) {
-        toldDamaged_ = true;
-        Report(kDamagedNamesText, PrefsPath());
-    }
     return true;
 }
 
@@ -108,12 +149,14 @@ bool Profiles::Get_Players() {
 bool Profiles::ApplyPlayerPrefs(int recNum) {
     const TableCounts previous = target_.Counts();
     const ProfileSurroundings env = target_.Surroundings();
-    RecordFile file(PrefsPath(), PrefsRecord::kSize);
-    PrefsRecord p;
-    if (recNum < 1 || !ReadRecord(file, recNum, p)) {
+    auto all = ReadPlayersFile();
+    if (recNum < 1 || !all) {
         Report("Your profile could not be read, so your settings stay as they are.", PrefsPath());
         return false;
     }
+    // Past the end a record reads as a fresh one would; a damaged header is never applied.
+    PrefsRecord p;
+    if (recNum <= static_cast<int>(all->size())) p = (*all)[static_cast<size_t>(recNum - 1)];
     const RecordBuffer asRead = Encoded(p);
     CorrectProfile(p, {appFolder_, env.lowColour, env.screenWidthTw, env.screenHeightTw});
     const WorkingPrefs w = WorkingFromRecord(p);
@@ -126,12 +169,17 @@ bool Profiles::ApplyPlayerPrefs(int recNum) {
     target_.SeatOpponents(ps_.PlayerPrefs.Seats);
     target_.ShowLevel(LevelCaption(ps_.PlayerPrefs.Seats[1].Level));
 
-    // The corrections are stored, so the next start reads a sound record.
+    // The corrections are stored, so the next start reads a sound record; the file is written
+    // whole, as checked, so that a record cut short stays nameless.
     std::string error;
     const RecordBuffer corrected = Encoded(ps_.PlayerPrefs);
-    if (!std::ranges::equal(corrected.bytes(), asRead.bytes()) &&
-        !file.Write(recNum, corrected, &error))
-        Report("The corrections to your profile could not be saved; they are used for now.", error);
+    if (!std::ranges::equal(corrected.bytes(), asRead.bytes())) {
+        if (recNum > static_cast<int>(all->size())) all->resize(static_cast<size_t>(recNum));
+        (*all)[static_cast<size_t>(recNum - 1)] = ps_.PlayerPrefs;
+        if (!WriteAllRecords(PrefsPath(), *all, &error))
+            Report("The corrections to your profile could not be saved; they are used for now.",
+                   error);
+    }
 
     target_.PrepareTable(ps_.PlayerPrefs.BestRun);
     target_.LayOutTable(previous, {w.NumPlayers, w.NumCenters});
@@ -163,12 +211,11 @@ void Profiles::ApplyDisplayPrefs() {
 }
 
 bool Profiles::OpenPlayerPrefs(bool load) {
-    auto file = ReadAllRecords<PrefsRecord>(PrefsPath());
+    auto file = ReadPlayersFile();
     if (!file) {
         Report("Your profile could not be read, so it was not saved.", PrefsPath());
         return false;
     }
-    if (file->empty()) file->resize(1);
     PrefsRecord& header = file->front();
     header.Seats[0].Name = ps_.LastPlayerName;
 

@@ -3,7 +3,9 @@
 // applying a profile (corrected so that no stored value can do harm), applying the table's
 // looks, and saving the working values back. Every change to the file is one atomic write, and
 // no write happens after a failed read.
+#include <optional>
 #include <string>
+#include <vector>
 
 #include "records/profile_target.h"
 #include "shared/profile_state.h"
@@ -41,13 +43,23 @@ class Profiles {
     // The known player's position (0-based) whose name matches `name` ignoring case, or -1.
     int FindKnownPlayer(const std::string& name) const;
 
+    // The folder of the files the game ships, whose players' file holds the game's own
+    // settings for new players.
+    void SetShippedFolder(std::string folder) { shippedFolder_ = std::move(folder); }
+
   private:
+    // Every record of the players' file, checked: a record cut short or holding a text that is
+    // not text is damaged and keeps its place nameless; a damaged header gives way to the
+    // game's own template. The player is told of the damage once a run, before any write.
+    std::optional<std::vector<PrefsRecord>> ReadPlayersFile();
+    PrefsRecord FreshTemplate() const;
     bool ReadPlayerNames();
     void Report(const std::string& what, const std::string& error);
 
     ProfileState& ps_;
     ProfileTarget& target_;
     std::string appFolder_;
+    std::string shippedFolder_;
     // The player has been told that records of the file are damaged (once a run is enough).
     bool toldDamaged_ = false;
 };

@@ -65,12 +65,5 @@ NameCheck CheckSignInName(const std::string& typed, const std::vector<std::strin
 }
 
 bool NameIsText(const std::string& name) {
-    for (size_t i = 0; i < name.size(); ++i) {
-        const auto c = static_cast<unsigned char>(name[i]);
-        if (c < 0x20 || c == 0x7F) return false;
-        // U+0080 to U+009F: the bytes the character set has no letter for, read back as such.
-        const auto next = i + 1 < name.size() ? static_cast<unsigned char>(name[i + 1]) : 0;
-        if (c == 0xC2 && next >= 0x80 && next <= 0x9F) return false;
-    }
-    return true;
+    return IsReadableText(name);
 }

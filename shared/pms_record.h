@@ -25,4 +25,6 @@ struct PmsRecord {
 
     void Encode(RecordBuffer& buf, size_t at = 0) const;
     void Decode(const RecordBuffer& buf, size_t at = 0);
+    // Every text of the record reads back as text: a record that does not is damaged.
+    bool IsReadable() const;
 };

@@ -31,6 +31,7 @@
 #include "net/qt/internet_game.h"
 #include "net/qt/net_windows.h"
 #include "platform/program_folder.h"
+#include "records/file_checks.h"
 #include "records/profiles.h"
 #include "records/qt/records_windows.h"
 #include "records/qt/settings_windows.h"
@@ -240,15 +241,38 @@ bool AppRoot::Start(const std::vector<std::string>& args, const std::string& sta
     if (!ClaimProgramFolder(lock_, appFolder_, dialogs_)) return false;
     recordsWindows_->SetStagedFolder(stagedFolder);
     keys_->SetShippedFolder(stagedFolder);
+    profiles_->SetShippedFolder(stagedFolder);
+    // The first start makes the folder; on a later one a file the game cannot start without is
+    // never made anew without a word.
+    if (std::filesystem::exists(std::filesystem::path(appFolder_) / "Data")) TellMissingFiles();
     const ProgramFolderResult folder = SyncProgramFolder(stagedFolder, appFolder_);
     if (!folder.error.empty()) {
         dialogs_.MsgBox("Unable to start Quorvane!\n" + folder.error, mb::Critical,
                         startup_text::kTitle);
         return false;
     }
+    TellDamagedFiles();
     if (!main_->Form_Load(args, !existedBefore || folder.firstStart)) return false;
     ConnectDealButton();
     return true;
+}
+
+void AppRoot::TellMissingFiles() {
+    for (const FileNote& note : MissingStartFiles(appFolder_)) {
+        dialogs_.MsgBox(note.text, mb::Exclamation, startup_text::kTitle);
+        // An empty file holds nothing: the game's own copy takes its place.
+        std::error_code ec;
+        std::filesystem::remove(note.path, ec);
+    }
+}
+
+void AppRoot::TellDamagedFiles() {
+    std::string text;
+    for (const FileNote& note : DamagedFiles(appFolder_))
+        text += (text.empty() ? "" : "\n\n") + note.text;
+    if (!text.empty())
+        dialogs_.MsgBox(text + "\n\nThe damaged files are left as they are.", mb::Exclamation,
+                        startup_text::kTitle);
 }
 
 void AppRoot::ConnectDealButton() {

@@ -87,6 +87,11 @@ class AppRoot {
     // False, after telling the player, when a hook between the parts was left unset.
     bool RefuseUnsetHooks();
     SetupOpponentsParts OpponentsSetupParts();
+    // A later start: the files the game cannot start without that are missing or empty, told
+    // before the game's own copies take their place; then the damaged personality and comment
+    // files, which are left as they are and never used.
+    void TellMissingFiles();
+    void TellDamagedFiles();
     void ConnectDealButton();
     void DealClicked();
     void RunNewGame();

@@ -138,7 +138,8 @@ void WindowProfileTarget::PrepareBoard(bool clearTable, bool createSideStacks) {
 void WindowProfileTarget::SeatOpponents(std::array<SeatRecord, 4>& seats) {
     const std::string lost = ApplyOpponentSeats(p_.game, seats, p_.board.board.get());
     ChangePerson(p_.game, p_.board.layout);
-    if (!lost.empty()) ReportProblem(lost, "Opponents");
+    // Each sign-in seats the opponents again: a missing file is told once.
+    if (!lost.empty() && toldLost_.insert(lost).second) ReportProblem(lost, "Opponents");
 }
 
 void WindowProfileTarget::ShowLevel(const std::string& caption) {

@@ -2,6 +2,9 @@
 // The profile's hands on the running program: a profile being applied sets the game's play
 // options and rules, the table's looks and layout, the opponents and the window's own choices
 // (status bar, avatar, label colours and size); saving collects them back from where they live.
+#include <set>
+#include <string>
+
 #include "board/board_looks.h"
 #include "engine/engine.h"
 #include "engine/game.h"
@@ -54,4 +57,6 @@ class WindowProfileTarget : public ProfileTarget {
 
     ProfileTargetParts p_;
     WorkingPrefs kept_;
+    // What the opponents' seats lost to missing files, as already told in this run.
+    std::set<std::string> toldLost_;
 };

@@ -5,13 +5,17 @@
 #include <gtest/gtest.h>
 
 #include "platform/file_util.h"
+#include "platform/record_file.h"
+#include "shared/pms_record.h"
+#include "shared/record_io.h"
 #include "tests/core/temp_folder.h"
 
 TEST(ChangePerson, TheFirstOpponentsPlaceInThePersonalityList) {
     TempProgramFolder f;
     // Listed as Brivo, Ruun, Tessik, Pellor: the default first, Pellor last.
     for (const char* file : {"Brivo.pms", "Tessik.pms", "Ruun.pms", "Pellor.pms"})
-        ASSERT_TRUE(WriteFileAtomically(f.File(std::string("Data/PMS/") + file), "x\r\n", nullptr));
+        ASSERT_TRUE(WriteRecord(
+            RecordFile(f.File(std::string("Data/PMS/") + file), PmsRecord::kSize), 1, PmsRecord{}));
     const struct {
         const char* name;
         int index;

@@ -132,17 +132,20 @@ TEST(Personality, FallsBackForMissingOrUnsafeNamesAndFiles) {
         int soundSet;
         const char* becomes;
         const char* commentsBecome;
+        const char* told;  // a missing file is named to the player; an unsafe name is not a file
     } cases[] = {
-        {"Zed", "Default Personality", 0, "Brivo", "Default Personality"},
-        {"../../etc/passwd", "Default Personality", 0, "Brivo", "Default Personality"},
-        {"Tessik", "Gone", 1, "Tessik", "Default Personality"},
-        {"Tessik", "../Prefs", 1, "Tessik", "Default Personality"},
+        {"Zed", "Default Personality", 0, "Brivo", "Default Personality",
+         "The personality file Data/PMS/Zed.pms is missing, so Brivo plays in Zed's place."},
+        {"../../etc/passwd", "Default Personality", 0, "Brivo", "Default Personality", ""},
+        {"Tessik", "Gone", 1, "Tessik", "Default Personality",
+         "The comment file users/Gone.cmt is missing, so the personality's own remarks are used."},
+        {"Tessik", "../Prefs", 1, "Tessik", "Default Personality", ""},
     };
     for (const Case& c : cases) {
         Seats s;
         s.Seat(2) = SeatRecord{c.name, "", c.comments, 1, static_cast<i16>(c.soundSet)};
         SeatToOpp(s.g, 2, s.Seat(2));
-        EXPECT_EQ(LoadPersonality(s.g, 2, 2, nullptr), "");
+        EXPECT_EQ(LoadPersonality(s.g, 2, 2, nullptr), c.told);
         const OpponentRecord& o = s.g.Opp[2];
         EXPECT_EQ(o.Name, c.becomes) << c.name;
         EXPECT_EQ(o.CommentFile, c.commentsBecome) << c.name;

@@ -1,0 +1,20 @@
+#pragma once
+// The checks start-up makes on the player's files once the program folder exists: a file the
+// game cannot start without that is missing or empty, and personality and comment files that
+// are damaged. Each is told to the player once, before anything is written; a damaged file is
+// left as it is and never used.
+#include <string>
+#include <vector>
+
+struct FileNote {
+    std::string path;  // the file's full path
+    std::string text;  // what the player is told: what is lost and what takes its place
+};
+
+// "Data/Prefs.sav" and "Data/scores.ran" when missing or empty. The game's own copy takes the
+// place of each once the player has been told (an empty file is removed first).
+std::vector<FileNote> MissingStartFiles(const std::string& appFolder);
+
+// The personality files ("Data/PMS/*.pms") and comment files ("users/*.cmt") that fail their
+// checks, each with what plays in its place.
+std::vector<FileNote> DamagedFiles(const std::string& appFolder);
