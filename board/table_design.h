@@ -44,9 +44,6 @@ inline constexpr DesignSize kMenuImage{28, 20};   // imgMenu, reveals the menu b
 // 31 to 649 across) and the strip above them.
 inline constexpr DesignSize kMenuPanel{664, 62};
 inline constexpr DesignSize kAvatarBox{120, 120};
-// The avatar keeps this far (100 twips) from the table's right edge, on every path that puts it
-// there: the start, a new count of players and a resized window.
-inline constexpr double kAvatarEdgeGap = 100.0 / kTwipsPerPixel;
 inline constexpr DesignSize kSmallAvatarBox{110, 110};
 inline constexpr DesignSize kRulesLabel{100, 45};
 inline constexpr DesignSize kLevelLabel{100, 16};

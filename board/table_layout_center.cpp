@@ -174,13 +174,13 @@ double TableLayout::MinTableWidth() const {
     // may stand over the opponent's row, which ends lower). More on a wide table: the avatar's
     // column stands beside the top rows.
     if (NumPlayers == 2) return right + 10 + Ctl("Label1").Width + 10;
-    return right + (Narrow() ? 20 : 10 + kAvatarBox.Width + kAvatarEdgeGap);
+    return right + (Narrow() ? 20 : 10 + kAvatarBox.Width);
 }
 
 void TableLayout::PlaceAvatars() {
     if (NumPlayers > 2 && Narrow()) return;
     ControlGeom& avatar = Ctl("ImgAvatar");
-    avatar.Left = form_.Width - avatar.Width - table_design::kAvatarEdgeGap;
+    avatar.Left = form_.Width - avatar.Width;
     SizeDeckAndTurn();
     Ctl("imgSlap").Left = avatar.Left;
 }

@@ -73,9 +73,7 @@ void TableLayout::PlaceAvatarBox() {
         avatar.Height = table_design::kAvatarBox.Height;
         avatar.Top = 0;
         // Against the window's right edge, except on a narrow three-player table.
-        avatar.Left = NumPlayers == 3 && Narrow()
-                          ? 25
-                          : form_.Width - avatar.Width - table_design::kAvatarEdgeGap;
+        avatar.Left = NumPlayers == 3 && Narrow() ? 25 : form_.Width - avatar.Width;
     }
     Ctl("imgSlap").Left = avatar.Left;
     Ctl("imgSlap").Top = avatar.Top;

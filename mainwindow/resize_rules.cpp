@@ -1,6 +1,5 @@
 #include "mainwindow/resize_rules.h"
 
-#include "board/table_design.h"
 #include "board/table_layout.h"
 
 ResizeActions PlanResize(const ResizeInputs& in) {
@@ -21,6 +20,6 @@ ResizeActions PlanResize(const ResizeInputs& in) {
     a.PlaceAvatars = true;
     // With four players, and with three on a narrow screen, the avatar has no place of its own.
     a.MoveAvatar = in.NumPlayers < 4 && (in.NumPlayers == 2 || in.ScreenWidthTwips > kNarrowTwips);
-    a.AvatarLeft = in.ClientWidth - in.AvatarWidth - table_design::kAvatarEdgeGap;
+    a.AvatarLeft = in.ClientWidth - in.AvatarWidth;
     return a;
 }

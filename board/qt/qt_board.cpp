@@ -154,7 +154,14 @@ void QtBoard::ResetTable() {
 }
 
 void QtBoard::SetupLayout(int oldPlayers, int oldCenters) {
-    parts_.layout.Setup_Layout(parts_.game, oldPlayers, oldCenters);
+    TableLayout& t = parts_.layout;
+    t.Setup_Layout(parts_.game, oldPlayers, oldCenters);
+    // The layout gives the window's default width; a narrower window keeps its own, and the
+    // avatar stands at its edge, not beyond it.
+    if (parts_.view.isVisible() && parts_.view.width() < t.Form().Width) {
+        t.Form().Width = parts_.view.width();
+        t.PlaceAvatars();
+    }
     FollowLayoutRequests();
 }
 
@@ -291,8 +298,7 @@ void QtBoard::LoadAvatar(const std::string& fileName) {
     avatar.Width = size.width;
     avatar.Height = size.height;
     avatar.Top = box.top;
-    avatar.Left =
-        box.atRightEdge ? t.Form().Width - size.width - table_design::kAvatarEdgeGap : box.left;
+    avatar.Left = box.atRightEdge ? t.Form().Width - size.width : box.left;
     if (t.Form().IsLoaded("imgSlap")) {
         t.Ctl("imgSlap").Left = avatar.Left;
         t.Ctl("imgSlap").Top = avatar.Top;

@@ -49,12 +49,11 @@ INSTANTIATE_TEST_SUITE_P(
         StockCase{"TwoPlayersNarrow", 2, 3, 0, kScreen800, 295 + 324 + 10, 192, 59},
         StockCase{"TwoPlayersNarrowSmall", 2, 3, 2, kScreen800, (295 + 324) * 0.8 + 59, 192 * 0.8,
                   59},
-        // Wide screens: under the avatar, 100 twips in from the window's right edge, normal cards
-        // only.
-        StockCase{"TwoPlayersWide", 2, 4, 0, kScreen1024, 1024 - 120 - 100.0 / 15, 200, 71},
-        StockCase{"TwoPlayersWideSmall", 2, 4, 2, kScreen1024, 1024 - 120 - 100.0 / 15, 160, 59},
-        StockCase{"FourPlayersWide", 4, 4, 0, kScreen1024, 1024 - 120 - 100.0 / 15, 200, 71},
-        StockCase{"FourPlayersJustWide", 4, 4, 0, 12001, 800 - 120 - 100.0 / 15, 200, 71}),
+        // Wide screens: under the avatar at the window's right edge, normal cards only.
+        StockCase{"TwoPlayersWide", 2, 4, 0, kScreen1024, 1024 - 120, 200, 71},
+        StockCase{"TwoPlayersWideSmall", 2, 4, 2, kScreen1024, 1024 - 120, 160, 59},
+        StockCase{"FourPlayersWide", 4, 4, 0, kScreen1024, 1024 - 120, 200, 71},
+        StockCase{"FourPlayersJustWide", 4, 4, 0, 12001, 800 - 120, 200, 71}),
     Title);
 
 TEST(WildLabels, AroundTheCenterBlock) {

@@ -211,7 +211,7 @@ TEST_F(BoardFixture, AvatarsFitTheirBoxByTheirProportions) {
         board->LoadAvatar("a.png");
         EXPECT_EQ(layout.Ctl("ImgAvatar").Width, c.wantW) << c.w << "x" << c.h;
         EXPECT_EQ(layout.Ctl("ImgAvatar").Height, c.wantH) << c.w << "x" << c.h;
-        EXPECT_DOUBLE_EQ(layout.Ctl("ImgAvatar").Left, layout.Form().Width - c.wantW - 100.0 / 15);
+        EXPECT_DOUBLE_EQ(layout.Ctl("ImgAvatar").Left, layout.Form().Width - c.wantW);
     }
     board->LoadAvatar("../escape.png");  // not a plain name: nothing changes
     board->LoadAvatar("missing.png");
