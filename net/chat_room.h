@@ -53,6 +53,9 @@ class ChatRoom {
     void Load(const CannedPhrases& phrases, ChatSoundSet& soundSets,
               const std::array<std::string, 3>& opponents);
 
+    // The player saved other comment lines for the chat's buttons (Internet Players Setup).
+    void SetPhrases(const CannedPhrases& phrases) { phrases_ = phrases; }
+
     // The lists: "-Select Sound:" / "-Select Icon:" first, "(refresh)" last.
     void FillSoundList();
     void FillIconList();

@@ -182,12 +182,14 @@ bool NetPlayersSetup::SavePlayer() {
     g.PlayerAvatar = own.Avatar;
     parts_.redrawAvatars();
     // The chat's remarks follow the choice at once.
+    bool loaded = false;
     if (own.Comments == kDefaultComments) {
         parts_.netCommentFile = At(parts_.lists.personalities, panel_.personality);
-        LoadPmsComments(g, parts_.netCommentFile);
+        loaded = LoadPmsComments(g, parts_.netCommentFile);
     } else if (own.Comments != kNoComments) {
-        LoadCmtFile(g, own.Comments);
+        loaded = LoadCmtFile(g, own.Comments);
     }
+    if (loaded) parts_.chatLinesLoaded();
     return true;
 }
 

@@ -41,6 +41,9 @@ struct NetPlayersParts {
     std::function<void()> showPlayerNames;
     // Imports a picture into the Avatars folder; the avatar list after it, or nothing.
     std::function<std::optional<std::vector<std::string>>()> importAvatar;
+    // The player's saved comment lines are loaded (CompComments 1-20): the chat's buttons offer
+    // them from now on.
+    std::function<void()> chatLinesLoaded;
 };
 
 // What the window shows for the player or opponent chosen.

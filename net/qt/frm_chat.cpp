@@ -107,10 +107,19 @@ FrmChat::FrmChat(ChatWindowParts parts, QWidget* parent)
     setAttribute(Qt::WA_DeleteOnClose, false);
     Build();
     room_.Load(parts.phrases, parts.soundSets, parts.opponents);
-    for (int i = 1; i <= kPhrases; ++i) cmdChat_[i]->setToolTip(Q(room_.phrases()[i]));
+    ShowPhrases();
     PaintFormSkinColours(this, wood_);
     resize(kNormalSize);
     Refresh();
+}
+
+void FrmChat::SetPhrases(const CannedPhrases& phrases) {
+    room_.SetPhrases(phrases);
+    ShowPhrases();
+}
+
+void FrmChat::ShowPhrases() {
+    for (int i = 1; i <= kPhrases; ++i) cmdChat_[i]->setToolTip(Q(room_.phrases()[i]));
 }
 
 FrmChat::~FrmChat() {

@@ -45,6 +45,8 @@ class FrmChat : public QWidget {
     // Keeps the window above every other window, or makes it an ordinary one brought to the
     // front (the key dispatcher's Page Up does that).
     void OnTop(bool isTop);
+    // The canned phrases of the buttons replaced, their tool tips with them.
+    void SetPhrases(const CannedPhrases& phrases);
     // Shows what the chat holds now.
     void Refresh();
 
@@ -57,6 +59,7 @@ class FrmChat : public QWidget {
 
   private:
     void Build();
+    void ShowPhrases();
     void PlaceLists();
     void ChangeFont(int points);
     void ToggleSize();

@@ -69,6 +69,13 @@ bool NetWindows::ShowPlayersSetup() {
     parts.redrawAvatars = p_.redrawAvatars;
     parts.showPlayerNames = p_.showPlayerNames;
     parts.importAvatar = p_.importAvatar;
+    parts.chatLinesLoaded = [this] {
+        if (!chat_) return;
+        CannedPhrases lines{};
+        for (int i = 1; i <= 20; ++i)
+            lines[static_cast<size_t>(i)] = G(p_).CompComments[static_cast<size_t>(i)];
+        chat_->SetPhrases(lines);
+    };
     FrmMultiNET form(
         parts, [this](QWidget* over) { ChangeSounds(over); }, p_.window);
     form.exec();

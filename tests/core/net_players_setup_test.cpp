@@ -47,7 +47,7 @@ struct SetupFixture {
             return saveWorks;
         };
         parts.showAvatar = [](bool) {};
-        parts.redrawAvatars = [] {};
+        parts.redrawAvatars = parts.chatLinesLoaded = [] {};
         parts.showPlayerNames = [this] { shownNames.push_back(g.Opp[1].Name); };
         NetPlayersSetup s(std::move(parts));
         s.Open();

@@ -53,7 +53,7 @@ struct PlayersWindow : ::testing::Test {
         parts.lists.avatars = {"", "Ann.jpg", "Bear.jpg"};
         parts.saveProfile = [] { return true; };
         parts.showAvatar = [](bool) {};
-        parts.redrawAvatars = parts.showPlayerNames = [] {};
+        parts.redrawAvatars = parts.showPlayerNames = parts.chatLinesLoaded = [] {};
         return new FrmMultiNET(parts, [this](QWidget*) { ++soundsOpened; });
     }
 };

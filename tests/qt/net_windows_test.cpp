@@ -1,13 +1,18 @@
 // The Internet windows as the composition root opens them: the score tables or the message that
-// there are none, and the chat window that the session's chat actions reach.
+// there are none, the chat window that the session's chat actions reach, and the Internet
+// players setup whose saved comment lines the open chat offers.
 #include "net/qt/net_windows.h"
 
 #include <gtest/gtest.h>
 
+#include <QComboBox>
 #include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTimer>
 
 #include "net/qt/frm_chat.h"
 #include "platform/file_util.h"
+#include "records/comment_file.h"
 #include "records/record_list.h"
 #include "records/score_record.h"
 #include "tests/core/fake_chat_link.h"
@@ -39,6 +44,11 @@ struct NetWindowsTest : ::testing::Test {
         parts.avatarSlap = [this] { slaps.push_back("slap"); };
         parts.showEmoticon = [this](const std::string& path) { emoticons.push_back(path); };
         parts.showPeek = [this](const std::string& text) { peeks.push_back(text); };
+        parts.saveProfile = [] { return true; };
+        parts.showAvatar = [](bool) {};
+        parts.avatarShown = [] { return true; };
+        parts.redrawAvatars = parts.showPlayerNames = [] {};
+        parts.importAvatar = [] { return std::nullopt; };
         windows = std::make_unique<NetWindows>(parts);
     }
 };
@@ -78,4 +88,35 @@ TEST_F(NetWindowsTest, TheSessionsChatActionsReachTheChatAndTheTable) {
     windows->CloseChat();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_EQ(windows->chat(), nullptr);
+}
+
+// The player saves another comment file for the chat in Internet Players Setup while the chat is
+// open: its buttons offer that file's lines at once.
+TEST_F(NetWindowsTest, TheChatOffersTheCommentLinesSavedInPlayersSetup) {
+    CommentLines lines = NewCommentLines();
+    lines[7] = "Nice move, partner!";
+    ASSERT_TRUE(WriteCommentFile(dir.File("users/Banter.cmt"), lines, nullptr));
+    g.NumPlayers = 2;
+    g.NetConnected = 1;
+    FakeChatLink link;
+    FrmChat* chat = windows->OpenChat(link);
+    ASSERT_TRUE(chat);
+    auto* button7 = Find<QPushButton>(*chat, "CmdChat_7");
+    EXPECT_NE(button7->toolTip(), "Nice move, partner!");
+    QTimer::singleShot(0, &main, [] {
+        QWidget* form = QApplication::activeModalWidget();
+        ASSERT_TRUE(form && form->objectName() == "frmMultiNET");
+        Find<QPushButton>(*form, "CmdSetup_3")->click();
+        auto* comments = Find<QComboBox>(*form, "CboComment");
+        const int banter = comments->findText("Banter");
+        ASSERT_GE(banter, 0);
+        comments->setCurrentIndex(banter);
+        emit comments->activated(banter);
+        Find<QPushButton>(*form, "CmdApply")->click();
+        Find<QPushButton>(*form, "cmdDone")->click();
+    });
+    EXPECT_TRUE(windows->ShowPlayersSetup());
+    EXPECT_EQ(chat->room().phrases()[7], "Nice move, partner!");
+    EXPECT_EQ(button7->toolTip(), "Nice move, partner!");
+    EXPECT_EQ(profile.PlayerPrefs.Seats[0].Comments, "Banter");
 }
