@@ -5,6 +5,7 @@
 #include <QWidget>
 
 #include "mainwindow/dev_keys.h"
+#include "mainwindow/qt/frm_brivo.h"
 #include "mainwindow/qt/table_controls.h"
 
 DeveloperKeys::DeveloperKeys(DeveloperKeysParts parts) : p_(std::move(parts)) {
@@ -39,10 +40,8 @@ bool DeveloperKeys::Picture7_KeyDown(int keyCode, Qt::KeyboardModifiers shift) {
 
 bool DeveloperKeys::eventFilter(QObject* watched, QEvent* e) {
     if (e->type() != QEvent::KeyPress) return false;
-    auto* w = qobject_cast<QWidget*>(watched);
     // Each key once, at the widget it was meant for, and only in the main window.
-    QWidget* first = QApplication::focusWidget() ? QApplication::focusWidget() : &p_.window;
-    if (!w || w != first || w->window() != &p_.window) return false;
+    if (!p_.window.FirstReceiverOfKey(qobject_cast<QWidget*>(watched))) return false;
     auto* ke = static_cast<QKeyEvent*>(e);
     return Picture7_KeyDown(ke->key(), ke->modifiers());
 }

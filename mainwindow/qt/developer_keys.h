@@ -10,13 +10,13 @@
 #include "platform/hook_check.h"
 
 class BoardShell;
-class QWidget;
+class FrmBrivo;
 
 struct DeveloperKeysParts {
     Game& game;
     const Services& services;
     BoardShell& board;
-    QWidget& window;
+    FrmBrivo& window;
     // The connection's own address and the host's, as the network knows them.
     std::function<std::string()> ownAddress;
     std::function<std::string()> hostAddress;

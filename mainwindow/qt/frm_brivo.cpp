@@ -120,12 +120,13 @@ void FrmBrivo::changeEvent(QEvent* e) {
     if (e->type() == QEvent::WindowStateChange && onResize) onResize();
 }
 
-// Only keys meant for this window, once each: the filter sees a key again at every parent it is
-// passed on to, so only its first receiver counts. That is the control with the focus, or the
-// window itself; when the application's focus did not come back to this window after another
-// one closed, the platform hands its keys to the control that had the focus last (the Deal
-// button, hidden by the deal meanwhile, which then took the arrows of every later key press).
-bool FrmBrivo::KeyOfThisWindow(QWidget* receiver) const {
+// The filter sees a key again at every parent it is passed on to, so only its first receiver
+// counts. That is the control with the focus, or the window itself; when the application's focus
+// did not come back to this window after another one closed, the platform hands its keys to the
+// control that had the focus last (the Deal button, hidden by the deal meanwhile, which then took
+// the arrows of every later key press).
+bool FrmBrivo::FirstReceiverOfKey(QWidget* receiver) const {
+    if (!receiver || receiver->window() != this) return false;
     if (QWidget* focus = QApplication::focusWidget()) return receiver == focus;
     return receiver == this || receiver == focusWidget();
 }
@@ -135,7 +136,8 @@ bool FrmBrivo::eventFilter(QObject* watched, QEvent* e) {
     if (e->type() == QEvent::DynamicPropertyChange && watched == table_) KeepTableWidth();
     if (e->type() == QEvent::KeyPress && onKeyPreview) {
         auto* w = qobject_cast<QWidget*>(watched);
-        if (w && w->window() == this && KeyOfThisWindow(w)) {
+        // Only keys meant for this window, once each.
+        if (FirstReceiverOfKey(w)) {
             if (onKeyPreview(static_cast<QKeyEvent*>(e))) return true;
             // A control that has lost the focus or is hidden takes no key: Space on the hidden
             // Deal button dealt anew in the middle of a game.

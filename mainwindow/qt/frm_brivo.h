@@ -47,6 +47,9 @@ class FrmBrivo : public QMainWindow {
     // Every key pressed while the window or one of its children has the focus, before the
     // control does; true when the key was used.
     std::function<bool(QKeyEvent*)> onKeyPreview;
+    // True when a key press delivered to `receiver` is this window's, arriving there first (the
+    // same press is passed on to the receiver's parents).
+    bool FirstReceiverOfKey(QWidget* receiver) const;
 
     // For the play measurement (scripts/measure_play_cpu.sh): the moment the turn marker moves to
     // `pturn`, that is when the deal has ended and when the player's turn comes.
@@ -59,7 +62,6 @@ class FrmBrivo : public QMainWindow {
     bool eventFilter(QObject* watched, QEvent* e) override;
 
   private:
-    bool KeyOfThisWindow(QWidget* receiver) const;
     void PlaceStatusBar();
     void ReportShown();
     void KeepTableWidth();
