@@ -12,6 +12,9 @@ bool IsHand(int slot) {
 bool IsHold(int slot) {
     return slot >= kFirstHoldSlot && slot <= kLastHoldSlot;
 }
+bool Under(const ControlGeom& c, double x, double y) {
+    return x >= c.Left && x < c.Left + c.Width && y >= c.Top && y < c.Top + c.Height;
+}
 }  // namespace
 
 int HumanBoxAt(const TableLayout& layout, double x, double y) {
@@ -22,7 +25,7 @@ int HumanBoxAt(const TableLayout& layout, double x, double y) {
         if (!f.IsLoaded(kRow, s)) continue;
         const ControlGeom& c = f.At(kRow, s);
         if (!c.Visible || !c.Enabled) continue;
-        if (x < c.Left || x >= c.Left + c.Width || y < c.Top || y >= c.Top + c.Height) continue;
+        if (!Under(c, x, y)) continue;
         // A box brought to the front (a card being moved) lies over its neighbours.
         if (hit == 0 || (c.Front && !hitFront)) {
             hit = s;
@@ -30,6 +33,19 @@ int HumanBoxAt(const TableLayout& layout, double x, double y) {
         }
     }
     return hit;
+}
+
+int HumanInfoBoxAt(const TableLayout& layout, const Game& g, double x, double y) {
+    if (const int hit = HumanBoxAt(layout, x, y)) return hit;
+    const FormModel& f = layout.Form();
+    for (int s :
+         {kSideSlot, kFirstHoldSlot, kFirstHoldSlot + 1, kFirstHoldSlot + 2, kLastHoldSlot}) {
+        if (!f.IsLoaded(kRow, s) || g.HumanCards[kRank][s] != 0) continue;
+        const ControlGeom& c = f.At(kRow, s);
+        const bool sideGone = s == kSideSlot && g.HumanSideCount == 0;
+        if ((c.Visible || sideGone) && Under(c, x, y)) return s;
+    }
+    return 0;
 }
 
 bool CardMouse::BothSidesHoldCards() const {

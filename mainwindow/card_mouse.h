@@ -43,6 +43,10 @@ constexpr int kRight = 2;
 // The human's box under the window point (x, y): the topmost shown box that takes the mouse,
 // 0 when none does.
 int HumanBoxAt(const TableLayout& layout, double x, double y);
+// The human's box under (x, y) that a right press asks about: one that takes the mouse, or else
+// a pile that holds no card and so takes no other press: an empty hold pile, or the side pile
+// once its last card has gone (its box is hidden then).
+int HumanInfoBoxAt(const TableLayout& layout, const Game& g, double x, double y);
 
 class CardMouse {
   public:

@@ -110,12 +110,15 @@ bool BoardInfo::eventFilter(QObject* watched, QEvent* e) {
     const QEvent::Type t = e->type();
     if (t != QEvent::MouseButtonPress && t != QEvent::MouseButtonDblClick) return false;
     auto* w = qobject_cast<QWidget*>(watched);
-    // Once per press: at the box of the table that took it.
-    if (!w || !p_.board.view || w->parentWidget() != p_.board.view) return false;
+    QWidget* view = p_.board.view;
+    if (!w || !view || (w != view && w->parentWidget() != view)) return false;
     auto* me = static_cast<QMouseEvent*>(e);
+    const QPointF at = w == view ? me->position() : w->mapToParent(me->position());
+    // Once per press: at the widget of the table that took it first, a box over the table or,
+    // where none lies (an opponent's side pile once the menu bar's strip has gone), the table.
+    if (w == view && view->childAt(at.toPoint())) return false;
     QString name;
     int index = 0;
-    const QPointF at = w->mapToParent(me->position());
     if (!BoardInfoBoxAt(p_.board.layout.Form(), at, &name, &index)) return false;
     const bool center = name == "PicCenter";
     const int opp = center ? 0 : name.back().digitValue();

@@ -108,7 +108,9 @@ bool MainWindowDrag::TableMouse(QEvent* e) {
     TableLayout& layout = p_.board.layout;
     switch (t) {
         case QEvent::MouseButtonPress: {
-            const int slot = HumanBoxAt(layout, at.x(), at.y());
+            const int slot = me->button() == Qt::RightButton
+                                 ? HumanInfoBoxAt(layout, p_.game, at.x(), at.y())
+                                 : HumanBoxAt(layout, at.x(), at.y());
             if (slot == 0) return false;
             pressedSlot_ = slot;
             const ControlGeom& c = layout.Ctl("Picture7", slot);

@@ -6,26 +6,17 @@
 
 #include <QAbstractButton>
 #include <QApplication>
-#include <QComboBox>
 #include <QDialog>
 #include <QMessageBox>
-#include <QPushButton>
-#include <QScrollBar>
-#include <QSettings>
 #include <QStatusBar>
-#include <QTemporaryDir>
 #include <QTest>
-#include <QTimer>
 #include <functional>
-#include <memory>
 
 #include "board/background_choice.h"
 #include "board/qt/board_shell.h"
 #include "mainwindow/menu_commands.h"
-#include "mainwindow/qt/app_root.h"
 #include "mainwindow/qt/menu_controller.h"
-#include "platform/qt/desktop.h"
-#include "tests/qt/qt_test_app.h"
+#include "tests/qt/dealt_program.h"
 
 namespace {
 
@@ -33,13 +24,6 @@ enum class Way { Button, Escape, CloseBox };
 
 const char* WayName(Way w) {
     return w == Way::Button ? "button" : w == Way::Escape ? "Esc" : "close box";
-}
-
-// The window named `name` (object name, else title) that shows now, or null.
-QWidget* Shown(const QString& name) {
-    for (QWidget* w : QApplication::topLevelWidgets())
-        if (w->isVisible() && (w->objectName() == name || w->windowTitle() == name)) return w;
-    return nullptr;
 }
 
 // Closes `w` the way asked: its button `button` (a message box's own button when empty), Esc
@@ -65,126 +49,20 @@ void CloseWindow(QWidget& w, Way way, const char* button) {
     }
 }
 
-// Answers the modal windows as they come: the one the test waits for is closed the way it
-// asks, any other (a box on the way) with its default button; the sign-in names `player`.
-class Modals {
-  public:
-    QString player = "Ada";
-    Modals() { Next(); }
-    ~Modals() { *alive_ = false; }
-    // The next window named `name` (object name, else title) is answered by `answer`.
-    void Expect(QString name, std::function<void(QWidget&)> answer) {
-        name_ = std::move(name), answer_ = std::move(answer), closed_ = false;
-    }
-    bool Closed() const { return closed_; }
-
-  private:
-    void Next() {
-        QTimer::singleShot(5, [this, alive = alive_] {
-            if (*alive) Tick();
-        });
-    }
-    void Tick() {
-        Next();
-        QWidget* modal = QApplication::activeModalWidget();
-        if (!modal || modal == busy_) return;
-        busy_ = modal;
-        if (!name_.isEmpty() && (modal->objectName() == name_ || modal->windowTitle() == name_)) {
-            name_.clear();
-            closed_ = true;
-            answer_(*modal);
-        } else if (modal->objectName() == "frmWelcome") {
-            modal->findChild<QComboBox*>("Combo1")->setEditText(player);
-            modal->findChild<QAbstractButton*>("Command1")->click();
-        } else if (auto* box = qobject_cast<QMessageBox*>(modal)) {
-            QAbstractButton* b = box->defaultButton();
-            (b ? b : box->buttons().value(0))->click();
-        } else if (auto* dialog = qobject_cast<QDialog*>(modal)) {
-            dialog->reject();
-        }
-        busy_ = nullptr;
-    }
-
-    std::shared_ptr<bool> alive_ = std::make_shared<bool>(true);
-    QWidget* busy_ = nullptr;
-    QString name_;
-    std::function<void(QWidget&)> answer_;
-    bool closed_ = false;
-};
-
-bool WaitFor(const std::function<bool()>& done, int ms = 30000) {
-    for (int waited = 0; waited < ms && !done(); waited += 10) QTest::qWait(10);
-    return done();
+// The main window takes the keys: Down steps the background on, Up back, and Space (a key
+// without a command) leaves the game as it is.
+void ExpectKeysTaken(DealtProgram& t, const std::string& where) {
+    const int before = t.Background();
+    t.Key(Qt::Key_Down);
+    EXPECT_EQ(t.Background(), NextBackgroundIndex(before, t.Backgrounds(), 40)) << where;
+    t.Key(Qt::Key_Up);
+    EXPECT_EQ(t.Background(), before) << where;
+    const auto hand = t.G().HumanCards;
+    const i16 side = t.G().HumanSideCount;
+    t.Key(Qt::Key_Space);
+    QApplication::processEvents();
+    EXPECT_TRUE(t.G().HumanCards == hand && t.G().HumanSideCount == side) << where << ": dealt";
 }
-
-struct DealtProgram : ::testing::Test {
-    QApplication& app = TestApp();
-    QTemporaryDir config, home;
-    Modals modals;
-    std::unique_ptr<AppRoot> root;
-
-    Game& G() { return root->CurrentGame(); }
-    QWidget& Main() { return root->Window(); }
-    // A key pressed while the main window has the keyboard, as the platform hands it over.
-    void Key(Qt::Key key, Qt::KeyboardModifiers m = Qt::NoModifier) {
-        QTest::keyClick(Main().windowHandle(), key, m);
-    }
-    // The window manager gives the main window the keyboard, when it shows and whenever a window
-    // over it goes.
-    void Activate() {
-        Main().activateWindow();
-        ASSERT_TRUE(WaitFor([&] { return Main().isActiveWindow(); }, 2000));
-    }
-    int Background() { return root->Board().board->Inputs().looks.BackgroundIndex; }
-    int Backgrounds() { return root->Board().board->Inputs().looks.BackgroundCount; }
-
-    // A first start (signed in, the tutorial left), the fastest play chosen in the Speed
-    // window, a deal, and the player's first turn.
-    void SetUp() override {
-        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, config.path());
-        root = std::make_unique<AppRoot>(home.path().toStdString() + "/Quorvane");
-        ASSERT_TRUE(root->Start({}, StagedProgramFolder()));
-        if (QWidget* tutorial = Shown("frmTutorial"))
-            tutorial->findChild<QAbstractButton*>("cmdOK")->click();
-        ASSERT_TRUE(WaitFor([] { return !Shown("frmTutorial"); }));
-        Activate();
-        modals.Expect("frmSpeed", [](QWidget& speed) {
-            auto* bar = speed.findChild<QScrollBar*>("HScroll1");
-            bar->setValue(bar->maximum());
-            speed.findChild<QScrollBar*>("VScroll1")->setValue(0);
-            speed.findChild<QAbstractButton*>("Command1")->click();
-        });
-        Key(Qt::Key_F5);
-        ASSERT_TRUE(modals.Closed());
-        Key(Qt::Key_F2);
-        ASSERT_TRUE(WaitFor([&] {
-            const Game& g = G();
-            return g.Pturn == 1 && !g.Dealing && !g.ComputerBusy && !g.PlayRunning;
-        }));
-    }
-    void TearDown() override {
-        if (!root) return;
-        G().StopFlag = VbTrue;
-        root->Window().close();
-        root.reset();
-        QApplication::processEvents();
-    }
-
-    // The main window takes the keys: Down steps the background on, Up back, and Space (a key
-    // without a command) leaves the game as it is.
-    void ExpectKeysTaken(const std::string& where) {
-        const int before = Background();
-        Key(Qt::Key_Down);
-        EXPECT_EQ(Background(), NextBackgroundIndex(before, Backgrounds(), 40)) << where;
-        Key(Qt::Key_Up);
-        EXPECT_EQ(Background(), before) << where;
-        const auto hand = G().HumanCards;
-        const i16 side = G().HumanSideCount;
-        Key(Qt::Key_Space);
-        QApplication::processEvents();
-        EXPECT_TRUE(G().HumanCards == hand && G().HumanSideCount == side) << where << ": dealt";
-    }
-};
 
 struct WindowCase {
     const char* name;  // object name or title of the window
@@ -234,7 +112,7 @@ TEST_F(DealtProgram, EveryDialogClosedEachWayGivesTheKeysBack) {
             EXPECT_TRUE(modals.Closed()) << where;
             ASSERT_TRUE(WaitFor([] { return !QApplication::activeModalWidget(); }, 2000)) << where;
             Activate();
-            ExpectKeysTaken(where);
+            ExpectKeysTaken(*this, where);
         }
     }
 }
@@ -262,7 +140,7 @@ TEST_F(DealtProgram, EveryFreeWindowClosedEachWayGivesTheKeysBack) {
             CloseWindow(*w, way, button);
             EXPECT_TRUE(WaitFor([&] { return !Shown(d.name); }, 2000)) << where;
             Activate();
-            ExpectKeysTaken(where);
+            ExpectKeysTaken(*this, where);
         }
     }
 }
