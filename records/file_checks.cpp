@@ -1,7 +1,13 @@
 #include "records/file_checks.h"
 
+#include <cmath>
+
 #include "engine/personality.h"
 #include "platform/file_util.h"
+#include "platform/text_codec.h"
+#include "records/high_score_record.h"
+#include "records/record_list.h"
+#include "records/score_record.h"
 #include "shared/comment_record.h"
 #include "shared/pms_record.h"
 #include "shared/seat_record.h"
@@ -19,6 +25,52 @@ constexpr StartFile kStartFiles[] = {
      "every player's profile is lost: each player signs in again as a new player"},
     {"Data/scores.ran", "The statistics file",
      "the statistics of past games and the window's place are lost"},
+    {"Data/highscore.ran", "The high-score file", "the high-score lists start empty"},
+};
+
+bool ScoresSound(const std::vector<ScoreRecord>& records) {
+    for (const ScoreRecord& r : records)
+        if (!IsReadableText(r.Name)) return false;
+    return true;
+}
+
+bool HighScoresSound(const std::vector<HighScoreRecord>& records) {
+    for (const HighScoreRecord& r : records) {
+        // A day count from 1899 to well past this century, in whole days.
+        const bool date =
+            std::isfinite(r.When) && r.When >= 0 && r.When < 1e6 && r.When == std::floor(r.When);
+        if (!date || !IsReadableText(r.Name) || r.Side < 0 || r.Hand < 0 || r.Hold < 0 ||
+            r.Total < 0)
+            return false;
+    }
+    return true;
+}
+
+// A record file is sound when it holds whole records only and each passes its checks.
+template <class Record>
+bool RecordFileSound(const std::string& path, bool (*sound)(const std::vector<Record>&)) {
+    const auto size = ReadableFileSize(path);
+    if (!size || *size % Record::kSize != 0) return false;
+    const auto records = ReadAllRecords<Record>(path);
+    return records && sound(*records);
+}
+
+struct RecordFile {
+    const char* rel;
+    const char* what;
+    const char* lost;
+    bool (*sound)(const std::string& path);
+};
+
+const RecordFile kRecordFiles[] = {
+    {"Data/scores.ran", "The statistics file",
+     "the statistics of past games, the computer players' best runs and the window's place are "
+     "lost",
+     [](const std::string& path) { return RecordFileSound<ScoreRecord>(path, ScoresSound); }},
+    {"Data/highscore.ran", "The high-score file", "the high-score lists start empty",
+     [](const std::string& path) {
+         return RecordFileSound<HighScoreRecord>(path, HighScoresSound);
+     }},
 };
 
 }  // namespace
@@ -32,6 +84,14 @@ std::vector<FileNote> MissingStartFiles(const std::string& appFolder) {
         notes.push_back({path, std::string(f.what) + " " + f.rel +
                                    (FileExists(path) ? " is empty" : " is missing") + ", so " +
                                    f.lost + ". The game makes a new one; nothing else is lost."});
+    }
+    // A file told missing or empty above is not told again as damaged.
+    for (const RecordFile& f : kRecordFiles) {
+        const std::string path = JoinPath(appFolder, f.rel);
+        const auto size = ReadableFileSize(path);
+        if (!FileExists(path) || (size && *size == 0) || f.sound(path)) continue;
+        notes.push_back({path, std::string(f.what) + " " + f.rel + " is damaged, so " + f.lost +
+                                   ". The game's own copy takes its place; nothing else is lost."});
     }
     return notes;
 }

@@ -12,7 +12,9 @@
 #include "engine/personality.h"
 #include "platform/file_util.h"
 #include "records/comment_file.h"
+#include "records/high_score_record.h"
 #include "records/record_list.h"
+#include "records/score_record.h"
 #include "shared/prefs_record.h"
 #include "tests/qt/program_run.h"
 #include "tests/qt/qt_test_app.h"
@@ -73,7 +75,20 @@ struct File {
     size_t cutAt;  // in the middle of the last record
     // What the program uses in place of the file, after the run (`kind` of damage).
     std::function<void(Game& g, const std::string& folder, const std::string& kind)> check;
+    bool leftAsIs = true;  // else the game's own copy takes the damaged file's place
 };
+
+// Records `first` to `last` of the file as the game ships them: shutdown writes none of them.
+void ExpectShippedRecords(const std::string& folder, const char* rel, size_t size, size_t first,
+                          size_t last) {
+    const auto now = ReadWholeFile(JoinPath(folder, rel));
+    const auto shipped = ReadWholeFile(JoinPath(StagedProgramFolder(), rel));
+    ASSERT_TRUE(now && shipped);
+    ASSERT_EQ(now->size() % size, 0u);
+    const size_t from = (first - 1) * size, count = (last - first + 1) * size;
+    ASSERT_GE(now->size(), from + count);
+    EXPECT_EQ(now->substr(from, count), shipped->substr(from, count));
+}
 
 }  // namespace
 
@@ -121,6 +136,17 @@ TEST(DamagedFiles, EachIsToldOnceAndNeverUsedAndNothingElseIsLost) {
              EXPECT_EQ(g.Opp[1].CommentFile, "Default Personality");
              EXPECT_EQ(g.Opp[1].Comments[1], zed.Comments[1]);
          }},
+        // Cut inside record 11, the computer players' best side run.
+        {"Data/scores.ran", 10 * ScoreRecord::kSize + ScoreRecord::kSize / 2,
+         [](Game&, const std::string& folder, const std::string&) {
+             ExpectShippedRecords(folder, "Data/scores.ran", ScoreRecord::kSize, 2, 11);
+         },
+         false},
+        {"Data/highscore.ran", 5 * HighScoreRecord::kSize + HighScoreRecord::kSize / 2,
+         [](Game&, const std::string& folder, const std::string&) {
+             ExpectShippedRecords(folder, "Data/highscore.ran", HighScoreRecord::kSize, 1, 20);
+         },
+         false},
     };
 
     int n = 0;
@@ -147,7 +173,7 @@ TEST(DamagedFiles, EachIsToldOnceAndNeverUsedAndNothingElseIsLost) {
             file.check(g, folder, damage.kind);
             run.Close();
             // A damaged personality or comment file is left as it was.
-            if (damaged && name != "Prefs.sav") {
+            if (damaged && file.leftAsIs && name != "Prefs.sav") {
                 EXPECT_EQ(ReadWholeFile(path), damaged) << where;
             }
             if (::testing::Test::HasFailure()) return;
