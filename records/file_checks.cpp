@@ -3,10 +3,12 @@
 #include <cmath>
 
 #include "engine/personality.h"
+#include "engine/snapshot_codec.h"
 #include "platform/file_util.h"
 #include "platform/text_codec.h"
 #include "records/high_score_record.h"
 #include "records/record_list.h"
+#include "records/save_slots.h"
 #include "records/score_record.h"
 #include "shared/comment_record.h"
 #include "shared/pms_record.h"
@@ -26,6 +28,7 @@ constexpr StartFile kStartFiles[] = {
     {"Data/scores.ran", "The statistics file",
      "the statistics of past games and the window's place are lost"},
     {"Data/highscore.ran", "The high-score file", "the high-score lists start empty"},
+    {"Data/backup.sav", "The saved-games file", "every saved game is lost"},
 };
 
 bool ScoresSound(const std::vector<ScoreRecord>& records) {
@@ -73,6 +76,30 @@ const RecordFile kRecordFiles[] = {
      }},
 };
 
+// The player's saved games (slots 1-10 of "Data/backup.sav") that are cut short or fail their
+// checks. A slot cut short before the turn's number would otherwise read as empty.
+std::vector<int> DamagedSaveSlots(const std::string& path) {
+    std::vector<int> slots;
+    const auto size = ReadableFileSize(path);
+    const auto records = ReadAllRecords<GameStateRecord>(path);
+    if (!size || !records) return slots;
+    for (size_t k = 1; k <= std::min<size_t>(save_records::kSlots, records->size()); ++k) {
+        const GameStateRecord& rec = (*records)[k - 1];
+        const bool whole = *size >= k * GameStateRecord::kSize;
+        if (whole && !HoldsGame(rec)) continue;
+        if (!whole || !ValidateRecord(rec).empty() || !IsReadableText(rec.Title))
+            slots.push_back(static_cast<int>(k));
+    }
+    return slots;
+}
+
+std::string SlotList(const std::vector<int>& slots) {
+    std::string text;
+    for (size_t i = 0; i < slots.size(); ++i)
+        text += (i == 0 ? "" : i + 1 == slots.size() ? " and " : ", ") + std::to_string(slots[i]);
+    return text;
+}
+
 }  // namespace
 
 std::vector<FileNote> MissingStartFiles(const std::string& appFolder) {
@@ -110,6 +137,12 @@ std::vector<FileNote> DamagedFiles(const std::string& appFolder) {
         notes.push_back({JoinPath(pms, file),
                          "The personality file Data/PMS/" + file + " is damaged, so " + instead});
     }
+    const std::string saved = JoinPath(appFolder, "Data/backup.sav");
+    if (const std::vector<int> slots = DamagedSaveSlots(saved); !slots.empty())
+        notes.push_back(
+            {saved, "The saved-games file Data/backup.sav is damaged, so the saved " +
+                        std::string(slots.size() == 1 ? "game in slot " : "games in slots ") +
+                        SlotList(slots) + " cannot be restored. The other saved games are kept."});
     const std::string users = JoinPath(appFolder, "users");
     for (const std::string& file : ListFiles(users, ".cmt")) {
         if (ReadCommentLines(JoinPath(users, file))) continue;

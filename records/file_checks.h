@@ -11,12 +11,14 @@ struct FileNote {
     std::string text;  // what the player is told: what is lost and what takes its place
 };
 
-// "Data/Prefs.sav", "Data/scores.ran" and "Data/highscore.ran" when missing or empty, and the
+// "Data/Prefs.sav", "Data/scores.ran", "Data/highscore.ran" and "Data/backup.sav" when missing
+// or empty, and the
 // two score files when damaged (cut inside a record, or a record that fails its checks). The
 // game's own copy takes the place of each once the player has been told (an empty or damaged
 // file is removed first: what it holds is never read as if sound).
 std::vector<FileNote> MissingStartFiles(const std::string& appFolder);
 
 // The personality files ("Data/PMS/*.pms") and comment files ("users/*.cmt") that fail their
-// checks, each with what plays in its place.
+// checks, each with what plays in its place, and the saved games of "Data/backup.sav" that are
+// cut short or fail their checks (a saved game is checked again before it is restored).
 std::vector<FileNote> DamagedFiles(const std::string& appFolder);

@@ -10,12 +10,16 @@
 #include <random>
 
 #include "engine/personality.h"
+#include "engine/snapshot_codec.h"
 #include "platform/file_util.h"
+#include "platform/record_file.h"
 #include "records/comment_file.h"
 #include "records/high_score_record.h"
 #include "records/record_list.h"
+#include "records/save_slots.h"
 #include "records/score_record.h"
 #include "shared/prefs_record.h"
+#include "shared/record_io.h"
 #include "tests/qt/program_run.h"
 #include "tests/qt/qt_test_app.h"
 
@@ -45,6 +49,17 @@ void PrepareHome(const std::string& folder) {
     CommentLines lines;
     for (int i = 1; i <= kCommentLines; ++i) lines[i] = "Custom line " + std::to_string(i);
     ASSERT_TRUE(WriteCommentFile(JoinPath(folder, "users/Custom.cmt"), lines, nullptr));
+    // Two saved games, in slots 1 and 2: the first of the tutorial's positions the game ships.
+    const RecordFile saved(JoinPath(folder, "Data/backup.sav"), GameStateRecord::kSize);
+    GameStateRecord game;
+    long n = 13;
+    while (ReadRecord(saved, n, game) && (!HoldsGame(game) || !ValidateRecord(game).empty())) {
+        ASSERT_LT(++n, 40) << ValidateRecord(game);
+    }
+    for (int slot : {1, 2}) {
+        game.Title = "Saved " + std::to_string(slot);
+        ASSERT_TRUE(WriteRecord(saved, slot, game));
+    }
 }
 
 struct Damage {
@@ -75,7 +90,8 @@ struct File {
     size_t cutAt;  // in the middle of the last record
     // What the program uses in place of the file, after the run (`kind` of damage).
     std::function<void(Game& g, const std::string& folder, const std::string& kind)> check;
-    bool leftAsIs = true;  // else the game's own copy takes the damaged file's place
+    // The kinds of damage after which the game's own copy takes the file's place.
+    std::string replacedWhen = "";
 };
 
 // Records `first` to `last` of the file as the game ships them: shutdown writes none of them.
@@ -141,12 +157,15 @@ TEST(DamagedFiles, EachIsToldOnceAndNeverUsedAndNothingElseIsLost) {
          [](Game&, const std::string& folder, const std::string&) {
              ExpectShippedRecords(folder, "Data/scores.ran", ScoreRecord::kSize, 2, 11);
          },
-         false},
+         "cut random bytes empty"},
         {"Data/highscore.ran", 5 * HighScoreRecord::kSize + HighScoreRecord::kSize / 2,
          [](Game&, const std::string& folder, const std::string&) {
              ExpectShippedRecords(folder, "Data/highscore.ran", HighScoreRecord::kSize, 1, 20);
          },
-         false},
+         "cut random bytes empty"},
+        // Cut inside slot 2: the game in slot 1 is kept.
+        {"Data/backup.sav", GameStateRecord::kSize + GameStateRecord::kSize / 2,
+         [](Game&, const std::string&, const std::string&) {}, "empty"},
     };
 
     int n = 0;
@@ -169,11 +188,15 @@ TEST(DamagedFiles, EachIsToldOnceAndNeverUsedAndNothingElseIsLost) {
             QApplication::processEvents();
             const std::string name = fs::path(file.rel).filename().string();
             EXPECT_EQ(run.BoxesWith(name), 1) << where;
+            if (name == "backup.sav" && damage.kind == std::string("cut")) {
+                EXPECT_EQ(run.BoxesWith("saved game in slot 2 cannot be restored"), 1) << where;
+            }
             Game& g = run.root->CurrentGame();
             file.check(g, folder, damage.kind);
             run.Close();
             // A damaged personality or comment file is left as it was.
-            if (damaged && file.leftAsIs && name != "Prefs.sav") {
+            if (damaged && file.replacedWhen.find(damage.kind) == std::string::npos &&
+                name != "Prefs.sav") {
                 EXPECT_EQ(ReadWholeFile(path), damaged) << where;
             }
             if (::testing::Test::HasFailure()) return;
