@@ -11,6 +11,7 @@
 #include <cstdlib>
 #include <map>
 #include <ostream>
+#include <sstream>
 #include <string>
 #include <thread>
 #include <vector>
@@ -137,7 +138,13 @@ TEST_P(EveryCopyPlaysTheSameGame, ToTheSameEnd) {
         const bool competes = i + 1 == homes.size();
         std::vector<ScoreRecord> rows;
         if (competes) {
-            EXPECT_EQ(ReadFile(homes[i] / "scorefile"), "Use Score File: cup1\n");
+            // Under load the player may open the window again before the game; each time it
+            // confirms the same file.
+            std::istringstream confirmed(ReadFile(homes[i] / "scorefile"));
+            int told = 0;
+            for (std::string line; std::getline(confirmed, line); ++told)
+                EXPECT_EQ(line, "Use Score File: cup1");
+            EXPECT_GE(told, 1);
             rows = ScoreRows(homes[i], own + count + "_cup1.rcm");
             // The default file is there, without the game.
             const auto ran = ScoreRows(homes[i], own + count + ".ran");
