@@ -5,15 +5,18 @@
 #include <QComboBox>
 #include <QGridLayout>
 #include <QGroupBox>
+#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
 #include <QScrollBar>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "board/card_geometry.h"
 #include "board/qt/cls_dll.h"
@@ -27,6 +30,10 @@ constexpr int kStripWidth = 373, kStripHeight = 381;
 // The sample faces of page 1: the cards whose boxes carry their number.
 constexpr int kSampleCards[] = {1, 2, 4, 7, 10, 13};
 constexpr int kKeyUp = 38, kKeyDown = 40;
+// The strip's frame beside its titles, in pixels.
+constexpr int kTabsAround = 4;
+// The smallest face the tab titles take to fit a narrow screen.
+constexpr double kSmallestTabPoints = 6;
 
 QLabel* NewPicture(const QString& name, QWidget* parent, const QString& tip = {}) {
     auto* l = new QLabel(parent);
@@ -54,6 +61,21 @@ void SetBoxColour(QWidget* w, i32 colour) {
     w->setPalette(pal);
 }
 
+// The four titles stand whole side by side, never cut short: on a screen too narrow for them at
+// the dialog's font they take a smaller one.
+void FitTabTitles(QTabBar& bar) {
+    bar.setElideMode(Qt::ElideNone);
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    if (!screen) return;
+    // The dialog's frame and margins take this much of the screen's width.
+    constexpr int kAround = 60;
+    const int room = screen->availableGeometry().width() - kAround;
+    QFont font = bar.font();
+    while (bar.sizeHint().width() > room && font.pointSizeF() > kSmallestTabPoints) {
+        font.setPointSizeF(font.pointSizeF() - 0.5);
+        bar.setFont(font);
+    }
+}
 }  // namespace
 
 FrmOptions::FrmOptions(OptionsParts parts, QWidget* parent)
@@ -87,6 +109,11 @@ FrmOptions::FrmOptions(OptionsParts parts, QWidget* parent)
     }
     tbsOptions_->tabBar()->installEventFilter(this);
     tbsOptions_->tabBar()->setUsesScrollButtons(false);
+    FitTabTitles(*tbsOptions_->tabBar());
+    // The strip is never narrower than its titles: a dialog scrolled to fit a low screen took
+    // the strip's design width and cut the last title.
+    tbsOptions_->setMinimumWidth(
+        std::max(kStripWidth, tbsOptions_->tabBar()->sizeHint().width() + kTabsAround));
 
     auto* cmdOK = NewButton("cmdOK", "&OK", this);
     auto* cmdCancel = NewButton("CmdCancel", "&Cancel", this);

@@ -14,6 +14,7 @@
 #include <QStatusBar>
 #include <QStyle>
 #include <QStyleOptionButton>
+#include <QTabBar>
 #include <QTableView>
 #include <QTextDocument>
 #include <cmath>
@@ -180,6 +181,19 @@ void CheckTable(const QTableView* t, const std::string& where, Findings& out) {
     }
 }
 
+// A tab's title is cut (elided, or clipped) when its tab is narrower than the title and the
+// tab's padding, or when the tab reaches outside the window.
+void CheckTabs(const QTabBar* bar, const QWidget* window, const std::string& where, Findings& out) {
+    const QFontMetrics fm(bar->font());
+    const int padding = bar->style()->pixelMetric(QStyle::PM_TabBarTabHSpace, nullptr, bar);
+    for (int i = 0; i < bar->count(); ++i) {
+        const QString text = bar->tabText(i);
+        const QRect tab = bar->tabRect(i);
+        const QSize need(fm.size(Qt::TextShowMnemonic, text).width() + padding, tab.height());
+        Fit(bar, window, tab, need, text, where + " tab", out);
+    }
+}
+
 // --- The table ----------------------------------------------------------------------------
 
 QRect Rect(const ControlGeom& c) {
@@ -264,6 +278,7 @@ void CheckTextsFit(QWidget& window, const std::string& where, Findings& out) {
         if (auto* l = qobject_cast<QLabel*>(w)) CheckLabel(l, &window, here, out);
         if (auto* b = qobject_cast<QAbstractButton*>(w)) CheckButton(b, &window, here, out);
         if (auto* t = qobject_cast<QTableView*>(w)) CheckTable(t, here, out);
+        if (auto* bar = qobject_cast<QTabBar*>(w)) CheckTabs(bar, &window, here, out);
     }
 }
 
