@@ -112,6 +112,8 @@ class TableLayout {
     // The narrowest the table can be: every pile row and hold-pile frame whole, and right of
     // them the stock (two players) or the avatar's column (more players on a wide table).
     double MinTableWidth() const;
+    // The lowest the table can be: the player's piles and name whole above the status bar.
+    double MinTableHeight() const;
 
     // An undo (the game's UndoMove) keeps the drawn rows, which the restored position redraws.
     void Reset_Table(const Game& g);

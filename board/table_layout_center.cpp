@@ -184,3 +184,14 @@ void TableLayout::PlaceAvatars() {
     SizeDeckAndTurn();
     Ctl("imgSlap").Left = avatar.Left;
 }
+
+double TableLayout::MinTableHeight() const {
+    double bottom = 0;
+    for (int i = 1; i <= 10; ++i) {
+        const ControlGeom& pile = Ctl("Picture7", i);
+        bottom = std::max(bottom, pile.Top + pile.Height);
+    }
+    const ControlGeom& name = Ctl("Label9", 3);
+    bottom = std::max(bottom, name.Top + name.Height);
+    return bottom + Ctl("StatusBar1").Height;
+}

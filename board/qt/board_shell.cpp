@@ -78,6 +78,8 @@ void BoardShell::ApplyWidgets() {
     // The window cannot be made narrower than its table (up to the screen's width).
     view->setProperty(kMinimumTableWidthProperty,
                       static_cast<int>(std::ceil(layout.MinTableWidth())));
+    view->setProperty(kMinimumTableHeightProperty,
+                      static_cast<int>(std::ceil(layout.MinTableHeight())));
     view->SetDrawTexts(false);
     ApplyLayout(layout.Form(), view, MakeWidgetOverPaintedTable);
     // The remark's widget takes only the part of its box that covers no pile: with the font

@@ -13,6 +13,8 @@ class CardPictures;
 // The dynamic property holding the narrowest width the table can be drawn at, in pixels; the
 // window keeps at least that width.
 inline constexpr const char* kMinimumTableWidthProperty = "minimumTableWidth";
+// The lowest the table can be: the player's own row whole above the status bar.
+inline constexpr const char* kMinimumTableHeightProperty = "minimumTableHeight";
 
 class TableView : public QWidget {
     Q_OBJECT

@@ -99,6 +99,13 @@ void FrmBrivo::KeepTableWidth() {
     if (const QScreen* s = screen())
         width = std::min(width, s->availableGeometry().width() - frame);
     if (host_->minimumWidth() != width) host_->setMinimumWidth(width);
+    // Nor shorter than the player's row over the status bar: a low window let the bar cover the
+    // hand.
+    int height = table_->property(kMinimumTableHeightProperty).toInt();
+    if (const QScreen* s = screen())
+        height = std::min(height, s->availableGeometry().height() -
+                                      (frameGeometry().height() - geometry().height()));
+    if (host_->minimumHeight() != height) host_->setMinimumHeight(height);
 }
 
 void FrmBrivo::ReportShown() {

@@ -18,6 +18,7 @@
 #include <QPushButton>
 #include <QScrollBar>
 #include <QSettings>
+#include <QStatusBar>
 #include <QTabWidget>
 #include <QTcpServer>
 #include <QTemporaryDir>
@@ -266,6 +267,16 @@ void CheckDisplaySizes(Program& p, const std::string& where, Findings& out) {
         CompareTables(CheckTable(p, back, out), before, back, out);
         CheckTableFillsWindow(p, back, out);
     }
+}
+
+// The status bar lies over the table's bottom edge, clear of the player's own row and name.
+void CheckStatusBarClear(Program& p, const std::string& where, Findings& out) {
+    QApplication::processEvents();
+    const QWidget* bar = p.root->Window().StatusBar1();
+    if (!bar->isVisible()) return;
+    for (const auto& [key, r] : TableItems(p.Table(), p.Layout().Form()))
+        if ((key.rfind("Picture7_", 0) == 0 || key == "Label9_3") && r.intersects(bar->geometry()))
+            out.push_back(where + ": the status bar covers " + key);
 }
 
 // Runs `command`, which deals a new game for `players`; `atDeal` reads the table as the deal
@@ -556,6 +567,12 @@ TEST(WindowsFit, EveryWindowAtEveryScreenSizeAndPlayerCount) {
             p.root->Window().resize(900, 700);
             QTest::qWait(20);
             resized = CheckTable(p, at + "window 900x700", found);
+            // As low as the player may make it, then back.
+            p.root->Window().resize(900, 480);
+            QTest::qWait(20);
+            CheckStatusBarClear(p, at + "window 900x480", found);
+            p.root->Window().resize(900, 700);
+            QTest::qWait(20);
         }
         CheckGameEnd(p, at + (resize ? "window 900x700" : "2 players"), found);
 
